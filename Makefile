@@ -1,12 +1,19 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README are `make run` and `make test`; the rest serve developers.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 PREFIX ?= /usr/local
+FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 ifeq ($(CI),true)
 CMAKE_FLAGS += -DRAZZLEWICK_WERROR=ON
 endif
 
-.PHONY: all deps configure build run test screenshots bench install clean
+export ASAN_OPTIONS ?= detect_leaks=1:abort_on_error=0:strict_string_checks=1
+export UBSAN_OPTIONS ?= halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS ?= suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0
+
+.PHONY: all deps configure build run test test-plain test-asan screenshots bench fuzz fuzz-smoke install clean
 
 all: build
 
@@ -22,8 +29,19 @@ build: configure
 run: build
 	@scripts/run-razzlewick $(BUILD)
 
-test: build
+# Every test runs twice: in the normal build, and again with the address and
+# undefined-behaviour sanitizers, which fail the run on any report. Then each fuzz
+# target gets a short run.
+test: test-plain test-asan fuzz-smoke
+
+test-plain: build
 	@ctest --test-dir $(BUILD) --output-on-failure --timeout 300
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja $(CMAKE_FLAGS) -DRAZZLEWICK_SANITIZE=ON \
+		-DRAZZLEWICK_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build $(ASAN_BUILD)
+	@ctest --test-dir $(ASAN_BUILD) --output-on-failure --timeout 600
 
 screenshots: build
 	@cmake --build $(BUILD) --target screenshots
@@ -31,8 +49,14 @@ screenshots: build
 bench: build
 	@cmake --build $(BUILD) --target bench
 
+fuzz: deps
+	@scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+fuzz-smoke: deps
+	@scripts/fuzz $(FUZZ_BUILD) 30
+
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
