@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Little-endian value stream over an open file descriptor, buffered in 4,096-byte blocks.
+// The archive never owns the descriptor: the caller opens and closes the file.
+// Every read returns a complete value or raises ArchiveError.
+class Archive final {
+public:
+    enum class Mode { Loading, Storing };
+
+    static constexpr size_t kBufferSize = 4096;
+
+    Archive(int fd, Mode mode);
+    ~Archive();
+
+    Archive(const Archive&) = delete;
+    Archive& operator=(const Archive&) = delete;
+
+    bool IsLoading() const { return mode_ == Mode::Loading; }
+
+    int32_t ReadInt32();
+    float ReadFloat32();
+    // Narrow text is returned as stored; wide text (UTF-16LE) is converted to Windows-1252.
+    std::string ReadString();
+
+    void WriteInt32(int32_t value);
+    void WriteFloat32(float value);
+    // Always the shortest narrow length prefix; never the wide marker.
+    void WriteString(std::string_view text);
+
+    // Storing: writes out the buffered bytes (ArchiveError when the file refuses them).
+    // Loading: nothing. Never checks that the whole file was consumed.
+    void Close();
+
+private:
+    // Makes at least `count` (<= kBufferSize) bytes available at the read position;
+    // raises ArchiveError (end of data) when the file has fewer left.
+    void Require(size_t count);
+    uint8_t ReadByte();
+    uint16_t ReadUInt16();
+    uint32_t ReadUInt32();
+    // Reads a length prefix; sets *wide when the wide marker came first.
+    uint32_t ReadLength(bool* wide);
+    std::string ReadBytes(uint64_t count);
+    // Reads up to `count` bytes from the file into `dest`; returns the number read (0 = end).
+    size_t ReadFromFile(char* dest, size_t count);
+
+    void PutBytes(const void* bytes, size_t count);
+    void Flush();
+    void WriteAll(const char* bytes, size_t count);
+
+    int fd_;
+    Mode mode_;
+    std::array<char, kBufferSize> buffer_{};
+    size_t position_ = 0;   // next byte to read, or next free byte when storing
+    size_t end_ = 0;        // end of the valid bytes when loading
+    // Bytes left in the file behind the buffer when it is a regular file, so an absurd
+    // declared string length fails before anything is reserved; -1 when unknown.
+    int64_t fileRemaining_ = -1;
+    bool closed_ = false;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "data/Archive.h"
+#include "data/FileErrorInfo.h"
+#include "data/InsultStyle.h"
+#include "data/LoadResult.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The engine: every style read from the data files, keyed by style name (case-sensitive).
+// Data from several files merges into it. Composing and the history are added on top by
+// the generator code through currentStyle.
+class InsultGenerator final {
+public:
+    explicit InsultGenerator(std::string fileName = {});
+    ~InsultGenerator();
+
+    InsultGenerator(const InsultGenerator&) = delete;
+    InsultGenerator& operator=(const InsultGenerator&) = delete;
+
+    // Loading: a wrong version sets loadedOk false and reads nothing more; ArchiveError
+    // propagates, keeping every style record completed before it.
+    void Serialize(Archive& archive);
+    // Makes the style of that exact name current; an unknown name changes nothing.
+    void SelectStyle(const std::string& name);
+    // Clears and deletes every style; currentStyle becomes none.
+    void RemoveAll();
+
+    // Opens `path` (or the last fileName, or "insltdat.dat") with no sharing and reads
+    // or writes the whole engine. Returns -1 when the open failed (then `error` is filled),
+    // otherwise 0, and loadedOk tells whether the read (or write) succeeded.
+    int32_t OpenDataFile(Archive::Mode mode, const std::string* path, FileErrorInfo* error);
+
+    // Reads every *.dat in the program folder, then in the current folder, appending one
+    // line per file (and a closing line when nothing was found or read) to `report`,
+    // which may be null. True only when files were found and all of them read.
+    // The core shows no cursor: the application holds a wait cursor around this call.
+    bool LoadDataFiles(std::vector<LoadResult>* report);
+    // As above with the program folder given (ending in '/', or empty for none).
+    bool LoadDataFiles(std::vector<LoadResult>* report, const std::string& programFolder);
+
+    std::string fileName;
+    bool loadedOk = false;
+    int32_t filesLoaded = 0;
+    int32_t filesFound = 0;
+    InsultStyle* currentStyle = nullptr;  // not owning; one of styles or none
+    std::map<std::string, std::unique_ptr<InsultStyle>> styles;
+
+private:
+    // Reads one folder's data files (folder "" = the current folder).
+    void LoadFolder(const std::string& folder, std::vector<LoadResult>* report, bool* result);
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/WordList.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Archive;
+
+// One named style: a sentence template with placeholders %0, %1, ... and one numbered
+// word list per placeholder. Composing and the history work on the public fields and
+// live with the generator code; this class only reads, writes and counts.
+class InsultStyle final {
+public:
+    explicit InsultStyle(std::string name);
+
+    // Loading merges into what is there: name and template are replaced, new list numbers
+    // are added, words are added only when the list does not hold them yet.
+    void Serialize(Archive& archive);
+    // Product of the list sizes (an empty list counts as 1) minus 1, wrapping on overflow.
+    void ComputeCombinations();
+    // Deletes every list and empties the history.
+    void Clear();
+
+    std::string name;
+    std::string templateText;
+    std::map<int32_t, std::unique_ptr<WordList>> wordLists;
+    int64_t combinationCount = 0;
+    std::vector<std::string> history;
+    int32_t historyPosition = 0;
+};

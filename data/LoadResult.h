@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+// One line of the start-up load report.
+struct LoadResult {
+    std::string fileName;  // without its folder; empty for the closing lines
+    std::string message;
+    bool failed = false;
+};

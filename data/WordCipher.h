@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The fixed key that scrambles the words of every data file. It is never stored in them.
+inline constexpr std::string_view kWordKey = "w3=hq57t&zlnb";
+
+// Scrambles words for storage: XOR with the repeating key, then 0x00 and 0xAD escaped
+// as 0xAD 0x10 and 0xAD 0x11, so a stored word never holds a zero byte.
+class WordCipher final {
+public:
+    explicit WordCipher(std::string key = std::string(kWordKey));
+
+    // XOR of byte k with key[k mod key length]; applying it twice restores the bytes.
+    void ApplyKey(char* bytes, size_t n) const;
+    std::string Encode(std::string_view plain) const;
+    // Never fails: a word scrambled with another key decodes to garbled text.
+    std::string Decode(std::string_view stored) const;
+
+private:
+    std::string key_;
+};

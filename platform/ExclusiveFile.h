@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// Result of an exclusive open: the descriptor (the caller closes it, which drops the lock)
+// or -1 with the cause (FileErrorCause.h) and errno.
+struct ExclusiveOpen {
+    int fd = -1;
+    int32_t cause = 0;
+    int systemCode = 0;
+};
+
+// Opens a file with no sharing: an existing file for reading, or a created or emptied file
+// for writing, holding flock(LOCK_EX) so that a second exclusive open, here or in another
+// process, fails with a sharing violation. A folder opened for reading is refused as EISDIR.
+ExclusiveOpen OpenExclusiveForReading(const std::string& path);
+ExclusiveOpen OpenExclusiveForWriting(const std::string& path);
+
+}  // namespace platform
