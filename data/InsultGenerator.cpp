@@ -1,0 +1,200 @@
+#include "data/InsultGenerator.h"
+
+#include "data/ArchiveError.h"
+#include "data/LoadMessages.h"
+#include "platform/ExclusiveFile.h"
+#include "platform/FolderSearch.h"
+#include "platform/ProgramFolder.h"
+
+#include <unistd.h>
+
+#include <bit>
+#include <cstdint>
+#include <exception>
+#include <utility>
+
+namespace {
+
+// The only version this program reads and writes; compared bit for bit.
+constexpr float kDataVersion = 3.2f;
+constexpr std::string_view kDefaultDataFile = "insltdat.dat";
+constexpr std::string_view kDataSuffix = ".dat";
+
+// Closes a descriptor on every way out; the exclusive lock goes with it.
+class FdGuard final {
+public:
+    explicit FdGuard(int fd) : fd_(fd) {}
+    ~FdGuard()
+    {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FdGuard(const FdGuard&) = delete;
+    FdGuard& operator=(const FdGuard&) = delete;
+    // Closes now and tells whether the system accepted it (a late write error shows here).
+    bool Close()
+    {
+        const int fd = std::exchange(fd_, -1);
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+std::string AbsolutePath(const std::string& path)
+{
+    if (!path.empty() && path.front() == '/') {
+        return path;
+    }
+    std::string folder(4096, '\0');
+    if (getcwd(folder.data(), folder.size()) == nullptr) {
+        return path;
+    }
+    folder.resize(folder.find('\0'));
+    if (folder.empty() || folder.back() != '/') {
+        folder.push_back('/');
+    }
+    return folder + path;
+}
+
+}  // namespace
+
+InsultGenerator::InsultGenerator(std::string fileName) : fileName(std::move(fileName)) {}
+
+InsultGenerator::~InsultGenerator()
+{
+    RemoveAll();
+}
+
+void InsultGenerator::Serialize(Archive& archive)
+{
+    if (archive.IsLoading()) {
+        if (std::bit_cast<uint32_t>(archive.ReadFloat32()) != std::bit_cast<uint32_t>(kDataVersion)) {
+            loadedOk = false;
+            return;
+        }
+        const int32_t styleCount = archive.ReadInt32();
+        for (int32_t i = 0; i < styleCount; ++i) {
+            std::string key = archive.ReadString();
+            const auto found = styles.find(key);
+            if (found != styles.end()) {
+                found->second->Serialize(archive);
+                continue;
+            }
+            // A new style joins the map only once its whole record has been read.
+            auto style = std::make_unique<InsultStyle>(key);
+            style->Serialize(archive);
+            styles.emplace(std::move(key), std::move(style));
+        }
+        loadedOk = true;
+        return;
+    }
+    archive.WriteFloat32(kDataVersion);
+    archive.WriteInt32(static_cast<int32_t>(styles.size()));
+    for (const auto& [key, style] : styles) {
+        archive.WriteString(key);
+        style->Serialize(archive);
+    }
+}
+
+void InsultGenerator::SelectStyle(const std::string& name)
+{
+    const auto found = styles.find(name);
+    if (found != styles.end()) {
+        currentStyle = found->second.get();
+    }
+}
+
+void InsultGenerator::RemoveAll()
+{
+    currentStyle = nullptr;
+    for (auto& entry : styles) {
+        entry.second->Clear();
+    }
+    styles.clear();
+}
+
+int32_t InsultGenerator::OpenDataFile(Archive::Mode mode, const std::string* path, FileErrorInfo* error)
+{
+    if (path != nullptr) {
+        fileName = *path;
+    }
+    if (fileName.empty()) {
+        fileName = kDefaultDataFile;
+    }
+    const bool loading = mode == Archive::Mode::Loading;
+    const platform::ExclusiveOpen opened =
+        loading ? platform::OpenExclusiveForReading(fileName) : platform::OpenExclusiveForWriting(fileName);
+    if (opened.fd < 0) {
+        if (error != nullptr) {
+            *error = FileErrorInfo{opened.cause, opened.systemCode, fileName};
+        }
+        return -1;
+    }
+    FdGuard file(opened.fd);
+    // Storing has no version to check, so loadedOk reports whether every byte was written.
+    if (!loading) {
+        loadedOk = true;
+    }
+    try {
+        Archive archive(opened.fd, mode);
+        Serialize(archive);
+        archive.Close();
+    } catch (const std::exception&) {
+        // Bad data, a failed read or write, or exhausted memory: the file counts as unreadable.
+        loadedOk = false;
+    }
+    if (!file.Close() && !loading) {
+        loadedOk = false;
+    }
+    return 0;
+}
+
+bool InsultGenerator::LoadDataFiles(std::vector<LoadResult>* report)
+{
+    return LoadDataFiles(report, platform::ProgramFolder());
+}
+
+bool InsultGenerator::LoadDataFiles(std::vector<LoadResult>* report, const std::string& programFolder)
+{
+    filesFound = 0;
+    filesLoaded = 0;
+    bool result = true;
+    // Both passes always run, so a program started from its own folder reads each file twice;
+    // the second reading merges into the first and changes nothing.
+    LoadFolder(programFolder, report, &result);
+    LoadFolder(std::string(), report, &result);
+    if (filesFound == 0 || filesLoaded == 0) {
+        result = false;
+        if (report != nullptr) {
+            report->push_back(
+                LoadResult{{}, std::string(filesFound == 0 ? kLoadNoFilesFound : kLoadNoneLoaded), true});
+        }
+    }
+    return result;
+}
+
+void InsultGenerator::LoadFolder(const std::string& folder, std::vector<LoadResult>* report, bool* result)
+{
+    FileErrorInfo error;
+    for (const std::string& name : platform::FindEntriesEndingWith(folder, kDataSuffix)) {
+        ++filesFound;
+        const std::string path = folder + name;
+        const int32_t opened = OpenDataFile(Archive::Mode::Loading, &path, &error);
+        if (opened != -1 && loadedOk) {
+            ++filesLoaded;
+            if (report != nullptr) {
+                report->push_back(LoadResult{name, std::string(kLoadSucceeded), false});
+            }
+            continue;
+        }
+        *result = false;
+        if (report != nullptr) {
+            const std::string message =
+                opened == -1 ? FileErrorMessage(error.cause, AbsolutePath(error.path)) : std::string(kLoadCorrupted);
+            report->push_back(LoadResult{name, message, true});
+        }
+    }
+}

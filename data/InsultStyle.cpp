@@ -1,0 +1,59 @@
+#include "data/InsultStyle.h"
+
+#include "data/Archive.h"
+#include "data/WordCipher.h"
+
+#include <utility>
+
+InsultStyle::InsultStyle(std::string name) : name(std::move(name)) {}
+
+void InsultStyle::Serialize(Archive& archive)
+{
+    const WordCipher cipher;
+    if (archive.IsLoading()) {
+        name = archive.ReadString();
+        templateText = archive.ReadString();
+        const int32_t listCount = archive.ReadInt32();
+        for (int32_t i = 0; i < listCount; ++i) {
+            const int32_t number = archive.ReadInt32();
+            const int32_t wordCount = archive.ReadInt32();
+            auto& list = wordLists[number];
+            if (!list) {
+                list = std::make_unique<WordList>();
+            }
+            // No reservation by the declared count: it may lie, and the file bounds the words.
+            for (int32_t w = 0; w < wordCount; ++w) {
+                list->AddUnique(cipher.Decode(archive.ReadString()));
+            }
+        }
+    } else {
+        archive.WriteString(name);
+        archive.WriteString(templateText);
+        archive.WriteInt32(static_cast<int32_t>(wordLists.size()));
+        for (const auto& [number, list] : wordLists) {
+            archive.WriteInt32(number);
+            archive.WriteInt32(static_cast<int32_t>(list->size()));
+            for (const std::string& word : list->Words()) {
+                archive.WriteString(cipher.Encode(word));
+            }
+        }
+    }
+    ComputeCombinations();
+}
+
+void InsultStyle::ComputeCombinations()
+{
+    // Unsigned arithmetic gives the two's complement wrap without undefined behaviour.
+    uint64_t product = 1;
+    for (const auto& entry : wordLists) {
+        const size_t size = entry.second->size();
+        product *= size == 0 ? 1 : static_cast<uint64_t>(size);
+    }
+    combinationCount = static_cast<int64_t>(product - 1);
+}
+
+void InsultStyle::Clear()
+{
+    wordLists.clear();
+    history.clear();
+}

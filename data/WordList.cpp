@@ -1,0 +1,101 @@
+#include "data/WordList.h"
+
+#include <utility>
+
+namespace {
+
+constexpr unsigned char Fold(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
+}
+
+constexpr uint64_t kIndexMask = 0xFFFFFFFFu;
+
+}  // namespace
+
+uint64_t WordList::FoldedHash(std::string_view word)
+{
+    // FNV-1a over the folded bytes, then a finaliser so both halves are well mixed.
+    uint64_t hash = 0xCBF29CE484222325ull;
+    for (const char c : word) {
+        hash ^= Fold(static_cast<unsigned char>(c));
+        hash *= 0x100000001B3ull;
+    }
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 33;
+    return hash;
+}
+
+bool WordList::FoldedEqual(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (Fold(static_cast<unsigned char>(a[i])) != Fold(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+size_t WordList::Probe(std::string_view word, uint64_t hash) const
+{
+    const size_t mask = slots_.size() - 1;
+    const uint64_t tag = hash >> 32;
+    for (size_t slot = static_cast<size_t>(hash) & mask;; slot = (slot + 1) & mask) {
+        const uint64_t entry = slots_[slot];
+        if (entry == 0) {
+            return slot;
+        }
+        if ((entry >> 32) == tag && FoldedEqual(words_[(entry & kIndexMask) - 1], word)) {
+            return slot;
+        }
+    }
+}
+
+void WordList::Grow()
+{
+    std::vector<uint64_t> old = std::move(slots_);
+    slots_.assign(old.empty() ? 16 : old.size() * 2, 0);
+    const size_t mask = slots_.size() - 1;
+    for (const uint64_t entry : old) {
+        if (entry == 0) {
+            continue;
+        }
+        // The index does not keep the low hash bits, so rehash the word.
+        const uint64_t hash = FoldedHash(words_[(entry & kIndexMask) - 1]);
+        size_t slot = static_cast<size_t>(hash) & mask;
+        while (slots_[slot] != 0) {
+            slot = (slot + 1) & mask;
+        }
+        slots_[slot] = entry;
+    }
+}
+
+int32_t WordList::Find(std::string_view word) const
+{
+    if (slots_.empty()) {
+        return -1;
+    }
+    const uint64_t entry = slots_[Probe(word, FoldedHash(word))];
+    return entry == 0 ? -1 : static_cast<int32_t>((entry & kIndexMask) - 1);
+}
+
+int32_t WordList::AddUnique(std::string word)
+{
+    // Keep the table at most half full so probe runs stay short.
+    if ((words_.size() + 1) * 2 > slots_.size()) {
+        Grow();
+    }
+    const uint64_t hash = FoldedHash(word);
+    const size_t slot = Probe(word, hash);
+    if (slots_[slot] != 0) {
+        return static_cast<int32_t>((slots_[slot] & kIndexMask) - 1);
+    }
+    const auto index = static_cast<int32_t>(words_.size());
+    words_.push_back(std::move(word));
+    slots_[slot] = ((hash >> 32) << 32) | (static_cast<uint64_t>(index) + 1);
+    return index;
+}

@@ -1,0 +1,82 @@
+#include "platform/ExclusiveFile.h"
+
+#include "platform/FileErrorCause.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace platform {
+namespace {
+
+ExclusiveOpen Failure(int error)
+{
+    return ExclusiveOpen{-1, FileErrorCauseFromErrno(error), error};
+}
+
+ExclusiveOpen FailAndClose(int fd, int error)
+{
+    close(fd);
+    return Failure(error);
+}
+
+// Takes the exclusive lock that stands in for "no sharing". A held lock is a sharing
+// violation; a file system that cannot lock at all still lets the file be used.
+int Lock(int fd)
+{
+    for (;;) {
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            return 0;
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL) {
+            return 0;
+        }
+        return errno;
+    }
+}
+
+}  // namespace
+
+ExclusiveOpen OpenExclusiveForReading(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return Failure(errno);
+    }
+    // open() accepts a folder here; report it the way a folder opened as a file is refused.
+    struct stat info {};
+    if (fstat(fd, &info) != 0) {
+        return FailAndClose(fd, errno);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return FailAndClose(fd, EISDIR);
+    }
+    if (const int error = Lock(fd)) {
+        return FailAndClose(fd, error);
+    }
+    return ExclusiveOpen{fd, kCauseNone, 0};
+}
+
+ExclusiveOpen OpenExclusiveForWriting(const std::string& path)
+{
+    // Truncate only after the lock is held, so a file in use elsewhere is never emptied.
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return Failure(errno);
+    }
+    if (const int error = Lock(fd)) {
+        return FailAndClose(fd, error);
+    }
+    if (ftruncate(fd, 0) != 0) {
+        return FailAndClose(fd, errno);
+    }
+    return ExclusiveOpen{fd, kCauseNone, 0};
+}
+
+}  // namespace platform
