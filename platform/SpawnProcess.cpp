@@ -1,0 +1,160 @@
+#include "platform/SpawnProcess.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <thread>
+
+extern char** environ;
+
+namespace platform {
+
+namespace {
+
+std::vector<char*> ArgumentPointers(const std::vector<std::string>& argv)
+{
+    std::vector<char*> pointers;
+    pointers.reserve(argv.size() + 1);
+    for (const auto& argument : argv) {
+        pointers.push_back(const_cast<char*>(argument.c_str()));
+    }
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+// posix_spawnp with optional file actions; stdin of the child is always /dev/null so a
+// launcher never competes with us for the terminal.
+SpawnResult Spawn(const std::vector<std::string>& argv, posix_spawn_file_actions_t* actions)
+{
+    if (argv.empty() || argv.front().empty()) {
+        return {.pid = -1, .error = ENOENT};
+    }
+    auto pointers = ArgumentPointers(argv);
+    pid_t pid = -1;
+    const int error = posix_spawnp(&pid, pointers[0], actions, nullptr, pointers.data(), environ);
+    if (error != 0) {
+        return {.pid = -1, .error = error};
+    }
+    return {.pid = pid, .error = 0};
+}
+
+LauncherOutcome OutcomeOf(int status)
+{
+    LauncherOutcome outcome;
+    outcome.exited = WIFEXITED(status);
+    outcome.exitStatus = outcome.exited ? WEXITSTATUS(status) : 0;
+    return outcome;
+}
+
+}  // namespace
+
+SpawnResult SpawnProcess(const std::vector<std::string>& argv)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    const auto result = Spawn(argv, &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    return result;
+}
+
+void ReapLater(pid_t pid)
+{
+    if (pid <= 0) {
+        return;
+    }
+    // A detached thread blocked in waitpid costs nothing and collects exactly this
+    // child, without a SIGCHLD handler that could steal other children's statuses.
+    std::thread([pid] {
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
+}
+
+LauncherOutcome WaitForLauncher(pid_t pid, std::chrono::milliseconds patience)
+{
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        int status = 0;
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid) {
+            return OutcomeOf(status);
+        }
+        if (done < 0 && errno != EINTR) {
+            // Somebody else reaped it; all we can say is that it started.
+            return {.stillRunning = true};
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            ReapLater(pid);
+            return {.stillRunning = true};
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+std::optional<std::string> RunAndCapture(const std::vector<std::string>& argv,
+                                         std::chrono::milliseconds patience)
+{
+    int pipeEnds[2] = {-1, -1};
+    if (pipe2(pipeEnds, O_CLOEXEC) != 0) {
+        return std::nullopt;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    const auto started = Spawn(argv, &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    if (started.pid < 0) {
+        close(pipeEnds[0]);
+        return std::nullopt;
+    }
+
+    std::string output;
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    bool ended = false;
+    while (!ended) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            break;
+        }
+        pollfd readable{.fd = pipeEnds[0], .events = POLLIN, .revents = 0};
+        const int ready = poll(&readable, 1, static_cast<int>(left.count()));
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready <= 0) {
+            break;
+        }
+        char buffer[4096];
+        const ssize_t count = read(pipeEnds[0], buffer, sizeof buffer);
+        if (count > 0) {
+            output.append(buffer, static_cast<size_t>(count));
+        } else if (count == 0 || errno != EINTR) {
+            ended = true;
+        }
+    }
+    close(pipeEnds[0]);
+
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    const auto outcome = WaitForLauncher(started.pid, std::max(left, std::chrono::milliseconds(0)));
+    if (!ended || outcome.stillRunning || !outcome.exited || outcome.exitStatus != 0) {
+        if (outcome.stillRunning) {
+            kill(started.pid, SIGTERM);
+        }
+        return std::nullopt;
+    }
+    return output;
+}
+
+}  // namespace platform

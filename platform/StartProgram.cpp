@@ -1,0 +1,18 @@
+#include "platform/StartProgram.h"
+
+#include "platform/LaunchCodes.h"
+#include "platform/SpawnProcess.h"
+
+namespace platform {
+
+int StartProgram(const std::vector<std::string>& argv)
+{
+    const auto started = SpawnProcess(argv);
+    if (started.pid < 0) {
+        return LaunchCodeForStartError(started.error);
+    }
+    ReapLater(started.pid);
+    return LaunchStarted;
+}
+
+}  // namespace platform
