@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The file-system side of the settings store: finding a file by name without regard to case,
+// reading it whole, and replacing it so that a failure at any point leaves the old file intact.
+namespace ProfileStorage {
+
+// The name of the entry in folder that equals name without regard to ASCII case; of several,
+// the smallest in byte order, so every spelling of the name picks the same file.
+std::optional<std::string> FindIgnoringCase(const std::string& folder, const std::string& name);
+
+struct FileContents {
+    std::string text;
+    unsigned permissions = 0;  // the file's mode bits, to give its replacement
+};
+
+enum class ReadResult { read, missing, failed };
+
+// Reads the regular file at path whole. A path that does not exist, or is not a regular
+// file, is missing; any other error is failed.
+ReadResult ReadWhole(const std::string& path, FileContents& contents);
+
+// Creates folder and any missing parents (mode 0700). True when the folder exists afterwards.
+bool MakeFolders(const std::string& folder);
+
+// Writes text to a temporary file in folder, flushes it to disk and renames it over
+// folder + name. permissions, when given, are set on the new file; otherwise the process's
+// umask decides. False, with nothing changed, when any step fails.
+bool Replace(const std::string& folder, const std::string& name, const std::string& text,
+             std::optional<unsigned> permissions);
+
+}  // namespace ProfileStorage

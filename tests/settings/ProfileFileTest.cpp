@@ -1,0 +1,166 @@
+#include "settings/ProfileFile.h"
+
+#include "settings/SettingsKeys.h"
+#include "SettingsFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+using ProfileFileTest = SettingsFolderTest;
+namespace Keys = SettingsKeys;
+
+TEST_F(ProfileFileTest, FirstRunReadsEveryDefaultAndCreatesNothing)
+{
+    const ProfileFile& settings = SettingsFile();
+    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::insultCount, Keys::defaultInsultCount), 1);
+    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::capitalise, Keys::defaultCapitalise), 1);
+    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::alwaysOnTop, Keys::defaultAlwaysOnTop), 0);
+    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::level, Keys::defaultLevel), 0);
+    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::tooltips, Keys::defaultTooltips), 1);
+    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::autoCopyRead, Keys::defaultAutoCopy), 0);
+    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::tab, Keys::defaultTab), 0);
+    EXPECT_FALSE(std::filesystem::exists(Folder()));
+}
+
+TEST_F(ProfileFileTest, FirstWriteCreatesFolderFileAndSection)
+{
+    SettingsFile().WriteInteger("settings", "num", 5);
+    EXPECT_EQ(ReadFile("Razzlewick.ini"), "[settings]\nnum=5\n");
+    EXPECT_EQ(SettingsFile().ReadInteger("settings", "num", 1), 5);
+
+    SettingsFile().WriteInteger("settings", "caps", 0);
+    SettingsFile().WriteInteger("66", "CX", 640);
+    EXPECT_EQ(ReadFile("Razzlewick.ini"), "[settings]\nnum=5\ncaps=0\n\n[66]\nCX=640\n");
+}
+
+TEST_F(ProfileFileTest, AutoCopyWrittenInLowerCaseIsReadAsAutoCopy)
+{
+    const ProfileFile& settings = SettingsFile();
+    settings.WriteInteger(Keys::section, Keys::autoCopyWritten, 1);
+    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::autoCopyRead, Keys::defaultAutoCopy), 1);
+
+    // A second write replaces the one entry instead of adding a twin.
+    settings.WriteInteger("SETTINGS", Keys::autoCopyRead, 0);
+    EXPECT_EQ(ReadFile("Razzlewick.ini"), "[settings]\nautocopy=0\n");
+}
+
+TEST_F(ProfileFileTest, FileNameMatchesWithoutRegardToCase)
+{
+    WriteFile("razzlewick.INI", "[Settings]\nNUM=4\n");
+    EXPECT_EQ(SettingsFile().ReadInteger("settings", "num", 1), 4);
+
+    SettingsFile().WriteInteger("settings", "tab", 2);
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"razzlewick.INI"});
+    EXPECT_EQ(ReadFile("razzlewick.INI"), "[Settings]\nNUM=4\ntab=2\n");
+}
+
+TEST_F(ProfileFileTest, EachReadSeesTheFileAsItIsNow)
+{
+    WriteFile("Razzlewick.ini", "[settings]\nlevel=0\n");
+    EXPECT_EQ(SettingsFile().ReadInteger("settings", "level", 7), 0);
+    WriteFile("Razzlewick.ini", "[settings]\nlevel=3\n");
+    EXPECT_EQ(SettingsFile().ReadInteger("settings", "level", 7), 3);
+    std::filesystem::remove(Folder() + "Razzlewick.ini");
+    EXPECT_EQ(SettingsFile().ReadInteger("settings", "level", 7), 7);
+}
+
+TEST_F(ProfileFileTest, WriteChangesOnlyTheOneValue)
+{
+    const std::string before =
+        "; written by hand\r\n"
+        "stray line before any section\r\n"
+        "[other]\r\n"
+        "num=9\r\n"
+        "\r\n"
+        "[ settings ]\r\n"
+        "  Num =  12x ; twelve\r\n"
+        "caps=1\r\n"
+        "# not a key\r\n"
+        "\r\n"
+        "[last]\r\n"
+        "x=y";
+    WriteFile("Razzlewick.ini", before);
+
+    SettingsFile().WriteInteger("settings", "num", 3);
+    SettingsFile().WriteInteger("settings", "level", -1);
+    SettingsFile().WriteInteger("last", "z", 255, 16);
+
+    EXPECT_EQ(ReadFile("Razzlewick.ini"),
+              "; written by hand\r\n"
+              "stray line before any section\r\n"
+              "[other]\r\n"
+              "num=9\r\n"
+              "\r\n"
+              "[ settings ]\r\n"
+              "  Num =  3\r\n"
+              "caps=1\r\n"
+              "# not a key\r\n"
+              "level=-1\r\n"
+              "\r\n"
+              "[last]\r\n"
+              "x=y\r\n"
+              "z=ff\r\n");
+    EXPECT_EQ(SettingsFile().ReadInteger("other", "num", 0), 9);
+}
+
+TEST_F(ProfileFileTest, WriteKeepsTheFilePermissions)
+{
+    WriteFile("Razzlewick.ini", "[settings]\nnum=1\n");
+    ::chmod((Folder() + "Razzlewick.ini").c_str(), 0640);
+    SettingsFile().WriteInteger("settings", "num", 2);
+    struct stat info {};
+    ASSERT_EQ(::stat((Folder() + "Razzlewick.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(ProfileFileTest, ValuesWrittenInEveryRadixAndAtTheLimits)
+{
+    const ProfileFile& settings = SettingsFile();
+    settings.WriteInteger("r", "min", INT32_MIN);
+    settings.WriteInteger("r", "max", INT32_MAX);
+    settings.WriteInteger("r", "hex", -255, 16);
+    settings.WriteInteger("r", "bin", 5, 2);
+    settings.WriteInteger("r", "bad", 42, 1);
+    EXPECT_EQ(ReadFile("Razzlewick.ini"),
+              "[r]\nmin=-2147483648\nmax=2147483647\nhex=-ff\nbin=101\nbad=42\n");
+    EXPECT_EQ(settings.ReadInteger("r", "min", 0), INT32_MIN);
+    EXPECT_EQ(settings.ReadInteger("r", "max", 0), INT32_MAX);
+}
+
+TEST_F(ProfileFileTest, FolderFollowsTheEnvironment)
+{
+    const char* savedHome = std::getenv("HOME");
+    const std::string home = savedHome != nullptr ? savedHome : "";
+
+    ::setenv("HOME", "/home/someone", 1);
+    ::setenv("XDG_CONFIG_HOME", "/cfg/", 1);
+    EXPECT_EQ(ProfileFile::Folder(), "/cfg/razzlewick/");
+    ::setenv("XDG_CONFIG_HOME", "relative/cfg", 1);
+    EXPECT_EQ(ProfileFile::Folder(), "/home/someone/.config/razzlewick/");
+    ::setenv("XDG_CONFIG_HOME", "", 1);
+    EXPECT_EQ(ProfileFile::Folder(), "/home/someone/.config/razzlewick/");
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(ProfileFile::Folder(), "/home/someone/.config/razzlewick/");
+
+    if (savedHome != nullptr) {
+        ::setenv("HOME", home.c_str(), 1);
+    } else {
+        ::unsetenv("HOME");
+    }
+}
+
+TEST(ApplicationProfile, IsNamedAfterTheExecutable)
+{
+    EXPECT_EQ(ApplicationProfile().FileName(), "settings_tests.INI");
+    EXPECT_EQ(SettingsFile().FileName(), "Razzlewick.ini");
+}
+
+}  // namespace
