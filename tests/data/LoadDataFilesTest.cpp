@@ -1,0 +1,217 @@
+#include "data/InsultGenerator.h"
+
+#include "data/LoadMessages.h"
+#include "platform/FileErrorCause.h"
+#include "tests/data/DataFileWriter.h"
+#include "tests/data/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string GoodFile(const std::string& style = "Modern", const std::vector<std::string>& words = {"oaf"})
+{
+    return DataFileWriter().Version().Int32(1).Style(style, style, "You %0", 1).List(0, words).bytes();
+}
+
+std::map<std::string, LoadResult> ByName(const std::vector<LoadResult>& report)
+{
+    std::map<std::string, LoadResult> lines;
+    for (const LoadResult& line : report) {
+        lines[line.fileName] = line;
+    }
+    return lines;
+}
+
+// The program folder and an empty, separate current folder.
+class LoadDataFiles : public testing::Test {
+protected:
+    TempFolder program;
+    TempFolder current;
+    CurrentFolder inCurrent{current.path()};
+    InsultGenerator engine;
+    std::vector<LoadResult> report;
+};
+
+TEST_F(LoadDataFiles, NoFileInEitherFolderGivesTheSingleClosingLine)
+{
+    program.WriteFile("notes.txt", "x");
+    EXPECT_FALSE(engine.LoadDataFiles(&report, program.path()));
+    ASSERT_EQ(report.size(), 1u);
+    EXPECT_EQ(report[0].fileName, "");
+    EXPECT_EQ(report[0].message, kLoadNoFilesFound);
+    EXPECT_TRUE(report[0].failed);
+    EXPECT_EQ(engine.filesFound, 0);
+    EXPECT_EQ(engine.filesLoaded, 0);
+}
+
+TEST_F(LoadDataFiles, ProgramFolderEqualToTheCurrentFolderReadsTheFileTwice)
+{
+    current.WriteFile("insltdat.dat", GoodFile());
+    EXPECT_TRUE(engine.LoadDataFiles(&report, current.path()));
+    ASSERT_EQ(report.size(), 2u);
+    for (const LoadResult& line : report) {
+        EXPECT_EQ(line.fileName, "insltdat.dat");
+        EXPECT_EQ(line.message, "Succeeded");
+        EXPECT_FALSE(line.failed);
+    }
+    EXPECT_EQ(engine.filesFound, 2);
+    EXPECT_EQ(engine.filesLoaded, 2);
+    EXPECT_EQ(engine.styles.at("Modern")->wordLists.at(0)->Words(), std::vector<std::string>{"oaf"});
+}
+
+TEST_F(LoadDataFiles, BothFoldersFeedOneEngineAndTheCaseOfTheSuffixDoesNotMatter)
+{
+    program.WriteFile("a.DAT", GoodFile("Modern", {"oaf"}));
+    current.WriteFile("b.dat", GoodFile("Modern", {"OAF", "lout"}));
+    current.WriteFile("c.dat.bak", "not a data file");
+    EXPECT_TRUE(engine.LoadDataFiles(nullptr, program.path()));
+    EXPECT_EQ(engine.filesFound, 2);
+    EXPECT_EQ(engine.filesLoaded, 2);
+    EXPECT_EQ(engine.styles.at("Modern")->wordLists.at(0)->Words(), (std::vector<std::string>{"oaf", "lout"}));
+}
+
+TEST_F(LoadDataFiles, EachBadFileIsReportedAndTheGoodOnesStillLoad)
+{
+    program.WriteFile("good.dat", GoodFile("Arabian"));
+    program.WriteFile("old.dat", DataFileWriter().Float32(3.0f).Int32(0).bytes());
+    // A complete first style, then a break: reported as failed, yet its style stays.
+    program.WriteFile("cut.dat", DataFileWriter()
+                                     .Version()
+                                     .Int32(2)
+                                     .Style("Modern", "Modern", "", 1)
+                                     .List(0, {"w"})
+                                     .Raw("\x09Mediter")
+                                     .bytes());
+    ASSERT_EQ(mkdir((program / "folder.dat").c_str(), 0755), 0);
+    const std::string locked = program.WriteFile("locked.dat", GoodFile("Locked"));
+    const int holder = open(locked.c_str(), O_RDONLY);
+    ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
+
+    EXPECT_FALSE(engine.LoadDataFiles(&report, program.path()));
+    close(holder);
+
+    ASSERT_EQ(report.size(), 5u);
+    const auto lines = ByName(report);
+    EXPECT_EQ(lines.at("good.dat").message, "Succeeded");
+    EXPECT_FALSE(lines.at("good.dat").failed);
+    EXPECT_EQ(lines.at("old.dat").message, "Incompatible or corrupted data file");
+    EXPECT_EQ(lines.at("cut.dat").message, "Incompatible or corrupted data file");
+    EXPECT_EQ(lines.at("folder.dat").message, "Access to " + program.path() + "folder.dat was denied.");
+    EXPECT_EQ(lines.at("locked.dat").message, "File is locked, cannot read.");
+    for (const std::string name : {"old.dat", "cut.dat", "folder.dat", "locked.dat"}) {
+        EXPECT_TRUE(lines.at(name).failed) << name;
+    }
+    EXPECT_EQ(engine.filesFound, 5);
+    EXPECT_EQ(engine.filesLoaded, 1);
+    EXPECT_EQ(engine.styles.count("Arabian"), 1u);
+    EXPECT_EQ(engine.styles.count("Modern"), 1u);
+    EXPECT_EQ(engine.styles.count("Locked"), 0u);
+}
+
+TEST_F(LoadDataFiles, WhenEveryFileFailsTheLastLineSaysNoneLoaded)
+{
+    current.WriteFile("empty.dat", "");
+    program.WriteFile("old.dat", DataFileWriter().Float32(3.0f).bytes());
+    EXPECT_FALSE(engine.LoadDataFiles(&report, program.path()));
+    ASSERT_EQ(report.size(), 3u);
+    EXPECT_EQ(report[0].fileName, "old.dat");
+    EXPECT_EQ(report[1].fileName, "empty.dat");
+    EXPECT_EQ(report[2].fileName, "");
+    EXPECT_EQ(report[2].message, "No data files were successfully loaded.  Cannot continue");
+    EXPECT_TRUE(report[2].failed);
+    EXPECT_EQ(engine.filesFound, 2);
+    EXPECT_EQ(engine.filesLoaded, 0);
+}
+
+TEST_F(LoadDataFiles, AnUnreadableFileIsAccessDenied)
+{
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root reads every file";
+    }
+    const std::string path = current.WriteFile("secret.dat", GoodFile());
+    ASSERT_EQ(chmod(path.c_str(), 0), 0);
+    EXPECT_FALSE(engine.LoadDataFiles(&report, program.path()));
+    ASSERT_EQ(report.size(), 2u);
+    // The current folder's entry is reported with its full path.
+    EXPECT_EQ(report[0].message, "Access to " + current.path() + "secret.dat was denied.");
+}
+
+TEST_F(LoadDataFiles, OpenDataFileWithoutAPathReadsTheDefaultFileOfTheCurrentFolder)
+{
+    FileErrorInfo error;
+    EXPECT_EQ(engine.OpenDataFile(Archive::Mode::Loading, nullptr, &error), -1);
+    EXPECT_EQ(engine.fileName, "insltdat.dat");
+    EXPECT_EQ(error.cause, platform::kCauseFileNotFound);
+    EXPECT_EQ(error.systemCode, ENOENT);
+    EXPECT_EQ(error.path, "insltdat.dat");
+
+    current.WriteFile("insltdat.dat", GoodFile());
+    EXPECT_EQ(engine.OpenDataFile(Archive::Mode::Loading, nullptr, &error), 0);
+    EXPECT_TRUE(engine.loadedOk);
+    EXPECT_EQ(engine.styles.size(), 1u);
+}
+
+TEST_F(LoadDataFiles, WritingALockedFileFailsWithoutEmptyingIt)
+{
+    const std::string path = current.WriteFile("busy.dat", GoodFile());
+    const int holder = open(path.c_str(), O_RDONLY);
+    ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
+    FileErrorInfo error;
+    EXPECT_EQ(engine.OpenDataFile(Archive::Mode::Storing, &path, &error), -1);
+    close(holder);
+    EXPECT_EQ(error.cause, platform::kCauseSharingViolation);
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(static_cast<size_t>(info.st_size), GoodFile().size());
+}
+
+struct MessageCase {
+    const char* name;
+    int32_t cause;
+    std::string expected;
+};
+
+class FileErrorMessageText : public testing::TestWithParam<MessageCase> {};
+
+TEST_P(FileErrorMessageText, PutsThePathInTheCauseText)
+{
+    EXPECT_EQ(FileErrorMessage(GetParam().cause, "/d/x.dat"), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, FileErrorMessageText,
+    testing::Values(MessageCase{"Generic", 1, "An unknown error occurred while accessing /d/x.dat."},
+                    MessageCase{"NotFound", 2, "/d/x.dat was not found."},
+                    MessageCase{"BadPath", 3, "/d/x.dat contains an invalid path."},
+                    MessageCase{"TooMany", 4, "/d/x.dat could not be opened because there are too many open files."},
+                    MessageCase{"Denied", 5, "Access to /d/x.dat was denied."},
+                    MessageCase{"Handle", 6, "An invalid file handle was associated with /d/x.dat."},
+                    MessageCase{"CurrentDir", 7, "/d/x.dat could not be removed because it is the current directory."},
+                    MessageCase{"DirFull", 8, "/d/x.dat could not be created because the directory is full."},
+                    MessageCase{"Seek", 9, "Seek failed on /d/x.dat"},
+                    MessageCase{"Hardware", 10, "A hardware I/O error was reported while accessing /d/x.dat."},
+                    MessageCase{"Sharing", 11, "File is locked, cannot read."},
+                    MessageCase{"Lock", 12, "File is locked, cannot read."},
+                    MessageCase{"DiskFull", 13, "Disk full while accessing /d/x.dat."},
+                    MessageCase{"PastEnd", 14, "An attempt was made to access /d/x.dat past its end."},
+                    MessageCase{"OutOfRange", 99, "An unknown error occurred while accessing /d/x.dat."}),
+    [](const testing::TestParamInfo<MessageCase>& info) { return std::string(info.param.name); });
+
+TEST(FileErrorMessage, IsCutTo254Characters)
+{
+    const std::string path = "/" + std::string(300, 'p');
+    const std::string message = FileErrorMessage(platform::kCauseAccessDenied, path);
+    EXPECT_EQ(message, ("Access to " + path).substr(0, 254));
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+#include "platform/ExclusiveFile.h"
+
+#include "platform/FileErrorCause.h"
+#include "tests/data/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+
+TEST(ExclusiveFile, ASecondOpenOfAnOpenFileIsASharingViolation)
+{
+    TempFolder folder;
+    const std::string path = folder.WriteFile("f.dat", "data");
+    const platform::ExclusiveOpen first = platform::OpenExclusiveForReading(path);
+    ASSERT_GE(first.fd, 0);
+    for (const platform::ExclusiveOpen& second :
+         {platform::OpenExclusiveForReading(path), platform::OpenExclusiveForWriting(path)}) {
+        EXPECT_EQ(second.fd, -1);
+        EXPECT_EQ(second.cause, platform::kCauseSharingViolation);
+        EXPECT_EQ(second.systemCode, EWOULDBLOCK);
+    }
+    close(first.fd);
+    const platform::ExclusiveOpen again = platform::OpenExclusiveForReading(path);
+    EXPECT_GE(again.fd, 0);
+    close(again.fd);
+}
+
+TEST(ExclusiveFile, FailedOpensCarryCauseAndErrno)
+{
+    TempFolder folder;
+    const std::string file = folder.WriteFile("plain", "x");
+    ASSERT_EQ(mkdir((folder / "dir.dat").c_str(), 0755), 0);
+    struct Row {
+        std::string path;
+        int32_t cause;
+        int error;
+    };
+    for (const Row& row : {Row{folder / "missing.dat", platform::kCauseFileNotFound, ENOENT},
+                           Row{file + "/below.dat", platform::kCauseBadPath, ENOTDIR},
+                           Row{folder / "dir.dat", platform::kCauseAccessDenied, EISDIR}}) {
+        const platform::ExclusiveOpen opened = platform::OpenExclusiveForReading(row.path);
+        EXPECT_EQ(opened.fd, -1) << row.path;
+        EXPECT_EQ(opened.cause, row.cause) << row.path;
+        EXPECT_EQ(opened.systemCode, row.error) << row.path;
+    }
+}
+
+TEST(ExclusiveFile, WritingCreatesOrEmptiesTheFile)
+{
+    TempFolder folder;
+    const std::string path = folder.WriteFile("w.dat", "old contents");
+    const platform::ExclusiveOpen opened = platform::OpenExclusiveForWriting(path);
+    ASSERT_GE(opened.fd, 0);
+    struct stat info {};
+    ASSERT_EQ(fstat(opened.fd, &info), 0);
+    EXPECT_EQ(info.st_size, 0);
+    close(opened.fd);
+
+    const platform::ExclusiveOpen created = platform::OpenExclusiveForWriting(folder / "new.dat");
+    EXPECT_GE(created.fd, 0);
+    close(created.fd);
+}
+
+}  // namespace
