@@ -23,6 +23,8 @@ class TemplateDialog : public QDialog {
 
  protected:
   virtual void OnInitDialog() {}
+  // Keeps the menu bar as wide as the window.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   int templateId_ = 0;
