@@ -1,0 +1,13 @@
+# Programs are installed beside their data in <prefix>/lib/razzlewick and linked from
+# <prefix>/bin; /proc/self/exe resolves the link, so the program still finds its data.
+set(RAZZLEWICK_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/razzlewick)
+
+function(razzlewick_install_program target)
+  install(TARGETS ${target} RUNTIME DESTINATION ${RAZZLEWICK_INSTALL_DIR})
+  set(link_dir "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}")
+  install(CODE "
+    file(MAKE_DIRECTORY \"${link_dir}\")
+    file(CREATE_LINK \"../${RAZZLEWICK_INSTALL_DIR}/$<TARGET_FILE_NAME:${target}>\"
+         \"${link_dir}/$<TARGET_FILE_NAME:${target}>\" SYMBOLIC)
+    message(STATUS \"Linking: ${link_dir}/$<TARGET_FILE_NAME:${target}>\")")
+endfunction()

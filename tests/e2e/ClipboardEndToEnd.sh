@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Starts the real program under a real X server and reads the clipboard from another
+# program: the one test that proves the insults reach other applications.
+# Usage: ClipboardEndToEnd.sh PROGRAM
+set -uo pipefail
+program=$1
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*"; exit 1; }
+
+for tool in Xvfb xdotool xclip; do
+  command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display itself and writes its number to the given descriptor.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+  [[ -s "$work/display" ]] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
+done
+exec 3>&-
+[[ -s "$work/display" ]] || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
+export DISPLAY=":$(tr -d '\n' <"$work/display")"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME/razzlewick"
+printf '[settings]\r\nautocopy=1\r\nnum=3\r\n' >"$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini"
+
+(cd "$work" && exec "$program") >"$work/app.log" 2>&1 &
+app_pid=$!
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Razzlewick$' 2>/dev/null | head -n 1)
+[[ -n "$window" ]] || fail "no main window appeared; program output: $(cat "$work/app.log")"
+
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+wait_for_clipboard() {  # waits until the clipboard differs from $1
+  local text
+  for _ in $(seq 100); do
+    text=$(clipboard | od -An -c | tr -s ' ')
+    [[ -n "$text" && "$text" != "$1" ]] && { echo "$text"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+first=$(wait_for_clipboard "") || fail "the clipboard stayed empty with AutoCopy on"
+insults=$(clipboard | grep -c $'\r$')
+[[ "$insults" -eq 3 ]] || fail "expected 3 insults on the clipboard, found $insults: $first"
+clipboard | tail -c 3 | od -An -c | grep -q '\.  *\\r  *\\n' || fail "the text does not end in .\\r\\n: $first"
+
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+xdotool key --window "$window" Return
+wait_for_clipboard "$first" >/dev/null || fail "Enter did not put a new batch on the clipboard"
+
+xdotool key --window "$window" Escape
+for _ in $(seq 50); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$app_pid" 2>/dev/null && fail "the program did not end on Escape"
+app_pid=
+grep -qi '^tab=0' "$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini" \
+  || fail "the settings file holds no tab: $(cat "$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini")"
+echo "clipboard end-to-end: passed"

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks the installed layout from outside
+# the build folder: the data check finds the data beside the installed program.
+set -uo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAILED: $*"; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
+for file in lib/razzlewick/insltdat.dat lib/razzlewick/Razzlewick.html bin/razzlewick-data \
+            share/applications/example.tallowfern.Razzlewick.desktop \
+            share/metainfo/example.tallowfern.Razzlewick.metainfo.xml \
+            share/icons/hicolor/scalable/apps/example.tallowfern.Razzlewick.svg; do
+  [[ -e "$prefix/$file" ]] || fail "$file is not installed"
+done
+[[ -e "$prefix/bin/razzlewick" ]] || fail "bin/razzlewick is not installed"
+
+output=$(cd / && "$prefix/bin/razzlewick-data" check) || fail "the installed data check failed: $output"
+[[ "$output" == "insltdat.dat - Succeeded" ]] || fail "unexpected check output: $output"
+
+if command -v desktop-file-validate >/dev/null 2>&1; then
+  desktop-file-validate "$prefix/share/applications/example.tallowfern.Razzlewick.desktop" \
+    || fail "the desktop file does not validate"
+fi
+if command -v appstreamcli >/dev/null 2>&1; then
+  appstreamcli validate --no-net "$prefix/share/metainfo/example.tallowfern.Razzlewick.metainfo.xml" >/dev/null \
+    || fail "the metainfo does not validate"
+fi
+echo "installed layout: passed"
