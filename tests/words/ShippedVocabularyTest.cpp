@@ -1,0 +1,289 @@
+// Checks the packed insltdat.dat that ships with the program: it loads cleanly, holds the
+// four tab styles, and what it composes reads as clean text with plenty of variety.
+
+#include "data/InsultGenerator.h"
+#include "data/LoadMessages.h"
+#include "generate/FormatCombinations.h"
+#include "generate/GeneratorOperations.h"
+#include "generate/RandomSource.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> kStyleNames = {"Arabian", "Shakespearean", "Modern", "Mediterranean"};
+constexpr int16_t kInsultsPerStyle = 10000;
+constexpr uint32_t kSeed = 20240607;
+
+// Words whose first letter misleads about the sound an article must match.
+const std::set<std::string, std::less<>> kConsonantSoundDespiteVowel = {
+    "one", "once", "unicorn", "unicorns", "useful", "useless", "usual", "university", "unique",
+    "union", "uniform", "european", "ewe", "utensil", "user"};
+const std::set<std::string, std::less<>> kVowelSoundDespiteConsonant = {
+    "hour", "hours", "hourly", "honest", "honour", "honourable", "heir", "herb"};
+
+InsultGenerator& ShippedEngine()
+{
+    static InsultGenerator engine;
+    static const bool loaded = [] {
+        const std::string path = RAZZLEWICK_DATA_FILE;
+        FileErrorInfo error;
+        return engine.OpenDataFile(Archive::Mode::Loading, &path, &error) != -1 && engine.loadedOk;
+    }();
+    EXPECT_TRUE(loaded) << "cannot read " << RAZZLEWICK_DATA_FILE;
+    return engine;
+}
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+bool StartsWithVowelSound(std::string_view word)
+{
+    // "one-eyed" sounds like "one".
+    const std::string head = Lower(word.substr(0, word.find('-')));
+    if (kConsonantSoundDespiteVowel.contains(head))
+        return false;
+    if (kVowelSoundDespiteConsonant.contains(head))
+        return true;
+    return !head.empty() && std::string_view("aeiou").find(head.front()) != std::string_view::npos;
+}
+
+std::vector<std::string> Words(std::string_view sentence)
+{
+    std::vector<std::string> words;
+    std::string current;
+    for (const char c : sentence) {
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '\'' ||
+            static_cast<unsigned char>(c) >= 0x80) {
+            current += c;
+        } else if (!current.empty()) {
+            words.push_back(current);
+            current.clear();
+        }
+    }
+    if (!current.empty())
+        words.push_back(current);
+    return words;
+}
+
+// The article that does not fit its next word, or empty.
+std::string ArticleMismatch(std::string_view insult)
+{
+    const std::vector<std::string> words = Words(insult);
+    for (size_t i = 0; i + 1 < words.size(); ++i) {
+        const std::string article = Lower(words[i]);
+        const bool vowel = StartsWithVowelSound(words[i + 1]);
+        if ((article == "a" && vowel) || (article == "an" && !vowel))
+            return words[i] + " " + words[i + 1];
+    }
+    return {};
+}
+
+bool HasPlaceholder(std::string_view text)
+{
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == '%' && std::isdigit(static_cast<unsigned char>(text[i + 1])))
+            return true;
+    }
+    return false;
+}
+
+nlohmann::json SourceStyle(const std::string& key)
+{
+    std::ifstream in(fs::path(RAZZLEWICK_WORDS_DIR) / (key + ".json"));
+    const nlohmann::json source = nlohmann::json::parse(in);
+    for (const nlohmann::json& style : source.at("styles")) {
+        if (style.at("key") == key)
+            return style;
+    }
+    ADD_FAILURE() << key << ".json holds no style " << key;
+    return {};
+}
+
+TEST(ShippedVocabulary, LoadsCleanlyWithExactlyTheFourStyles)
+{
+    // A folder of its own, so nothing but the shipped file is found there; the current
+    // folder is the test's build folder, which holds no data file.
+    const fs::path folder = fs::temp_directory_path() / ("razzlewick-words-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    fs::copy_file(RAZZLEWICK_DATA_FILE, folder / "insltdat.dat", fs::copy_options::overwrite_existing);
+
+    InsultGenerator engine;
+    std::vector<LoadResult> report;
+    const bool ok = engine.LoadDataFiles(&report, folder.string() + "/");
+    fs::remove_all(folder);
+
+    EXPECT_TRUE(ok);
+    ASSERT_EQ(report.size(), 1u);
+    EXPECT_EQ(report[0].fileName, "insltdat.dat");
+    EXPECT_EQ(report[0].message, kLoadSucceeded);
+    EXPECT_FALSE(report[0].failed);
+
+    std::set<std::string> keys;
+    for (const auto& [key, style] : engine.styles)
+        keys.insert(key);
+    EXPECT_EQ(keys, std::set<std::string>(kStyleNames.begin(), kStyleNames.end()));
+}
+
+class ShippedStyle : public ::testing::TestWithParam<std::string> {
+protected:
+    InsultStyle& Style()
+    {
+        InsultGenerator& engine = ShippedEngine();
+        const auto found = engine.styles.find(GetParam());
+        if (found == engine.styles.end()) {
+            ADD_FAILURE() << "no style " << GetParam();
+            static InsultStyle none("none");
+            return none;
+        }
+        return *found->second;
+    }
+};
+
+TEST_P(ShippedStyle, ListsAreNumberedFromZeroAndAllUsed)
+{
+    const InsultStyle& style = Style();
+    const auto n = static_cast<int32_t>(style.wordLists.size());
+    EXPECT_GE(n, 3);
+    // %10 and above would be eaten by the replacement of %1.
+    EXPECT_LE(n, 10);
+    int32_t expected = 0;
+    for (const auto& [number, list] : style.wordLists) {
+        EXPECT_EQ(number, expected++);
+        EXPECT_FALSE(list->empty()) << "list " << number;
+        EXPECT_NE(style.templateText.find("%" + std::to_string(number)), std::string::npos)
+            << "the template never uses list " << number;
+    }
+}
+
+TEST_P(ShippedStyle, OffersAtLeastAMillionCombinationsWithoutWrapping)
+{
+    const InsultStyle& style = Style();
+    int64_t product = 1;
+    for (const auto& [number, list] : style.wordLists) {
+        ASSERT_FALSE(__builtin_mul_overflow(product, static_cast<int64_t>(list->size()), &product))
+            << "the count wraps at list " << number;
+    }
+    EXPECT_EQ(style.combinationCount, product - 1);
+    EXPECT_GE(style.combinationCount, 1000000);
+
+    // The label the main window shows must read at least 1,000,000.
+    const std::string label = FormatCombinations(style.combinationCount);
+    const std::string suffix = " combinations available";
+    ASSERT_TRUE(label.ends_with(suffix)) << label;
+    std::string digits = label.substr(0, label.size() - suffix.size());
+    std::erase(digits, ',');
+    EXPECT_EQ(digits, std::to_string(style.combinationCount)) << label;
+}
+
+TEST_P(ShippedStyle, TemplateIsASentenceAwaitingItsFullStop)
+{
+    const std::string& text = Style().templateText;
+    ASSERT_FALSE(text.empty());
+    // Literal first letter, so the caps option can capitalise it.
+    EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(text.front()))) << text;
+    EXPECT_EQ(std::string_view(".!?,;: ").find(text.back()), std::string_view::npos) << text;
+    EXPECT_EQ(text.find("  "), std::string::npos) << text;
+}
+
+TEST_P(ShippedStyle, WordsAreCleanWindows1252)
+{
+    for (const auto& [number, list] : Style().wordLists) {
+        for (const std::string& word : list->Words()) {
+            SCOPED_TRACE("list " + std::to_string(number) + ": \"" + word + "\"");
+            ASSERT_FALSE(word.empty());
+            EXPECT_NE(word.front(), ' ');
+            EXPECT_NE(word.back(), ' ');
+            EXPECT_EQ(word.find("  "), std::string::npos);
+            EXPECT_FALSE(HasPlaceholder(word));
+            // A character the code page lacks would have turned into '?' or an unassigned byte.
+            EXPECT_EQ(word.find('?'), std::string::npos);
+            for (const char c : word) {
+                const auto byte = static_cast<unsigned char>(c);
+                EXPECT_GE(byte, 0x20);
+                EXPECT_TRUE(byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D);
+            }
+        }
+    }
+}
+
+TEST_P(ShippedStyle, SourceListsHoldNoCaseDuplicates)
+{
+    // The packer drops a word that differs from an earlier one only in case, so a
+    // shrunken list means a duplicate in the JSON source.
+    const nlohmann::json source = SourceStyle(GetParam());
+    const InsultStyle& style = Style();
+    ASSERT_EQ(source.at("lists").size(), style.wordLists.size());
+    for (const nlohmann::json& list : source.at("lists")) {
+        const auto number = list.at("number").get<int32_t>();
+        const auto found = style.wordLists.find(number);
+        ASSERT_NE(found, style.wordLists.end()) << "list " << number;
+        EXPECT_EQ(list.at("words").size(), found->second->size()) << "list " << number;
+    }
+}
+
+TEST_P(ShippedStyle, TenThousandInsultsReadCleanlyAndRarelyRepeat)
+{
+    InsultGenerator& engine = ShippedEngine();
+    engine.SelectStyle(GetParam());
+    ASSERT_NE(engine.currentStyle, nullptr);
+    SeedRandom(kSeed);
+    const std::string batch = Generate(engine, kInsultsPerStyle, true);
+
+    std::vector<std::string> insults;
+    const std::string_view ending = ".\r\n";
+    for (size_t start = 0; start < batch.size();) {
+        const size_t end = batch.find(ending, start);
+        ASSERT_NE(end, std::string::npos) << "unterminated insult at byte " << start;
+        insults.push_back(batch.substr(start, end - start));
+        start = end + ending.size();
+    }
+    ASSERT_EQ(insults.size(), static_cast<size_t>(kInsultsPerStyle));
+
+    int faults = 0;
+    for (const std::string& insult : insults) {
+        const std::string article = ArticleMismatch(insult);
+        const bool clean = insult.find("????") == std::string::npos && !HasPlaceholder(insult) &&
+                           insult.find("  ") == std::string::npos && !insult.empty() && insult.back() != ' ' &&
+                           std::isupper(static_cast<unsigned char>(insult.front())) && article.empty();
+        if (!clean && faults++ < 10)
+            ADD_FAILURE() << "\"" << insult << "\"" << (article.empty() ? "" : " (article: " + article + ")");
+    }
+    EXPECT_EQ(faults, 0);
+
+    const std::set<std::string> distinct(insults.begin(), insults.end());
+    EXPECT_GE(distinct.size(), 9000u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, ShippedStyle, ::testing::ValuesIn(kStyleNames),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+
+TEST(ShippedVocabulary, ArticleCheckCatchesBothMistakes)
+{
+    // The composed-text test relies on this check, so it must see real mistakes.
+    EXPECT_EQ(ArticleMismatch("Thou art a onion"), "a onion");
+    EXPECT_EQ(ArticleMismatch("May an camel sit on you"), "an camel");
+    EXPECT_EQ(ArticleMismatch("You are an honest goat, a one-eyed ewe, an hour late, a useful clot"), "");
+    EXPECT_EQ(ArticleMismatch("An apple, a banana"), "");
+}
+
+}  // namespace
