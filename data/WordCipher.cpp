@@ -51,26 +51,32 @@ std::string WordCipher::Encode(std::string_view plain) const
 
 std::string WordCipher::Decode(std::string_view stored) const
 {
-    const size_t zero = stored.find('\0');
-    if (zero != std::string_view::npos) {
-        stored = stored.substr(0, zero);
-    }
-    std::string bytes;
-    bytes.reserve(stored.size());
+    // Unescape and unscramble in one pass, stopping at the unscrambled terminator.
+    std::string word;
+    word.reserve(stored.size());
+    const size_t keyLength = key_.size();
+    size_t k = 0;
     for (size_t i = 0; i < stored.size(); ++i) {
         char byte = stored[i];
+        if (byte == '\0') {
+            break;  // only the bytes before a zero in the stored string count
+        }
         if (byte == kEscape) {
             // An escape at the very end takes the zero that ends the stored form.
             const char next = i + 1 < stored.size() ? stored[++i] : '\0';
             byte = next == kEscapedZero ? '\0' : next == kEscapedEscape ? kEscape : next;
         }
-        bytes.push_back(byte);
+        if (keyLength != 0) {
+            byte = static_cast<char>(byte ^ key_[k]);
+            if (++k == keyLength) {
+                k = 0;
+            }
+        }
+        if (byte == '\0') {
+            break;
+        }
+        word.push_back(byte);
     }
-    ApplyKey(bytes.data(), bytes.size());
     // A stored form without the scrambled terminator yields all its bytes.
-    const size_t end = bytes.find('\0');
-    if (end != std::string::npos) {
-        bytes.resize(end);
-    }
-    return bytes;
+    return word;
 }

@@ -44,7 +44,7 @@ size_t WordList::Probe(std::string_view word, uint64_t hash) const
 {
     const size_t mask = slots_.size() - 1;
     const uint64_t tag = hash >> 32;
-    for (size_t slot = static_cast<size_t>(hash) & mask;; slot = (slot + 1) & mask) {
+    for (size_t slot = static_cast<size_t>(tag) & mask;; slot = (slot + 1) & mask) {
         const uint64_t entry = slots_[slot];
         if (entry == 0) {
             return slot;
@@ -64,9 +64,8 @@ void WordList::Grow()
         if (entry == 0) {
             continue;
         }
-        // The index does not keep the low hash bits, so rehash the word.
-        const uint64_t hash = FoldedHash(words_[(entry & kIndexMask) - 1]);
-        size_t slot = static_cast<size_t>(hash) & mask;
+        // The slot position comes from the stored hash bits, so growing never touches the words.
+        size_t slot = static_cast<size_t>(entry >> 32) & mask;
         while (slots_[slot] != 0) {
             slot = (slot + 1) & mask;
         }

@@ -30,6 +30,7 @@ private:
     void Grow();
 
     std::vector<std::string> words_;
-    // Open addressing: each slot is (upper 32 bits of the hash << 32) | (index + 1), 0 = empty.
+    // Open addressing: each slot is (upper 32 bits of the hash << 32) | (index + 1), 0 = empty;
+    // those hash bits also choose the slot, so growing needs no rehash.
     std::vector<uint64_t> slots_;
 };
