@@ -1,5 +1,5 @@
-// How long reading a large data file takes: 4 styles of 4 lists holding the given number
-// of distinct words in all, read through OpenDataFile into a fresh engine.
+// How long reading a large data file takes: styles x lists holding the given number of
+// distinct words in all, read through OpenDataFile into a fresh engine.
 #include "data/Archive.h"
 #include "data/InsultGenerator.h"
 #include "data/WordCipher.h"
@@ -17,8 +17,12 @@
 
 namespace {
 
-constexpr int32_t kStyles = 4;
-constexpr int32_t kListsPerStyle = 4;
+struct Shape {
+    int64_t totalWords;
+    int32_t styles;
+    int32_t listsPerStyle;
+    auto operator<=>(const Shape&) const = default;
+};
 
 // Distinct, word-like, 5 to 12 letters, with capitals so the case-folded index has work.
 std::string MakeWord(uint64_t index)
@@ -40,10 +44,12 @@ std::string MakeWord(uint64_t index)
 }
 
 // Writes the file value by value so the writer itself stays small in memory.
-std::string WriteDataFile(int64_t totalWords)
+std::string WriteDataFile(const Shape& shape)
 {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / ("razzlewick-bench-" + std::to_string(totalWords) + ".dat")).string();
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("razzlewick-bench-" + std::to_string(getpid()) + "-" + std::to_string(shape.totalWords) +
+                               "-" + std::to_string(shape.styles) + "x" + std::to_string(shape.listsPerStyle) + ".dat"))
+                                 .string();
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         std::abort();
@@ -51,16 +57,16 @@ std::string WriteDataFile(int64_t totalWords)
     const WordCipher cipher;
     Archive archive(fd, Archive::Mode::Storing);
     archive.WriteFloat32(3.2f);
-    archive.WriteInt32(kStyles);
-    const int64_t perList = totalWords / (kStyles * kListsPerStyle);
+    archive.WriteInt32(shape.styles);
+    const int64_t perList = shape.totalWords / (int64_t{shape.styles} * shape.listsPerStyle);
     uint64_t next = 0;
-    for (int32_t s = 0; s < kStyles; ++s) {
+    for (int32_t s = 0; s < shape.styles; ++s) {
         const std::string name = "Style" + std::to_string(s);
         archive.WriteString(name);
         archive.WriteString(name);
         archive.WriteString("Thou %0 %1 %2 %3");
-        archive.WriteInt32(kListsPerStyle);
-        for (int32_t l = 0; l < kListsPerStyle; ++l) {
+        archive.WriteInt32(shape.listsPerStyle);
+        for (int32_t l = 0; l < shape.listsPerStyle; ++l) {
             archive.WriteInt32(l);
             archive.WriteInt32(static_cast<int32_t>(perList));
             for (int64_t w = 0; w < perList; ++w) {
@@ -82,28 +88,24 @@ public:
             std::filesystem::remove(entry.second);
         }
     }
-    const std::string& For(int64_t totalWords)
+    const std::string& For(const Shape& shape)
     {
-        auto& path = paths_[totalWords];
+        auto& path = paths_[shape];
         if (path.empty()) {
-            path = WriteDataFile(totalWords);
+            path = WriteDataFile(shape);
         }
         return path;
     }
 
 private:
-    std::map<int64_t, std::string> paths_;
+    std::map<Shape, std::string> paths_;
 };
-
-const std::string& DataFile(int64_t totalWords)
-{
-    static DataFiles files;
-    return files.For(totalWords);
-}
 
 void BM_OpenDataFile(benchmark::State& state)
 {
-    const std::string& path = DataFile(state.range(0));
+    static DataFiles files;
+    const std::string& path =
+        files.For(Shape{state.range(0), static_cast<int32_t>(state.range(1)), static_cast<int32_t>(state.range(2))});
     for (auto _ : state) {
         InsultGenerator engine;
         const int32_t opened = engine.OpenDataFile(Archive::Mode::Loading, &path, nullptr);
@@ -119,6 +121,15 @@ void BM_OpenDataFile(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK(BM_OpenDataFile)->Arg(1'000'000)->Arg(2'000'000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+// Arguments: total words, styles, lists per style.
+BENCHMARK(BM_OpenDataFile)
+    ->ArgNames({"words", "styles", "lists"})
+    ->Args({1'000'000, 4, 4})
+    ->Args({2'000'000, 4, 4})
+    ->Args({1'000'000, 1, 1})
+    ->Args({1'000'000, 10, 100})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 BENCHMARK_MAIN();
