@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/TemplateDialog.h"
+
+#include <string>
+
+// One page of the About box showing a read-only text (the overview, the legal terms).
+class AboutTextPage final : public TemplateDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AboutTextPage)
+
+public:
+    explicit AboutTextPage(QWidget* parent);
+    ~AboutTextPage() override;
+
+    // The Windows-1252 text the page shows once it is initialised.
+    void SetText(std::string text) { text_ = std::move(text); }
+    const std::string& Text() const { return text_; }
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    std::string text_;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The documentation file names tried beside the program, in order: the product's own page
+// first, then the generic read-me files.
+std::vector<std::string> DocumentationCandidates(const std::string& productName);
+
+// Opens the first candidate in `folder` (ending in '/', or empty for bare names) that the
+// desktop opens. False when none did; nothing is shown either way.
+bool OpenDocumentationIn(const std::string& folder, const std::string& productName);

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The whole message shown when a link cannot be opened: "Can't open link:" and the
+// explanation of the launch code.
+std::string OpenErrorText(int code);

@@ -1,0 +1,50 @@
+#include "about/ProductInfo.h"
+
+#include "about/AboutDialog.h"
+#include "about/MakerSite.h"
+#include "about/OpenDocumentation.h"
+#include "about/SendMailViaMapi.h"
+#include "about/ShellOpen.h"
+#include "platform/ProgramFolder.h"
+#include "platform/qt/MessageBox.h"
+
+#include <QApplication>
+
+ProductInfo& TheProductInfo()
+{
+    static ProductInfo info;
+    return info;
+}
+
+void ProductInfo::ShowAbout() const
+{
+    AboutDialog dialog(*this, ownerWindow);
+    dialog.exec();
+}
+
+bool ProductInfo::OpenDocumentation() const
+{
+    return OpenDocumentationIn(platform::ProgramFolder(), name);
+}
+
+bool ProductInfo::OpenWebPage() const
+{
+    ShellOpen(std::string(kMakerSiteBase) + "/" + name + ".html", false);
+    return true;
+}
+
+bool ProductInfo::SendFeedback() const
+{
+    const std::string subject = "Feedback:" + name + "_" + version;
+    const std::string mailto = std::string("mailto:") + kFeedbackAddress + "?subject=" + subject;
+    if (ShellOpen(mailto, true)) {
+        return true;
+    }
+    if (SendMailViaMapi(kFeedbackAddress, subject, std::nullopt, true)) {
+        return true;
+    }
+    platform::ShowMessageBox(ownerWindow != nullptr ? ownerWindow : QApplication::activeWindow(),
+                             QStringLiteral("Failed to send mail - tried indirect (browser) and direct (MAPI)"),
+                             platform::MessageIcon::None);
+    return false;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "about/ProductInfo.h"
+
+// What this program says about itself in the About box. Windows-1252 bytes.
+inline constexpr const char* kProductName = "Razzlewick";
+inline constexpr const char* kProductVersion = "v3.2";
+extern const char* const kProductDescription;
+extern const char* const kProductTerms;
+
+// Fills the record with this program's name, version, description, terms, icon and
+// placement 0 (the terms carry their own disclaimer); the owner window stays none.
+void FillProductInfo(ProductInfo& info);

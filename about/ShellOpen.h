@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// Opens a file or URL with the desktop's default action, showing the wait cursor while the
+// launcher starts. With escapeSpaces every blank is sent as "%20" and nothing else is
+// touched. True when the launcher accepted the target.
+bool ShellOpen(const std::string& target, bool escapeSpaces);
+
+// The target with every blank replaced by "%20".
+std::string EscapeSpaces(const std::string& target);

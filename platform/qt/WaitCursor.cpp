@@ -1,0 +1,23 @@
+#include "platform/qt/WaitCursor.h"
+
+#include <QApplication>
+#include <QCursor>
+
+namespace platform {
+
+WaitCursor::WaitCursor()
+{
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        shown_ = true;
+    }
+}
+
+WaitCursor::~WaitCursor()
+{
+    if (shown_) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+}  // namespace platform
