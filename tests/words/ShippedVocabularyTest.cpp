@@ -274,7 +274,7 @@ TEST_P(ShippedStyle, TenThousandInsultsReadCleanlyAndRarelyRepeat)
     EXPECT_GE(distinct.size(), 9000u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, ShippedStyle, ::testing::ValuesIn(kStyleNames),
+INSTANTIATE_TEST_SUITE_P(ShippedVocabulary, ShippedStyle, ::testing::ValuesIn(kStyleNames),
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 
 TEST(ShippedVocabulary, ArticleCheckCatchesBothMistakes)
