@@ -1,0 +1,25 @@
+#pragma once
+
+#include "data/InsultStyle.h"
+
+#include <cstdint>
+#include <string>
+
+// Each style's record of the batches it composed, walked with the Undo and Redo arrows.
+// Entries are only ever appended; a step past either end parks the position at -1 or size.
+
+inline constexpr int32_t historyBackImpossible = 1;
+inline constexpr int32_t historyForwardImpossible = 2;
+
+// Adds text as the last entry, whatever the position, and shows it.
+void AppendHistory(InsultStyle& style, std::string text);
+
+// One entry back, or "(At limit)" with the position at -1.
+std::string StepBack(InsultStyle& style);
+// One entry forward, or "(At limit)" with the position at size.
+std::string StepForward(InsultStyle& style);
+// The entry at the position, or "(List empty)" when the position holds none.
+std::string CurrentText(const InsultStyle& style);
+// historyBackImpossible and historyForwardImpossible, or-ed together.
+int32_t HistoryState(const InsultStyle& style);
+int32_t HistorySize(const InsultStyle& style);

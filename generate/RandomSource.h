@@ -1,0 +1,9 @@
+#pragma once
+
+#include <cstdint>
+
+// The one random source of the program, shared by every style: a 32-bit linear congruential
+// generator whose draws are 0 to 32767. Seeded by the main window; tests seed it to get
+// known words.
+void SeedRandom(uint32_t seed);
+int32_t DrawRandom();

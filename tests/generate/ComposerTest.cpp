@@ -1,0 +1,172 @@
+#include "generate/InsultComposer.h"
+
+#include "generate/InsultHistory.h"
+#include "generate/RandomSource.h"
+#include "StyleBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+// The seed-1 sequence of the generator, worked out from state = state * 214013 + 2531011.
+constexpr int32_t seedOneDraws[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
+
+std::vector<std::string> Numbered(const std::string& prefix, int count)
+{
+    std::vector<std::string> words;
+    for (int i = 0; i < count; ++i) {
+        words.push_back(prefix + std::to_string(i));
+    }
+    return words;
+}
+
+// How many draws the last call consumed, judged by where the seed-1 sequence now stands.
+int DrawsConsumedSinceSeedOne()
+{
+    const int32_t next = DrawRandom();
+    for (int i = 0; i < 10; ++i) {
+        if (seedOneDraws[i] == next) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+TEST(Composer, FixedSeedGivesKnownWordsOneLinePerInsult)
+{
+    auto style = MakeStyle("thou %0 %1 %2", {{0, Numbered("a", 10)}, {1, Numbered("b", 7)}, {2, Numbered("c", 3)}});
+    SeedRandom(1);
+    // 41 % 10, 18467 % 7, 6334 % 3; then 26500, 19169, 15724; then 11478, 29358, 26962.
+    EXPECT_EQ(Compose(*style, 3, true), "Thou a1 b1 c1.\r\nThou a0 b3 c1.\r\nThou a8 b0 c1.\r\n");
+    EXPECT_EQ(DrawRandom(), 24464);
+}
+
+TEST(Composer, EveryListDrawsOncePerInsultAndRepeatsShareTheWord)
+{
+    // List 1 is not in the template but still takes its draw.
+    auto style = MakeStyle("%0 and %0", {{0, Numbered("w", 5)}, {1, Numbered("u", 5)}});
+    SeedRandom(1);
+    EXPECT_EQ(Compose(*style, 2, false), "w1 and w1.\r\nw4 and w4.\r\n");  // 41 % 5, 6334 % 5
+    EXPECT_EQ(DrawsConsumedSinceSeedOne(), 4);
+}
+
+TEST(Composer, MissingNumberBecomesMarkersAndNumbersFromNStayAsTyped)
+{
+    // N = 2: %1 has no list, %2 is beyond N and its list is never drawn from.
+    auto style = MakeStyle("%0 %1 %2", {{0, {"x"}}, {2, {"y"}}});
+    SeedRandom(1);
+    EXPECT_EQ(Compose(*style, 2, true), "x ???? %2.\r\nx ???? %2.\r\n");
+    EXPECT_EQ(DrawsConsumedSinceSeedOne(), 2);
+}
+
+TEST(Composer, StyleWithoutListsRepeatsTheTemplate)
+{
+    auto style = MakeStyle("Thou art %0", {});
+    SeedRandom(1);
+    EXPECT_EQ(Compose(*style, 3, true), "Thou art %0.\r\nThou art %0.\r\nThou art %0.\r\n");
+    EXPECT_EQ(DrawsConsumedSinceSeedOne(), 0);
+    EXPECT_EQ(style->combinationCount, 0);
+}
+
+TEST(Composer, EmptyListTakesItsDrawAndGivesTheEmptyWord)
+{
+    auto style = MakeStyle("[%0][%1]", {{0, {}}, {1, Numbered("b", 2)}});
+    SeedRandom(1);
+    EXPECT_EQ(Compose(*style, 2, true), "[][b1].\r\n[][b0].\r\n");  // 18467 % 2, 26500 % 2
+    EXPECT_EQ(DrawsConsumedSinceSeedOne(), 4);
+}
+
+TEST(Composer, PlaceholdersMatchAsPlainTextInAscendingOrder)
+{
+    std::map<int32_t, std::vector<std::string>> lists;
+    for (int32_t k = 0; k <= 10; ++k) {
+        lists[k] = {"x"};
+    }
+    lists[1] = {"one"};
+    lists[10] = {"ten"};
+    // %10 starts with %1, which is replaced first.
+    EXPECT_EQ(Compose(*MakeStyle("%10|%1", lists), 1, false), "one0|one.\r\n");
+
+    // A word holding a later placeholder is expanded by that later step; one holding its own
+    // placeholder is not scanned again.
+    EXPECT_EQ(Compose(*MakeStyle("%0", {{0, {"%1"}}, {1, {"b"}}}), 1, false), "b.\r\n");
+    EXPECT_EQ(Compose(*MakeStyle("%0", {{0, {"%0%0"}}}), 1, false), "%0%0.\r\n");
+    // A word and the template text after it can form a placeholder together.
+    EXPECT_EQ(Compose(*MakeStyle("%01", {{0, {"%"}}, {1, {"Z"}}}), 1, false), "Z.\r\n");
+}
+
+struct CaseRow {
+    const char* name;
+    std::string templateText;
+    bool capitalise;
+    std::string expected;          // the one insult composed
+    std::string templateAfterward;  // the adjustment is kept in the style
+};
+
+void PrintTo(const CaseRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class FirstLetter : public ::testing::TestWithParam<CaseRow> {};
+
+TEST_P(FirstLetter, AdjustsOnlyTheTemplatesOwnFirstLetter)
+{
+    auto style = MakeStyle(GetParam().templateText, {{0, {"abc"}}, {1, {"Def"}}});
+    EXPECT_EQ(Compose(*style, 1, GetParam().capitalise), GetParam().expected);
+    EXPECT_EQ(style->templateText, GetParam().templateAfterward);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FirstLetter,
+    ::testing::Values(CaseRow{"LowerCapitalised", "thou %0", true, "Thou abc.\r\n", "Thou %0"},
+                      CaseRow{"UpperNotCapitalised", "Thou %0", false, "thou abc.\r\n", "thou %0"},
+                      CaseRow{"UpperCapitalised", "Thou %0", true, "Thou abc.\r\n", "Thou %0"},
+                      CaseRow{"PlaceholderFirstCapitalised", "%0 x", true, "abc x.\r\n", "%0 x"},
+                      CaseRow{"PlaceholderFirstNotCapitalised", "%1 x", false, "Def x.\r\n", "%1 x"},
+                      CaseRow{"DigitFirst", "9 %0", true, "9 abc.\r\n", "9 %0"},
+                      CaseRow{"ByteAbove127", "\xe9lan %0", true, "\xe9lan abc.\r\n", "\xe9lan %0"},
+                      CaseRow{"EmptyTemplate", "", true, ".\r\n", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Composer, NoInsultsStillAddsAnEmptyHistoryEntry)
+{
+    auto style = MakeStyle("thou %0", {{0, {"a", "b"}}});
+    SeedRandom(1);
+    for (const int16_t count : {int16_t{0}, int16_t{-1}, int16_t{INT16_MIN}}) {
+        EXPECT_EQ(Compose(*style, count, true), "");
+    }
+    EXPECT_EQ(style->history, (std::vector<std::string>{"", "", ""}));
+    EXPECT_EQ(style->historyPosition, 2);
+    EXPECT_EQ(DrawsConsumedSinceSeedOne(), 0);
+    // The case adjustment happens even for an empty batch.
+    EXPECT_EQ(style->templateText, "Thou %0");
+}
+
+TEST(Composer, BatchBecomesTheNewestHistoryEntry)
+{
+    auto style = MakeStyle("%0", {{0, {"a"}}});
+    AppendHistory(*style, "old");
+    AppendHistory(*style, "older");
+    style->historyPosition = 0;
+    const std::string text = Compose(*style, 2, false);
+    EXPECT_EQ(text, "a.\r\na.\r\n");
+    EXPECT_EQ(style->history, (std::vector<std::string>{"old", "older", text}));
+    EXPECT_EQ(style->historyPosition, 2);
+}
+
+TEST(Composer, LargestBatchHasEveryInsult)
+{
+    auto style = MakeStyle("%0 %1", {{0, Numbered("a", 40)}, {1, Numbered("b", 40)}});
+    const std::string text = Compose(*style, INT16_MAX, true);
+    size_t lines = 0;
+    for (size_t at = text.find(".\r\n"); at != std::string::npos; at = text.find(".\r\n", at + 3)) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, size_t{INT16_MAX});
+    EXPECT_EQ(text.find('%'), std::string::npos);
+}
+
+}  // namespace
