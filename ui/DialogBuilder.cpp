@@ -121,7 +121,7 @@ QWidget* MakeComboBox(const ControlTemplate& control, QWidget* parent) {
   return combo;
 }
 
-QWidget* MakeControl(const ControlTemplate& control, QWidget* parent, QWidget* previous) {
+QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
   switch (control.kind) {
     case ControlKind::StaticText:
       return MakeStaticText(control, parent);
@@ -138,11 +138,8 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent, QWidget* p
       return MakeCheckBox(control, parent);
     case ControlKind::ComboDropDownList:
       return MakeComboBox(control, parent);
-    case ControlKind::UpDown: {
-      auto* upDown = new UpDown(parent);
-      upDown->setProperty("pendingBuddy", QVariant::fromValue(static_cast<QObject*>(previous)));
-      return upDown;
-    }
+    case ControlKind::UpDown:
+      return new UpDown(parent);
     case ControlKind::TabStrip: {
       auto* tabs = new QTabBar(parent);
       tabs->setDrawBase(true);
@@ -207,12 +204,9 @@ DialogBaseUnits BaseUnitsOf(const QFont& font) {
 }
 
 QRect DialogUnitsToPixels(QRect dialogUnits, DialogBaseUnits units) {
-  // Both corners are converted, so adjacent controls never overlap by rounding.
-  const int left = MulDiv(dialogUnits.x(), units.x, 4);
-  const int top = MulDiv(dialogUnits.y(), units.y, 8);
-  const int right = MulDiv(dialogUnits.x() + dialogUnits.width(), units.x, 4);
-  const int bottom = MulDiv(dialogUnits.y() + dialogUnits.height(), units.y, 8);
-  return {left, top, right - left, bottom - top};
+  // Position and size are converted separately, as dialog creation does.
+  return {MulDiv(dialogUnits.x(), units.x, 4), MulDiv(dialogUnits.y(), units.y, 8),
+          MulDiv(dialogUnits.width(), units.x, 4), MulDiv(dialogUnits.height(), units.y, 8)};
 }
 
 QSize DialogUnitsToPixels(QSize dialogUnits, DialogBaseUnits units) {
@@ -249,7 +243,7 @@ void BuildDialogFromTemplate(QWidget& dialog, const DialogTemplate& dialogTempla
   QWidget* previous = nullptr;
   QWidget* lastTabStop = nullptr;
   for (const ControlTemplate& control : dialogTemplate.controls) {
-    QWidget* widget = MakeControl(control, &dialog, previous);
+    QWidget* widget = MakeControl(control, &dialog);
     widget->setObjectName(Text(control.name));
     widget->setProperty(kControlIdProperty, control.id);
     QRect rect = DialogUnitsToPixels(QRect(control.x, control.y, control.width, control.height),
@@ -268,9 +262,8 @@ void BuildDialogFromTemplate(QWidget& dialog, const DialogTemplate& dialogTempla
       widget->setFocusPolicy(Qt::NoFocus);
     }
     if (auto* upDown = qobject_cast<UpDown*>(widget)) {
-      auto* buddy = qobject_cast<QLineEdit*>(
-          upDown->property("pendingBuddy").value<QObject*>());
-      upDown->setProperty("pendingBuddy", QVariant());
+      // The buddy is the control before the up-down in template order.
+      auto* buddy = qobject_cast<QLineEdit*>(previous);
       if (buddy != nullptr && Has(control.style, CS::Buddy)) {
         upDown->SetBuddy(buddy, Has(control.style, CS::AlignRight));
       }

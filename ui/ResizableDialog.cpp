@@ -44,7 +44,9 @@ void ResizableDialog::OnInitDialog() {
   const int width = ApplicationProfile().ReadInteger(section, kWidthKey, 0);
   const int height = ApplicationProfile().ReadInteger(section, kHeightKey, 0);
   if (width == 0 || height == 0) return;
-  // The profile holds the outer size; the frame is known only once the window has been shown.
+  // The profile holds the outer size. Creating the native window lets the platform report
+  // its frame where it can before the window is mapped.
+  winId();
   const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
   resize(width - frame.left() - frame.right(), height - frame.top() - frame.bottom());
   // A hidden window gets its resize event only when shown; the change counts now, so the

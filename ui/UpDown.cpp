@@ -11,9 +11,8 @@
 
 UpDown::UpDown(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
 
-UpDown::~UpDown() {
-  if (buddy_ != nullptr) buddy_->removeEventFilter(this);
-}
+// Qt drops the event filter with this object; the buddy may already be gone.
+UpDown::~UpDown() = default;
 
 void UpDown::SetBuddy(QLineEdit* buddy, bool alignRight) {
   if (buddy_ != nullptr) buddy_->removeEventFilter(this);

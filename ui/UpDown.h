@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 
-class QLineEdit;
+
 
 // An up-down arrow pair bound to a buddy edit: each step writes the new integer into the
 // buddy (no thousands separators), so the buddy's own change notifications report it.
@@ -34,7 +36,7 @@ class UpDown final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QLineEdit* buddy_ = nullptr;  // not owned
+  QPointer<QLineEdit> buddy_;  // not owned; a sibling that may go first
   int lower_ = 0;
   int upper_ = 100;
 };
