@@ -24,7 +24,8 @@ ExclusiveOpen FailAndClose(int fd, int error)
 }
 
 // Takes the exclusive lock that stands in for "no sharing". A held lock is a sharing
-// violation; a file system that cannot lock at all still lets the file be used.
+// violation; a file system that cannot lock (or, as NFS, not a read-only descriptor)
+// still lets the file be used.
 int Lock(int fd)
 {
     for (;;) {
@@ -34,7 +35,7 @@ int Lock(int fd)
         if (errno == EINTR) {
             continue;
         }
-        if (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL) {
+        if (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL || errno == EBADF) {
             return 0;
         }
         return errno;
