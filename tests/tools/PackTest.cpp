@@ -1,0 +1,192 @@
+#include "tests/tools/ToolProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kGoodSource = R"({"styles": [{"key": "Modern", "template": "You %0", "lists": [{"number": 0, "words": ["oaf"]}]}]})";
+
+std::string SourceWithTemplate(const std::string& templateJson)
+{
+    return R"({"styles": [{"key": "A", "template": )" + templateJson + "}]}";
+}
+
+std::string SourceWithWords(const std::string& wordsJson)
+{
+    return R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 0, "words": )" + wordsJson + "}]}]}";
+}
+
+struct BadSource {
+    const char* name;
+    std::string json;
+    std::vector<std::string> fragments;  // all must appear in the one error line
+};
+
+// Names the row instead of dumping its bytes.
+void PrintTo(const BadSource& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class PackRejects : public testing::TestWithParam<BadSource> {};
+
+// A bad source names the file, the place and what was expected, exits with 2, and leaves
+// neither a new output file nor a changed old one (nor a temporary file) behind.
+TEST_P(PackRejects, ReportsPlaceAndWritesNothing)
+{
+    const ScratchFolder folder;
+    folder.Write("good.json", kGoodSource);
+    folder.Write("bad.json", GetParam().json);
+
+    const ToolRun fresh = RunTool({"pack", "-o", "new.dat", "good.json", "bad.json"}, folder.path());
+    EXPECT_EQ(fresh.status, 2);
+    EXPECT_EQ(fresh.out, "");
+    for (const std::string& fragment : GetParam().fragments)
+        EXPECT_NE(fresh.err.find(fragment), std::string::npos) << "missing \"" << fragment << "\" in " << fresh.err;
+    EXPECT_EQ(std::count(fresh.err.begin(), fresh.err.end(), '\n'), 1) << fresh.err;
+
+    folder.Write("old.dat", "previous bytes");
+    const ToolRun over = RunTool({"pack", "--output=old.dat", "bad.json"}, folder.path());
+    EXPECT_EQ(over.status, 2);
+    EXPECT_EQ(folder.Read("old.dat"), "previous bytes");
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"bad.json", "good.json", "old.dat"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DataTool, PackRejects,
+    testing::Values(
+        BadSource{"SyntaxError",
+                  "{\n  \"styles\": [\n    {\"key\": \"A\",}\n  ]\n}",
+                  {"razzlewick-data pack: bad.json:3:17: JSON syntax error", "expected string literal"}},
+        BadSource{"TruncatedText", R"({"styles": [)", {"bad.json:1:13: JSON syntax error", "unexpected end of input"}},
+        BadSource{"NotUtf8", SourceWithTemplate("\"caf\xE9\""), {"bad.json:1:", "JSON syntax error"}},
+        BadSource{"TopLevelArray", "[]", {"bad.json: at /: expected an object with the member \"styles\", found an array"}},
+        BadSource{"MissingStyles", "{}", {"bad.json: at /: missing member \"styles\""}},
+        BadSource{"MissingTemplate", R"({"styles": [{"key": "A"}]})",
+                  {"bad.json: at /styles/0: missing member \"template\" (a string)"}},
+        BadSource{"MissingWords", R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 0}]}]})",
+                  {"bad.json: at /styles/0/lists/0: missing member \"words\""}},
+        BadSource{"KeyNotString", R"({"styles": [{"key": 7, "template": "t"}]})",
+                  {"bad.json: at /styles/0/key: expected a string, found the number 7"}},
+        BadSource{"NumberAsString", R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": "1", "words": []}]}]})",
+                  {"at /styles/0/lists/0/number: expected a whole number from -2147483648 to 2147483647, found a string"}},
+        BadSource{"NumberFraction", R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 1.5, "words": []}]}]})",
+                  {"at /styles/0/lists/0/number:", "found the number 1.5"}},
+        BadSource{"NumberBeyond32Bits", R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 2147483648, "words": []}]}]})",
+                  {"at /styles/0/lists/0/number:", "found the number 2147483648"}},
+        BadSource{"WordNotString", SourceWithWords(R"(["a", null])"),
+                  {"bad.json: at /styles/0/lists/0/words/1: expected a string, found null"}},
+        BadSource{"ListsNotArray", R"({"styles": [{"key": "A", "template": "t", "lists": {}}]})",
+                  {"at /styles/0/lists: expected an array of lists, found an object"}},
+        BadSource{"MisspeltMember", R"({"styles": [{"key": "A", "template": "t", "lsits": []}]})",
+                  {"at /styles/0: unexpected member \"lsits\""}},
+        BadSource{"CharacterOutsideCodePage", SourceWithTemplate(R"("ok \u00e9 \u20ac \u4e2d")"),
+                  {"bad.json: at /styles/0/template: character U+4E2D at byte 10 of the string is not in Windows-1252"}},
+        BadSource{"EmojiInWord", SourceWithWords(R"(["\ud83d\ude00"])"),
+                  {"at /styles/0/lists/0/words/0: character U+1F600"}},
+        BadSource{"NulInWord", SourceWithWords(R"(["a\u0000b"])"),
+                  {"at /styles/0/lists/0/words/0: a word cannot hold the character U+0000"}},
+        BadSource{"WordTooLong", SourceWithWords("[\"" + std::string(32766, 'A') + "\"]"),
+                  {"at /styles/0/lists/0/words/0: word of 32766 characters takes 32767 bytes when stored; at most 32766 fit"}}),
+    [](const testing::TestParamInfo<BadSource>& info) { return std::string(info.param.name); });
+
+TEST(DataToolPack, MissingSourceIsNamed)
+{
+    const ScratchFolder folder;
+    const ToolRun run = RunTool({"pack", "nope.json"}, folder.path());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "razzlewick-data pack: nope.json: cannot read: No such file or directory\n");
+    EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST(DataToolPack, LongestStorableWordIsAccepted)
+{
+    const ScratchFolder folder;
+    folder.Write("long.json", SourceWithWords("[\"" + std::string(32765, 'A') + "\"]"));
+    const ToolRun run = RunTool({"pack", "long.json"}, folder.path());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"insltdat.dat", "long.json"}));
+}
+
+// A replaced output keeps its permissions; a new one gets the usual ones for the umask.
+TEST(DataToolPack, ReplacesOutputKeepingItsMode)
+{
+    const ScratchFolder folder;
+    folder.Write("good.json", kGoodSource);
+    folder.Write("out.dat", "old");
+    ::chmod((folder / "out.dat").c_str(), 0640);
+    ASSERT_EQ(RunTool({"pack", "-o", "out.dat", "good.json"}, folder.path()).status, 0);
+    struct stat info {};
+    ASSERT_EQ(::stat((folder / "out.dat").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_NE(folder.Read("out.dat"), "old");
+
+    ASSERT_EQ(RunTool({"pack", "-o", "fresh.dat", "good.json"}, folder.path()).status, 0);
+    ASSERT_EQ(::stat((folder / "fresh.dat").c_str(), &info), 0);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
+}
+
+TEST(DataToolPack, UnwritableOutputFailsWithStatusOne)
+{
+    const ScratchFolder folder;
+    folder.Write("good.json", kGoodSource);
+    const ToolRun run = RunTool({"pack", "-o", "no/such/folder/out.dat", "good.json"}, folder.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("no/such/folder/out.dat"), std::string::npos) << run.err;
+}
+
+// Later sources merge into earlier ones as later data files do, and every dropped
+// duplicate is named.
+TEST(DataToolPack, MergesSourcesAndWarnsAboutDuplicates)
+{
+    const ScratchFolder folder;
+    folder.Write("one.json", R"({"styles": [{"key": "Modern", "name": "First", "template": "one %0",
+        "lists": [{"number": 0, "words": ["lout", "Oaf"]}]}]})");
+    folder.Write("two.json", R"({"styles": [{"key": "Modern", "template": "two %0 %1",
+        "lists": [{"number": 0, "words": ["OAF", "clod", "CLOD"]}, {"number": 1, "words": ["x"]}]}]})");
+    const ToolRun packed = RunTool({"pack", "one.json", "two.json"}, folder.path());
+    EXPECT_EQ(packed.status, 0);
+    EXPECT_EQ(packed.err,
+              "razzlewick-data: warning: two.json: style \"Modern\", list 0: dropped duplicate word \"OAF\" (the list holds \"Oaf\")\n"
+              "razzlewick-data: warning: two.json: style \"Modern\", list 0: dropped duplicate word \"CLOD\" (the list holds \"clod\")\n");
+
+    const ToolRun dumped = RunTool({"dump", "insltdat.dat"}, folder.path());
+    EXPECT_EQ(dumped.status, 0);
+    // The second source gave no name, so the key replaced "First", as any record would.
+    EXPECT_EQ(dumped.out, R"({
+  "styles": [
+    {
+      "key": "Modern",
+      "name": "Modern",
+      "template": "two %0 %1",
+      "lists": [
+        {
+          "number": 0,
+          "words": [
+            "lout",
+            "Oaf",
+            "clod"
+          ]
+        },
+        {
+          "number": 1,
+          "words": [
+            "x"
+          ]
+        }
+      ]
+    }
+  ]
+}
+)");
+}
+
+}  // namespace

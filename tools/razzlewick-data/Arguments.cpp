@@ -1,0 +1,78 @@
+#include "tools/razzlewick-data/Arguments.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+
+const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::string& name)
+{
+    for (const OptionSpec& spec : specs) {
+        if (name == spec.longName || (!spec.shortName.empty() && name == spec.shortName))
+            return &spec;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Arguments ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs)
+{
+    Arguments result;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (optionsEnded || word.size() < 2 || word[0] != '-') {
+            result.operands.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (word == "--help" || word == "-h") {
+            result.help = true;
+            continue;
+        }
+        std::string name = word;
+        std::string value;
+        bool inlineValue = false;
+        if (const auto equals = word.find('='); word.starts_with("--") && equals != std::string::npos) {
+            name = word.substr(0, equals);
+            value = word.substr(equals + 1);
+            inlineValue = true;
+        }
+        const OptionSpec* spec = FindSpec(specs, name);
+        if (spec == nullptr)
+            throw UsageError("unknown option " + name);
+        if (result.options.contains(spec->longName))
+            throw UsageError("option " + spec->longName + " given twice");
+        if (spec->takesValue) {
+            if (!inlineValue) {
+                if (i + 1 >= args.size())
+                    throw UsageError("option " + name + " needs a value");
+                value = args[++i];
+            }
+        } else if (inlineValue) {
+            throw UsageError("option " + name + " takes no value");
+        }
+        result.options[spec->longName] = value;
+    }
+    return result;
+}
+
+long long ParseInteger(const std::string& option, const std::string& text, long long minimum,
+                       long long maximum)
+{
+    const std::string expected = "option " + option + " expects a whole number from "
+        + std::to_string(minimum) + " to " + std::to_string(maximum) + ", not \"" + text + "\"";
+    // strtoll alone would accept leading blanks and a '+'; insist on plain digits.
+    const std::size_t digitsFrom = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() == digitsFrom || text.find_first_not_of("0123456789", digitsFrom) != std::string::npos)
+        throw UsageError(expected);
+    errno = 0;
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    if (errno == ERANGE || value < minimum || value > maximum)
+        throw UsageError(expected);
+    return value;
+}

@@ -1,0 +1,40 @@
+#include "tools/razzlewick-data/Commands.h"
+
+#include "data/InsultGenerator.h"
+#include "tools/razzlewick-data/Arguments.h"
+#include "tools/razzlewick-data/DataLoading.h"
+#include "tools/razzlewick-data/JsonWriter.h"
+
+#include <iostream>
+
+namespace {
+
+constexpr std::string_view kHelp = R"(Usage: razzlewick-data dump FILE.dat...
+
+Reads the data files in order into one engine, as the program does, and prints it as
+a JSON source that "razzlewick-data pack" reads back to the same data. A file that
+cannot be read is reported on standard error with exit status 1; what was read is
+still printed.
+
+  -h, --help   show this help
+)";
+
+}  // namespace
+
+int RunDump(const std::vector<std::string>& args)
+{
+    const Arguments arguments = ParseArguments(args, {});
+    if (arguments.help) {
+        std::cout << kHelp;
+        return 0;
+    }
+    if (arguments.operands.empty())
+        throw UsageError("no data file given");
+
+    InsultGenerator engine;
+    std::vector<LoadResult> report;
+    const bool loaded = LoadForTool(engine, arguments.operands, report);
+    PrintFailures(report);
+    std::cout << WriteEngineJson(engine);
+    return loaded ? 0 : 1;
+}

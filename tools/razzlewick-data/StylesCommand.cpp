@@ -1,0 +1,38 @@
+#include "tools/razzlewick-data/Commands.h"
+
+#include "data/InsultGenerator.h"
+#include "data/Windows1252.h"
+#include "generate/FormatCombinations.h"
+#include "tools/razzlewick-data/Arguments.h"
+#include "tools/razzlewick-data/DataLoading.h"
+
+#include <iostream>
+
+namespace {
+
+constexpr std::string_view kHelp = R"(Usage: razzlewick-data styles [FILE...]
+
+Prints one line per style, in key order: the key, a tab, and the combination count as
+the main window labels it. Files are found and read as "check" reads them; failures
+go to standard error and give exit status 1.
+
+  -h, --help   show this help
+)";
+
+}  // namespace
+
+int RunStyles(const std::vector<std::string>& args)
+{
+    const Arguments arguments = ParseArguments(args, {});
+    if (arguments.help) {
+        std::cout << kHelp;
+        return 0;
+    }
+    InsultGenerator engine;
+    std::vector<LoadResult> report;
+    const bool loaded = LoadForTool(engine, arguments.operands, report);
+    PrintFailures(report);
+    for (const auto& [key, style] : engine.styles)
+        std::cout << Windows1252ToUtf8(key) << '\t' << FormatCombinations(style->combinationCount) << '\n';
+    return loaded ? 0 : 1;
+}

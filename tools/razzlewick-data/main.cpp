@@ -1,0 +1,79 @@
+// razzlewick-data: makes and inspects the program's data files with the program's own
+// engine code, so what it reports is what the program will see.
+
+#include "tools/razzlewick-data/Arguments.h"
+#include "tools/razzlewick-data/Commands.h"
+#include "tools/razzlewick-data/JsonSource.h"
+#include "tools/razzlewick-data/ToolError.h"
+
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+void PrintHelp()
+{
+    std::cout << "Usage: razzlewick-data COMMAND [options] [arguments]\n\n"
+                 "Makes and inspects Razzlewick data files.\n\nCommands:\n";
+    for (const Command& command : kCommands) {
+        std::string name(command.name);
+        name.resize(10, ' ');
+        std::cout << "  " << name << command.summary << '\n';
+    }
+    std::cout << "\n\"razzlewick-data COMMAND --help\" describes a command.\n";
+}
+
+const Command* FindCommand(const std::string& name)
+{
+    for (const Command& command : kCommands) {
+        if (command.name == name)
+            return &command;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.empty()) {
+        std::cerr << "razzlewick-data: no command given (try \"razzlewick-data --help\")\n";
+        return 2;
+    }
+    if (words[0] == "--help" || words[0] == "-h") {
+        PrintHelp();
+        return 0;
+    }
+    const Command* command = FindCommand(words[0]);
+    if (command == nullptr) {
+        std::cerr << "razzlewick-data: unknown command \"" << words[0] << "\" (try \"razzlewick-data --help\")\n";
+        return 2;
+    }
+
+    const std::string prefix = "razzlewick-data " + words[0] + ": ";
+    int status = 0;
+    try {
+        status = command->run(std::vector<std::string>(words.begin() + 1, words.end()));
+    } catch (const UsageError& error) {
+        std::cout.flush();
+        std::cerr << prefix << error.what() << " (try \"razzlewick-data " << words[0] << " --help\")\n";
+        return 2;
+    } catch (const SourceError& error) {
+        std::cerr << prefix << error.what() << '\n';
+        return 2;
+    } catch (const std::exception& error) {
+        std::cout.flush();
+        std::cerr << prefix << error.what() << '\n';
+        return 1;
+    }
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << prefix << "cannot write to standard output\n";
+        return 1;
+    }
+    return status;
+}
