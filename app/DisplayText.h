@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+// Engine text is Windows-1252 with CR LF line ends; a text box wants Unicode with one
+// line break per line (a lone CR would count as a line of its own).
+QString EngineTextToDisplay(std::string_view windows1252);
+
+// File-system text (names and paths in the load report): each line UTF-8 when it is valid
+// UTF-8, otherwise read as Windows-1252 so every byte still shows.
+QString FileSystemTextToDisplay(std::string_view bytes);
+
+// Replaces the whole content of a text box built from a template edit control.
+void SetEditText(QWidget* edit, const QString& text);
+// The text a text box shows, as SetEditText put it there.
+QString EditText(const QWidget* edit);

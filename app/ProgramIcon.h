@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// Pictures compiled in under their resource numbers (":/images/<number>.svg"), drawn at
+// their own size. Rendering the SVG here keeps the program independent of image plugins.
+QPixmap LoadPicture(int resourceId);
+
+// The program icon (resource 128) at the sizes window managers ask for.
+QIcon ProgramIcon();
