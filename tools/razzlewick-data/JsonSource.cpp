@@ -15,7 +15,7 @@ namespace {
 using nlohmann::json;
 
 // Longest stored (scrambled and escaped) word a data file may hold.
-constexpr std::size_t maxStoredWord = 32766;
+constexpr std::size_t kMaxStoredWord = 32766;
 
 class SourceReader final {
 public:
@@ -98,9 +98,9 @@ private:
         if (word.find('\0') != std::string::npos)
             Fail(path, "a word cannot hold the character U+0000");
         const std::size_t stored = WordCipher().Encode(word).size();
-        if (stored > maxStoredWord) {
+        if (stored > kMaxStoredWord) {
             Fail(path, "word of " + std::to_string(word.size()) + " characters takes " + std::to_string(stored)
-                     + " bytes when stored; at most " + std::to_string(maxStoredWord) + " fit");
+                     + " bytes when stored; at most " + std::to_string(kMaxStoredWord) + " fit");
         }
         return word;
     }
