@@ -18,7 +18,9 @@ ProductInfo& TheProductInfo()
 
 void ProductInfo::ShowAbout() const
 {
-    AboutDialog dialog(*this, ownerWindow);
+    // Without an owner of its own the box belongs to the window in use, as a dialog's
+    // default owner would be the application's main window.
+    AboutDialog dialog(*this, ownerWindow != nullptr ? ownerWindow : QApplication::activeWindow());
     dialog.exec();
 }
 

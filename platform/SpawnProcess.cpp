@@ -7,7 +7,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <thread>
 
@@ -145,13 +144,21 @@ std::optional<std::string> RunAndCapture(const std::vector<std::string>& argv,
     }
     close(pipeEnds[0]);
 
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    const auto outcome = WaitForLauncher(started.pid, std::max(left, std::chrono::milliseconds(0)));
-    if (!ended || outcome.stillRunning || !outcome.exited || outcome.exitStatus != 0) {
-        if (outcome.stillRunning) {
-            kill(started.pid, SIGTERM);
+    int status = 0;
+    pid_t done = 0;
+    while ((done = waitpid(started.pid, &status, WNOHANG)) == 0
+           && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (done == 0) {
+        // A query that hangs is of no use to us: end it and collect it at once, so its pid
+        // is never signalled after somebody else may have been given it.
+        kill(started.pid, SIGKILL);
+        while (waitpid(started.pid, &status, 0) < 0 && errno == EINTR) {
         }
+        return std::nullopt;
+    }
+    if (done < 0 || !ended || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         return std::nullopt;
     }
     return output;

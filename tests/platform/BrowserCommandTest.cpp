@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace {
 
 using testing_support::FakePrograms;
@@ -87,6 +89,17 @@ TEST(RegisteredBrowser, FallsBackToHtmlWhenTheSchemeQueryPrintsNothing)
     const auto calls = fakes.Calls("xdg-mime");
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[1], (Arguments{"query", "default", "text/html"}));
+}
+
+TEST(RegisteredBrowser, HangingQueryIsAbandoned)
+{
+    FakePrograms fakes;
+    fakes.Add("xdg-mime", "web.desktop\n");
+    fakes.SetExit("xdg-mime", "sleep");
+    fakes.WriteFile("data/applications/web.desktop", "[Desktop Entry]\nExec=web %u\n");
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_EQ(platform::RegisteredBrowserExec(std::chrono::milliseconds(200)), std::nullopt);
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(2));
 }
 
 }  // namespace
