@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
 
   ShotList shots;
   AddFrameworkShots(shots);
+  AddAboutShots(shots);
 
   int failures = 0;
   for (const Shot& shot : shots.Shots()) {

@@ -29,3 +29,4 @@ QPixmap GrabShown(QWidget& widget);
 
 // Registration functions, one per area.
 void AddFrameworkShots(ShotList& shots);
+void AddAboutShots(ShotList& shots);
