@@ -1,0 +1,66 @@
+// Composing one batch of 500 insults from the shipped data, the most a user can ask for
+// with one press; and the combination label.
+#include "data/InsultGenerator.h"
+#include "generate/FormatCombinations.h"
+#include "generate/GeneratorOperations.h"
+#include "generate/RandomSource.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+
+InsultGenerator& ShippedData()
+{
+    static const std::unique_ptr<InsultGenerator> engine = [] {
+        auto loaded = std::make_unique<InsultGenerator>();
+        const std::string path = RAZZLEWICK_DATA_FILE;
+        if (loaded->OpenDataFile(Archive::Mode::Loading, &path, nullptr) == -1 || !loaded->loadedOk) {
+            std::abort();
+        }
+        return loaded;
+    }();
+    return *engine;
+}
+
+void BM_ComposeBatchOf500(benchmark::State& state, const std::string& styleName)
+{
+    InsultGenerator& engine = ShippedData();
+    engine.SelectStyle(styleName);
+    if (engine.currentStyle == nullptr) {
+        state.SkipWithError("style missing from the shipped data");
+        return;
+    }
+    SeedRandom(12345);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Generate(engine, 500, true));
+        // Every batch is kept in the history; drop it outside the timing so memory stays flat.
+        state.PauseTiming();
+        engine.currentStyle->history.clear();
+        engine.currentStyle->historyPosition = 0;
+        state.ResumeTiming();
+    }
+}
+
+void BM_FormatCombinations(benchmark::State& state)
+{
+    int64_t count = 7620479999;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FormatCombinations(count));
+        count ^= 1;
+    }
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Arabian, std::string("Arabian"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Shakespearean, std::string("Shakespearean"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Modern, std::string("Modern"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Mediterranean, std::string("Mediterranean"))->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FormatCombinations);
+
+BENCHMARK_MAIN();
