@@ -8,6 +8,7 @@
 #include "ui/DrawnButton.h"
 
 #include <QAbstractButton>
+#include <QPlainTextEdit>
 
 StartupProblemsDialog::StartupProblemsDialog(const std::vector<LoadResult>& report,
                                              QWidget* parent)
@@ -43,6 +44,11 @@ void StartupProblemsDialog::OnInitDialog() {
     if (auto* button = FindControl<DrawnButton>(this, id)) button->SetOutline(OutlineKind::Capsule);
   }
   setWindowIcon(ProgramIcon());
+  if (auto* report = FindControl<QPlainTextEdit>(this, IDC_REPORT)) {
+    // A multi-line box without horizontal scrolling wraps long lines at its width.
+    report->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    report->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
   SetEditText(FindControlWidget(this, IDC_REPORT), FileSystemTextToDisplay(reportText));
   if (auto* continueButton = FindControl<QAbstractButton>(this, IDOK)) {
     continueButton->setEnabled(successCount > 0);

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -74,6 +75,8 @@ TEST_F(StartupProblemsDialogTest, NoFileFoundShowsOnlyTheLongTextWithItsOwnLineB
   EXPECT_TRUE(lines[4].startsWith("Please note that Razzlewick searches"));
   EXPECT_EQ(lines[5], "");
   EXPECT_FALSE(ContinueEnabled());
+  // The long lines wrap inside the box instead of running off to the right.
+  EXPECT_EQ(guitest::Control<QPlainTextEdit>(dialog.get(), IDC_REPORT)->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(StartupProblemsDialogTest, SameFileFoundInBothFoldersIsListedTwice) {

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
 
   ShotList shots;
   AddFrameworkShots(shots);
+  AddAppShots(shots);
   AddAboutShots(shots);
 
   int failures = 0;

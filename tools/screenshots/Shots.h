@@ -29,4 +29,5 @@ QPixmap GrabShown(QWidget& widget);
 
 // Registration functions, one per area.
 void AddFrameworkShots(ShotList& shots);
+void AddAppShots(ShotList& shots);
 void AddAboutShots(ShotList& shots);
