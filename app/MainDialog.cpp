@@ -3,7 +3,6 @@
 #include "about/ProductInfo.h"
 #include "about/ProductText.h"
 #include "about/SetClipboardText.h"
-#include "app/CompactTabStyle.h"
 #include "app/DisplayText.h"
 #include "app/ProgramIcon.h"
 #include "app/TextBoxScroll.h"
@@ -12,15 +11,19 @@
 #include "generate/FormatCombinations.h"
 #include "generate/GeneratorOperations.h"
 #include "generate/RandomSource.h"
+#include "options/OptionsDialog.h"
 #include "resources/templates/ResourceIds.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
+#include "resources/templates/DialogTemplate.h"
 #include "ui/ArrowButton.h"
 #include "ui/DialogBuilder.h"
 #include "ui/DrawnButton.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QTabBar>
 #include <QWindow>
 
@@ -54,6 +57,7 @@ MainDialog::MainDialog(QWidget* parent) : ResizableDialog(IDD_MAIN, parent) {
   combinationsLabel = FindControl<QLabel>(this, IDC_COMBINATIONS);
   picture = FindControl<QLabel>(this, IDC_PICTURE);
   styleTabs = FindControl<QTabBar>(this, IDC_STYLE_TABS);
+  frame = FindControlWidget(this, IDC_FRAME);
   toolTipControl = new ToolTipControl(this);
   ConnectCommands();
 
@@ -124,6 +128,7 @@ void MainDialog::OnInitDialog() {
   AddAnchor(IDC_COPY, MoveRight | MoveDown);
   AddAnchor(IDCANCEL, MoveRight | MoveDown);
 
+  AddSystemMenuItems();
   setWindowIcon(icon);
   SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
 
@@ -135,11 +140,6 @@ void MainDialog::OnInitDialog() {
   if (styleTabs != nullptr) {
     // Filling and selecting are not the user's choice: no change notification.
     const QSignalBlocker blocker(styleTabs);
-    // Narrower tabs, so no scroll buttons are needed: they would span the strip's height.
-    auto* tabStyle = new CompactTabStyle;
-    tabStyle->setParent(styleTabs);
-    styleTabs->setStyle(tabStyle);
-    styleTabs->setUsesScrollButtons(false);
     for (const char* name : kStyleNames) styleTabs->addTab(QString::fromLatin1(name));
     styleTabs->setCurrentIndex(tab);
     connect(styleTabs, &QTabBar::currentChanged, this, &MainDialog::RefreshStyle);
@@ -284,10 +284,57 @@ void MainDialog::OnAbout() {
   TheProductInfo().ShowAbout();
 }
 
-void MainDialog::OnPreferences() {}
+void MainDialog::OnPreferences() {
+  // The dialog reads its starting values from the settings file, not from here.
+  OptionsDialog options(this);
+  if (options.exec() != QDialog::Accepted) return;
+  count = options.count;
+  capitalise = options.capitalise;
+  alwaysOnTop = options.alwaysOnTop;
+  autoCopy = options.autoCopy;
+  if (options.level != level) {
+    level = options.level;
+    RefreshStyle();
+  }
+  PlaceTopmost(alwaysOnTop != 0);
+  if (options.toolTips != tooltips) {
+    tooltips = options.toolTips;
+    ActivateToolTips(tooltips != 0);
+  }
+  // A new count or capitalisation shows with the next batch; nothing is regenerated.
+  options.Save();
+}
 
-void MainDialog::OnMailUs() {}
+// The results are not used: a missing documentation file says nothing from the menu (the
+// About box's own button reports it), and a failed mail has told the user already.
+void MainDialog::OnMailUs() { TheProductInfo().SendFeedback(); }
 
-void MainDialog::OnVisitWebSite() {}
+void MainDialog::OnVisitWebSite() { TheProductInfo().OpenWebPage(); }
 
-void MainDialog::OnReadDocumentation() {}
+void MainDialog::OnReadDocumentation() { TheProductInfo().OpenDocumentation(); }
+
+void MainDialog::AddSystemMenuItems() {
+  // Window managers give a program no way into their window menu, so the About item lives
+  // in a menu of its own on the window's background.
+  const std::string text = LoadResourceString(IDS_ABOUTBOX);
+  if (text.empty()) return;
+  systemMenu = new QMenu(this);
+  systemMenu->setObjectName(QStringLiteral("systemMenu"));
+  QAction* about = systemMenu->addAction(EngineTextToDisplay(text));
+  about->setData(IDM_ABOUTBOX);
+  connect(about, &QAction::triggered, this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+}
+
+void MainDialog::OnSysCommand(int commandId) {
+  if ((commandId & 0xFFF0) == IDM_ABOUTBOX) OnAbout();
+}
+
+void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
+  // The frame around the working area counts as background; every other control does not.
+  QWidget* child = childAt(event->pos());
+  if (systemMenu == nullptr || (child != nullptr && child != frame)) {
+    event->ignore();
+    return;
+  }
+  systemMenu->popup(event->globalPos());
+}

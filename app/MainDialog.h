@@ -12,7 +12,9 @@
 
 class ArrowButton;
 class DrawnButton;
+class QContextMenuEvent;
 class QLabel;
+class QMenu;
 class QTabBar;
 class QWidget;
 class ToolTipControl;
@@ -50,6 +52,8 @@ class MainDialog final : public ResizableDialog {
   // Keeps the window above all others or not, without moving or resizing it.
   void PlaceTopmost(bool onTop);
   void ActivateToolTips(bool active);
+  // A command of the window menu; the system keeps the low four bits for itself.
+  void OnSysCommand(int commandId);
 
   // The values read from the settings file at construction.
   int16_t count = 1;
@@ -66,6 +70,8 @@ class MainDialog final : public ResizableDialog {
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // A right click on the background opens the window menu addition.
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void LoadSettings();
@@ -74,12 +80,12 @@ class MainDialog final : public ResizableDialog {
   // Scrolls a long batch so that its end shows, or once the window is shown.
   void ScrollToEnd();
   int SelectedTab() const;
+  void AddSystemMenuItems();
 
   void OnAgain();
   void OnUndo();
   void OnRedo();
-  // Commands that lead out of the main window. Preferences, Mail us, Visit our web site
-  // and Read the documentation are present in the menu but do nothing yet.
+  // Commands that lead out of the main window.
   void OnAbout();
   void OnPreferences();
   void OnMailUs();
@@ -98,6 +104,8 @@ class MainDialog final : public ResizableDialog {
   QLabel* picture = nullptr;
   QTabBar* styleTabs = nullptr;
   ToolTipControl* toolTipControl = nullptr;
+  QWidget* frame = nullptr;
+  QMenu* systemMenu = nullptr;  // none when the About item's string is empty
 
   std::string currentText;
   bool scrollPending = false;  // a text arrived before the text box had its width
