@@ -3,6 +3,7 @@
 #include "about/ProductInfo.h"
 #include "about/ProductText.h"
 #include "about/SetClipboardText.h"
+#include "app/CompactTabStyle.h"
 #include "app/DisplayText.h"
 #include "app/ProgramIcon.h"
 #include "app/TextBoxScroll.h"
@@ -140,6 +141,11 @@ void MainDialog::OnInitDialog() {
   if (styleTabs != nullptr) {
     // Filling and selecting are not the user's choice: no change notification.
     const QSignalBlocker blocker(styleTabs);
+    // Narrower tabs, so no scroll buttons are needed: they would span the strip's height.
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(styleTabs);
+    styleTabs->setStyle(tabStyle);
+    styleTabs->setUsesScrollButtons(false);
     for (const char* name : kStyleNames) styleTabs->addTab(QString::fromLatin1(name));
     styleTabs->setCurrentIndex(tab);
     connect(styleTabs, &QTabBar::currentChanged, this, &MainDialog::RefreshStyle);
