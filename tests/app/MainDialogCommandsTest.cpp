@@ -324,11 +324,16 @@ QMenu* ContextMenuAt(QWidget& window, QPoint pos) {
 TEST_F(MainDialogCommandsTest, RightClickOnTheBackgroundOffersTheWindowMenu) {
   Open();
   auto* menu = window->findChild<QMenu*>(QStringLiteral("systemMenu"));
-  // Below the frame, beside the About button: no control there.
+  QWidget* frame = FindControlWidget(window.get(), IDC_FRAME);
   QWidget* about = FindControlWidget(window.get(), IDC_ABOUT);
-  const QPoint background(about->geometry().right() + 4, about->geometry().center().y());
+  // Below the frame around the working area: no control there.
+  const QPoint background(frame->geometry().left() + 10, frame->geometry().bottom() + 4);
   ASSERT_EQ(window->childAt(background), nullptr);
   EXPECT_EQ(ContextMenuAt(*window, background), menu);
+  // The frame is only drawn around the controls: inside it, beside the About button.
+  const QPoint insideFrame(about->geometry().right() + 4, about->geometry().center().y());
+  ASSERT_EQ(window->childAt(insideFrame), frame);
+  EXPECT_EQ(ContextMenuAt(*window, insideFrame), menu);
   // A control is not the background.
   EXPECT_EQ(ContextMenuAt(*window, about->geometry().center()), nullptr);
 }
