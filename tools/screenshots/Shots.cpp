@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
   AddFrameworkShots(shots);
   AddAppShots(shots);
   AddAboutShots(shots);
+  AddOptionsShots(shots);
 
   int failures = 0;
   for (const Shot& shot : shots.Shots()) {

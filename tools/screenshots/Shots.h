@@ -31,3 +31,4 @@ QPixmap GrabShown(QWidget& widget);
 void AddFrameworkShots(ShotList& shots);
 void AddAppShots(ShotList& shots);
 void AddAboutShots(ShotList& shots);
+void AddOptionsShots(ShotList& shots);
