@@ -133,9 +133,6 @@ void MainDialog::OnInitDialog() {
   setWindowIcon(icon);
   SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
 
-  for (int position = 0; position < kStyleCount; ++position) {
-    stylePictures[position] = LoadPicture(kStylePictureIds[position]);
-  }
   int tab = SettingsFile().ReadInteger(SettingsKeys::section, SettingsKeys::tab, SettingsKeys::defaultTab);
   if (tab < 0 || tab >= kStyleCount) tab = 0;
   if (styleTabs != nullptr) {
@@ -172,7 +169,10 @@ int MainDialog::SelectedTab() const {
 void MainDialog::RefreshStyle() {
   const int position = SelectedTab();
   if (picture != nullptr && position >= 0 && position < kStyleCount) {
-    picture->setPixmap(stylePictures[position]);
+    // Drawn the first time its tab shows, so start-up draws one picture, not four.
+    QPixmap& stylePicture = stylePictures[position];
+    if (stylePicture.isNull()) stylePicture = LoadPicture(kStylePictureIds[position]);
+    picture->setPixmap(stylePicture);
   }
   if (position >= kFirstCoarseTab && level == 0) {
     if (combinationsLabel != nullptr) combinationsLabel->setText(QString::fromLatin1(kDisabledLabel));
