@@ -41,7 +41,9 @@ AboutDialog::~AboutDialog()
 
 TemplateDialog* AboutDialog::Page(int index) const
 {
-    return index >= 0 && index < static_cast<int>(pages_.size()) ? pages_[static_cast<size_t>(index)] : nullptr;
+    return index >= 0 && index < static_cast<int>(pages_.size())
+               ? pages_[static_cast<size_t>(index)]
+               : nullptr;
 }
 
 void AboutDialog::OnInitDialog()
@@ -65,7 +67,8 @@ void AboutDialog::OnInitDialog()
     if (auto* label = FindControl<QLabel>(this, IDC_ABOUT_VERSION)) {
         label->setText(versionLine);
     }
-    if (auto* iconLabel = FindControl<QLabel>(this, IDC_ABOUT_ICON); iconLabel != nullptr && !info_.icon.isNull()) {
+    if (auto* iconLabel = FindControl<QLabel>(this, IDC_ABOUT_ICON);
+        iconLabel != nullptr && !info_.icon.isNull()) {
         iconLabel->setPixmap(info_.icon.pixmap(32, 32));
     }
 

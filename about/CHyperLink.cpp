@@ -97,7 +97,8 @@ void CHyperLink::FitToText()
     } else {
         rect.setWidth(textWidth);
     }
-    setGeometry(rect.left(), rect.top(), rect.width() + nonClientWidth, rect.height() + nonClientHeight);
+    setGeometry(rect.left(), rect.top(), rect.width() + nonClientWidth,
+                rect.height() + nonClientHeight);
     update();
 }
 
@@ -146,7 +147,8 @@ int CHyperLink::OpenLink(const std::string& url, int /*showCommand*/)
 
 void CHyperLink::ShowOpenError(int code)
 {
-    platform::ShowMessageBox(QApplication::activeWindow(), QString::fromStdString(OpenErrorText(code)),
+    platform::ShowMessageBox(QApplication::activeWindow(),
+                             QString::fromStdString(OpenErrorText(code)),
                              platform::MessageIcon::Exclamation);
 }
 

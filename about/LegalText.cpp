@@ -27,8 +27,8 @@ std::string DistributionAndLegalText(const ProductInfo& info)
     if (!info.termsText.empty()) {
         text += info.termsText + paragraphBreak;
     }
-    if (info.disclaimerPlacement == DisclaimerPlacements::AfterTerms
-        || (info.termsText.empty() && !disclaimerShown)) {
+    if (info.disclaimerPlacement == DisclaimerPlacements::AfterTerms ||
+        (info.termsText.empty() && !disclaimerShown)) {
         text += kStandardDisclaimer;
     }
     return text;

@@ -45,8 +45,9 @@ bool ProductInfo::SendFeedback() const
     if (SendMailViaMapi(kFeedbackAddress, subject, std::nullopt, true)) {
         return true;
     }
-    platform::ShowMessageBox(ownerWindow != nullptr ? ownerWindow : QApplication::activeWindow(),
-                             QStringLiteral("Failed to send mail - tried indirect (browser) and direct (MAPI)"),
-                             platform::MessageIcon::None);
+    platform::ShowMessageBox(
+        ownerWindow != nullptr ? ownerWindow : QApplication::activeWindow(),
+        QStringLiteral("Failed to send mail - tried indirect (browser) and direct (MAPI)"),
+        platform::MessageIcon::None);
     return false;
 }

@@ -16,9 +16,10 @@ bool SendMailViaMapi(const std::string& address, const std::string& subject,
     }
     // The wait cursor ends before the message, so the box gets the ordinary arrow.
     if (outcome == platform::MailOutcome::NoMailTool && interactive) {
-        platform::ShowMessageBox(QApplication::activeWindow(),
-                                 QStringLiteral("Can't generate a mail message.  Do you have mail installed?"),
-                                 platform::MessageIcon::Exclamation);
+        platform::ShowMessageBox(
+            QApplication::activeWindow(),
+            QStringLiteral("Can't generate a mail message.  Do you have mail installed?"),
+            platform::MessageIcon::Exclamation);
     }
     return outcome == platform::MailOutcome::Accepted;
 }

@@ -21,5 +21,6 @@ std::string EscapeSpaces(const std::string& target)
 bool ShellOpen(const std::string& target, bool escapeSpaces)
 {
     const platform::WaitCursor waitCursor;
-    return platform::LaunchSucceeded(platform::XdgOpen(escapeSpaces ? EscapeSpaces(target) : target));
+    return platform::LaunchSucceeded(
+        platform::XdgOpen(escapeSpaces ? EscapeSpaces(target) : target));
 }

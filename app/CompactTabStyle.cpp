@@ -12,9 +12,11 @@ CompactTabStyle::CompactTabStyle() = default;
 CompactTabStyle::~CompactTabStyle() = default;
 
 int CompactTabStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
-                                 const QWidget* widget) const {
-  const int value = QProxyStyle::pixelMetric(metric, option, widget);
-  // Tab size and label placement both derive from this padding, so they stay in step.
-  if (metric == PM_TabBarTabHSpace) return value > kTabPaddingCut ? value - kTabPaddingCut : value;
-  return value;
+                                 const QWidget* widget) const
+{
+    const int value = QProxyStyle::pixelMetric(metric, option, widget);
+    // Tab size and label placement both derive from this padding, so they stay in step.
+    if (metric == PM_TabBarTabHSpace)
+        return value > kTabPaddingCut ? value - kTabPaddingCut : value;
+    return value;
 }

@@ -5,13 +5,13 @@
 // The application's style with narrower tabs, so the four style tabs fit the strip the
 // window's layout gives them instead of needing scroll buttons.
 class CompactTabStyle final : public QProxyStyle {
-  Q_OBJECT
-  Q_DISABLE_COPY_MOVE(CompactTabStyle)
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CompactTabStyle)
 
- public:
-  CompactTabStyle();
-  ~CompactTabStyle() override;
+public:
+    CompactTabStyle();
+    ~CompactTabStyle() override;
 
-  int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                  const QWidget* widget) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override;
 };

@@ -9,45 +9,55 @@
 
 namespace {
 
-QString WithPlainLineBreaks(QString text) {
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return text;
+QString WithPlainLineBreaks(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
 }
 
 }  // namespace
 
-QString EngineTextToDisplay(std::string_view windows1252) {
-  const std::string utf8 = Windows1252ToUtf8(windows1252);
-  return WithPlainLineBreaks(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+QString EngineTextToDisplay(std::string_view windows1252)
+{
+    const std::string utf8 = Windows1252ToUtf8(windows1252);
+    return WithPlainLineBreaks(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
-QString FileSystemTextToDisplay(std::string_view bytes) {
-  // Line by line, so one odd file name does not change how the others read.
-  QString text;
-  while (!bytes.empty()) {
-    const size_t end = bytes.find('\n');
-    const std::string_view line = bytes.substr(0, end == std::string_view::npos ? bytes.size() : end + 1);
-    bytes.remove_prefix(line.size());
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString decoded = decoder(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())));
-    text += decoder.hasError() ? EngineTextToDisplay(line) : WithPlainLineBreaks(decoded);
-  }
-  return text;
+QString FileSystemTextToDisplay(std::string_view bytes)
+{
+    // Line by line, so one odd file name does not change how the others read.
+    QString text;
+    while (!bytes.empty()) {
+        const size_t end = bytes.find('\n');
+        const std::string_view line =
+            bytes.substr(0, end == std::string_view::npos ? bytes.size() : end + 1);
+        bytes.remove_prefix(line.size());
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString decoded =
+            decoder(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())));
+        text += decoder.hasError() ? EngineTextToDisplay(line) : WithPlainLineBreaks(decoded);
+    }
+    return text;
 }
 
-void SetEditText(QWidget* edit, const QString& text) {
-  if (auto* plain = qobject_cast<QPlainTextEdit*>(edit)) {
-    plain->setPlainText(text);
-  } else if (auto* rich = qobject_cast<QTextEdit*>(edit)) {
-    rich->setPlainText(text);
-  } else if (auto* line = qobject_cast<QLineEdit*>(edit)) {
-    line->setText(text);
-  }
+void SetEditText(QWidget* edit, const QString& text)
+{
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(edit)) {
+        plain->setPlainText(text);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(edit)) {
+        rich->setPlainText(text);
+    } else if (auto* line = qobject_cast<QLineEdit*>(edit)) {
+        line->setText(text);
+    }
 }
 
-QString EditText(const QWidget* edit) {
-  if (auto* plain = qobject_cast<const QPlainTextEdit*>(edit)) return plain->toPlainText();
-  if (auto* rich = qobject_cast<const QTextEdit*>(edit)) return rich->toPlainText();
-  if (auto* line = qobject_cast<const QLineEdit*>(edit)) return line->text();
-  return {};
+QString EditText(const QWidget* edit)
+{
+    if (auto* plain = qobject_cast<const QPlainTextEdit*>(edit))
+        return plain->toPlainText();
+    if (auto* rich = qobject_cast<const QTextEdit*>(edit))
+        return rich->toPlainText();
+    if (auto* line = qobject_cast<const QLineEdit*>(edit))
+        return line->text();
+    return {};
 }

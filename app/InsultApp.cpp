@@ -13,23 +13,27 @@
 
 InsultApp::InsultApp(std::string programFolder, ModalRunner runModal)
     : programFolder_(programFolder.empty() ? platform::ProgramFolder() : std::move(programFolder)),
-      runModal_(runModal ? std::move(runModal) : [](QDialog& dialog) { return dialog.exec(); }) {}
+      runModal_(runModal ? std::move(runModal) : [](QDialog& dialog) { return dialog.exec(); })
+{
+}
 
-bool InsultApp::InitInstance() {
-  QApplication::setApplicationName(QStringLiteral("Razzlewick"));
-  QApplication::setFont(DialogFont());
+bool InsultApp::InitInstance()
+{
+    QApplication::setApplicationName(QStringLiteral("Razzlewick"));
+    QApplication::setFont(DialogFont());
 
-  MainDialog mainDialog;
-  std::vector<LoadResult> report;
-  bool loaded = false;
-  {
-    const platform::WaitCursor waitCursor;
-    loaded = mainDialog.Engine().LoadDataFiles(&report, programFolder_);
-  }
-  if (!loaded) {
-    StartupProblemsDialog problems(report, nullptr);
-    if (runModal_(problems) == QDialog::Rejected) return false;
-  }
-  runModal_(mainDialog);
-  return false;
+    MainDialog mainDialog;
+    std::vector<LoadResult> report;
+    bool loaded = false;
+    {
+        const platform::WaitCursor waitCursor;
+        loaded = mainDialog.Engine().LoadDataFiles(&report, programFolder_);
+    }
+    if (!loaded) {
+        StartupProblemsDialog problems(report, nullptr);
+        if (runModal_(problems) == QDialog::Rejected)
+            return false;
+    }
+    runModal_(mainDialog);
+    return false;
 }

@@ -10,17 +10,17 @@
 // not clean, and runs the main window until the user closes it. Holds no state of the
 // program's own; the program folder and the modal runs can be replaced for tests.
 class InsultApp final {
- public:
-  // Runs a dialog modally and returns its result (exec by default).
-  using ModalRunner = std::function<int(QDialog& dialog)>;
+public:
+    // Runs a dialog modally and returns its result (exec by default).
+    using ModalRunner = std::function<int(QDialog& dialog)>;
 
-  // An empty programFolder means the folder of the running program.
-  explicit InsultApp(std::string programFolder = {}, ModalRunner runModal = {});
+    // An empty programFolder means the folder of the running program.
+    explicit InsultApp(std::string programFolder = {}, ModalRunner runModal = {});
 
-  // The whole run. Returns false, as nothing is to happen after it.
-  bool InitInstance();
+    // The whole run. Returns false, as nothing is to happen after it.
+    bool InitInstance();
 
- private:
-  std::string programFolder_;
-  ModalRunner runModal_;
+private:
+    std::string programFolder_;
+    ModalRunner runModal_;
 };

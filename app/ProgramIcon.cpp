@@ -12,61 +12,71 @@
 
 namespace {
 
-QPixmap Render(QSvgRenderer& renderer, QSize size) {
-  QPixmap pixmap(size);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  renderer.render(&painter);
-  return pixmap;
+QPixmap Render(QSvgRenderer& renderer, QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
 }
 
-QString ResourcePath(int resourceId) {
-  return QStringLiteral(":/images/%1.svg").arg(resourceId);
+QString ResourcePath(int resourceId)
+{
+    return QStringLiteral(":/images/%1.svg").arg(resourceId);
 }
 
 // Draws the icon's picture at a size only when that size is first asked for: start-up
 // then pays for no drawing at all until a window manager or a dialog wants the icon.
 class LazySvgIconEngine final : public QIconEngine {
- public:
-  explicit LazySvgIconEngine(QString path) : path_(std::move(path)) {}
+public:
+    explicit LazySvgIconEngine(QString path) : path_(std::move(path)) {}
 
-  QIconEngine* clone() const override { return new LazySvgIconEngine(path_); }
+    QIconEngine* clone() const override { return new LazySvgIconEngine(path_); }
 
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-  }
-
-  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-    const auto cached = cache_.find(size);
-    if (cached != cache_.end()) return cached->second;
-    QSvgRenderer renderer(path_);
-    const QPixmap drawn = renderer.isValid() ? Render(renderer, size) : QPixmap();
-    cache_.emplace(size, drawn);
-    return drawn;
-  }
-
-  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-    return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(128, 128)};
-  }
-
- private:
-  struct SizeLess {
-    bool operator()(const QSize& a, const QSize& b) const {
-      return a.width() != b.width() ? a.width() < b.width() : a.height() < b.height();
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
-  };
-  QString path_;
-  std::map<QSize, QPixmap, SizeLess> cache_;
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const auto cached = cache_.find(size);
+        if (cached != cache_.end())
+            return cached->second;
+        QSvgRenderer renderer(path_);
+        const QPixmap drawn = renderer.isValid() ? Render(renderer, size) : QPixmap();
+        cache_.emplace(size, drawn);
+        return drawn;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(128, 128)};
+    }
+
+private:
+    struct SizeLess {
+        bool operator()(const QSize& a, const QSize& b) const
+        {
+            return a.width() != b.width() ? a.width() < b.width() : a.height() < b.height();
+        }
+    };
+    QString path_;
+    std::map<QSize, QPixmap, SizeLess> cache_;
 };
 
 }  // namespace
 
-QPixmap LoadPicture(int resourceId) {
-  QSvgRenderer renderer(ResourcePath(resourceId));
-  if (!renderer.isValid()) return {};
-  return Render(renderer, renderer.defaultSize());
+QPixmap LoadPicture(int resourceId)
+{
+    QSvgRenderer renderer(ResourcePath(resourceId));
+    if (!renderer.isValid())
+        return {};
+    return Render(renderer, renderer.defaultSize());
 }
 
-QIcon ProgramIcon() {
-  return QIcon(new LazySvgIconEngine(ResourcePath(IDI_PROGRAM)));
+QIcon ProgramIcon()
+{
+    return QIcon(new LazySvgIconEngine(ResourcePath(IDI_PROGRAM)));
 }

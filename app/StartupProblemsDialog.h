@@ -11,27 +11,27 @@
 // report, one line per file and the closing line, and lets the user go on with what did
 // load (only when something did), leave the program, or open the About box.
 class StartupProblemsDialog final : public ResizableDialog {
-  Q_OBJECT
-  Q_DISABLE_COPY_MOVE(StartupProblemsDialog)
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(StartupProblemsDialog)
 
- public:
-  // Keeps only the text and the number of files read, not the report itself.
-  StartupProblemsDialog(const std::vector<LoadResult>& report, QWidget* parent);
-  ~StartupProblemsDialog() override;
+public:
+    // Keeps only the text and the number of files read, not the report itself.
+    StartupProblemsDialog(const std::vector<LoadResult>& report, QWidget* parent);
+    ~StartupProblemsDialog() override;
 
-  // "name - message" per file line, the bare message for a closing line; each line
-  // ends in CR LF.
-  static std::string FormatReport(const std::vector<LoadResult>& report);
+    // "name - message" per file line, the bare message for a closing line; each line
+    // ends in CR LF.
+    static std::string FormatReport(const std::vector<LoadResult>& report);
 
-  const std::string& ReportText() const { return reportText; }
-  int32_t SuccessCount() const { return successCount; }
+    const std::string& ReportText() const { return reportText; }
+    int32_t SuccessCount() const { return successCount; }
 
- protected:
-  void OnInitDialog() override;
+protected:
+    void OnInitDialog() override;
 
- private:
-  void OnAbout();
+private:
+    void OnAbout();
 
-  int32_t successCount = 0;
-  std::string reportText;
+    int32_t successCount = 0;
+    std::string reportText;
 };

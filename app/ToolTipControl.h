@@ -9,21 +9,21 @@ class QWidget;
 // widget's tooltip by itself, so deactivating means swallowing the tooltip requests of the
 // registered controls until the control is activated again.
 class ToolTipControl final : public QObject {
-  Q_OBJECT
-  Q_DISABLE_COPY_MOVE(ToolTipControl)
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ToolTipControl)
 
- public:
-  explicit ToolTipControl(QObject* parent = nullptr);
-  ~ToolTipControl() override;
+public:
+    explicit ToolTipControl(QObject* parent = nullptr);
+    ~ToolTipControl() override;
 
-  // Gives control its tooltip and watches its tooltip requests; control is not owned.
-  void AddTool(QWidget* control, const QString& text);
-  void Activate(bool active);
-  bool IsActive() const { return active_; }
+    // Gives control its tooltip and watches its tooltip requests; control is not owned.
+    void AddTool(QWidget* control, const QString& text);
+    void Activate(bool active);
+    bool IsActive() const { return active_; }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
- private:
-  bool active_ = true;
+private:
+    bool active_ = true;
 };

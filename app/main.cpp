@@ -2,9 +2,10 @@
 
 #include <QApplication>
 
-int main(int argc, char* argv[]) {
-  QApplication application(argc, argv);
-  InsultApp app;
-  app.InitInstance();
-  return 0;
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    InsultApp app;
+    app.InitInstance();
+    return 0;
 }

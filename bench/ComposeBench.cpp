@@ -19,7 +19,8 @@ InsultGenerator& ShippedData()
     static const std::unique_ptr<InsultGenerator> engine = [] {
         auto loaded = std::make_unique<InsultGenerator>();
         const std::string path = RAZZLEWICK_DATA_FILE;
-        if (loaded->OpenDataFile(Archive::Mode::Loading, &path, nullptr) == -1 || !loaded->loadedOk) {
+        if (loaded->OpenDataFile(Archive::Mode::Loading, &path, nullptr) == -1 ||
+            !loaded->loadedOk) {
             std::abort();
         }
         return loaded;
@@ -57,10 +58,14 @@ void BM_FormatCombinations(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Arabian, std::string("Arabian"))->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Shakespearean, std::string("Shakespearean"))->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Modern, std::string("Modern"))->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Mediterranean, std::string("Mediterranean"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Arabian, std::string("Arabian"))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Shakespearean, std::string("Shakespearean"))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Modern, std::string("Modern"))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Mediterranean, std::string("Mediterranean"))
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FormatCombinations);
 
 BENCHMARK_MAIN();

@@ -46,10 +46,11 @@ std::string MakeWord(uint64_t index)
 // Writes the file value by value so the writer itself stays small in memory.
 std::string WriteDataFile(const Shape& shape)
 {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("razzlewick-bench-" + std::to_string(getpid()) + "-" + std::to_string(shape.totalWords) +
-                               "-" + std::to_string(shape.styles) + "x" + std::to_string(shape.listsPerStyle) + ".dat"))
-                                 .string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() /
+         ("razzlewick-bench-" + std::to_string(getpid()) + "-" + std::to_string(shape.totalWords) +
+          "-" + std::to_string(shape.styles) + "x" + std::to_string(shape.listsPerStyle) + ".dat"))
+            .string();
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         std::abort();
@@ -104,8 +105,8 @@ private:
 void BM_OpenDataFile(benchmark::State& state)
 {
     static DataFiles files;
-    const std::string& path =
-        files.For(Shape{state.range(0), static_cast<int32_t>(state.range(1)), static_cast<int32_t>(state.range(2))});
+    const std::string& path = files.For(Shape{state.range(0), static_cast<int32_t>(state.range(1)),
+                                              static_cast<int32_t>(state.range(2))});
     for (auto _ : state) {
         InsultGenerator engine;
         const int32_t opened = engine.OpenDataFile(Archive::Mode::Loading, &path, nullptr);

@@ -143,9 +143,9 @@ std::string Archive::ReadBytes(uint64_t count)
 {
     const size_t buffered = end_ - position_;
     if (fileRemaining_ >= 0 && count > buffered + static_cast<uint64_t>(fileRemaining_)) {
-        throw ArchiveError("end of data: a string of " + std::to_string(count) + " bytes declared, " +
-                           std::to_string(buffered + static_cast<uint64_t>(fileRemaining_)) +
-                           " left");
+        throw ArchiveError(
+            "end of data: a string of " + std::to_string(count) + " bytes declared, " +
+            std::to_string(buffered + static_cast<uint64_t>(fileRemaining_)) + " left");
     }
     std::string text;
     const size_t fromBuffer = static_cast<size_t>(std::min<uint64_t>(count, buffered));
@@ -162,8 +162,8 @@ std::string Archive::ReadBytes(uint64_t count)
             const size_t got = ReadFromFile(text.data() + start + filled, piece - filled);
             if (got == 0) {
                 throw ArchiveError("end of data: a string of " + std::to_string(count) +
-                                   " bytes broke off after " +
-                                   std::to_string(start + filled) + " bytes");
+                                   " bytes broke off after " + std::to_string(start + filled) +
+                                   " bytes");
             }
             filled += got;
         }
@@ -231,9 +231,9 @@ void Archive::PutBytes(const void* bytes, size_t count)
 void Archive::WriteInt32(int32_t value)
 {
     const auto bits = static_cast<uint32_t>(value);
-    const unsigned char bytes[4] = {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
-                                    static_cast<unsigned char>(bits >> 16),
-                                    static_cast<unsigned char>(bits >> 24)};
+    const unsigned char bytes[4] = {
+        static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
+        static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
     PutBytes(bytes, sizeof bytes);
 }
 
@@ -245,7 +245,8 @@ void Archive::WriteFloat32(float value)
 void Archive::WriteString(std::string_view text)
 {
     if (text.size() > 0xFFFFFFFFu) {
-        throw ArchiveError("string of " + std::to_string(text.size()) + " bytes is too long to store");
+        throw ArchiveError("string of " + std::to_string(text.size()) +
+                           " bytes is too long to store");
     }
     const auto length = static_cast<uint32_t>(text.size());
     if (length < 0xFF) {

@@ -57,8 +57,8 @@ private:
     int fd_;
     Mode mode_;
     std::array<char, kBufferSize> buffer_{};
-    size_t position_ = 0;   // next byte to read, or next free byte when storing
-    size_t end_ = 0;        // end of the valid bytes when loading
+    size_t position_ = 0;  // next byte to read, or next free byte when storing
+    size_t end_ = 0;       // end of the valid bytes when loading
     // Bytes left in the file behind the buffer when it is a regular file, so an absurd
     // declared string length fails before anything is reserved; -1 when unknown.
     int64_t fileRemaining_ = -1;

@@ -71,7 +71,8 @@ InsultGenerator::~InsultGenerator()
 void InsultGenerator::Serialize(Archive& archive)
 {
     if (archive.IsLoading()) {
-        if (std::bit_cast<uint32_t>(archive.ReadFloat32()) != std::bit_cast<uint32_t>(kDataVersion)) {
+        if (std::bit_cast<uint32_t>(archive.ReadFloat32()) !=
+            std::bit_cast<uint32_t>(kDataVersion)) {
             loadedOk = false;
             return;
         }
@@ -116,7 +117,8 @@ void InsultGenerator::RemoveAll()
     styles.clear();
 }
 
-int32_t InsultGenerator::OpenDataFile(Archive::Mode mode, const std::string* path, FileErrorInfo* error)
+int32_t InsultGenerator::OpenDataFile(Archive::Mode mode, const std::string* path,
+                                      FileErrorInfo* error)
 {
     if (path != nullptr) {
         fileName = *path;
@@ -125,8 +127,8 @@ int32_t InsultGenerator::OpenDataFile(Archive::Mode mode, const std::string* pat
         fileName = kDefaultDataFile;
     }
     const bool loading = mode == Archive::Mode::Loading;
-    const platform::ExclusiveOpen opened =
-        loading ? platform::OpenExclusiveForReading(fileName) : platform::OpenExclusiveForWriting(fileName);
+    const platform::ExclusiveOpen opened = loading ? platform::OpenExclusiveForReading(fileName)
+                                                   : platform::OpenExclusiveForWriting(fileName);
     if (opened.fd < 0) {
         if (error != nullptr) {
             *error = FileErrorInfo{opened.cause, opened.systemCode, fileName};
@@ -157,7 +159,8 @@ bool InsultGenerator::LoadDataFiles(std::vector<LoadResult>* report)
     return LoadDataFiles(report, platform::ProgramFolder());
 }
 
-bool InsultGenerator::LoadDataFiles(std::vector<LoadResult>* report, const std::string& programFolder)
+bool InsultGenerator::LoadDataFiles(std::vector<LoadResult>* report,
+                                    const std::string& programFolder)
 {
     filesFound = 0;
     filesLoaded = 0;
@@ -169,14 +172,15 @@ bool InsultGenerator::LoadDataFiles(std::vector<LoadResult>* report, const std::
     if (filesFound == 0 || filesLoaded == 0) {
         result = false;
         if (report != nullptr) {
-            report->push_back(
-                LoadResult{{}, std::string(filesFound == 0 ? kLoadNoFilesFound : kLoadNoneLoaded), true});
+            report->push_back(LoadResult{
+                {}, std::string(filesFound == 0 ? kLoadNoFilesFound : kLoadNoneLoaded), true});
         }
     }
     return result;
 }
 
-void InsultGenerator::LoadFolder(const std::string& folder, std::vector<LoadResult>* report, bool* result)
+void InsultGenerator::LoadFolder(const std::string& folder, std::vector<LoadResult>* report,
+                                 bool* result)
 {
     FileErrorInfo error;
     for (const std::string& name : platform::FindEntriesEndingWith(folder, kDataSuffix)) {
@@ -193,7 +197,8 @@ void InsultGenerator::LoadFolder(const std::string& folder, std::vector<LoadResu
         *result = false;
         if (report != nullptr) {
             const std::string message =
-                opened == -1 ? FileErrorMessage(error.cause, AbsolutePath(error.path)) : std::string(kLoadCorrupted);
+                opened == -1 ? FileErrorMessage(error.cause, AbsolutePath(error.path))
+                             : std::string(kLoadCorrupted);
             report->push_back(LoadResult{name, message, true});
         }
     }

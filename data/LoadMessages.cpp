@@ -32,9 +32,10 @@ std::string FileErrorMessage(int32_t cause, const std::string& path)
     if (cause == platform::kCauseSharingViolation || cause == platform::kCauseLockViolation) {
         return std::string(kLoadLocked);
     }
-    const std::string_view text = cause >= platform::kCauseGeneric && cause < static_cast<int32_t>(kCauseTexts.size())
-                                      ? kCauseTexts[static_cast<size_t>(cause)]
-                                      : kCauseTexts[platform::kCauseGeneric];
+    const std::string_view text =
+        cause >= platform::kCauseGeneric && cause < static_cast<int32_t>(kCauseTexts.size())
+            ? kCauseTexts[static_cast<size_t>(cause)]
+            : kCauseTexts[platform::kCauseGeneric];
     std::string message;
     const size_t marker = text.find("%1");
     message.append(text.substr(0, marker));

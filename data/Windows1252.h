@@ -23,7 +23,7 @@ std::string Utf16ToWindows1252(std::u16string_view text);
 std::string Windows1252ToUtf8(std::string_view bytes);
 
 struct Utf8ToWindows1252Result {
-    std::string text;        // the converted text when ok
+    std::string text;  // the converted text when ok
     bool ok = true;
     size_t errorOffset = 0;  // byte offset of the first invalid or unmappable character
 };

@@ -5,7 +5,8 @@
 
 std::string Generate(InsultGenerator& generator, int16_t count, bool capitalise)
 {
-    return generator.currentStyle != nullptr ? Compose(*generator.currentStyle, count, capitalise) : std::string();
+    return generator.currentStyle != nullptr ? Compose(*generator.currentStyle, count, capitalise)
+                                             : std::string();
 }
 
 int64_t CombinationCount(const InsultGenerator& generator)

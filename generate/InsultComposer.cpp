@@ -24,7 +24,8 @@ void AdjustFirstLetter(std::string& text, bool capitalise)
 
 // Every non-overlapping occurrence of key in text, left to right, replaced by word; the
 // inserted word is not searched again. scratch is reused between calls to spare allocations.
-void ReplaceAll(std::string& text, std::string_view key, std::string_view word, std::string& scratch)
+void ReplaceAll(std::string& text, std::string_view key, std::string_view word,
+                std::string& scratch)
 {
     size_t at = text.find(key);
     if (at == std::string::npos) {
@@ -43,7 +44,7 @@ void ReplaceAll(std::string& text, std::string_view key, std::string_view word, 
 }
 
 struct Placeholder {
-    std::string key;                  // "%k"
+    std::string key;                 // "%k"
     const WordList* list = nullptr;  // none: the number has no list
 };
 
@@ -66,7 +67,8 @@ std::string Compose(InsultStyle& style, int16_t count, bool capitalise)
             }
         }
 
-        result.reserve(static_cast<size_t>(count) * (style.templateText.size() + 16 * listCount + 3));
+        result.reserve(static_cast<size_t>(count) *
+                       (style.templateText.size() + 16 * listCount + 3));
         std::string insult;
         std::string scratch;
         for (int16_t i = 0; i < count; ++i) {
@@ -77,7 +79,8 @@ std::string Compose(InsultStyle& style, int16_t count, bool capitalise)
                     const size_t r = static_cast<size_t>(DrawRandom());
                     const size_t size = placeholder.list->size();
                     // An empty list still takes its draw, so the words after it stay the same.
-                    word = size == 0 ? std::string_view() : std::string_view((*placeholder.list)[r % size]);
+                    word = size == 0 ? std::string_view()
+                                     : std::string_view((*placeholder.list)[r % size]);
                 }
                 ReplaceAll(insult, placeholder.key, word, scratch);
             }

@@ -23,7 +23,8 @@ int64_t Position(const InsultStyle& style)
 
 void SetPosition(InsultStyle& style, int64_t position)
 {
-    style.historyPosition = static_cast<int32_t>(std::min<int64_t>(position, std::numeric_limits<int32_t>::max()));
+    style.historyPosition =
+        static_cast<int32_t>(std::min<int64_t>(position, std::numeric_limits<int32_t>::max()));
 }
 
 }  // namespace
@@ -71,10 +72,12 @@ int32_t HistoryState(const InsultStyle& style)
     const int64_t position = style.historyPosition;
     const bool backPossible = size >= 2 && position > 0;
     const bool forwardPossible = size >= 2 && position >= 0 && position <= size - 2;
-    return (backPossible ? 0 : historyBackImpossible) | (forwardPossible ? 0 : historyForwardImpossible);
+    return (backPossible ? 0 : historyBackImpossible) |
+           (forwardPossible ? 0 : historyForwardImpossible);
 }
 
 int32_t HistorySize(const InsultStyle& style)
 {
-    return static_cast<int32_t>(std::min<int64_t>(Size(style), std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::min<int64_t>(Size(style), std::numeric_limits<int32_t>::max()));
 }

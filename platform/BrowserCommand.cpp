@@ -28,7 +28,8 @@ size_t CutPosition(const std::string& exec)
         if (!IsUrlFieldCode(exec[i + 1])) {
             continue;
         }
-        const bool quoted = i > 0 && exec[i - 1] == '"' && i + 2 < exec.size() && exec[i + 2] == '"';
+        const bool quoted =
+            i > 0 && exec[i - 1] == '"' && i + 2 < exec.size() && exec[i + 2] == '"';
         if (quoted && firstQuoted == std::string::npos) {
             firstQuoted = i - 1;
         }

@@ -38,16 +38,26 @@ std::string UnescapeString(const std::string& value)
             continue;
         }
         switch (value[++i]) {
-        case 's': text.push_back(' '); break;
-        case 'n': text.push_back('\n'); break;
-        case 't': text.push_back('\t'); break;
-        case 'r': text.push_back('\r'); break;
-        case '\\': text.push_back('\\'); break;
-        default:
-            // Not a string escape: the quoting rule of Exec deals with it later.
-            text.push_back('\\');
-            text.push_back(value[i]);
-            break;
+            case 's':
+                text.push_back(' ');
+                break;
+            case 'n':
+                text.push_back('\n');
+                break;
+            case 't':
+                text.push_back('\t');
+                break;
+            case 'r':
+                text.push_back('\r');
+                break;
+            case '\\':
+                text.push_back('\\');
+                break;
+            default:
+                // Not a string escape: the quoting rule of Exec deals with it later.
+                text.push_back('\\');
+                text.push_back(value[i]);
+                break;
         }
     }
     return text;
@@ -83,7 +93,8 @@ std::vector<std::string> ApplicationFolders()
     size_t start = 0;
     while (start <= dataDirs.size()) {
         const auto colon = dataDirs.find(':', start);
-        const auto entry = dataDirs.substr(start, colon == std::string::npos ? std::string::npos : colon - start);
+        const auto entry =
+            dataDirs.substr(start, colon == std::string::npos ? std::string::npos : colon - start);
         if (!entry.empty() && entry.front() == '/') {
             folders.push_back(WithSlash(entry) + "applications/");
         }
@@ -106,7 +117,8 @@ std::optional<std::string> FindDesktopFile(const std::string& desktopId)
         }
         // An id's dashes may stand for subfolders; try each split, leftmost first.
         std::string nested = desktopId;
-        for (auto dash = nested.find('-'); dash != std::string::npos; dash = nested.find('-', dash + 1)) {
+        for (auto dash = nested.find('-'); dash != std::string::npos;
+             dash = nested.find('-', dash + 1)) {
             nested[dash] = '/';
             if (IsRegularFile(folder + nested)) {
                 return folder + nested;
@@ -134,7 +146,8 @@ std::optional<std::string> ReadExecLine(const std::string& path)
             continue;
         }
         const auto equals = trimmed.find('=');
-        if (!inMainGroup || equals == std::string::npos || Trimmed(trimmed.substr(0, equals)) != "Exec") {
+        if (!inMainGroup || equals == std::string::npos ||
+            Trimmed(trimmed.substr(0, equals)) != "Exec") {
             continue;
         }
         std::string value = UnescapeString(Trimmed(trimmed.substr(equals + 1)));
@@ -157,9 +170,9 @@ std::vector<std::string> SplitExecLine(const std::string& exec)
         if (quoted) {
             if (c == '"') {
                 quoted = false;
-            } else if (c == '\\' && i + 1 < exec.size()
-                       && (exec[i + 1] == '"' || exec[i + 1] == '`' || exec[i + 1] == '$'
-                           || exec[i + 1] == '\\')) {
+            } else if (c == '\\' && i + 1 < exec.size() &&
+                       (exec[i + 1] == '"' || exec[i + 1] == '`' || exec[i + 1] == '$' ||
+                        exec[i + 1] == '\\')) {
                 current.push_back(exec[++i]);
             } else {
                 current.push_back(c);

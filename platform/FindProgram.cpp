@@ -18,7 +18,8 @@ std::optional<std::string> FindProgram(const std::string& name)
     size_t start = 0;
     for (;;) {
         const auto colon = folders.find(':', start);
-        std::string_view folder = folders.substr(start, colon == std::string_view::npos ? std::string_view::npos : colon - start);
+        std::string_view folder = folders.substr(
+            start, colon == std::string_view::npos ? std::string_view::npos : colon - start);
         // An empty entry means the current folder, as the shells read it.
         if (folder.empty()) {
             folder = ".";
@@ -27,7 +28,8 @@ std::optional<std::string> FindProgram(const std::string& name)
         candidate.reserve(folder.size() + 1 + name.size());
         candidate.append(folder).append(1, '/').append(name);
         struct stat info {};
-        if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(candidate.c_str(), X_OK) == 0) {
+        if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            access(candidate.c_str(), X_OK) == 0) {
             return candidate;
         }
         if (colon == std::string_view::npos) {

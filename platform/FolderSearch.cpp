@@ -30,7 +30,8 @@ bool EndsWithFolded(std::string_view name, std::string_view suffix)
 std::vector<std::string> FindEntriesEndingWith(const std::string& folder, std::string_view suffix)
 {
     std::vector<std::string> names;
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.empty() ? "." : folder.c_str()), closedir);
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.empty() ? "." : folder.c_str()),
+                                                  closedir);
     if (!dir) {
         return names;
     }

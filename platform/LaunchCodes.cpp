@@ -7,24 +7,24 @@ namespace platform {
 int LaunchCodeForStartError(int error)
 {
     switch (error) {
-    case 0:
-        return LaunchStarted;
-    case ENOENT:
-        return LaunchFileNotFound;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-        return LaunchPathNotFound;
-    case EACCES:
-    case EPERM:
-        return LaunchAccessDenied;
-    case ENOEXEC:
-        return LaunchBadFormat;
-    case ENOMEM:
-    case EAGAIN:
-        return LaunchOutOfResources;
-    default:
-        return LaunchNoAssociation;
+        case 0:
+            return LaunchStarted;
+        case ENOENT:
+            return LaunchFileNotFound;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case ELOOP:
+            return LaunchPathNotFound;
+        case EACCES:
+        case EPERM:
+            return LaunchAccessDenied;
+        case ENOEXEC:
+            return LaunchBadFormat;
+        case ENOMEM:
+        case EAGAIN:
+            return LaunchOutOfResources;
+        default:
+            return LaunchNoAssociation;
     }
 }
 

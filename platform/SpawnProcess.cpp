@@ -146,8 +146,8 @@ std::optional<std::string> RunAndCapture(const std::vector<std::string>& argv,
 
     int status = 0;
     pid_t done = 0;
-    while ((done = waitpid(started.pid, &status, WNOHANG)) == 0
-           && std::chrono::steady_clock::now() < deadline) {
+    while ((done = waitpid(started.pid, &status, WNOHANG)) == 0 &&
+           std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     if (done == 0) {

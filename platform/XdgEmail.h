@@ -10,9 +10,9 @@ namespace platform {
 // feedback when handing over a mailto: address failed.
 
 enum class MailOutcome {
-    Accepted,     // the mail program took the message (it shows its compose window)
-    Refused,      // xdg-email ran and failed
-    NoMailTool,   // there is no xdg-email on PATH at the moment of sending
+    Accepted,    // the mail program took the message (it shows its compose window)
+    Refused,     // xdg-email ran and failed
+    NoMailTool,  // there is no xdg-email on PATH at the moment of sending
 };
 
 // Runs `xdg-email --subject SUBJECT [--body BODY] ADDRESS`. A mail program still busy

@@ -84,15 +84,15 @@ std::string LocalPath(const std::string& target)
 int LaunchCodeForXdgOpenExit(int exitStatus)
 {
     switch (exitStatus) {
-    case 0:
-        return LaunchStarted;
-    case 2:
-        return LaunchFileNotFound;
-    case 5:
-        return LaunchAccessDenied;
-    default:
-        // 3 (no tool for it) and every other failure: nothing handles the target.
-        return LaunchNoAssociation;
+        case 0:
+            return LaunchStarted;
+        case 2:
+            return LaunchFileNotFound;
+        case 5:
+            return LaunchAccessDenied;
+        default:
+            // 3 (no tool for it) and every other failure: nothing handles the target.
+            return LaunchNoAssociation;
     }
 }
 

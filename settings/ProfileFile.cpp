@@ -76,7 +76,8 @@ std::string ProfileFile::Folder()
     return (base == "/" ? "" : base) + "/razzlewick/";
 }
 
-int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const
+int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view key,
+                                 int32_t defaultValue) const
 {
     const std::string folder = Folder();
     if (folder.empty()) {
@@ -87,7 +88,8 @@ int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view key,
         return defaultValue;
     }
     ProfileStorage::FileContents contents;
-    if (ProfileStorage::ReadWhole(folder + *actualName, contents) != ProfileStorage::ReadResult::read) {
+    if (ProfileStorage::ReadWhole(folder + *actualName, contents) !=
+        ProfileStorage::ReadResult::read) {
         return defaultValue;
     }
     const auto value = FindProfileValue(contents.text, section, key);
@@ -97,35 +99,38 @@ int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view key,
     return ParseProfileInteger(std::string_view(*value).substr(0, maxValueLength));
 }
 
-void ProfileFile::WriteInteger(std::string_view section, std::string_view key, int32_t value, int radix) const
+void ProfileFile::WriteInteger(std::string_view section, std::string_view key, int32_t value,
+                               int radix) const
 {
     const std::string folder = Folder();
     if (folder.empty() || !ProfileStorage::MakeFolders(folder)) {
         return;
     }
-    const std::string targetName = ProfileStorage::FindIgnoringCase(folder, fileName).value_or(fileName);
+    const std::string targetName =
+        ProfileStorage::FindIgnoringCase(folder, fileName).value_or(fileName);
     const std::string path = folder + targetName;
 
     ProfileStorage::FileContents contents;
     std::optional<unsigned> permissions;
     switch (ProfileStorage::ReadWhole(path, contents)) {
-    case ProfileStorage::ReadResult::read:
-        // A file the user made read-only stays as it is, although the folder would let us
-        // replace it.
-        if (::access(path.c_str(), W_OK) != 0) {
+        case ProfileStorage::ReadResult::read:
+            // A file the user made read-only stays as it is, although the folder would let us
+            // replace it.
+            if (::access(path.c_str(), W_OK) != 0) {
+                return;
+            }
+            permissions = contents.permissions;
+            break;
+        case ProfileStorage::ReadResult::missing:
+            contents.text.clear();
+            break;
+        case ProfileStorage::ReadResult::failed:
+            // Writing without the old text would throw every other setting away.
             return;
-        }
-        permissions = contents.permissions;
-        break;
-    case ProfileStorage::ReadResult::missing:
-        contents.text.clear();
-        break;
-    case ProfileStorage::ReadResult::failed:
-        // Writing without the old text would throw every other setting away.
-        return;
     }
 
-    const std::string updated = SetProfileValue(contents.text, section, key, FormatProfileInteger(value, radix));
+    const std::string updated =
+        SetProfileValue(contents.text, section, key, FormatProfileInteger(value, radix));
     if (updated != contents.text || !permissions) {
         ProfileStorage::Replace(folder, targetName, updated, permissions);
     }

@@ -19,7 +19,8 @@ public:
     // Stores value as text in the given radix (2 to 36; anything else means 10), creating the
     // folder, file, section or key as needed and changing nothing else in the file. A write
     // that cannot be made is dropped silently and leaves the file as it was.
-    void WriteInteger(std::string_view section, std::string_view key, int32_t value, int radix = 10) const;
+    void WriteInteger(std::string_view section, std::string_view key, int32_t value,
+                      int radix = 10) const;
 
     const std::string& FileName() const { return fileName; }
 

@@ -22,8 +22,8 @@ int32_t ParseProfileInteger(std::string_view text)
         magnitude = std::min(cap, magnitude * 10 + (text[i] - '0'));
     }
     const int64_t signedValue = negative ? -magnitude : magnitude;
-    return static_cast<int32_t>(std::clamp<int64_t>(signedValue, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(std::clamp<int64_t>(
+        signedValue, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 std::string FormatProfileInteger(int32_t value, int radix)

@@ -18,7 +18,9 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b)
         return false;
     }
     for (size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+        const auto lower = [](char c) {
+            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+        };
         if (lower(a[i]) != lower(b[i])) {
             return false;
         }
@@ -104,7 +106,7 @@ ReadResult ReadWhole(const std::string& path, FileContents& contents)
 
 bool MakeFolders(const std::string& folder)
 {
-    for (size_t slash = folder.find('/', 1); ; slash = folder.find('/', slash + 1)) {
+    for (size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
         const std::string prefix = folder.substr(0, slash);
         if (!prefix.empty() && ::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST) {
             return false;
@@ -125,7 +127,8 @@ bool Replace(const std::string& folder, const std::string& name, const std::stri
     std::string temporary;
     FileCloser file;
     for (int attempt = 0; attempt < 100 && file.fd < 0; ++attempt) {
-        temporary = folder + "." + name + "." + std::to_string(::getpid()) + "." + std::to_string(attempt) + ".tmp";
+        temporary = folder + "." + name + "." + std::to_string(::getpid()) + "." +
+                    std::to_string(attempt) + ".tmp";
         file.fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (file.fd < 0 && errno != EEXIST) {
             return false;

@@ -56,7 +56,7 @@ struct Location {
     bool sectionFound = false;
     size_t insertAt = none;  // just after the last non-blank line of the first matching section
     bool keyFound = false;
-    Span value;              // trimmed value, quotes included
+    Span value;  // trimmed value, quotes included
 };
 
 Location Locate(std::string_view text, std::string_view section, std::string_view key)
@@ -77,7 +77,8 @@ Location Locate(std::string_view text, std::string_view section, std::string_vie
 
         const size_t close = text[line.begin] == '[' ? text.find(']', line.begin) : none;
         if (close != none && close < line.end) {
-            inMatchingSection = EqualIgnoringCase(Slice(text, Trim(text, {line.begin + 1, close})), section);
+            inMatchingSection =
+                EqualIgnoringCase(Slice(text, Trim(text, {line.begin + 1, close})), section);
             inFirstMatchingSection = inMatchingSection && !location.sectionFound;
             if (inFirstMatchingSection) {
                 location.sectionFound = true;
@@ -121,7 +122,8 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
         return std::nullopt;
     }
     std::string_view value = Slice(text, location.value);
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
     return std::string(value);

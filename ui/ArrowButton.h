@@ -8,26 +8,26 @@ enum class ArrowDirection : int { Up = 0, Down = 1, Left = 2, Right = 3 };
 // A small text-less push button cut to a triangle and drawn as a raised or sunken 3-D
 // arrow. It keeps no images: each paint draws the edges directly.
 class ArrowButton final : public QPushButton {
-  Q_OBJECT
-  Q_DISABLE_COPY_MOVE(ArrowButton)
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ArrowButton)
 
- public:
-  explicit ArrowButton(QWidget* parent = nullptr);
-  ~ArrowButton() override;
+public:
+    explicit ArrowButton(QWidget* parent = nullptr);
+    ~ArrowButton() override;
 
-  // Stores the direction and shapes the button again.
-  void SetDirection(int direction);
-  void SetDirection(ArrowDirection direction) { SetDirection(static_cast<int>(direction)); }
-  ArrowDirection Direction() const { return direction_; }
+    // Stores the direction and shapes the button again.
+    void SetDirection(int direction);
+    void SetDirection(ArrowDirection direction) { SetDirection(static_cast<int>(direction)); }
+    ArrowDirection Direction() const { return direction_; }
 
-  // Squares the button to the even smaller side and cuts it to the triangle; runs on
-  // every SetDirection (and once the builder has placed the button).
-  void Shape();
-  QPolygon Triangle() const;
+    // Squares the button to the even smaller side and cuts it to the triangle; runs on
+    // every SetDirection (and once the builder has placed the button).
+    void Shape();
+    QPolygon Triangle() const;
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
- private:
-  ArrowDirection direction_ = ArrowDirection::Right;
+private:
+    ArrowDirection direction_ = ArrowDirection::Right;
 };

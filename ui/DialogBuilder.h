@@ -19,8 +19,8 @@ inline constexpr const char* kControlIdProperty = "controlId";
 
 // Horizontal and vertical dialog base units of a font, in pixels.
 struct DialogBaseUnits final {
-  int x = 0;
-  int y = 0;
+    int x = 0;
+    int y = 0;
 };
 
 // The font standing in for the templates' "MS Sans Serif" of the same size.
@@ -39,8 +39,9 @@ void BuildDialogFromTemplate(QWidget& dialog, const DialogTemplate& dialogTempla
 // it is not a T. Ids of -1 (plain labels) are shared: the first one is returned.
 QWidget* FindControlWidget(const QWidget* dialog, int id);
 template <class T>
-T* FindControl(const QWidget* dialog, int id) {
-  return qobject_cast<T*>(FindControlWidget(dialog, id));
+T* FindControl(const QWidget* dialog, int id)
+{
+    return qobject_cast<T*>(FindControlWidget(dialog, id));
 }
 
 // The id stored on a control by the builder, -1 for a widget that has none.

@@ -8,20 +8,26 @@
 
 namespace {
 
-QPen Pen(QColor colour) {
-  QPen pen(colour);
-  pen.setWidth(1);
-  pen.setCosmetic(true);
-  return pen;
+QPen Pen(QColor colour)
+{
+    QPen pen(colour);
+    pen.setWidth(1);
+    pen.setCosmetic(true);
+    return pen;
 }
 
 // An edge line: each segment drawn from point i + 1 back to point i, both ends painted.
-void EdgeLine(QPainter& painter, const std::vector<QPoint>& ring, std::size_t count, QColor colour) {
-  painter.setPen(Pen(colour));
-  for (std::size_t i = 0; i + 1 < count; ++i) painter.drawLine(ring[i + 1], ring[i]);
+void EdgeLine(QPainter& painter, const std::vector<QPoint>& ring, std::size_t count, QColor colour)
+{
+    painter.setPen(Pen(colour));
+    for (std::size_t i = 0; i + 1 < count; ++i)
+        painter.drawLine(ring[i + 1], ring[i]);
 }
 
-QPolygon Quad(QPoint a, QPoint b, QPoint c, QPoint d) { return QPolygon({a, b, c, d}); }
+QPolygon Quad(QPoint a, QPoint b, QPoint c, QPoint d)
+{
+    return QPolygon({a, b, c, d});
+}
 
 }  // namespace
 
@@ -31,163 +37,181 @@ DrawnButton::DrawnButton(const QString& text, QWidget* parent) : QPushButton(tex
 
 DrawnButton::~DrawnButton() = default;
 
-void DrawnButton::SetOutline(int kind) {
-  outline_.Build(static_cast<OutlineKind>(kind), rect());
-  if (outline_.IsValid()) {
-    setMask(outline_.RingRegion(0));
-  } else {
-    clearMask();
-  }
-  dirty_ = true;
-  update();
-}
-
-QColor DrawnButton::Shade(QPoint a, QPoint b, QColor dark, QColor light) {
-  constexpr double kPi = std::numbers::pi;
-  double theta = std::atan2(static_cast<double>(a.x() - b.x()), static_cast<double>(b.y() - a.y()));
-  if (theta < 0) theta += 2.0 * kPi;
-  const double t = (1.0 + std::cos(std::abs(3.0 * kPi / 4.0 - (2.0 * kPi - theta)))) / 2.0;
-  const auto mix = [t](int d, int l) { return static_cast<int>((1.0 - t) * d + t * l); };
-  return QColor(mix(dark.red(), light.red()), mix(dark.green(), light.green()),
-                mix(dark.blue(), light.blue()));
-}
-
-QColor DrawnButton::Blend(QColor c, QColor e) {
-  const auto half = [](int x, int y) { return static_cast<int>(0.5 * x + 0.5 * y); };
-  return QColor(half(c.red(), e.red()), half(c.green(), e.green()), half(c.blue(), e.blue()));
-}
-
-DrawnButton::RenderState DrawnButton::CurrentState() const {
-  return {.enabled = isEnabled(), .isDefault = isDefault()};
-}
-
-void DrawnButton::EnsureRendered() {
-  if (!outline_.IsValid()) SetOutline(OutlineKind::Rectangle);
-  if (dirty_ || CurrentState() != renderedState_) Render();
-}
-
-void DrawnButton::paintEvent(QPaintEvent*) {
-  EnsureRendered();
-  const QPixmap& image = isDown() ? pressedImage_ : (hasFocus() ? focusImage_ : normalImage_);
-  QPainter painter(this);
-  painter.drawPixmap(0, 0, image, 0, 0, width(), height());
-}
-
-void DrawnButton::changeEvent(QEvent* event) {
-  QPushButton::changeEvent(event);
-  if (event->type() == QEvent::EnabledChange) update();
-}
-
-void DrawnButton::Render() {
-  renderedState_ = CurrentState();
-  ++renderCount_;
-  const QSize size = this->size();
-  for (QPixmap* image : {&normalImage_, &focusImage_, &pressedImage_}) {
-    *image = QPixmap(size);
-    image->fill(palette().color(QPalette::Button));
-    QPainter painter(image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setFont(font());
-    if (image == &normalImage_) {
-      RenderNormal(painter);
-    } else if (image == &focusImage_) {
-      RenderFocused(painter);
+void DrawnButton::SetOutline(int kind)
+{
+    outline_.Build(static_cast<OutlineKind>(kind), rect());
+    if (outline_.IsValid()) {
+        setMask(outline_.RingRegion(0));
     } else {
-      RenderPressed(painter);
+        clearMask();
     }
-    RenderText(painter, image == &pressedImage_);
-  }
-  dirty_ = false;
+    dirty_ = true;
+    update();
 }
 
-void DrawnButton::RenderNormal(QPainter& painter) const {
-  const QPalette& colours = palette();
-  const auto& r0 = outline_.Ring(0);
-  const auto& r1 = outline_.Ring(1);
-  for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
-    const QColor c1 = Shade(r1[i], r1[i + 1], colours.color(QPalette::Dark),
-                            colours.color(QPalette::Midlight));
-    const QColor c0 = Shade(r0[i], r0[i + 1], colours.color(QPalette::Shadow),
-                            colours.color(QPalette::Light));
-    const QColor m = Blend(c0, c1);
-    painter.setPen(Pen(m));
-    painter.setBrush(m);
-    painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
-    painter.setPen(Pen(c1));
-    painter.drawLine(r1[i + 1], r1[i]);
-    painter.setPen(Pen(c0));
-    painter.drawLine(r0[i], r0[i + 1]);
-  }
+QColor DrawnButton::Shade(QPoint a, QPoint b, QColor dark, QColor light)
+{
+    constexpr double kPi = std::numbers::pi;
+    double theta =
+        std::atan2(static_cast<double>(a.x() - b.x()), static_cast<double>(b.y() - a.y()));
+    if (theta < 0)
+        theta += 2.0 * kPi;
+    const double t = (1.0 + std::cos(std::abs(3.0 * kPi / 4.0 - (2.0 * kPi - theta)))) / 2.0;
+    const auto mix = [t](int d, int l) { return static_cast<int>((1.0 - t) * d + t * l); };
+    return QColor(mix(dark.red(), light.red()), mix(dark.green(), light.green()),
+                  mix(dark.blue(), light.blue()));
 }
 
-void DrawnButton::RenderFocused(QPainter& painter) const {
-  const QPalette& colours = palette();
-  const auto& r0 = outline_.Ring(0);
-  const auto& r1 = outline_.Ring(1);
-  const auto& r2 = outline_.Ring(2);
-  for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
-    const QColor c2 = Shade(r2[i], r2[i + 1], colours.color(QPalette::Dark),
-                            colours.color(QPalette::Midlight));
-    const QColor c1 = Shade(r1[i], r1[i + 1], colours.color(QPalette::Shadow),
-                            colours.color(QPalette::Light));
-    const QColor m = Blend(c1, c2);
-    painter.setPen(Pen(m));
-    painter.setBrush(m);
-    painter.drawPolygon(Quad(r2[i], r2[i + 1], r0[i + 1], r0[i]));
-    painter.setPen(Pen(c2));
-    painter.drawLine(r2[i + 1], r2[i]);
-    painter.setPen(Pen(c1));
-    painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
-  }
-  painter.setBrush(Qt::NoBrush);
-  EdgeLine(painter, r0, r0.size(), colours.color(QPalette::Shadow));
-  EdgeLine(painter, outline_.Ring(3), r0.size(),
-           Blend(colours.color(QPalette::Dark), colours.color(QPalette::Button)));
+QColor DrawnButton::Blend(QColor c, QColor e)
+{
+    const auto half = [](int x, int y) { return static_cast<int>(0.5 * x + 0.5 * y); };
+    return QColor(half(c.red(), e.red()), half(c.green(), e.green()), half(c.blue(), e.blue()));
 }
 
-void DrawnButton::RenderPressed(QPainter& painter) const {
-  const QPalette& colours = palette();
-  const auto& r0 = outline_.Ring(0);
-  const auto& r1 = outline_.Ring(1);
-  const QColor p = Blend(colours.color(QPalette::Shadow), colours.color(QPalette::Dark));
-  painter.setBrush(p);
-  for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
-    painter.setPen(Pen(p));
-    painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
-    painter.setPen(Pen(colours.color(QPalette::Dark)));
-    painter.drawLine(r1[i + 1], r1[i]);
-  }
-  painter.setBrush(Qt::NoBrush);
-  EdgeLine(painter, r0, r0.size(), colours.color(QPalette::Shadow));
-  EdgeLine(painter, outline_.Ring(3), r0.size(),
-           Blend(colours.color(QPalette::Dark), colours.color(QPalette::Button)));
+DrawnButton::RenderState DrawnButton::CurrentState() const
+{
+    return {.enabled = isEnabled(), .isDefault = isDefault()};
 }
 
-void DrawnButton::RenderText(QPainter& painter, bool pressed) const {
-  const QString label = text();
-  if (label.isEmpty()) return;
-  const QFontMetrics metrics(font());
-  const int w = metrics.horizontalAdvance(label);
-  const int h = metrics.height();
-  int textX = width() / 2 - w / 2 - 1;
-  int textY = height() / 2 - h / 2 - 1;
-  if (pressed) {
-    ++textX;
-    ++textY;
-  }
-  const QRect textRect(textX, textY, w, h);
-  constexpr int kFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
-  painter.save();
-  painter.setClipRegion(outline_.RingRegion(3));
-  if (!renderedState_.enabled) {
-    // Embossed: a light copy one pixel down and right under a shadow-coloured one.
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawText(textRect.translated(1, 1), kFlags, label);
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawText(textRect, kFlags, label);
-  } else {
-    painter.setPen(Qt::black);
-    painter.drawText(textRect, kFlags, label);
-  }
-  painter.restore();
+void DrawnButton::EnsureRendered()
+{
+    if (!outline_.IsValid())
+        SetOutline(OutlineKind::Rectangle);
+    if (dirty_ || CurrentState() != renderedState_)
+        Render();
+}
+
+void DrawnButton::paintEvent(QPaintEvent*)
+{
+    EnsureRendered();
+    const QPixmap& image = isDown() ? pressedImage_ : (hasFocus() ? focusImage_ : normalImage_);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, image, 0, 0, width(), height());
+}
+
+void DrawnButton::changeEvent(QEvent* event)
+{
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        update();
+}
+
+void DrawnButton::Render()
+{
+    renderedState_ = CurrentState();
+    ++renderCount_;
+    const QSize size = this->size();
+    for (QPixmap* image : {&normalImage_, &focusImage_, &pressedImage_}) {
+        *image = QPixmap(size);
+        image->fill(palette().color(QPalette::Button));
+        QPainter painter(image);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setFont(font());
+        if (image == &normalImage_) {
+            RenderNormal(painter);
+        } else if (image == &focusImage_) {
+            RenderFocused(painter);
+        } else {
+            RenderPressed(painter);
+        }
+        RenderText(painter, image == &pressedImage_);
+    }
+    dirty_ = false;
+}
+
+void DrawnButton::RenderNormal(QPainter& painter) const
+{
+    const QPalette& colours = palette();
+    const auto& r0 = outline_.Ring(0);
+    const auto& r1 = outline_.Ring(1);
+    for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
+        const QColor c1 = Shade(r1[i], r1[i + 1], colours.color(QPalette::Dark),
+                                colours.color(QPalette::Midlight));
+        const QColor c0 = Shade(r0[i], r0[i + 1], colours.color(QPalette::Shadow),
+                                colours.color(QPalette::Light));
+        const QColor m = Blend(c0, c1);
+        painter.setPen(Pen(m));
+        painter.setBrush(m);
+        painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
+        painter.setPen(Pen(c1));
+        painter.drawLine(r1[i + 1], r1[i]);
+        painter.setPen(Pen(c0));
+        painter.drawLine(r0[i], r0[i + 1]);
+    }
+}
+
+void DrawnButton::RenderFocused(QPainter& painter) const
+{
+    const QPalette& colours = palette();
+    const auto& r0 = outline_.Ring(0);
+    const auto& r1 = outline_.Ring(1);
+    const auto& r2 = outline_.Ring(2);
+    for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
+        const QColor c2 = Shade(r2[i], r2[i + 1], colours.color(QPalette::Dark),
+                                colours.color(QPalette::Midlight));
+        const QColor c1 = Shade(r1[i], r1[i + 1], colours.color(QPalette::Shadow),
+                                colours.color(QPalette::Light));
+        const QColor m = Blend(c1, c2);
+        painter.setPen(Pen(m));
+        painter.setBrush(m);
+        painter.drawPolygon(Quad(r2[i], r2[i + 1], r0[i + 1], r0[i]));
+        painter.setPen(Pen(c2));
+        painter.drawLine(r2[i + 1], r2[i]);
+        painter.setPen(Pen(c1));
+        painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
+    }
+    painter.setBrush(Qt::NoBrush);
+    EdgeLine(painter, r0, r0.size(), colours.color(QPalette::Shadow));
+    EdgeLine(painter, outline_.Ring(3), r0.size(),
+             Blend(colours.color(QPalette::Dark), colours.color(QPalette::Button)));
+}
+
+void DrawnButton::RenderPressed(QPainter& painter) const
+{
+    const QPalette& colours = palette();
+    const auto& r0 = outline_.Ring(0);
+    const auto& r1 = outline_.Ring(1);
+    const QColor p = Blend(colours.color(QPalette::Shadow), colours.color(QPalette::Dark));
+    painter.setBrush(p);
+    for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
+        painter.setPen(Pen(p));
+        painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
+        painter.setPen(Pen(colours.color(QPalette::Dark)));
+        painter.drawLine(r1[i + 1], r1[i]);
+    }
+    painter.setBrush(Qt::NoBrush);
+    EdgeLine(painter, r0, r0.size(), colours.color(QPalette::Shadow));
+    EdgeLine(painter, outline_.Ring(3), r0.size(),
+             Blend(colours.color(QPalette::Dark), colours.color(QPalette::Button)));
+}
+
+void DrawnButton::RenderText(QPainter& painter, bool pressed) const
+{
+    const QString label = text();
+    if (label.isEmpty())
+        return;
+    const QFontMetrics metrics(font());
+    const int w = metrics.horizontalAdvance(label);
+    const int h = metrics.height();
+    int textX = width() / 2 - w / 2 - 1;
+    int textY = height() / 2 - h / 2 - 1;
+    if (pressed) {
+        ++textX;
+        ++textY;
+    }
+    const QRect textRect(textX, textY, w, h);
+    constexpr int kFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    painter.save();
+    painter.setClipRegion(outline_.RingRegion(3));
+    if (!renderedState_.enabled) {
+        // Embossed: a light copy one pixel down and right under a shadow-coloured one.
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawText(textRect.translated(1, 1), kFlags, label);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawText(textRect, kFlags, label);
+    } else {
+        painter.setPen(Qt::black);
+        painter.drawText(textRect, kFlags, label);
+    }
+    painter.restore();
 }

@@ -9,56 +9,56 @@
 // left. Its normal, focused and pressed looks are rendered together into pixmaps when the
 // outline is set or the enabled/default state changes; a paint only copies one of them.
 class DrawnButton final : public QPushButton {
-  Q_OBJECT
-  Q_DISABLE_COPY_MOVE(DrawnButton)
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DrawnButton)
 
- public:
-  explicit DrawnButton(QWidget* parent = nullptr);
-  DrawnButton(const QString& text, QWidget* parent);
-  ~DrawnButton() override;
+public:
+    explicit DrawnButton(QWidget* parent = nullptr);
+    DrawnButton(const QString& text, QWidget* parent);
+    ~DrawnButton() override;
 
-  // Builds the outline from the current size and cuts the window to ring 0.
-  void SetOutline(int kind);
-  void SetOutline(OutlineKind kind) { SetOutline(static_cast<int>(kind)); }
+    // Builds the outline from the current size and cuts the window to ring 0.
+    void SetOutline(int kind);
+    void SetOutline(OutlineKind kind) { SetOutline(static_cast<int>(kind)); }
 
-  const ButtonOutline& Outline() const { return outline_; }
-  // How many times the three images were rendered.
-  int RenderCount() const { return renderCount_; }
+    const ButtonOutline& Outline() const { return outline_; }
+    // How many times the three images were rendered.
+    int RenderCount() const { return renderCount_; }
 
-  // The pre-rendered images (empty before the first paint or Render()).
-  const QPixmap& NormalImage() const { return normalImage_; }
-  const QPixmap& FocusImage() const { return focusImage_; }
-  const QPixmap& PressedImage() const { return pressedImage_; }
+    // The pre-rendered images (empty before the first paint or Render()).
+    const QPixmap& NormalImage() const { return normalImage_; }
+    const QPixmap& FocusImage() const { return focusImage_; }
+    const QPixmap& PressedImage() const { return pressedImage_; }
 
-  // Renders now if the images are out of date, as a paint would.
-  void EnsureRendered();
+    // Renders now if the images are out of date, as a paint would.
+    void EnsureRendered();
 
-  // The colour of an edge from a to b, between dark (facing lower right) and light.
-  static QColor Shade(QPoint a, QPoint b, QColor dark, QColor light);
-  static QColor Blend(QColor c, QColor e);
+    // The colour of an edge from a to b, between dark (facing lower right) and light.
+    static QColor Shade(QPoint a, QPoint b, QColor dark, QColor light);
+    static QColor Blend(QColor c, QColor e);
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void changeEvent(QEvent* event) override;
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
- private:
-  struct RenderState final {
-    bool enabled = true;
-    bool isDefault = false;
-    bool operator==(const RenderState&) const = default;
-  };
-  RenderState CurrentState() const;
-  void Render();
-  void RenderNormal(QPainter& painter) const;
-  void RenderFocused(QPainter& painter) const;
-  void RenderPressed(QPainter& painter) const;
-  void RenderText(QPainter& painter, bool pressed) const;
+private:
+    struct RenderState final {
+        bool enabled = true;
+        bool isDefault = false;
+        bool operator==(const RenderState&) const = default;
+    };
+    RenderState CurrentState() const;
+    void Render();
+    void RenderNormal(QPainter& painter) const;
+    void RenderFocused(QPainter& painter) const;
+    void RenderPressed(QPainter& painter) const;
+    void RenderText(QPainter& painter, bool pressed) const;
 
-  ButtonOutline outline_;
-  QPixmap normalImage_;
-  QPixmap focusImage_;
-  QPixmap pressedImage_;
-  RenderState renderedState_;
-  bool dirty_ = true;
-  int renderCount_ = 0;
+    ButtonOutline outline_;
+    QPixmap normalImage_;
+    QPixmap focusImage_;
+    QPixmap pressedImage_;
+    RenderState renderedState_;
+    bool dirty_ = true;
+    int renderCount_ = 0;
 };

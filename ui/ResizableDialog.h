@@ -9,45 +9,45 @@
 
 // How an anchored control follows a change of the dialog's client size.
 enum AnchorFlags : std::uint16_t {
-  MoveRight = 1,
-  MoveDown = 2,
-  StretchWidth = 4,
-  StretchHeight = 8,
+    MoveRight = 1,
+    MoveDown = 2,
+    StretchWidth = 4,
+    StretchHeight = 8,
 };
 
 // A template dialog that moves and stretches registered controls as it is resized, never
 // gets smaller than its creation size, and restores and saves its outer size ("CX", "CY")
 // in the window-size profile section named by the template id in lower-case hex.
 class ResizableDialog : public TemplateDialog {
-  Q_OBJECT
-  Q_DISABLE_COPY_MOVE(ResizableDialog)
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ResizableDialog)
 
- public:
-  ResizableDialog(int templateId, QWidget* parent);
-  ~ResizableDialog() override;
+public:
+    ResizableDialog(int templateId, QWidget* parent);
+    ~ResizableDialog() override;
 
-  // Registers a control by id; flags 0 registers nothing, duplicates move twice.
-  void AddAnchor(int controlId, int flags);
+    // Registers a control by id; flags 0 registers nothing, duplicates move twice.
+    void AddAnchor(int controlId, int flags);
 
-  // The profile section of this dialog's size entries ("66" for template 102).
-  QString ProfileSection() const;
+    // The profile section of this dialog's size entries ("66" for template 102).
+    QString ProfileSection() const;
 
-  // 1 after construction; when set, the size is restored at initialisation and saved
-  // when the dialog is destroyed after having been resized.
-  int restoreSize = 1;
+    // 1 after construction; when set, the size is restored at initialisation and saved
+    // when the dialog is destroyed after having been resized.
+    int restoreSize = 1;
 
- protected:
-  // Restores a saved size; derived dialogs call it first from their own initialisation.
-  void OnInitDialog() override;
-  void resizeEvent(QResizeEvent* event) override;
-  void changeEvent(QEvent* event) override;
+protected:
+    // Restores a saved size; derived dialogs call it first from their own initialisation.
+    void OnInitDialog() override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
- private:
-  void ApplySizeChange(QSize clientSize);
-  void SaveSize();
+private:
+    void ApplySizeChange(QSize clientSize);
+    void SaveSize();
 
-  QSize minSize_;   // outer size at creation
-  QSize lastSize_;  // client size at the last (non-minimising) size change
-  bool resized_ = false;
-  std::vector<std::uint32_t> anchors_;  // id in the low 16 bits, flags in the high
+    QSize minSize_;   // outer size at creation
+    QSize lastSize_;  // client size at the last (non-minimising) size change
+    bool resized_ = false;
+    std::vector<std::uint32_t> anchors_;  // id in the low 16 bits, flags in the high
 };

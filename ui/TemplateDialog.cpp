@@ -6,29 +6,36 @@
 #include <QResizeEvent>
 
 TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
-    : QDialog(parent), templateId_(templateId) {
-  const DialogTemplate& dialogTemplate = FindDialogTemplate(templateId);
-  BuildDialogFromTemplate(*this, dialogTemplate);
-  // Without a sizing frame the user cannot resize the window.
-  if ((dialogTemplate.style & (DialogStyle::ThickFrame | DialogStyle::Child)) == 0) {
-    setFixedSize(size());
-  }
+    : QDialog(parent), templateId_(templateId)
+{
+    const DialogTemplate& dialogTemplate = FindDialogTemplate(templateId);
+    BuildDialogFromTemplate(*this, dialogTemplate);
+    // Without a sizing frame the user cannot resize the window.
+    if ((dialogTemplate.style & (DialogStyle::ThickFrame | DialogStyle::Child)) == 0) {
+        setFixedSize(size());
+    }
 }
 
 TemplateDialog::~TemplateDialog() = default;
 
-void TemplateDialog::EnsureInitialised() {
-  if (initialised_) return;
-  initialised_ = true;
-  OnInitDialog();
+void TemplateDialog::EnsureInitialised()
+{
+    if (initialised_)
+        return;
+    initialised_ = true;
+    OnInitDialog();
 }
 
-void TemplateDialog::setVisible(bool visible) {
-  if (visible) EnsureInitialised();
-  QDialog::setVisible(visible);
+void TemplateDialog::setVisible(bool visible)
+{
+    if (visible)
+        EnsureInitialised();
+    QDialog::setVisible(visible);
 }
 
-void TemplateDialog::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  if (QMenuBar* bar = FindMenuBar(this)) bar->resize(event->size().width(), bar->height());
+void TemplateDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (QMenuBar* bar = FindMenuBar(this))
+        bar->resize(event->size().width(), bar->height());
 }

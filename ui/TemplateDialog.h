@@ -6,27 +6,27 @@
 // just before the dialog is first shown (whether by exec, open or show). Derived dialogs
 // override OnInitDialog and call their base's version first.
 class TemplateDialog : public QDialog {
-  Q_OBJECT
-  Q_DISABLE_COPY_MOVE(TemplateDialog)
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TemplateDialog)
 
- public:
-  TemplateDialog(int templateId, QWidget* parent);
-  ~TemplateDialog() override;
+public:
+    TemplateDialog(int templateId, QWidget* parent);
+    ~TemplateDialog() override;
 
-  int TemplateId() const { return templateId_; }
-  bool IsInitialised() const { return initialised_; }
+    int TemplateId() const { return templateId_; }
+    bool IsInitialised() const { return initialised_; }
 
-  // Runs OnInitDialog now if it has not run yet (tests use it to initialise without showing).
-  void EnsureInitialised();
+    // Runs OnInitDialog now if it has not run yet (tests use it to initialise without showing).
+    void EnsureInitialised();
 
-  void setVisible(bool visible) override;
+    void setVisible(bool visible) override;
 
- protected:
-  virtual void OnInitDialog() {}
-  // Keeps the menu bar as wide as the window.
-  void resizeEvent(QResizeEvent* event) override;
+protected:
+    virtual void OnInitDialog() {}
+    // Keeps the menu bar as wide as the window.
+    void resizeEvent(QResizeEvent* event) override;
 
- private:
-  int templateId_ = 0;
-  bool initialised_ = false;
+private:
+    int templateId_ = 0;
+    bool initialised_ = false;
 };

@@ -9,86 +9,102 @@
 
 #include <algorithm>
 
-UpDown::UpDown(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+UpDown::UpDown(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
 
 // Qt drops the event filter with this object; the buddy may already be gone.
 UpDown::~UpDown() = default;
 
-void UpDown::SetBuddy(QLineEdit* buddy, bool alignRight) {
-  if (buddy_ != nullptr) buddy_->removeEventFilter(this);
-  buddy_ = buddy;
-  if (buddy_ == nullptr) return;
-  // Arrow keys in the buddy step the value.
-  buddy_->installEventFilter(this);
-  if (alignRight) {
-    // The buddy gives up the arrows' width; the arrows sit at its new right edge.
-    QRect edit = buddy_->geometry();
-    edit.setWidth(std::max(0, edit.width() - width()));
-    buddy_->setGeometry(edit);
-    move(edit.x() + edit.width(), edit.y());
-    resize(width(), edit.height());
-  }
-}
-
-void UpDown::SetRange(int lower, int upper) {
-  lower_ = lower;
-  upper_ = upper;
-}
-
-int UpDown::Value() const {
-  const int low = std::min(lower_, upper_);
-  const int high = std::max(lower_, upper_);
-  bool ok = false;
-  const int value = buddy_ != nullptr ? buddy_->text().trimmed().toInt(&ok) : 0;
-  return ok ? std::clamp(value, low, high) : lower_;
-}
-
-void UpDown::SetValue(int value) {
-  if (buddy_ == nullptr) return;
-  const int low = std::min(lower_, upper_);
-  const int high = std::max(lower_, upper_);
-  const QString text = QString::number(std::clamp(value, low, high));
-  // Writing the same text again would notify for nothing.
-  if (buddy_->text() != text) buddy_->setText(text);
-}
-
-void UpDown::StepBy(int delta) {
-  // A reversed range (lower above upper) steps the other way, as up-down controls do.
-  SetValue(Value() + (lower_ <= upper_ ? delta : -delta));
-}
-
-void UpDown::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  const int half = height() / 2;
-  const struct {
-    QRect rect;
-    QStyle::PrimitiveElement arrow;
-  } parts[] = {{QRect(0, 0, width(), half), QStyle::PE_IndicatorArrowUp},
-               {QRect(0, half, width(), height() - half), QStyle::PE_IndicatorArrowDown}};
-  for (const auto& part : parts) {
-    QStyleOptionButton option;
-    option.initFrom(this);
-    option.rect = part.rect;
-    style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &option, &painter, this);
-    QStyleOption arrowOption;
-    arrowOption.initFrom(this);
-    arrowOption.rect = part.rect.adjusted(2, 1, -2, -1);
-    style()->drawPrimitive(part.arrow, &arrowOption, &painter, this);
-  }
-}
-
-void UpDown::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !isEnabled()) return;
-  StepBy(event->position().y() < height() / 2.0 ? 1 : -1);
-}
-
-bool UpDown::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Up || key == Qt::Key_Down) {
-      StepBy(key == Qt::Key_Up ? 1 : -1);
-      return true;
+void UpDown::SetBuddy(QLineEdit* buddy, bool alignRight)
+{
+    if (buddy_ != nullptr)
+        buddy_->removeEventFilter(this);
+    buddy_ = buddy;
+    if (buddy_ == nullptr)
+        return;
+    // Arrow keys in the buddy step the value.
+    buddy_->installEventFilter(this);
+    if (alignRight) {
+        // The buddy gives up the arrows' width; the arrows sit at its new right edge.
+        QRect edit = buddy_->geometry();
+        edit.setWidth(std::max(0, edit.width() - width()));
+        buddy_->setGeometry(edit);
+        move(edit.x() + edit.width(), edit.y());
+        resize(width(), edit.height());
     }
-  }
-  return QWidget::eventFilter(watched, event);
+}
+
+void UpDown::SetRange(int lower, int upper)
+{
+    lower_ = lower;
+    upper_ = upper;
+}
+
+int UpDown::Value() const
+{
+    const int low = std::min(lower_, upper_);
+    const int high = std::max(lower_, upper_);
+    bool ok = false;
+    const int value = buddy_ != nullptr ? buddy_->text().trimmed().toInt(&ok) : 0;
+    return ok ? std::clamp(value, low, high) : lower_;
+}
+
+void UpDown::SetValue(int value)
+{
+    if (buddy_ == nullptr)
+        return;
+    const int low = std::min(lower_, upper_);
+    const int high = std::max(lower_, upper_);
+    const QString text = QString::number(std::clamp(value, low, high));
+    // Writing the same text again would notify for nothing.
+    if (buddy_->text() != text)
+        buddy_->setText(text);
+}
+
+void UpDown::StepBy(int delta)
+{
+    // A reversed range (lower above upper) steps the other way, as up-down controls do.
+    SetValue(Value() + (lower_ <= upper_ ? delta : -delta));
+}
+
+void UpDown::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const int half = height() / 2;
+    const struct {
+        QRect rect;
+        QStyle::PrimitiveElement arrow;
+    } parts[] = {{QRect(0, 0, width(), half), QStyle::PE_IndicatorArrowUp},
+                 {QRect(0, half, width(), height() - half), QStyle::PE_IndicatorArrowDown}};
+    for (const auto& part : parts) {
+        QStyleOptionButton option;
+        option.initFrom(this);
+        option.rect = part.rect;
+        style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &option, &painter, this);
+        QStyleOption arrowOption;
+        arrowOption.initFrom(this);
+        arrowOption.rect = part.rect.adjusted(2, 1, -2, -1);
+        style()->drawPrimitive(part.arrow, &arrowOption, &painter, this);
+    }
+}
+
+void UpDown::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !isEnabled())
+        return;
+    StepBy(event->position().y() < height() / 2.0 ? 1 : -1);
+}
+
+bool UpDown::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            StepBy(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

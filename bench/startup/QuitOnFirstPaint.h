@@ -20,7 +20,8 @@ protected:
             const auto* widget = qobject_cast<QWidget*>(watched);
             if (widget != nullptr && widget->window()->inherits(windowClass)) {
                 // After the paint has been handled: leave without tearing anything down.
-                QMetaObject::invokeMethod(qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
             }
         }
         return QObject::eventFilter(watched, event);

@@ -6,80 +6,87 @@ namespace platform {
 namespace {
 
 // The one replaceable seam; empty means the real message box.
-MessageBoxHandler& CurrentHandler() {
-  static MessageBoxHandler handler;
-  return handler;
+MessageBoxHandler& CurrentHandler()
+{
+    static MessageBoxHandler handler;
+    return handler;
 }
 
-QMessageBox::Icon ToQtIcon(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::Information:
-      return QMessageBox::Information;
-    case MessageIcon::Exclamation:
-      return QMessageBox::Warning;
-    case MessageIcon::Question:
-      return QMessageBox::Question;
-    case MessageIcon::Stop:
-      return QMessageBox::Critical;
-    case MessageIcon::None:
-      break;
-  }
-  return QMessageBox::NoIcon;
+QMessageBox::Icon ToQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Stop:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
-  switch (buttons) {
-    case MessageButtons::Ok:
-      return QMessageBox::Ok;
-    case MessageButtons::OkCancel:
-      return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNo:
-      return QMessageBox::Yes | QMessageBox::No;
-    case MessageButtons::YesNoCancel:
-      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MessageButtons::RetryCancel:
-      return QMessageBox::Retry | QMessageBox::Cancel;
-  }
-  return QMessageBox::Ok;
+QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons)
+{
+    switch (buttons) {
+        case MessageButtons::Ok:
+            return QMessageBox::Ok;
+        case MessageButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::RetryCancel:
+            return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
 }
 
-MessageResult FromQtButton(int button, MessageButtons buttons) {
-  switch (button) {
-    case QMessageBox::Ok:
-      return MessageResult::Ok;
-    case QMessageBox::Yes:
-      return MessageResult::Yes;
-    case QMessageBox::No:
-      return MessageResult::No;
-    case QMessageBox::Retry:
-      return MessageResult::Retry;
-    case QMessageBox::Cancel:
-      return MessageResult::Cancel;
-    default:
-      // Closed without a button: a lone OK box answers OK, as Escape would there.
-      return buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::Cancel;
-  }
+MessageResult FromQtButton(int button, MessageButtons buttons)
+{
+    switch (button) {
+        case QMessageBox::Ok:
+            return MessageResult::Ok;
+        case QMessageBox::Yes:
+            return MessageResult::Yes;
+        case QMessageBox::No:
+            return MessageResult::No;
+        case QMessageBox::Retry:
+            return MessageResult::Retry;
+        case QMessageBox::Cancel:
+            return MessageResult::Cancel;
+        default:
+            // Closed without a button: a lone OK box answers OK, as Escape would there.
+            return buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::Cancel;
+    }
 }
 
 }  // namespace
 
 MessageResult ShowMessageBox(QWidget* parent, const QString& text, MessageIcon icon,
-                             MessageButtons buttons) {
-  const MessageBoxRequest request{.parent = parent,
-                                  .caption = QString::fromLatin1(kMessageBoxCaption),
-                                  .text = text,
-                                  .icon = icon,
-                                  .buttons = buttons};
-  if (CurrentHandler()) return CurrentHandler()(request);
+                             MessageButtons buttons)
+{
+    const MessageBoxRequest request{.parent = parent,
+                                    .caption = QString::fromLatin1(kMessageBoxCaption),
+                                    .text = text,
+                                    .icon = icon,
+                                    .buttons = buttons};
+    if (CurrentHandler())
+        return CurrentHandler()(request);
 
-  QMessageBox box(ToQtIcon(icon), request.caption, text, ToQtButtons(buttons), parent);
-  return FromQtButton(box.exec(), buttons);
+    QMessageBox box(ToQtIcon(icon), request.caption, text, ToQtButtons(buttons), parent);
+    return FromQtButton(box.exec(), buttons);
 }
 
-MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
-  MessageBoxHandler previous = std::move(CurrentHandler());
-  CurrentHandler() = std::move(handler);
-  return previous;
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
+{
+    MessageBoxHandler previous = std::move(CurrentHandler());
+    CurrentHandler() = std::move(handler);
+    return previous;
 }
 
 }  // namespace platform

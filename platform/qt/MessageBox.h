@@ -15,11 +15,11 @@ enum class MessageResult { Ok, Cancel, Yes, No, Retry };
 
 // What a dialog asked to show; handed to a replacement handler in tests.
 struct MessageBoxRequest final {
-  QWidget* parent = nullptr;  // not owned
-  QString caption;
-  QString text;
-  MessageIcon icon = MessageIcon::None;
-  MessageButtons buttons = MessageButtons::Ok;
+    QWidget* parent = nullptr;  // not owned
+    QString caption;
+    QString text;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
 };
 
 using MessageBoxHandler = std::function<MessageResult(const MessageBoxRequest&)>;
@@ -37,15 +37,17 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 
 // Installs a handler for one scope and puts the previous one back afterwards.
 class ScopedMessageBoxHandler final {
- public:
-  explicit ScopedMessageBoxHandler(MessageBoxHandler handler)
-      : previous_(SetMessageBoxHandler(std::move(handler))) {}
-  ~ScopedMessageBoxHandler() { SetMessageBoxHandler(std::move(previous_)); }
-  ScopedMessageBoxHandler(const ScopedMessageBoxHandler&) = delete;
-  ScopedMessageBoxHandler& operator=(const ScopedMessageBoxHandler&) = delete;
+public:
+    explicit ScopedMessageBoxHandler(MessageBoxHandler handler)
+        : previous_(SetMessageBoxHandler(std::move(handler)))
+    {
+    }
+    ~ScopedMessageBoxHandler() { SetMessageBoxHandler(std::move(previous_)); }
+    ScopedMessageBoxHandler(const ScopedMessageBoxHandler&) = delete;
+    ScopedMessageBoxHandler& operator=(const ScopedMessageBoxHandler&) = delete;
 
- private:
-  MessageBoxHandler previous_;
+private:
+    MessageBoxHandler previous_;
 };
 
 }  // namespace platform

@@ -8,16 +8,16 @@
 // builder turns a DialogTemplate into widgets; nothing here knows the toolkit.
 
 enum class ControlKind {
-  StaticText,
-  StaticBitmap,
-  StaticIcon,
-  GroupBox,
-  Edit,
-  PushButton,  // with text: a DrawnButton; without text: an ArrowButton
-  CheckBox,
-  ComboDropDownList,
-  UpDown,
-  TabStrip,
+    StaticText,
+    StaticBitmap,
+    StaticIcon,
+    GroupBox,
+    Edit,
+    PushButton,  // with text: a DrawnButton; without text: an ArrowButton
+    CheckBox,
+    ComboDropDownList,
+    UpDown,
+    TabStrip,
 };
 
 // Style flags of a control, one bit each, as the layout tables name them.
@@ -25,25 +25,25 @@ namespace ControlStyle {
 inline constexpr std::uint32_t None = 0;
 inline constexpr std::uint32_t TabStop = 1u << 0;
 inline constexpr std::uint32_t Group = 1u << 1;
-inline constexpr std::uint32_t Center = 1u << 2;           // text or image centred horizontally
-inline constexpr std::uint32_t CenterVertical = 1u << 3;   // text or image centred vertically
-inline constexpr std::uint32_t NoPrefix = 1u << 4;         // "&" is shown as is
+inline constexpr std::uint32_t Center = 1u << 2;          // text or image centred horizontally
+inline constexpr std::uint32_t CenterVertical = 1u << 3;  // text or image centred vertically
+inline constexpr std::uint32_t NoPrefix = 1u << 4;        // "&" is shown as is
 inline constexpr std::uint32_t Multiline = 1u << 5;
 inline constexpr std::uint32_t ReadOnly = 1u << 6;
 inline constexpr std::uint32_t Border = 1u << 7;
 inline constexpr std::uint32_t VScroll = 1u << 8;
 inline constexpr std::uint32_t WordWrap = 1u << 9;
-inline constexpr std::uint32_t Digits = 1u << 10;          // edit accepts digits only
+inline constexpr std::uint32_t Digits = 1u << 10;  // edit accepts digits only
 inline constexpr std::uint32_t DefaultButton = 1u << 11;
-inline constexpr std::uint32_t TextLeft = 1u << 12;        // check box text left of the box
+inline constexpr std::uint32_t TextLeft = 1u << 12;  // check box text left of the box
 inline constexpr std::uint32_t Transparent = 1u << 13;
 inline constexpr std::uint32_t HotTrack = 1u << 14;
-inline constexpr std::uint32_t RealSize = 1u << 15;        // picture keeps its own size
-inline constexpr std::uint32_t DialogFrame = 1u << 16;     // raised dialog-frame border
+inline constexpr std::uint32_t RealSize = 1u << 15;     // picture keeps its own size
+inline constexpr std::uint32_t DialogFrame = 1u << 16;  // raised dialog-frame border
 inline constexpr std::uint32_t SunkenEdge = 1u << 17;
-inline constexpr std::uint32_t Buddy = 1u << 18;           // up-down bound to the preceding control
-inline constexpr std::uint32_t AlignRight = 1u << 19;      // up-down sits at the buddy's right edge
-inline constexpr std::uint32_t SetBuddyInt = 1u << 20;     // up-down writes its value into the buddy
+inline constexpr std::uint32_t Buddy = 1u << 18;        // up-down bound to the preceding control
+inline constexpr std::uint32_t AlignRight = 1u << 19;   // up-down sits at the buddy's right edge
+inline constexpr std::uint32_t SetBuddyInt = 1u << 20;  // up-down writes its value into the buddy
 inline constexpr std::uint32_t ArrowKeys = 1u << 21;
 inline constexpr std::uint32_t NoThousands = 1u << 22;
 }  // namespace ControlStyle
@@ -58,53 +58,53 @@ inline constexpr std::uint32_t Caption = 1u << 3;
 inline constexpr std::uint32_t SystemMenu = 1u << 4;
 inline constexpr std::uint32_t MinimizeBox = 1u << 5;
 inline constexpr std::uint32_t MaximizeBox = 1u << 6;
-inline constexpr std::uint32_t ThickFrame = 1u << 7;     // the user may resize it
+inline constexpr std::uint32_t ThickFrame = 1u << 7;  // the user may resize it
 inline constexpr std::uint32_t ModalFrame = 1u << 8;
 inline constexpr std::uint32_t ClipChildren = 1u << 9;
-inline constexpr std::uint32_t AppWindow = 1u << 10;     // own task-bar entry
+inline constexpr std::uint32_t AppWindow = 1u << 10;  // own task-bar entry
 inline constexpr std::uint32_t SetForeground = 1u << 11;
 }  // namespace DialogStyle
 
 struct ControlTemplate final {
-  int id = -1;
-  ControlKind kind = ControlKind::StaticText;
-  std::string text;
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  std::uint32_t style = ControlStyle::None;
-  std::string name;                // the widget's objectName: what the control is for
-  int imageId = 0;                 // picture resource of a static bitmap or icon, 0 for none
-  std::vector<std::string> items;  // initial entries of a list
+    int id = -1;
+    ControlKind kind = ControlKind::StaticText;
+    std::string text;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    std::uint32_t style = ControlStyle::None;
+    std::string name;                // the widget's objectName: what the control is for
+    int imageId = 0;                 // picture resource of a static bitmap or icon, 0 for none
+    std::vector<std::string> items;  // initial entries of a list
 };
 
 struct DialogTemplate final {
-  int id = 0;
-  std::string caption;
-  int width = 0;   // dialog units
-  int height = 0;
-  std::string fontName;
-  int fontPointSize = 0;
-  std::uint32_t style = DialogStyle::None;
-  int menuId = 0;  // 0 when the dialog has no menu bar
-  std::vector<ControlTemplate> controls;  // template order = tab and stacking order
+    int id = 0;
+    std::string caption;
+    int width = 0;  // dialog units
+    int height = 0;
+    std::string fontName;
+    int fontPointSize = 0;
+    std::uint32_t style = DialogStyle::None;
+    int menuId = 0;                         // 0 when the dialog has no menu bar
+    std::vector<ControlTemplate> controls;  // template order = tab and stacking order
 };
 
 struct MenuItemTemplate final {
-  std::string text;  // empty for a separator
-  int commandId = 0;
-  bool separator = false;
+    std::string text;  // empty for a separator
+    int commandId = 0;
+    bool separator = false;
 };
 
 struct PopupMenuTemplate final {
-  std::string text;
-  std::vector<MenuItemTemplate> items;
+    std::string text;
+    std::vector<MenuItemTemplate> items;
 };
 
 struct MenuTemplate final {
-  int id = 0;
-  std::vector<PopupMenuTemplate> popups;
+    int id = 0;
+    std::vector<PopupMenuTemplate> popups;
 };
 
 // The templates by resource number. An unknown number is a programming error:

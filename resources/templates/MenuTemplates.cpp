@@ -6,29 +6,34 @@
 
 namespace {
 
-const std::vector<MenuTemplate>& AllMenuTemplates() {
-  static const std::vector<MenuTemplate> menus = {
-      {.id = IDR_MAIN_MENU,
-       .popups = {
-           {.text = "&File", .items = {{.text = "E&xit", .commandId = ID_FILE_EXIT}}},
-           {.text = "&Options",
-            .items = {{.text = "&Preferences", .commandId = ID_OPTIONS_PREFERENCES}}},
-           {.text = "&Help",
-            .items = {{.text = "&About", .commandId = ID_HELP_ABOUT},
-                      {.separator = true},
-                      {.text = "&Mail us", .commandId = ID_HELP_MAIL},
-                      {.text = "&Visit our web site", .commandId = ID_HELP_WEB_PAGE},
-                      {.text = "&Read the documentation", .commandId = ID_HELP_DOCUMENTATION}}},
-       }},
-  };
-  return menus;
+const std::vector<MenuTemplate>& AllMenuTemplates()
+{
+    static const std::vector<MenuTemplate> menus = {
+        {.id = IDR_MAIN_MENU,
+         .popups =
+             {
+                 {.text = "&File", .items = {{.text = "E&xit", .commandId = ID_FILE_EXIT}}},
+                 {.text = "&Options",
+                  .items = {{.text = "&Preferences", .commandId = ID_OPTIONS_PREFERENCES}}},
+                 {.text = "&Help",
+                  .items = {{.text = "&About", .commandId = ID_HELP_ABOUT},
+                            {.separator = true},
+                            {.text = "&Mail us", .commandId = ID_HELP_MAIL},
+                            {.text = "&Visit our web site", .commandId = ID_HELP_WEB_PAGE},
+                            {.text = "&Read the documentation",
+                             .commandId = ID_HELP_DOCUMENTATION}}},
+             }},
+    };
+    return menus;
 }
 
 }  // namespace
 
-const MenuTemplate& FindMenuTemplate(int id) {
-  for (const MenuTemplate& menu : AllMenuTemplates()) {
-    if (menu.id == id) return menu;
-  }
-  throw std::out_of_range("no menu template " + std::to_string(id));
+const MenuTemplate& FindMenuTemplate(int id)
+{
+    for (const MenuTemplate& menu : AllMenuTemplates()) {
+        if (menu.id == id)
+            return menu;
+    }
+    throw std::out_of_range("no menu template " + std::to_string(id));
 }

@@ -2,11 +2,12 @@
 
 #include "resources/templates/ResourceIds.h"
 
-std::string LoadResourceString(int id) {
-  switch (id) {
-    case IDS_ABOUTBOX:
-      return "&About Razzlewick...";
-    default:
-      return {};
-  }
+std::string LoadResourceString(int id)
+{
+    switch (id) {
+        case IDS_ABOUTBOX:
+            return "&About Razzlewick...";
+        default:
+            return {};
+    }
 }

@@ -45,15 +45,18 @@ TEST(ProductText, TermsKeepTheirParagraphsAndSentenceEnds)
 {
     const std::string terms = kProductTerms;
     size_t paragraphs = 1;
-    for (auto at = terms.find("\r\n\r\n"); at != std::string::npos; at = terms.find("\r\n\r\n", at + 4)) {
+    for (auto at = terms.find("\r\n\r\n"); at != std::string::npos;
+         at = terms.find("\r\n\r\n", at + 4)) {
         ++paragraphs;
     }
     EXPECT_EQ(paragraphs, 5u);
     EXPECT_NE(terms.find(".\xA0 "), std::string::npos);
-    EXPECT_NE(terms.find("You should be aware of the laws of slander and libel before you send insults to "
-                         "people who may be lacking a sense of humour."),
+    EXPECT_NE(terms.find(
+                  "You should be aware of the laws of slander and libel before you send insults to "
+                  "people who may be lacking a sense of humour."),
               std::string::npos);
-    EXPECT_NE(std::string(kStandardDisclaimer).find("Software.  All rights reserved."), std::string::npos);
+    EXPECT_NE(std::string(kStandardDisclaimer).find("Software.  All rights reserved."),
+              std::string::npos);
 }
 
 struct PlacementRow {
@@ -76,15 +79,15 @@ TEST_P(DisclaimerPlacement, BuildsTheLegalPage)
 const std::string D = kStandardDisclaimer;
 const std::string B = "\r\n\r\n";
 
-INSTANTIATE_TEST_SUITE_P(
-    Placements, DisclaimerPlacement,
-    ::testing::Values(PlacementRow{"OnlyWithoutTermsHasTerms", 0, "T", "T" + B},
-                      PlacementRow{"OnlyWithoutTermsNoTerms", 0, "", D},
-                      PlacementRow{"AfterTerms", 1, "T", "T" + B + D},
-                      PlacementRow{"AfterNoTerms", 1, "", D},
-                      PlacementRow{"BeforeTerms", 2, "T", D + B + "T" + B},
-                      PlacementRow{"BeforeNoTerms", 2, "", D + B}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Placements, DisclaimerPlacement,
+                         ::testing::Values(PlacementRow{"OnlyWithoutTermsHasTerms", 0, "T",
+                                                        "T" + B},
+                                           PlacementRow{"OnlyWithoutTermsNoTerms", 0, "", D},
+                                           PlacementRow{"AfterTerms", 1, "T", "T" + B + D},
+                                           PlacementRow{"AfterNoTerms", 1, "", D},
+                                           PlacementRow{"BeforeTerms", 2, "T", D + B + "T" + B},
+                                           PlacementRow{"BeforeNoTerms", 2, "", D + B}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class AboutBox : public ::testing::Test {
 protected:
@@ -117,7 +120,8 @@ TEST_F(AboutBox, ShowsNameVersionIconAndTheThreeTabs)
 {
     auto dialog = Open();
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("About Razzlewick v3.2"));
-    EXPECT_EQ(guitest::Control<QLabel>(dialog.get(), IDC_ABOUT_VERSION)->text(), QStringLiteral("Razzlewick v3.2"));
+    EXPECT_EQ(guitest::Control<QLabel>(dialog.get(), IDC_ABOUT_VERSION)->text(),
+              QStringLiteral("Razzlewick v3.2"));
     EXPECT_FALSE(guitest::Control<QLabel>(dialog.get(), IDC_ABOUT_ICON)->pixmap().isNull());
     auto* tabs = guitest::Control<QTabBar>(dialog.get(), IDC_ABOUT_TABS);
     ASSERT_EQ(tabs->count(), 3);
@@ -131,12 +135,16 @@ TEST_F(AboutBox, ShowsNameVersionIconAndTheThreeTabs)
 
     auto* maker = qobject_cast<AboutMakerPage*>(dialog->Page(0));
     ASSERT_NE(maker, nullptr);
-    EXPECT_EQ(guitest::Control<QLabel>(maker, IDC_MAKER_CAPTION)->text(), QStringLiteral("Tallowfern Software"));
+    EXPECT_EQ(guitest::Control<QLabel>(maker, IDC_MAKER_CAPTION)->text(),
+              QStringLiteral("Tallowfern Software"));
     EXPECT_EQ(maker->Link()->Url(), "http://www.tallowfern.example/Software.html");
     EXPECT_EQ(qobject_cast<AboutTextPage*>(dialog->Page(1))->Text(), kProductDescription);
-    EXPECT_EQ(qobject_cast<AboutTextPage*>(dialog->Page(2))->Text(), std::string(kProductTerms) + "\r\n\r\n");
-    const QString shown = guitest::Control<QPlainTextEdit>(dialog->Page(2), IDC_PAGE_TEXT)->document()->toRawText();
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("This software is provided \"as is\".\u00A0 Tallowfern")));
+    EXPECT_EQ(qobject_cast<AboutTextPage*>(dialog->Page(2))->Text(),
+              std::string(kProductTerms) + "\r\n\r\n");
+    const QString shown =
+        guitest::Control<QPlainTextEdit>(dialog->Page(2), IDC_PAGE_TEXT)->document()->toRawText();
+    EXPECT_TRUE(
+        shown.startsWith(QStringLiteral("This software is provided \"as is\".\u00A0 Tallowfern")));
     EXPECT_FALSE(shown.contains(QLatin1Char('\r')));
 }
 
@@ -179,10 +187,12 @@ TEST_F(AboutBox, MissingDocumentationShowsTheMessageOncePerPress)
     guitest::ClickControl(dialog.get(), IDC_READ_DOCS);
     ASSERT_EQ(messages.Count(), 2);
     EXPECT_EQ(messages.Messages()[0].icon, platform::MessageIcon::Information);
-    EXPECT_EQ(messages.LastText(),
-              QStringLiteral("Unable to locate NoSuchProduct.html.  It is most likely that you have an incomplete\n"
-                             "copy of NoSuchProduct.  Please complain to whoever sent it to you,\n"
-                             "and visit our web site to get the complete version of the software."));
+    EXPECT_EQ(
+        messages.LastText(),
+        QStringLiteral(
+            "Unable to locate NoSuchProduct.html.  It is most likely that you have an incomplete\n"
+            "copy of NoSuchProduct.  Please complain to whoever sent it to you,\n"
+            "and visit our web site to get the complete version of the software."));
     EXPECT_TRUE(dialog->isVisible());
 }
 

@@ -71,8 +71,10 @@ TEST_P(FitToText, ShrinksToTheTextKeepingTheAlignment)
     const Qt::Alignment alignment = GetParam().alignment;
     // Centring shrinks both sides by half the slack, rounded down, so an odd slack keeps
     // one spare pixel.
-    EXPECT_EQ(rect.width(), (alignment & Qt::AlignHCenter) ? 300 - (300 - textWidth) / 2 * 2 : textWidth);
-    EXPECT_EQ(rect.height(), (alignment & Qt::AlignVCenter) ? 40 - (40 - textHeight) / 2 * 2 : textHeight);
+    EXPECT_EQ(rect.width(),
+              (alignment & Qt::AlignHCenter) ? 300 - (300 - textWidth) / 2 * 2 : textWidth);
+    EXPECT_EQ(rect.height(),
+              (alignment & Qt::AlignVCenter) ? 40 - (40 - textHeight) / 2 * 2 : textHeight);
     if (alignment & Qt::AlignHCenter) {
         EXPECT_EQ(rect.left(), 10 + (300 - textWidth) / 2);
     } else if (alignment & Qt::AlignRight) {
@@ -96,8 +98,8 @@ INSTANTIATE_TEST_SUITE_P(Alignments, FitToText,
 
 void Move(QWidget* widget, QPoint point)
 {
-    QMouseEvent move(QEvent::MouseMove, point, widget->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, point, widget->mapToGlobal(point), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &move);
 }
 
@@ -171,8 +173,9 @@ TEST(CHyperLink, FailureReportsTheCodeAndStaysUnvisited)
     EXPECT_FALSE(w.link->IsVisited());
     ASSERT_EQ(messages.Count(), 1);
     EXPECT_EQ(messages.Messages()[0].icon, platform::MessageIcon::Exclamation);
-    EXPECT_EQ(messages.LastText(), QStringLiteral("Can't open link:\n\nThere is no application associated\n"
-                                                  "with the given filename extension."));
+    EXPECT_EQ(messages.LastText(),
+              QStringLiteral("Can't open link:\n\nThere is no application associated\n"
+                             "with the given filename extension."));
 }
 
 TEST(OpenLink, FallsBackToTheRegisteredBrowserWithTheUrlIntact)
@@ -210,7 +213,8 @@ TEST(OpenLink, MissingRegisteredBrowserProgramIsFileNotFound)
     fakes.Add("xdg-open");
     fakes.SetExit("xdg-open", "3");
     fakes.Add("xdg-mime", "web.desktop\n");
-    fakes.WriteFile("system/applications/web.desktop", "[Desktop Entry]\nExec=/no/such/browser %U\n");
+    fakes.WriteFile("system/applications/web.desktop",
+                    "[Desktop Entry]\nExec=/no/such/browser %U\n");
     EXPECT_EQ(CHyperLink::OpenLink("http://x.example/", 5), 2);
 }
 
@@ -227,17 +231,19 @@ TEST_P(ShowOpenError, ShowsTheTextForTheCode)
     MessageBoxRecorder messages;
     CHyperLink::ShowOpenError(GetParam().code);
     ASSERT_EQ(messages.Count(), 1);
-    EXPECT_EQ(messages.LastText(), QStringLiteral("Can't open link:\n\n") + QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(messages.LastText(),
+              QStringLiteral("Can't open link:\n\n") + QString::fromUtf8(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, ShowOpenError,
-    ::testing::Values(ErrorRow{"OutOfMemory", 0, "The operating system is out\nof memory or resources."},
-                      ErrorRow{"FileNotFound", 2, "The specified file was not found."},
-                      ErrorRow{"SharingViolation", 26, "A sharing violation occurred. "},
-                      ErrorRow{"ExactlyThirtyTwo", 32, "The specified dynamic-link library was not found."},
-                      ErrorRow{"Unknown", 7, "Unknown Error (7) occurred."},
-                      ErrorRow{"Negative", -1, "Unknown Error (-1) occurred."}),
+    ::testing::Values(
+        ErrorRow{"OutOfMemory", 0, "The operating system is out\nof memory or resources."},
+        ErrorRow{"FileNotFound", 2, "The specified file was not found."},
+        ErrorRow{"SharingViolation", 26, "A sharing violation occurred. "},
+        ErrorRow{"ExactlyThirtyTwo", 32, "The specified dynamic-link library was not found."},
+        ErrorRow{"Unknown", 7, "Unknown Error (7) occurred."},
+        ErrorRow{"Negative", -1, "Unknown Error (-1) occurred."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

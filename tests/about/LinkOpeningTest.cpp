@@ -90,7 +90,8 @@ TEST(OpenWebPage, OpensTheProductPageAndIsAlwaysTrue)
     ProductInfo info;
     info.name = "Razzlewick";
     EXPECT_TRUE(info.OpenWebPage());
-    EXPECT_EQ(fakes.Calls("xdg-open"), std::vector<Arguments>{{"http://www.tallowfern.example/Razzlewick.html"}});
+    EXPECT_EQ(fakes.Calls("xdg-open"),
+              std::vector<Arguments>{{"http://www.tallowfern.example/Razzlewick.html"}});
 }
 
 }  // namespace

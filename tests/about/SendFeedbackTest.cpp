@@ -10,8 +10,10 @@ namespace {
 using testing_support::FakePrograms;
 using Arguments = std::vector<std::string>;
 
-const QString kBothFailed = QStringLiteral("Failed to send mail - tried indirect (browser) and direct (MAPI)");
-const QString kNoMail = QStringLiteral("Can't generate a mail message.  Do you have mail installed?");
+const QString kBothFailed =
+    QStringLiteral("Failed to send mail - tried indirect (browser) and direct (MAPI)");
+const QString kNoMail =
+    QStringLiteral("Can't generate a mail message.  Do you have mail installed?");
 
 ProductInfo Product(const std::string& name, const std::string& version)
 {
@@ -29,7 +31,8 @@ TEST(SendFeedback, MailtoHandOverNeverTriesTheDirectWay)
     MessageBoxRecorder messages;
     EXPECT_TRUE(Product("Razzlewick", "v3.2").SendFeedback());
     EXPECT_EQ(fakes.Calls("xdg-open"),
-              std::vector<Arguments>{{"mailto:feedback@tallowfern.example?subject=Feedback:Razzlewick_v3.2"}});
+              std::vector<Arguments>{
+                  {"mailto:feedback@tallowfern.example?subject=Feedback:Razzlewick_v3.2"}});
     EXPECT_TRUE(fakes.Calls("xdg-email").empty());
     EXPECT_EQ(messages.Count(), 0);
 }
@@ -43,9 +46,11 @@ TEST(SendFeedback, DirectWayKeepsTheBlanksOfTheSubject)
     MessageBoxRecorder messages;
     EXPECT_TRUE(Product("Big Program", "v 1").SendFeedback());
     EXPECT_EQ(fakes.Calls("xdg-open"),
-              std::vector<Arguments>{{"mailto:feedback@tallowfern.example?subject=Feedback:Big%20Program_v%201"}});
+              std::vector<Arguments>{
+                  {"mailto:feedback@tallowfern.example?subject=Feedback:Big%20Program_v%201"}});
     EXPECT_EQ(fakes.Calls("xdg-email"),
-              (std::vector<Arguments>{{"--subject", "Feedback:Big Program_v 1", "feedback@tallowfern.example"}}));
+              (std::vector<Arguments>{
+                  {"--subject", "Feedback:Big Program_v 1", "feedback@tallowfern.example"}}));
     EXPECT_EQ(messages.Count(), 0);
 }
 

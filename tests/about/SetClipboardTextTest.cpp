@@ -12,7 +12,8 @@ TEST(SetClipboardText, KeepsLineEndsAndMapsEveryHighByte)
     std::string text = "Thou art a caf\xE9 lout.\r\nBegone, \x93knave\x94 \x80\x81\xA0\xFF.\r\n";
     ASSERT_TRUE(SetClipboardText(text));
     const QString pasted = QApplication::clipboard()->text();
-    EXPECT_EQ(pasted, QString::fromUtf8("Thou art a café lout.\r\nBegone, “knave” €\u0081\u00A0ÿ.\r\n"));
+    EXPECT_EQ(pasted,
+              QString::fromUtf8("Thou art a café lout.\r\nBegone, “knave” €\u0081\u00A0ÿ.\r\n"));
 }
 
 TEST(SetClipboardText, AllBytesFrom0x80RoundTrip)

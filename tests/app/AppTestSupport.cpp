@@ -10,63 +10,75 @@
 
 namespace apptest {
 
-TempSettings::TempSettings() {
-  hadPrevious_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-  previous_ = qgetenv("XDG_CONFIG_HOME");
-  qputenv("XDG_CONFIG_HOME", folder_.path().toLocal8Bit());
+TempSettings::TempSettings()
+{
+    hadPrevious_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    previous_ = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", folder_.path().toLocal8Bit());
 }
 
-TempSettings::~TempSettings() {
-  if (hadPrevious_) {
-    qputenv("XDG_CONFIG_HOME", previous_);
-  } else {
-    qunsetenv("XDG_CONFIG_HOME");
-  }
-}
-
-void TempSettings::Set(const char* key, int value) const {
-  SettingsFile().WriteInteger(SettingsKeys::section, key, value);
-}
-
-int TempSettings::Get(const char* key, int defaultValue) const {
-  return SettingsFile().ReadInteger(SettingsKeys::section, key, defaultValue);
-}
-
-void AddStyles(InsultGenerator& engine, const std::vector<StyleSpec>& styles) {
-  for (const StyleSpec& spec : styles) {
-    auto style = std::make_unique<InsultStyle>(spec.name);
-    style->templateText = spec.templateText;
-    for (size_t k = 0; k < spec.lists.size(); ++k) {
-      auto list = std::make_unique<WordList>();
-      for (const std::string& word : spec.lists[k]) list->AddUnique(word);
-      style->wordLists[static_cast<int32_t>(k)] = std::move(list);
+TempSettings::~TempSettings()
+{
+    if (hadPrevious_) {
+        qputenv("XDG_CONFIG_HOME", previous_);
+    } else {
+        qunsetenv("XDG_CONFIG_HOME");
     }
-    style->ComputeCombinations();
-    engine.styles[spec.name] = std::move(style);
-  }
 }
 
-bool WriteDataFile(const std::string& path, const std::vector<StyleSpec>& styles) {
-  InsultGenerator engine;
-  AddStyles(engine, styles);
-  FileErrorInfo error;
-  if (engine.OpenDataFile(Archive::Mode::Storing, &path, &error) == -1) return false;
-  return engine.loadedOk;
+void TempSettings::Set(const char* key, int value) const
+{
+    SettingsFile().WriteInteger(SettingsKeys::section, key, value);
 }
 
-std::vector<StyleSpec> FourStyles() {
-  return {
-      {"Arabian", "May the fleas of %0 camels nest in your %1",
-       {{"a thousand", "seven", "ninety"}, {"beard", "armpits", "tent"}}},
-      {"Shakespearean", "Thou %0 %1", {{"froward", "puny", "rank"}, {"canker", "knave"}}},
-      {"Modern", "You %0 %1", {{"tiresome", "ridiculous"}, {"troll", "spammer", "crank"}}},
-      {"Mediterranean", "Your %0 smells of %1",
-       {{"uncle", "goat"}, {"old olives", "bad sardines", "sour wine"}}},
-  };
+int TempSettings::Get(const char* key, int defaultValue) const
+{
+    return SettingsFile().ReadInteger(SettingsKeys::section, key, defaultValue);
 }
 
-QString FromEngineText(const std::string& text) {
-  return QString::fromStdString(Windows1252ToUtf8(text));
+void AddStyles(InsultGenerator& engine, const std::vector<StyleSpec>& styles)
+{
+    for (const StyleSpec& spec : styles) {
+        auto style = std::make_unique<InsultStyle>(spec.name);
+        style->templateText = spec.templateText;
+        for (size_t k = 0; k < spec.lists.size(); ++k) {
+            auto list = std::make_unique<WordList>();
+            for (const std::string& word : spec.lists[k])
+                list->AddUnique(word);
+            style->wordLists[static_cast<int32_t>(k)] = std::move(list);
+        }
+        style->ComputeCombinations();
+        engine.styles[spec.name] = std::move(style);
+    }
+}
+
+bool WriteDataFile(const std::string& path, const std::vector<StyleSpec>& styles)
+{
+    InsultGenerator engine;
+    AddStyles(engine, styles);
+    FileErrorInfo error;
+    if (engine.OpenDataFile(Archive::Mode::Storing, &path, &error) == -1)
+        return false;
+    return engine.loadedOk;
+}
+
+std::vector<StyleSpec> FourStyles()
+{
+    return {
+        {"Arabian",
+         "May the fleas of %0 camels nest in your %1",
+         {{"a thousand", "seven", "ninety"}, {"beard", "armpits", "tent"}}},
+        {"Shakespearean", "Thou %0 %1", {{"froward", "puny", "rank"}, {"canker", "knave"}}},
+        {"Modern", "You %0 %1", {{"tiresome", "ridiculous"}, {"troll", "spammer", "crank"}}},
+        {"Mediterranean",
+         "Your %0 smells of %1",
+         {{"uncle", "goat"}, {"old olives", "bad sardines", "sour wine"}}},
+    };
+}
+
+QString FromEngineText(const std::string& text)
+{
+    return QString::fromStdString(Windows1252ToUtf8(text));
 }
 
 }  // namespace apptest

@@ -14,26 +14,26 @@ namespace apptest {
 
 // Points XDG_CONFIG_HOME at a fresh temporary folder for the life of the object.
 class TempSettings final {
- public:
-  TempSettings();
-  ~TempSettings();
-  TempSettings(const TempSettings&) = delete;
-  TempSettings& operator=(const TempSettings&) = delete;
+public:
+    TempSettings();
+    ~TempSettings();
+    TempSettings(const TempSettings&) = delete;
+    TempSettings& operator=(const TempSettings&) = delete;
 
-  // Writes an integer to section "settings" of Razzlewick.ini.
-  void Set(const char* key, int value) const;
-  int Get(const char* key, int defaultValue) const;
+    // Writes an integer to section "settings" of Razzlewick.ini.
+    void Set(const char* key, int value) const;
+    int Get(const char* key, int defaultValue) const;
 
- private:
-  QTemporaryDir folder_;
-  QByteArray previous_;
-  bool hadPrevious_ = false;
+private:
+    QTemporaryDir folder_;
+    QByteArray previous_;
+    bool hadPrevious_ = false;
 };
 
 struct StyleSpec final {
-  std::string name;
-  std::string templateText;
-  std::vector<std::vector<std::string>> lists;  // list k fills placeholder %k
+    std::string name;
+    std::string templateText;
+    std::vector<std::vector<std::string>> lists;  // list k fills placeholder %k
 };
 
 // Adds the styles to the engine, with their combination counts.

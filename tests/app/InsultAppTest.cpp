@@ -23,97 +23,107 @@ namespace {
 // Runs start-up over a program folder of our own, from an empty current folder, and
 // answers each modal run with `answer` instead of waiting for a person.
 class InsultAppTest : public ::testing::Test {
- protected:
-  InsultAppTest() : previousFolder_(QDir::currentPath()) {
-    QDir::setCurrent(currentFolder_.path());
-  }
-  ~InsultAppTest() override { QDir::setCurrent(previousFolder_); }
+protected:
+    InsultAppTest() : previousFolder_(QDir::currentPath())
+    {
+        QDir::setCurrent(currentFolder_.path());
+    }
+    ~InsultAppTest() override { QDir::setCurrent(previousFolder_); }
 
-  std::string ProgramFolder() const { return programFolder_.path().toStdString() + "/"; }
-  void WriteGoodFile(const char* name) {
-    ASSERT_TRUE(apptest::WriteDataFile(ProgramFolder() + name, apptest::FourStyles()));
-  }
-  void WriteBadFile(const char* name) {
-    QFile file(programFolder_.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a data file at all");
-  }
+    std::string ProgramFolder() const { return programFolder_.path().toStdString() + "/"; }
+    void WriteGoodFile(const char* name)
+    {
+        ASSERT_TRUE(apptest::WriteDataFile(ProgramFolder() + name, apptest::FourStyles()));
+    }
+    void WriteBadFile(const char* name)
+    {
+        QFile file(programFolder_.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a data file at all");
+    }
 
-  // Each modal run is recorded by kind; the main window's run is answered by closing it.
-  bool Run(std::function<int(StartupProblemsDialog&)> answerProblems) {
-    InsultApp app(ProgramFolder(), [&](QDialog& dialog) {
-      dialog.open();
-      if (auto* problems = qobject_cast<StartupProblemsDialog*>(&dialog)) {
-        runs.push_back("problems");
-        return answerProblems(*problems);
-      }
-      if (auto* main = qobject_cast<MainDialog*>(&dialog)) {
-        runs.push_back("main");
-        mainText = main->CurrentText();
-        mainStyles = main->Engine().styles.size();
-        guitest::ClickControl(main, IDCANCEL);
-        return main->result();
-      }
-      runs.push_back("other");
-      return static_cast<int>(QDialog::Rejected);
-    });
-    return app.InitInstance();
-  }
+    // Each modal run is recorded by kind; the main window's run is answered by closing it.
+    bool Run(std::function<int(StartupProblemsDialog&)> answerProblems)
+    {
+        InsultApp app(ProgramFolder(), [&](QDialog& dialog) {
+            dialog.open();
+            if (auto* problems = qobject_cast<StartupProblemsDialog*>(&dialog)) {
+                runs.push_back("problems");
+                return answerProblems(*problems);
+            }
+            if (auto* main = qobject_cast<MainDialog*>(&dialog)) {
+                runs.push_back("main");
+                mainText = main->CurrentText();
+                mainStyles = main->Engine().styles.size();
+                guitest::ClickControl(main, IDCANCEL);
+                return main->result();
+            }
+            runs.push_back("other");
+            return static_cast<int>(QDialog::Rejected);
+        });
+        return app.InitInstance();
+    }
 
-  static int Press(StartupProblemsDialog& problems, int id) {
-    guitest::ClickControl(&problems, id);
-    return problems.result();
-  }
+    static int Press(StartupProblemsDialog& problems, int id)
+    {
+        guitest::ClickControl(&problems, id);
+        return problems.result();
+    }
 
-  apptest::TempSettings settings;
-  std::vector<std::string> runs;
-  std::string mainText;
-  size_t mainStyles = 0;
-  QString problemsText;
+    apptest::TempSettings settings;
+    std::vector<std::string> runs;
+    std::string mainText;
+    size_t mainStyles = 0;
+    QString problemsText;
 
- private:
-  QTemporaryDir programFolder_;
-  QTemporaryDir currentFolder_;
-  QString previousFolder_;
+private:
+    QTemporaryDir programFolder_;
+    QTemporaryDir currentFolder_;
+    QString previousFolder_;
 };
 
-TEST_F(InsultAppTest, CleanLoadOpensTheMainWindowDirectly) {
-  WriteGoodFile("insltdat.dat");
-  EXPECT_FALSE(Run([](StartupProblemsDialog&) { return static_cast<int>(QDialog::Accepted); }));
-  EXPECT_EQ(runs, (std::vector<std::string>{"main"}));
-  EXPECT_EQ(mainStyles, 4u);
-  EXPECT_TRUE(mainText.starts_with("May the fleas of ")) << mainText;
+TEST_F(InsultAppTest, CleanLoadOpensTheMainWindowDirectly)
+{
+    WriteGoodFile("insltdat.dat");
+    EXPECT_FALSE(Run([](StartupProblemsDialog&) { return static_cast<int>(QDialog::Accepted); }));
+    EXPECT_EQ(runs, (std::vector<std::string>{"main"}));
+    EXPECT_EQ(mainStyles, 4u);
+    EXPECT_TRUE(mainText.starts_with("May the fleas of ")) << mainText;
 }
 
-TEST_F(InsultAppTest, PartlyFailedLoadContinuesWithWhatLoaded) {
-  WriteGoodFile("insltdat.dat");
-  WriteBadFile("broken.dat");
-  EXPECT_FALSE(Run([this](StartupProblemsDialog& problems) {
-    problemsText = guitest::Control<QPlainTextEdit>(&problems, IDC_REPORT)->toPlainText();
-    EXPECT_TRUE(guitest::Control<QAbstractButton>(&problems, IDOK)->isEnabled());
-    return Press(problems, IDOK);
-  }));
-  EXPECT_EQ(runs, (std::vector<std::string>{"problems", "main"}));
-  EXPECT_TRUE(problemsText.contains("insltdat.dat - Succeeded\n")) << problemsText.toStdString();
-  EXPECT_TRUE(problemsText.contains("broken.dat - ")) << problemsText.toStdString();
-  EXPECT_EQ(mainStyles, 4u);
+TEST_F(InsultAppTest, PartlyFailedLoadContinuesWithWhatLoaded)
+{
+    WriteGoodFile("insltdat.dat");
+    WriteBadFile("broken.dat");
+    EXPECT_FALSE(Run([this](StartupProblemsDialog& problems) {
+        problemsText = guitest::Control<QPlainTextEdit>(&problems, IDC_REPORT)->toPlainText();
+        EXPECT_TRUE(guitest::Control<QAbstractButton>(&problems, IDOK)->isEnabled());
+        return Press(problems, IDOK);
+    }));
+    EXPECT_EQ(runs, (std::vector<std::string>{"problems", "main"}));
+    EXPECT_TRUE(problemsText.contains("insltdat.dat - Succeeded\n")) << problemsText.toStdString();
+    EXPECT_TRUE(problemsText.contains("broken.dat - ")) << problemsText.toStdString();
+    EXPECT_EQ(mainStyles, 4u);
 }
 
-TEST_F(InsultAppTest, PartlyFailedLoadEndsOnExitWithoutMainWindow) {
-  WriteGoodFile("insltdat.dat");
-  WriteBadFile("broken.dat");
-  EXPECT_FALSE(Run([](StartupProblemsDialog& problems) { return Press(problems, IDCANCEL); }));
-  EXPECT_EQ(runs, (std::vector<std::string>{"problems"}));
+TEST_F(InsultAppTest, PartlyFailedLoadEndsOnExitWithoutMainWindow)
+{
+    WriteGoodFile("insltdat.dat");
+    WriteBadFile("broken.dat");
+    EXPECT_FALSE(Run([](StartupProblemsDialog& problems) { return Press(problems, IDCANCEL); }));
+    EXPECT_EQ(runs, (std::vector<std::string>{"problems"}));
 }
 
-TEST_F(InsultAppTest, NoDataAtAllOffersOnlyExit) {
-  EXPECT_FALSE(Run([this](StartupProblemsDialog& problems) {
-    problemsText = guitest::Control<QPlainTextEdit>(&problems, IDC_REPORT)->toPlainText();
-    EXPECT_FALSE(guitest::Control<QAbstractButton>(&problems, IDOK)->isEnabled());
-    return Press(problems, IDCANCEL);
-  }));
-  EXPECT_EQ(runs, (std::vector<std::string>{"problems"}));
-  EXPECT_TRUE(problemsText.startsWith("No data files were found!\n\n")) << problemsText.toStdString();
+TEST_F(InsultAppTest, NoDataAtAllOffersOnlyExit)
+{
+    EXPECT_FALSE(Run([this](StartupProblemsDialog& problems) {
+        problemsText = guitest::Control<QPlainTextEdit>(&problems, IDC_REPORT)->toPlainText();
+        EXPECT_FALSE(guitest::Control<QAbstractButton>(&problems, IDOK)->isEnabled());
+        return Press(problems, IDCANCEL);
+    }));
+    EXPECT_EQ(runs, (std::vector<std::string>{"problems"}));
+    EXPECT_TRUE(problemsText.startsWith("No data files were found!\n\n"))
+        << problemsText.toStdString();
 }
 
 }  // namespace

@@ -32,210 +32,230 @@ namespace {
 using apptest::FromEngineText;
 
 class MainDialogTest : public ::testing::Test {
- protected:
-  // Builds the window over the four test styles with the settings given so far, and opens
-  // it (which initialises it) without a modal loop.
-  MainDialog& Open(std::vector<apptest::StyleSpec> styles = apptest::FourStyles()) {
-    dialog = std::make_unique<MainDialog>();
-    apptest::AddStyles(dialog->Engine(), styles);
-    dialog->open();
-    return *dialog;
-  }
+protected:
+    // Builds the window over the four test styles with the settings given so far, and opens
+    // it (which initialises it) without a modal loop.
+    MainDialog& Open(std::vector<apptest::StyleSpec> styles = apptest::FourStyles())
+    {
+        dialog = std::make_unique<MainDialog>();
+        apptest::AddStyles(dialog->Engine(), styles);
+        dialog->open();
+        return *dialog;
+    }
 
-  QPlainTextEdit* TextBox() const { return guitest::Control<QPlainTextEdit>(dialog.get(), IDC_INSULT_TEXT); }
-  QString ShownText() const { return TextBox()->toPlainText(); }
-  QString Label() const { return guitest::Control<QLabel>(dialog.get(), IDC_COMBINATIONS)->text(); }
-  QTabBar* Tabs() const { return guitest::Control<QTabBar>(dialog.get(), IDC_STYLE_TABS); }
-  bool Shown(int id) const { return guitest::Control<QWidget>(dialog.get(), id)->isVisible(); }
-  void Click(int id) { ASSERT_TRUE(guitest::ClickControl(dialog.get(), id)); }
-  // Picks a tab the way the user does, by clicking it.
-  void ClickTab(int index) {
-    QTabBar* tabs = Tabs();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
-    ASSERT_EQ(tabs->currentIndex(), index);
-  }
-  // The text as the text box shows it: one line break per line.
-  static QString AsShown(const std::string& engineText) {
-    return FromEngineText(engineText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  }
+    QPlainTextEdit* TextBox() const
+    {
+        return guitest::Control<QPlainTextEdit>(dialog.get(), IDC_INSULT_TEXT);
+    }
+    QString ShownText() const { return TextBox()->toPlainText(); }
+    QString Label() const
+    {
+        return guitest::Control<QLabel>(dialog.get(), IDC_COMBINATIONS)->text();
+    }
+    QTabBar* Tabs() const { return guitest::Control<QTabBar>(dialog.get(), IDC_STYLE_TABS); }
+    bool Shown(int id) const { return guitest::Control<QWidget>(dialog.get(), id)->isVisible(); }
+    void Click(int id) { ASSERT_TRUE(guitest::ClickControl(dialog.get(), id)); }
+    // Picks a tab the way the user does, by clicking it.
+    void ClickTab(int index)
+    {
+        QTabBar* tabs = Tabs();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+        ASSERT_EQ(tabs->currentIndex(), index);
+    }
+    // The text as the text box shows it: one line break per line.
+    static QString AsShown(const std::string& engineText)
+    {
+        return FromEngineText(engineText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
 
-  apptest::TempSettings settings;
-  std::unique_ptr<MainDialog> dialog;
+    apptest::TempSettings settings;
+    std::unique_ptr<MainDialog> dialog;
 };
 
-TEST_F(MainDialogTest, FirstRunShowsAFreshArabianBatchWithOnlyAgainVisible) {
-  MainDialog& window = Open();
-  EXPECT_EQ(Tabs()->count(), 4);
-  EXPECT_EQ(Tabs()->tabText(0), "Arabian");
-  EXPECT_EQ(Tabs()->tabText(1), "Shakespearean");
-  EXPECT_EQ(Tabs()->tabText(2), "Modern");
-  EXPECT_EQ(Tabs()->tabText(3), "Mediterranean");
-  EXPECT_EQ(Tabs()->currentIndex(), 0);
-  EXPECT_TRUE(ShownText().startsWith("May the fleas of ")) << ShownText().toStdString();
-  EXPECT_EQ(ShownText(), AsShown(window.CurrentText()));
-  EXPECT_EQ(Label(), "8 combinations available");
-  EXPECT_TRUE(Shown(IDC_AGAIN));
-  EXPECT_FALSE(Shown(IDC_UNDO));
-  EXPECT_FALSE(Shown(IDC_REDO));
-  EXPECT_EQ(window.windowTitle(), "Razzlewick");
+TEST_F(MainDialogTest, FirstRunShowsAFreshArabianBatchWithOnlyAgainVisible)
+{
+    MainDialog& window = Open();
+    EXPECT_EQ(Tabs()->count(), 4);
+    EXPECT_EQ(Tabs()->tabText(0), "Arabian");
+    EXPECT_EQ(Tabs()->tabText(1), "Shakespearean");
+    EXPECT_EQ(Tabs()->tabText(2), "Modern");
+    EXPECT_EQ(Tabs()->tabText(3), "Mediterranean");
+    EXPECT_EQ(Tabs()->currentIndex(), 0);
+    EXPECT_TRUE(ShownText().startsWith("May the fleas of ")) << ShownText().toStdString();
+    EXPECT_EQ(ShownText(), AsShown(window.CurrentText()));
+    EXPECT_EQ(Label(), "8 combinations available");
+    EXPECT_TRUE(Shown(IDC_AGAIN));
+    EXPECT_FALSE(Shown(IDC_UNDO));
+    EXPECT_FALSE(Shown(IDC_REDO));
+    EXPECT_EQ(window.windowTitle(), "Razzlewick");
 }
 
-TEST_F(MainDialogTest, AutoCopyPutsTheOpeningBatchOnTheClipboardAtOnce) {
-  settings.Set("autoCopy", 1);
-  QApplication::clipboard()->setText("stale");
-  MainDialog& window = Open();
-  EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.CurrentText()));
-  Click(IDC_AGAIN);
-  EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.CurrentText()));
+TEST_F(MainDialogTest, AutoCopyPutsTheOpeningBatchOnTheClipboardAtOnce)
+{
+    settings.Set("autoCopy", 1);
+    QApplication::clipboard()->setText("stale");
+    MainDialog& window = Open();
+    EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.CurrentText()));
+    Click(IDC_AGAIN);
+    EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.CurrentText()));
 }
 
-TEST_F(MainDialogTest, WithoutAutoCopyOnlyTheCopyButtonTouchesTheClipboard) {
-  QApplication::clipboard()->setText("stale");
-  MainDialog& window = Open();
-  EXPECT_EQ(QApplication::clipboard()->text(), "stale");
-  Click(IDC_COPY);
-  EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.CurrentText()));
-  EXPECT_TRUE(window.CurrentText().ends_with(".\r\n"));
+TEST_F(MainDialogTest, WithoutAutoCopyOnlyTheCopyButtonTouchesTheClipboard)
+{
+    QApplication::clipboard()->setText("stale");
+    MainDialog& window = Open();
+    EXPECT_EQ(QApplication::clipboard()->text(), "stale");
+    Click(IDC_COPY);
+    EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.CurrentText()));
+    EXPECT_TRUE(window.CurrentText().ends_with(".\r\n"));
 }
 
-TEST_F(MainDialogTest, CoarseTabAtLevelZeroOpensDisabledAndCopiesTheMessage) {
-  settings.Set("tab", 2);
-  MainDialog& window = Open();
-  EXPECT_EQ(Tabs()->currentIndex(), 2);
-  EXPECT_EQ(Label(), "Option disabled");
-  EXPECT_EQ(ShownText(),
-            "This option is disabled until you raise the offensiveness level (use the \"Options\" menu)");
-  EXPECT_FALSE(Shown(IDC_AGAIN));
-  EXPECT_FALSE(Shown(IDC_UNDO));
-  EXPECT_FALSE(Shown(IDC_REDO));
-  // The engine stays on the style it had: nothing was generated for the coarse style.
-  EXPECT_EQ(window.Engine().currentStyle, nullptr);
-  Click(IDC_COPY);
-  EXPECT_EQ(QApplication::clipboard()->text(), ShownText());
+TEST_F(MainDialogTest, CoarseTabAtLevelZeroOpensDisabledAndCopiesTheMessage)
+{
+    settings.Set("tab", 2);
+    MainDialog& window = Open();
+    EXPECT_EQ(Tabs()->currentIndex(), 2);
+    EXPECT_EQ(Label(), "Option disabled");
+    EXPECT_EQ(ShownText(),
+              "This option is disabled until you raise the offensiveness level (use the "
+              "\"Options\" menu)");
+    EXPECT_FALSE(Shown(IDC_AGAIN));
+    EXPECT_FALSE(Shown(IDC_UNDO));
+    EXPECT_FALSE(Shown(IDC_REDO));
+    // The engine stays on the style it had: nothing was generated for the coarse style.
+    EXPECT_EQ(window.Engine().currentStyle, nullptr);
+    Click(IDC_COPY);
+    EXPECT_EQ(QApplication::clipboard()->text(), ShownText());
 
-  // An allowed tab leaves the disabled state.
-  ClickTab(1);
-  EXPECT_TRUE(ShownText().startsWith("Thou ")) << ShownText().toStdString();
-  EXPECT_TRUE(Shown(IDC_AGAIN));
+    // An allowed tab leaves the disabled state.
+    ClickTab(1);
+    EXPECT_TRUE(ShownText().startsWith("Thou ")) << ShownText().toStdString();
+    EXPECT_TRUE(Shown(IDC_AGAIN));
 }
 
-TEST_F(MainDialogTest, CoarseTabsWorkAboveLevelZero) {
-  settings.Set("level", 1);
-  settings.Set("tab", 3);
-  Open();
-  EXPECT_TRUE(ShownText().startsWith("Your ")) << ShownText().toStdString();
-  EXPECT_EQ(Label(), "5 combinations available");
-  EXPECT_TRUE(Shown(IDC_AGAIN));
+TEST_F(MainDialogTest, CoarseTabsWorkAboveLevelZero)
+{
+    settings.Set("level", 1);
+    settings.Set("tab", 3);
+    Open();
+    EXPECT_TRUE(ShownText().startsWith("Your ")) << ShownText().toStdString();
+    EXPECT_EQ(Label(), "5 combinations available");
+    EXPECT_TRUE(Shown(IDC_AGAIN));
 }
 
-TEST_F(MainDialogTest, ArrowsFollowTheHistoryAndTabsKeepTheirEntry) {
-  MainDialog& window = Open();
-  const std::string first = window.CurrentText();
-  EXPECT_TRUE(Shown(IDC_AGAIN));
-  EXPECT_FALSE(Shown(IDC_UNDO));
-  EXPECT_FALSE(Shown(IDC_REDO));
+TEST_F(MainDialogTest, ArrowsFollowTheHistoryAndTabsKeepTheirEntry)
+{
+    MainDialog& window = Open();
+    const std::string first = window.CurrentText();
+    EXPECT_TRUE(Shown(IDC_AGAIN));
+    EXPECT_FALSE(Shown(IDC_UNDO));
+    EXPECT_FALSE(Shown(IDC_REDO));
 
-  Click(IDC_AGAIN);
-  const std::string second = window.CurrentText();
-  EXPECT_EQ(HistorySize(window.Engine()), 2);
-  EXPECT_TRUE(Shown(IDC_UNDO));
-  EXPECT_FALSE(Shown(IDC_REDO));
+    Click(IDC_AGAIN);
+    const std::string second = window.CurrentText();
+    EXPECT_EQ(HistorySize(window.Engine()), 2);
+    EXPECT_TRUE(Shown(IDC_UNDO));
+    EXPECT_FALSE(Shown(IDC_REDO));
 
-  Click(IDC_UNDO);
-  EXPECT_EQ(window.CurrentText(), first);
-  EXPECT_EQ(ShownText(), AsShown(first));
-  EXPECT_FALSE(Shown(IDC_UNDO));
-  EXPECT_TRUE(Shown(IDC_REDO));
+    Click(IDC_UNDO);
+    EXPECT_EQ(window.CurrentText(), first);
+    EXPECT_EQ(ShownText(), AsShown(first));
+    EXPECT_FALSE(Shown(IDC_UNDO));
+    EXPECT_TRUE(Shown(IDC_REDO));
 
-  // Away to another style and back: the same entry, no new batch.
-  ClickTab(1);
-  EXPECT_TRUE(ShownText().startsWith("Thou "));
-  ClickTab(0);
-  EXPECT_EQ(window.CurrentText(), first);
-  EXPECT_EQ(HistorySize(window.Engine()), 2);
-  EXPECT_FALSE(Shown(IDC_UNDO));
-  EXPECT_TRUE(Shown(IDC_REDO));
+    // Away to another style and back: the same entry, no new batch.
+    ClickTab(1);
+    EXPECT_TRUE(ShownText().startsWith("Thou "));
+    ClickTab(0);
+    EXPECT_EQ(window.CurrentText(), first);
+    EXPECT_EQ(HistorySize(window.Engine()), 2);
+    EXPECT_FALSE(Shown(IDC_UNDO));
+    EXPECT_TRUE(Shown(IDC_REDO));
 
-  Click(IDC_REDO);
-  EXPECT_EQ(window.CurrentText(), second);
-  EXPECT_TRUE(Shown(IDC_UNDO));
-  EXPECT_FALSE(Shown(IDC_REDO));
+    Click(IDC_REDO);
+    EXPECT_EQ(window.CurrentText(), second);
+    EXPECT_TRUE(Shown(IDC_UNDO));
+    EXPECT_FALSE(Shown(IDC_REDO));
 }
 
-TEST_F(MainDialogTest, EnterPressesAgain) {
-  MainDialog& window = Open();
-  QTest::keyClick(dialog.get(), Qt::Key_Return);
-  EXPECT_EQ(HistorySize(window.Engine()), 2);
-  TextBox()->setFocus();
-  QTest::keyClick(TextBox(), Qt::Key_Return);
-  EXPECT_EQ(HistorySize(window.Engine()), 3);
+TEST_F(MainDialogTest, EnterPressesAgain)
+{
+    MainDialog& window = Open();
+    QTest::keyClick(dialog.get(), Qt::Key_Return);
+    EXPECT_EQ(HistorySize(window.Engine()), 2);
+    TextBox()->setFocus();
+    QTest::keyClick(TextBox(), Qt::Key_Return);
+    EXPECT_EQ(HistorySize(window.Engine()), 3);
 }
 
 struct ScrollRow {
-  const char* name;
-  int count;
-  std::string templateText;
-  int linesPerInsult;
+    const char* name;
+    int count;
+    std::string templateText;
+    int linesPerInsult;
 };
 
-class MainDialogScrollTest : public MainDialogTest, public ::testing::WithParamInterface<ScrollRow> {};
+class MainDialogScrollTest : public MainDialogTest,
+                             public ::testing::WithParamInterface<ScrollRow> {};
 
 // Every text shown (open, Again, Undo, Redo, tab change) leaves the box scrolled down by its
 // line count minus 6, so the end of a long batch shows.
-TEST_P(MainDialogScrollTest, LongBatchesScrollByTheirLineCountMinusSix) {
-  const ScrollRow& row = GetParam();
-  settings.Set("num", row.count);
-  std::vector<apptest::StyleSpec> styles = apptest::FourStyles();
-  styles[0].templateText = row.templateText;
-  Open(styles);
-  // count insults, one line each or wrapped, and the empty line after the last break.
-  const int expected = row.count * row.linesPerInsult + 1 - 6;
-  QScrollBar* bar = TextBox()->verticalScrollBar();
-  EXPECT_EQ(TextBoxLineCount(TextBox()), row.count * row.linesPerInsult + 1);
-  EXPECT_EQ(bar->value(), expected) << "on opening";
-  Click(IDC_AGAIN);
-  EXPECT_EQ(bar->value(), expected) << "after Again";
-  Click(IDC_UNDO);
-  EXPECT_EQ(bar->value(), expected) << "after Undo";
-  Click(IDC_REDO);
-  EXPECT_EQ(bar->value(), expected) << "after Redo";
-  ClickTab(1);
-  EXPECT_EQ(bar->value(), row.count + 1 - 6) << "on the short style";
-  ClickTab(0);
-  EXPECT_EQ(bar->value(), expected) << "back on the first style";
+TEST_P(MainDialogScrollTest, LongBatchesScrollByTheirLineCountMinusSix)
+{
+    const ScrollRow& row = GetParam();
+    settings.Set("num", row.count);
+    std::vector<apptest::StyleSpec> styles = apptest::FourStyles();
+    styles[0].templateText = row.templateText;
+    Open(styles);
+    // count insults, one line each or wrapped, and the empty line after the last break.
+    const int expected = row.count * row.linesPerInsult + 1 - 6;
+    QScrollBar* bar = TextBox()->verticalScrollBar();
+    EXPECT_EQ(TextBoxLineCount(TextBox()), row.count * row.linesPerInsult + 1);
+    EXPECT_EQ(bar->value(), expected) << "on opening";
+    Click(IDC_AGAIN);
+    EXPECT_EQ(bar->value(), expected) << "after Again";
+    Click(IDC_UNDO);
+    EXPECT_EQ(bar->value(), expected) << "after Undo";
+    Click(IDC_REDO);
+    EXPECT_EQ(bar->value(), expected) << "after Redo";
+    ClickTab(1);
+    EXPECT_EQ(bar->value(), row.count + 1 - 6) << "on the short style";
+    ClickTab(0);
+    EXPECT_EQ(bar->value(), expected) << "back on the first style";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, MainDialogScrollTest,
     ::testing::Values(
-        ScrollRow{"SevenShortLines", 7, "Go %0", 1},
-        ScrollRow{"TwelveShortLines", 12, "Go %0", 1},
+        ScrollRow{"SevenShortLines", 7, "Go %0", 1}, ScrollRow{"TwelveShortLines", 12, "Go %0", 1},
         ScrollRow{"SevenWrappedLines", 7,
                   "Thou art as welcome as a wet dog at the wedding feast of an old king %0", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MainDialogTest, SixOrFewerInsultsAreNotScrolled) {
-  settings.Set("num", 6);
-  std::vector<apptest::StyleSpec> styles = apptest::FourStyles();
-  styles[0].templateText =
-      "Thou art as welcome as a wet dog at the wedding feast of an old king %0";
-  Open(styles);
-  EXPECT_EQ(TextBox()->verticalScrollBar()->value(), 0);
+TEST_F(MainDialogTest, SixOrFewerInsultsAreNotScrolled)
+{
+    settings.Set("num", 6);
+    std::vector<apptest::StyleSpec> styles = apptest::FourStyles();
+    styles[0].templateText =
+        "Thou art as welcome as a wet dog at the wedding feast of an old king %0";
+    Open(styles);
+    EXPECT_EQ(TextBox()->verticalScrollBar()->value(), 0);
 }
 
 struct TabRow {
-  const char* name;
-  int saved;
-  int selected;
+    const char* name;
+    int saved;
+    int selected;
 };
 
 class MainDialogTabTest : public MainDialogTest, public ::testing::WithParamInterface<TabRow> {};
 
-TEST_P(MainDialogTabTest, SavedTabIsSelectedWhenValid) {
-  settings.Set("level", 1);
-  settings.Set("tab", GetParam().saved);
-  Open();
-  EXPECT_EQ(Tabs()->currentIndex(), GetParam().selected);
+TEST_P(MainDialogTabTest, SavedTabIsSelectedWhenValid)
+{
+    settings.Set("level", 1);
+    settings.Set("tab", GetParam().saved);
+    Open();
+    EXPECT_EQ(Tabs()->currentIndex(), GetParam().selected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, MainDialogTabTest,
@@ -247,33 +267,35 @@ INSTANTIATE_TEST_SUITE_P(Values, MainDialogTabTest,
 enum class CloseWay { ExitButton, ExitMenu, Escape, CloseBox };
 
 struct CloseRow {
-  const char* name;
-  CloseWay way;
+    const char* name;
+    CloseWay way;
 };
 
-class MainDialogCloseTest : public MainDialogTest, public ::testing::WithParamInterface<CloseRow> {};
+class MainDialogCloseTest : public MainDialogTest,
+                            public ::testing::WithParamInterface<CloseRow> {};
 
-TEST_P(MainDialogCloseTest, EveryWayOfClosingSavesTheSelectedTab) {
-  settings.Set("level", 1);
-  MainDialog& window = Open();
-  ClickTab(2);
-  switch (GetParam().way) {
-    case CloseWay::ExitButton:
-      Click(IDCANCEL);
-      break;
-    case CloseWay::ExitMenu:
-      FindMenuAction(&window, ID_FILE_EXIT)->trigger();
-      break;
-    case CloseWay::Escape:
-      QTest::keyClick(&window, Qt::Key_Escape);
-      break;
-    case CloseWay::CloseBox:
-      window.close();
-      break;
-  }
-  EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(window.result(), QDialog::Accepted);
-  EXPECT_EQ(settings.Get("tab", -7), 2);
+TEST_P(MainDialogCloseTest, EveryWayOfClosingSavesTheSelectedTab)
+{
+    settings.Set("level", 1);
+    MainDialog& window = Open();
+    ClickTab(2);
+    switch (GetParam().way) {
+        case CloseWay::ExitButton:
+            Click(IDCANCEL);
+            break;
+        case CloseWay::ExitMenu:
+            FindMenuAction(&window, ID_FILE_EXIT)->trigger();
+            break;
+        case CloseWay::Escape:
+            QTest::keyClick(&window, Qt::Key_Escape);
+            break;
+        case CloseWay::CloseBox:
+            window.close();
+            break;
+    }
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_EQ(settings.Get("tab", -7), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, MainDialogCloseTest,
@@ -283,139 +305,151 @@ INSTANTIATE_TEST_SUITE_P(Ways, MainDialogCloseTest,
                                            CloseRow{"CloseBox", CloseWay::CloseBox}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MainDialogTest, ClosingNeverWritesTheWindowSize) {
-  MainDialog& window = Open();
-  window.resize(window.size() + QSize(40, 30));
-  Click(IDCANCEL);
-  dialog.reset();
-  EXPECT_EQ(ApplicationProfile().ReadInteger("66", "CX", -1), -1);
+TEST_F(MainDialogTest, ClosingNeverWritesTheWindowSize)
+{
+    MainDialog& window = Open();
+    window.resize(window.size() + QSize(40, 30));
+    Click(IDCANCEL);
+    dialog.reset();
+    EXPECT_EQ(ApplicationProfile().ReadInteger("66", "CX", -1), -1);
 }
 
 // The window seeds the random source from the clock once, when it initialises: its first
 // batch is what a fresh seed from that second gives, and its second batch continues the
 // same sequence.
-TEST_F(MainDialogTest, RandomSourceIsSeededOnceFromTheTimeAtInitialisation) {
-  SeedRandom(12345);
-  const auto before = static_cast<uint32_t>(std::time(nullptr));
-  MainDialog& window = Open();
-  const auto after = static_cast<uint32_t>(std::time(nullptr));
-  Click(IDC_AGAIN);
-  const std::string windowFirst = window.Engine().currentStyle->history.at(0);
-  const std::string windowSecond = window.Engine().currentStyle->history.at(1);
+TEST_F(MainDialogTest, RandomSourceIsSeededOnceFromTheTimeAtInitialisation)
+{
+    SeedRandom(12345);
+    const auto before = static_cast<uint32_t>(std::time(nullptr));
+    MainDialog& window = Open();
+    const auto after = static_cast<uint32_t>(std::time(nullptr));
+    Click(IDC_AGAIN);
+    const std::string windowFirst = window.Engine().currentStyle->history.at(0);
+    const std::string windowSecond = window.Engine().currentStyle->history.at(1);
 
-  bool matched = false;
-  for (uint32_t seed = before; seed <= after && !matched; ++seed) {
-    InsultGenerator reference;
-    apptest::AddStyles(reference, apptest::FourStyles());
-    reference.SelectStyle("Arabian");
-    SeedRandom(seed);
-    const std::string first = Generate(reference, 1, true);
-    const std::string second = Generate(reference, 1, true);
-    matched = first == windowFirst && second == windowSecond;
-  }
-  EXPECT_TRUE(matched) << windowFirst << windowSecond;
+    bool matched = false;
+    for (uint32_t seed = before; seed <= after && !matched; ++seed) {
+        InsultGenerator reference;
+        apptest::AddStyles(reference, apptest::FourStyles());
+        reference.SelectStyle("Arabian");
+        SeedRandom(seed);
+        const std::string first = Generate(reference, 1, true);
+        const std::string second = Generate(reference, 1, true);
+        matched = first == windowFirst && second == windowSecond;
+    }
+    EXPECT_TRUE(matched) << windowFirst << windowSecond;
 }
 
-TEST_F(MainDialogTest, Windows1252TextShowsAndCopiesAsUnicode) {
-  settings.Set("autoCopy", 1);
-  std::vector<apptest::StyleSpec> styles = apptest::FourStyles();
-  // e acute, left and right double quotation marks in Windows-1252.
-  styles[0] = {"Arabian", "Caf\xE9 \x93%0\x94", {{"na\xEFve"}}};
-  Open(styles);
-  EXPECT_EQ(ShownText(), QString::fromUtf8("Caf\u00e9 \u201cna\u00efve\u201d.\n"));
-  EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("Caf\u00e9 \u201cna\u00efve\u201d.\r\n"));
+TEST_F(MainDialogTest, Windows1252TextShowsAndCopiesAsUnicode)
+{
+    settings.Set("autoCopy", 1);
+    std::vector<apptest::StyleSpec> styles = apptest::FourStyles();
+    // e acute, left and right double quotation marks in Windows-1252.
+    styles[0] = {"Arabian", "Caf\xE9 \x93%0\x94", {{"na\xEFve"}}};
+    Open(styles);
+    EXPECT_EQ(ShownText(), QString::fromUtf8("Caf\u00e9 \u201cna\u00efve\u201d.\n"));
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QString::fromUtf8("Caf\u00e9 \u201cna\u00efve\u201d.\r\n"));
 }
 
 // Data with no style named like a tab: empty texts, a count of 0, and both arrows, as the
 // history of no style reports both steps possible.
-TEST_F(MainDialogTest, NoMatchingStyleShowsEmptyTextAndBothArrows) {
-  Open({{"Klingon", "Qapla %0", {{"x"}}}});
-  EXPECT_EQ(ShownText(), "");
-  EXPECT_EQ(Label(), "0 combinations available");
-  EXPECT_TRUE(Shown(IDC_UNDO));
-  EXPECT_TRUE(Shown(IDC_REDO));
-  Click(IDC_UNDO);
-  EXPECT_EQ(ShownText(), "");
+TEST_F(MainDialogTest, NoMatchingStyleShowsEmptyTextAndBothArrows)
+{
+    Open({{"Klingon", "Qapla %0", {{"x"}}}});
+    EXPECT_EQ(ShownText(), "");
+    EXPECT_EQ(Label(), "0 combinations available");
+    EXPECT_TRUE(Shown(IDC_UNDO));
+    EXPECT_TRUE(Shown(IDC_REDO));
+    Click(IDC_UNDO);
+    EXPECT_EQ(ShownText(), "");
 }
 
-TEST_F(MainDialogTest, SettingsAreReadAtConstruction) {
-  settings.Set("num", 40000);
-  settings.Set("caps", 2);
-  settings.Set("ontop", 5);
-  settings.Set("level", 3);
-  settings.Set("tooltips", 0);
-  settings.Set("autocopy", 1);
-  MainDialog window;
-  EXPECT_EQ(window.count, -25536);
-  EXPECT_EQ(window.capitalise, 2);
-  EXPECT_EQ(window.alwaysOnTop, 5);
-  EXPECT_EQ(window.level, 3);
-  EXPECT_EQ(window.tooltips, 0);
-  EXPECT_EQ(window.autoCopy, 1);
+TEST_F(MainDialogTest, SettingsAreReadAtConstruction)
+{
+    settings.Set("num", 40000);
+    settings.Set("caps", 2);
+    settings.Set("ontop", 5);
+    settings.Set("level", 3);
+    settings.Set("tooltips", 0);
+    settings.Set("autocopy", 1);
+    MainDialog window;
+    EXPECT_EQ(window.count, -25536);
+    EXPECT_EQ(window.capitalise, 2);
+    EXPECT_EQ(window.alwaysOnTop, 5);
+    EXPECT_EQ(window.level, 3);
+    EXPECT_EQ(window.tooltips, 0);
+    EXPECT_EQ(window.autoCopy, 1);
 }
 
-TEST_F(MainDialogTest, CapitalisationOnlyWhenTheSettingIsOne) {
-  settings.Set("caps", 2);
-  Open({{"Arabian", "%0 it is", {{"lower"}}}});
-  EXPECT_EQ(ShownText(), "lower it is.\n");
+TEST_F(MainDialogTest, CapitalisationOnlyWhenTheSettingIsOne)
+{
+    settings.Set("caps", 2);
+    Open({{"Arabian", "%0 it is", {{"lower"}}}});
+    EXPECT_EQ(ShownText(), "lower it is.\n");
 }
 
-TEST_F(MainDialogTest, ControlsCarryTheirToolTips) {
-  Open();
-  const std::vector<std::pair<int, QString>> tips = {
-      {IDC_ABOUT, "About Razzlewick.  Also feedback and web page info"},
-      {IDC_AGAIN, "Generate the insult(s)"},
-      {IDC_COPY, "Copy to the clipboard as text"},
-      {IDC_PICTURE, "A picture"},
-      {IDC_COMBINATIONS, "Number of combinations available"},
-      {IDC_UNDO, "Undo"},
-      {IDC_REDO, "Redo"},
-      {IDC_STYLE_TABS, "Select a style"},
-  };
-  for (const auto& [id, text] : tips) {
-    EXPECT_EQ(guitest::Control<QWidget>(dialog.get(), id)->toolTip(), text) << id;
-  }
+TEST_F(MainDialogTest, ControlsCarryTheirToolTips)
+{
+    Open();
+    const std::vector<std::pair<int, QString>> tips = {
+        {IDC_ABOUT, "About Razzlewick.  Also feedback and web page info"},
+        {IDC_AGAIN, "Generate the insult(s)"},
+        {IDC_COPY, "Copy to the clipboard as text"},
+        {IDC_PICTURE, "A picture"},
+        {IDC_COMBINATIONS, "Number of combinations available"},
+        {IDC_UNDO, "Undo"},
+        {IDC_REDO, "Redo"},
+        {IDC_STYLE_TABS, "Select a style"},
+    };
+    for (const auto& [id, text] : tips) {
+        EXPECT_EQ(guitest::Control<QWidget>(dialog.get(), id)->toolTip(), text) << id;
+    }
 }
 
 // A tooltip request while tooltips are off never reaches the control.
-TEST_F(MainDialogTest, ToolTipsOffSwallowsTheRequests) {
-  for (int setting : {1, 0}) {
-    settings.Set("tooltips", setting);
-    Open();
-    QWidget* again = guitest::Control<QWidget>(dialog.get(), IDC_AGAIN);
-    QToolTip::hideText();
-    QHelpEvent request(QEvent::ToolTip, again->rect().center(), again->mapToGlobal(again->rect().center()));
-    QApplication::sendEvent(again, &request);
-    EXPECT_EQ(QToolTip::isVisible(), setting == 1) << "tooltips=" << setting;
-    EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(),
-              setting == 1 ? QString("Generate the insult(s)") : QString());
-    QToolTip::hideText();
-  }
+TEST_F(MainDialogTest, ToolTipsOffSwallowsTheRequests)
+{
+    for (int setting : {1, 0}) {
+        settings.Set("tooltips", setting);
+        Open();
+        QWidget* again = guitest::Control<QWidget>(dialog.get(), IDC_AGAIN);
+        QToolTip::hideText();
+        QHelpEvent request(QEvent::ToolTip, again->rect().center(),
+                           again->mapToGlobal(again->rect().center()));
+        QApplication::sendEvent(again, &request);
+        EXPECT_EQ(QToolTip::isVisible(), setting == 1) << "tooltips=" << setting;
+        EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(),
+                  setting == 1 ? QString("Generate the insult(s)") : QString());
+        QToolTip::hideText();
+    }
 }
 
-TEST_F(MainDialogTest, AlwaysOnTopIsAppliedAndChangesKeepTheWindowInPlace) {
-  settings.Set("ontop", 1);
-  MainDialog& window = Open();
-  EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  const QRect placed = window.geometry();
-  window.PlaceTopmost(false);
-  EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  EXPECT_FALSE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-  window.PlaceTopmost(true);
-  EXPECT_TRUE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-  guitest::ProcessEvents();
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_EQ(window.geometry(), placed);
+TEST_F(MainDialogTest, AlwaysOnTopIsAppliedAndChangesKeepTheWindowInPlace)
+{
+    settings.Set("ontop", 1);
+    MainDialog& window = Open();
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const QRect placed = window.geometry();
+    window.PlaceTopmost(false);
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    window.PlaceTopmost(true);
+    EXPECT_TRUE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    guitest::ProcessEvents();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.geometry(), placed);
 }
 
-TEST_F(MainDialogTest, WindowIconAndPicturesAreLoaded) {
-  MainDialog& window = Open();
-  EXPECT_FALSE(window.windowIcon().isNull());
-  auto* picture = guitest::Control<QLabel>(dialog.get(), IDC_PICTURE);
-  const QImage arabian = picture->pixmap().toImage();
-  EXPECT_FALSE(arabian.isNull());
-  ClickTab(1);
-  EXPECT_NE(picture->pixmap().toImage(), arabian);
+TEST_F(MainDialogTest, WindowIconAndPicturesAreLoaded)
+{
+    MainDialog& window = Open();
+    EXPECT_FALSE(window.windowIcon().isNull());
+    auto* picture = guitest::Control<QLabel>(dialog.get(), IDC_PICTURE);
+    const QImage arabian = picture->pixmap().toImage();
+    EXPECT_FALSE(arabian.isNull());
+    ClickTab(1);
+    EXPECT_NE(picture->pixmap().toImage(), arabian);
 }
 
 }  // namespace

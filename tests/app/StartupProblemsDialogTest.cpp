@@ -18,111 +18,133 @@
 
 namespace {
 
-LoadResult Ok(const char* name) { return {name, std::string(kLoadSucceeded), false}; }
-LoadResult Failed(const char* name, const char* message) { return {name, message, true}; }
-LoadResult Closing(std::string_view message) { return {"", std::string(message), true}; }
+LoadResult Ok(const char* name)
+{
+    return {name, std::string(kLoadSucceeded), false};
+}
+LoadResult Failed(const char* name, const char* message)
+{
+    return {name, message, true};
+}
+LoadResult Closing(std::string_view message)
+{
+    return {"", std::string(message), true};
+}
 
 class StartupProblemsDialogTest : public ::testing::Test {
- protected:
-  StartupProblemsDialog& Open(const std::vector<LoadResult>& report) {
-    dialog = std::make_unique<StartupProblemsDialog>(report, nullptr);
-    dialog->open();
-    return *dialog;
-  }
-  QString Shown() const {
-    return guitest::Control<QPlainTextEdit>(dialog.get(), IDC_REPORT)->toPlainText();
-  }
-  bool ContinueEnabled() const {
-    return guitest::Control<QAbstractButton>(dialog.get(), IDOK)->isEnabled();
-  }
+protected:
+    StartupProblemsDialog& Open(const std::vector<LoadResult>& report)
+    {
+        dialog = std::make_unique<StartupProblemsDialog>(report, nullptr);
+        dialog->open();
+        return *dialog;
+    }
+    QString Shown() const
+    {
+        return guitest::Control<QPlainTextEdit>(dialog.get(), IDC_REPORT)->toPlainText();
+    }
+    bool ContinueEnabled() const
+    {
+        return guitest::Control<QAbstractButton>(dialog.get(), IDOK)->isEnabled();
+    }
 
-  apptest::TempSettings settings;
-  std::unique_ptr<StartupProblemsDialog> dialog;
+    apptest::TempSettings settings;
+    std::unique_ptr<StartupProblemsDialog> dialog;
 };
 
-TEST_F(StartupProblemsDialogTest, OneFileReadOneNotListsBothAndOffersContinue) {
-  StartupProblemsDialog& problems =
-      Open({Ok("insltdat.dat"), Failed("extra.dat", "Incompatible or corrupted data file")});
-  EXPECT_EQ(problems.ReportText(),
-            "insltdat.dat - Succeeded\r\nextra.dat - Incompatible or corrupted data file\r\n");
-  EXPECT_EQ(Shown(), "insltdat.dat - Succeeded\nextra.dat - Incompatible or corrupted data file\n");
-  EXPECT_EQ(problems.SuccessCount(), 1);
-  EXPECT_TRUE(ContinueEnabled());
-  EXPECT_EQ(problems.windowTitle(), "Razzlewick");
-  EXPECT_FALSE(problems.windowIcon().isNull());
+TEST_F(StartupProblemsDialogTest, OneFileReadOneNotListsBothAndOffersContinue)
+{
+    StartupProblemsDialog& problems =
+        Open({Ok("insltdat.dat"), Failed("extra.dat", "Incompatible or corrupted data file")});
+    EXPECT_EQ(problems.ReportText(),
+              "insltdat.dat - Succeeded\r\nextra.dat - Incompatible or corrupted data file\r\n");
+    EXPECT_EQ(Shown(),
+              "insltdat.dat - Succeeded\nextra.dat - Incompatible or corrupted data file\n");
+    EXPECT_EQ(problems.SuccessCount(), 1);
+    EXPECT_TRUE(ContinueEnabled());
+    EXPECT_EQ(problems.windowTitle(), "Razzlewick");
+    EXPECT_FALSE(problems.windowIcon().isNull());
 }
 
-TEST_F(StartupProblemsDialogTest, EveryFileFailedShowsTheClosingLineAndNoContinue) {
-  StartupProblemsDialog& problems = Open({Failed("a.dat", "File is locked, cannot read."),
-                                          Failed("b.dat", "Incompatible or corrupted data file"),
-                                          Closing(kLoadNoneLoaded)});
-  EXPECT_EQ(Shown(),
-            "a.dat - File is locked, cannot read.\n"
-            "b.dat - Incompatible or corrupted data file\n"
-            "No data files were successfully loaded.  Cannot continue\n");
-  EXPECT_EQ(problems.SuccessCount(), 0);
-  EXPECT_FALSE(ContinueEnabled());
+TEST_F(StartupProblemsDialogTest, EveryFileFailedShowsTheClosingLineAndNoContinue)
+{
+    StartupProblemsDialog& problems =
+        Open({Failed("a.dat", "File is locked, cannot read."),
+              Failed("b.dat", "Incompatible or corrupted data file"), Closing(kLoadNoneLoaded)});
+    EXPECT_EQ(Shown(),
+              "a.dat - File is locked, cannot read.\n"
+              "b.dat - Incompatible or corrupted data file\n"
+              "No data files were successfully loaded.  Cannot continue\n");
+    EXPECT_EQ(problems.SuccessCount(), 0);
+    EXPECT_FALSE(ContinueEnabled());
 }
 
-TEST_F(StartupProblemsDialogTest, NoFileFoundShowsOnlyTheLongTextWithItsOwnLineBreaks) {
-  Open({Closing(kLoadNoFilesFound)});
-  const QStringList lines = Shown().split('\n');
-  ASSERT_EQ(lines.size(), 6);
-  EXPECT_EQ(lines[0], "No data files were found!");
-  EXPECT_EQ(lines[1], "");
-  EXPECT_TRUE(lines[2].startsWith("If you got Razzlewick via an email"));
-  EXPECT_EQ(lines[3], "");
-  EXPECT_TRUE(lines[4].startsWith("Please note that Razzlewick searches"));
-  EXPECT_EQ(lines[5], "");
-  EXPECT_FALSE(ContinueEnabled());
-  // The long lines wrap inside the box instead of running off to the right.
-  EXPECT_EQ(guitest::Control<QPlainTextEdit>(dialog.get(), IDC_REPORT)->horizontalScrollBar()->maximum(), 0);
+TEST_F(StartupProblemsDialogTest, NoFileFoundShowsOnlyTheLongTextWithItsOwnLineBreaks)
+{
+    Open({Closing(kLoadNoFilesFound)});
+    const QStringList lines = Shown().split('\n');
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines[0], "No data files were found!");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_TRUE(lines[2].startsWith("If you got Razzlewick via an email"));
+    EXPECT_EQ(lines[3], "");
+    EXPECT_TRUE(lines[4].startsWith("Please note that Razzlewick searches"));
+    EXPECT_EQ(lines[5], "");
+    EXPECT_FALSE(ContinueEnabled());
+    // The long lines wrap inside the box instead of running off to the right.
+    EXPECT_EQ(guitest::Control<QPlainTextEdit>(dialog.get(), IDC_REPORT)
+                  ->horizontalScrollBar()
+                  ->maximum(),
+              0);
 }
 
-TEST_F(StartupProblemsDialogTest, SameFileFoundInBothFoldersIsListedTwice) {
-  StartupProblemsDialog& problems = Open({Ok("insltdat.dat"), Ok("insltdat.dat")});
-  EXPECT_EQ(Shown(), "insltdat.dat - Succeeded\ninsltdat.dat - Succeeded\n");
-  EXPECT_EQ(problems.SuccessCount(), 2);
+TEST_F(StartupProblemsDialogTest, SameFileFoundInBothFoldersIsListedTwice)
+{
+    StartupProblemsDialog& problems = Open({Ok("insltdat.dat"), Ok("insltdat.dat")});
+    EXPECT_EQ(Shown(), "insltdat.dat - Succeeded\ninsltdat.dat - Succeeded\n");
+    EXPECT_EQ(problems.SuccessCount(), 2);
 }
 
-TEST_F(StartupProblemsDialogTest, FileNamesShowAsTheFileSystemSpellsThem) {
-  Open({Failed("w\xC3\xB6rter.dat", "Incompatible or corrupted data file"),
-        Failed("caf\xE9.dat", "Incompatible or corrupted data file")});
-  const QStringList lines = Shown().split('\n');
-  EXPECT_TRUE(lines[0].startsWith(QString::fromUtf8("w\u00f6rter.dat - ")));
-  // Not UTF-8: every byte still shows.
-  EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("caf\u00e9.dat - ")));
+TEST_F(StartupProblemsDialogTest, FileNamesShowAsTheFileSystemSpellsThem)
+{
+    Open({Failed("w\xC3\xB6rter.dat", "Incompatible or corrupted data file"),
+          Failed("caf\xE9.dat", "Incompatible or corrupted data file")});
+    const QStringList lines = Shown().split('\n');
+    EXPECT_TRUE(lines[0].startsWith(QString::fromUtf8("w\u00f6rter.dat - ")));
+    // Not UTF-8: every byte still shows.
+    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("caf\u00e9.dat - ")));
 }
 
 enum class Way { Continue, Exit, Escape, CloseBox };
 
 struct CloseRow {
-  const char* name;
-  Way way;
-  int result;
+    const char* name;
+    Way way;
+    int result;
 };
 
 class StartupProblemsCloseTest : public StartupProblemsDialogTest,
                                  public ::testing::WithParamInterface<CloseRow> {};
 
-TEST_P(StartupProblemsCloseTest, ContinueAcceptsEveryOtherWayCancels) {
-  StartupProblemsDialog& problems = Open({Ok("a.dat"), Failed("b.dat", "bad")});
-  switch (GetParam().way) {
-    case Way::Continue:
-      ASSERT_TRUE(guitest::ClickControl(&problems, IDOK));
-      break;
-    case Way::Exit:
-      ASSERT_TRUE(guitest::ClickControl(&problems, IDCANCEL));
-      break;
-    case Way::Escape:
-      QTest::keyClick(&problems, Qt::Key_Escape);
-      break;
-    case Way::CloseBox:
-      problems.close();
-      break;
-  }
-  EXPECT_FALSE(problems.isVisible());
-  EXPECT_EQ(problems.result(), GetParam().result);
+TEST_P(StartupProblemsCloseTest, ContinueAcceptsEveryOtherWayCancels)
+{
+    StartupProblemsDialog& problems = Open({Ok("a.dat"), Failed("b.dat", "bad")});
+    switch (GetParam().way) {
+        case Way::Continue:
+            ASSERT_TRUE(guitest::ClickControl(&problems, IDOK));
+            break;
+        case Way::Exit:
+            ASSERT_TRUE(guitest::ClickControl(&problems, IDCANCEL));
+            break;
+        case Way::Escape:
+            QTest::keyClick(&problems, Qt::Key_Escape);
+            break;
+        case Way::CloseBox:
+            problems.close();
+            break;
+    }
+    EXPECT_FALSE(problems.isVisible());
+    EXPECT_EQ(problems.result(), GetParam().result);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, StartupProblemsCloseTest,
@@ -132,20 +154,22 @@ INSTANTIATE_TEST_SUITE_P(Ways, StartupProblemsCloseTest,
                                            CloseRow{"CloseBox", Way::CloseBox, QDialog::Rejected}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(StartupProblemsDialogTest, AboutOpensTheAboutBoxAndLeavesTheDialogAsItWas) {
-  StartupProblemsDialog& problems = Open({Closing(kLoadNoneLoaded)});
-  const QString before = Shown();
-  QWidget* aboutBox = nullptr;
-  QTimer::singleShot(0, [&aboutBox] {
-    aboutBox = QApplication::activeModalWidget();
-    if (auto* box = qobject_cast<QDialog*>(aboutBox)) box->reject();
-  });
-  ASSERT_TRUE(guitest::ClickControl(&problems, IDC_ABOUT));
-  ASSERT_NE(aboutBox, nullptr);
-  EXPECT_NE(aboutBox, &problems);
-  EXPECT_TRUE(problems.isVisible());
-  EXPECT_EQ(Shown(), before);
-  EXPECT_FALSE(ContinueEnabled());
+TEST_F(StartupProblemsDialogTest, AboutOpensTheAboutBoxAndLeavesTheDialogAsItWas)
+{
+    StartupProblemsDialog& problems = Open({Closing(kLoadNoneLoaded)});
+    const QString before = Shown();
+    QWidget* aboutBox = nullptr;
+    QTimer::singleShot(0, [&aboutBox] {
+        aboutBox = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QDialog*>(aboutBox))
+            box->reject();
+    });
+    ASSERT_TRUE(guitest::ClickControl(&problems, IDC_ABOUT));
+    ASSERT_NE(aboutBox, nullptr);
+    EXPECT_NE(aboutBox, &problems);
+    EXPECT_TRUE(problems.isVisible());
+    EXPECT_EQ(Shown(), before);
+    EXPECT_FALSE(ContinueEnabled());
 }
 
 }  // namespace

@@ -23,7 +23,10 @@ std::string Bytes(std::initializer_list<uint8_t> bytes)
 // An open descriptor on a file holding the given bytes.
 class FileWith final {
 public:
-    explicit FileWith(const std::string& bytes) : fd_(open(folder_.WriteFile("f", bytes).c_str(), O_RDONLY)) {}
+    explicit FileWith(const std::string& bytes)
+        : fd_(open(folder_.WriteFile("f", bytes).c_str(), O_RDONLY))
+    {
+    }
     ~FileWith() { close(fd_); }
     int fd() const { return fd_; }
 
@@ -72,14 +75,18 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         StringForm{"OneByte", Bytes({0x05, 'h', 'e', 'l', 'l', 'o'}), "hello"},
         StringForm{"SixteenBit", Bytes({0xFF, 0x05, 0x00, 'h', 'e', 'l', 'l', 'o'}), "hello"},
-        StringForm{"ThirtyTwoBit", Bytes({0xFF, 0xFF, 0xFF, 0x05, 0, 0, 0, 'h', 'e', 'l', 'l', 'o'}), "hello"},
+        StringForm{"ThirtyTwoBit",
+                   Bytes({0xFF, 0xFF, 0xFF, 0x05, 0, 0, 0, 'h', 'e', 'l', 'l', 'o'}), "hello"},
         StringForm{"Empty", Bytes({0x00}), ""},
-        StringForm{"NarrowBytesUnconverted", Bytes({0x03, 0x80, 0x00, 0xFF}), std::string("\x80\x00\xFF", 3)},
+        StringForm{"NarrowBytesUnconverted", Bytes({0x03, 0x80, 0x00, 0xFF}),
+                   std::string("\x80\x00\xFF", 3)},
         StringForm{"Wide", Bytes({0xFF, 0xFE, 0xFF, 0x02, 'h', 0, 'i', 0}), "hi"},
-        StringForm{"WideLongPrefix", Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0x02, 0x00, 'h', 0, 'i', 0}), "hi"},
+        StringForm{"WideLongPrefix", Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0x02, 0x00, 'h', 0, 'i', 0}),
+                   "hi"},
         StringForm{"WideEmpty", Bytes({0xFF, 0xFE, 0xFF, 0x00}), ""},
         StringForm{"WideStopsAtZero", Bytes({0xFF, 0xFE, 0xFF, 0x03, 'h', 0, 0, 0, 'i', 0}), "h"},
-        StringForm{"WideToCodePage", Bytes({0xFF, 0xFE, 0xFF, 0x03, 0xAC, 0x20, 0xE9, 0x00, 0x00, 0x01}),
+        StringForm{"WideToCodePage",
+                   Bytes({0xFF, 0xFE, 0xFF, 0x03, 0xAC, 0x20, 0xE9, 0x00, 0x00, 0x01}),
                    "\x80\xE9?"}),
     [](const testing::TestParamInfo<StringForm>& info) { return std::string(info.param.name); });
 
@@ -99,12 +106,13 @@ TEST_P(ArchiveBrokenInput, RaisesInsteadOfReturningAPartialString)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ArchiveBrokenInput,
-    testing::Values(BrokenInput{"NoBytes", ""}, BrokenInput{"CutPrefix", Bytes({0xFF, 0x05})},
-                    BrokenInput{"ThousandDeclaredTenLeft", Bytes({0xFF, 0xE8, 0x03}) + std::string(10, 'x')},
-                    // Must fail up front: reserving 4 GiB for it would be the fault.
-                    BrokenInput{"MaximumDeclared", Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}) + "abc"},
-                    BrokenInput{"WideHalfCharacter", Bytes({0xFF, 0xFE, 0xFF, 0x02, 'h', 0, 'i'})},
-                    BrokenInput{"WideMarkerTwice", Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 0x01, 'h', 0})}),
+    testing::Values(
+        BrokenInput{"NoBytes", ""}, BrokenInput{"CutPrefix", Bytes({0xFF, 0x05})},
+        BrokenInput{"ThousandDeclaredTenLeft", Bytes({0xFF, 0xE8, 0x03}) + std::string(10, 'x')},
+        // Must fail up front: reserving 4 GiB for it would be the fault.
+        BrokenInput{"MaximumDeclared", Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}) + "abc"},
+        BrokenInput{"WideHalfCharacter", Bytes({0xFF, 0xFE, 0xFF, 0x02, 'h', 0, 'i'})},
+        BrokenInput{"WideMarkerTwice", Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 0x01, 'h', 0})}),
     [](const testing::TestParamInfo<BrokenInput>& info) { return std::string(info.param.name); });
 
 TEST(Archive, HugeDeclaredLengthOnAStreamOfUnknownSizeFailsWithoutReservingIt)
@@ -147,7 +155,8 @@ TEST(Archive, ValuesAndStringsSurviveCrossingBufferBoundaries)
         EXPECT_FALSE(archive.IsLoading());
         for (int32_t i = 0; i < 3000; ++i) {
             archive.WriteInt32(i * 7919 - 100000);
-            archive.WriteString(std::string(static_cast<size_t>(i % 300), static_cast<char>('a' + i % 26)));
+            archive.WriteString(
+                std::string(static_cast<size_t>(i % 300), static_cast<char>('a' + i % 26)));
         }
         archive.WriteString(big);
         archive.WriteFloat32(-1.5f);
@@ -156,7 +165,8 @@ TEST(Archive, ValuesAndStringsSurviveCrossingBufferBoundaries)
     Archive archive(file.fd(), Archive::Mode::Loading);
     for (int32_t i = 0; i < 3000; ++i) {
         ASSERT_EQ(archive.ReadInt32(), i * 7919 - 100000) << i;
-        ASSERT_EQ(archive.ReadString(), std::string(static_cast<size_t>(i % 300), static_cast<char>('a' + i % 26)));
+        ASSERT_EQ(archive.ReadString(),
+                  std::string(static_cast<size_t>(i % 300), static_cast<char>('a' + i % 26)));
     }
     EXPECT_EQ(archive.ReadString(), big);
     EXPECT_EQ(archive.ReadFloat32(), -1.5f);
@@ -178,12 +188,13 @@ TEST_P(ArchiveWritePrefix, UsesTheShortestNarrowForm)
     EXPECT_EQ(stored, GetParam().prefix + text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, ArchiveWritePrefix,
-                         testing::Values(PrefixCase{"Empty", 0, Bytes({0x00})}, PrefixCase{"L254", 254, Bytes({0xFE})},
-                                         PrefixCase{"L255", 255, Bytes({0xFF, 0xFF, 0x00})},
-                                         PrefixCase{"L65533", 65533, Bytes({0xFF, 0xFD, 0xFF})},
-                                         PrefixCase{"L65534", 65534, Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00})}),
-                         [](const testing::TestParamInfo<PrefixCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, ArchiveWritePrefix,
+    testing::Values(PrefixCase{"Empty", 0, Bytes({0x00})}, PrefixCase{"L254", 254, Bytes({0xFE})},
+                    PrefixCase{"L255", 255, Bytes({0xFF, 0xFF, 0x00})},
+                    PrefixCase{"L65533", 65533, Bytes({0xFF, 0xFD, 0xFF})},
+                    PrefixCase{"L65534", 65534, Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00})}),
+    [](const testing::TestParamInfo<PrefixCase>& info) { return std::string(info.param.name); });
 
 TEST(Archive, WritesFixedSizeValuesLittleEndian)
 {

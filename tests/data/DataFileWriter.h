@@ -28,8 +28,8 @@ public:
     DataFileWriter& Int32(int32_t value)
     {
         const auto bits = static_cast<uint32_t>(value);
-        return Bytes({static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8), static_cast<uint8_t>(bits >> 16),
-                      static_cast<uint8_t>(bits >> 24)});
+        return Bytes({static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8),
+                      static_cast<uint8_t>(bits >> 16), static_cast<uint8_t>(bits >> 24)});
     }
     DataFileWriter& Float32(float value)
     {
@@ -53,7 +53,8 @@ public:
         return Raw(text);
     }
     // Key, name, template and the list count; list records follow with List().
-    DataFileWriter& Style(std::string_view key, std::string_view name, std::string_view templateText, int32_t lists)
+    DataFileWriter& Style(std::string_view key, std::string_view name,
+                          std::string_view templateText, int32_t lists)
     {
         return String(key).String(name).String(templateText).Int32(lists);
     }

@@ -27,14 +27,16 @@ void Read(InsultGenerator& engine, const std::string& bytes)
     engine.Serialize(archive);
 }
 
-std::vector<std::string> Words(const InsultGenerator& engine, const std::string& style, int32_t list)
+std::vector<std::string> Words(const InsultGenerator& engine, const std::string& style,
+                               int32_t list)
 {
     return engine.styles.at(style)->wordLists.at(list)->Words();
 }
 
 TEST(InsultGeneratorSerialize, ReadsTheSmallestFileWithOneStyle)
 {
-    const std::string bytes = DataFileWriter().Version().Int32(1).Style("Modern", "Modern", "", 0).bytes();
+    const std::string bytes =
+        DataFileWriter().Version().Int32(1).Style("Modern", "Modern", "", 0).bytes();
     ASSERT_EQ(bytes.size(), 27u);
     InsultGenerator engine;
     Read(engine, bytes);
@@ -53,7 +55,8 @@ TEST(InsultGeneratorSerialize, AnotherVersionIsNotReadAndLeavesTheStylesAlone)
     Read(engine, DataFileWriter().Version().Int32(1).Style("Modern", "Modern", "t", 0).bytes());
     ASSERT_TRUE(engine.loadedOk);
     // 3.0, then a record that would add a style if anything read past the version.
-    Read(engine, DataFileWriter().Float32(3.0f).Int32(1).Style("Arabian", "Arabian", "x", 0).bytes());
+    Read(engine,
+         DataFileWriter().Float32(3.0f).Int32(1).Style("Arabian", "Arabian", "x", 0).bytes());
     EXPECT_FALSE(engine.loadedOk);
     EXPECT_EQ(engine.styles.size(), 1u);
     EXPECT_EQ(engine.styles.at("Modern")->templateText, "t");
@@ -68,7 +71,8 @@ TEST(InsultGeneratorSerialize, ZeroAndNegativeCountsReadAsNothing)
     EXPECT_TRUE(engine.loadedOk);
     Read(engine, DataFileWriter().Version().Int32(1).Style("M", "M", "", -1).bytes());
     EXPECT_TRUE(engine.loadedOk);
-    Read(engine, DataFileWriter().Version().Int32(1).Style("M", "M", "", 1).Int32(4).Int32(-3).bytes());
+    Read(engine,
+         DataFileWriter().Version().Int32(1).Style("M", "M", "", 1).Int32(4).Int32(-3).bytes());
     ASSERT_EQ(engine.styles.size(), 1u);
     ASSERT_EQ(engine.styles.at("M")->wordLists.size(), 1u);
     EXPECT_EQ(engine.styles.at("M")->wordLists.at(4)->size(), 0u);
@@ -119,7 +123,8 @@ TEST(InsultGeneratorSerialize, AKeyRepeatedInOneFileMerges)
 TEST(InsultGeneratorSerialize, ABrokenOffFileKeepsWhatWasCompleteOnly)
 {
     InsultGenerator engine;
-    Read(engine, DataFileWriter().Version().Int32(1).Style("Old", "Old", "", 1).List(0, {"a"}).bytes());
+    Read(engine,
+         DataFileWriter().Version().Int32(1).Style("Old", "Old", "", 1).List(0, {"a"}).bytes());
     const std::string broken = DataFileWriter()
                                    .Version()
                                    .Int32(2)
@@ -138,8 +143,13 @@ TEST(InsultGeneratorSerialize, ABrokenOffFileKeepsWhatWasCompleteOnly)
     EXPECT_EQ(Words(engine, "Old", 0), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(engine.styles.at("Old")->combinationCount, 0);
 
-    const std::string brokenNew =
-        DataFileWriter().Version().Int32(1).Style("New", "New", "t", 2).List(0, {"w"}).Int32(1).bytes();
+    const std::string brokenNew = DataFileWriter()
+                                      .Version()
+                                      .Int32(1)
+                                      .Style("New", "New", "t", 2)
+                                      .List(0, {"w"})
+                                      .Int32(1)
+                                      .bytes();
     EXPECT_THROW(Read(engine, brokenNew), ArchiveError);
     EXPECT_EQ(engine.styles.count("New"), 0u);
 }
@@ -182,7 +192,12 @@ TEST(InsultGenerator, SelectStyleTakesExactNamesAndRemoveAllForgetsTheCurrentSty
     InsultGenerator engine("given.dat");
     EXPECT_EQ(engine.fileName, "given.dat");
     EXPECT_FALSE(engine.loadedOk);
-    Read(engine, DataFileWriter().Version().Int32(2).Style("Modern", "M", "", 0).Style("Arabian", "A", "", 0).bytes());
+    Read(engine, DataFileWriter()
+                     .Version()
+                     .Int32(2)
+                     .Style("Modern", "M", "", 0)
+                     .Style("Arabian", "A", "", 0)
+                     .bytes());
     engine.SelectStyle("Modern");
     ASSERT_EQ(engine.currentStyle, engine.styles.at("Modern").get());
     engine.SelectStyle("modern");

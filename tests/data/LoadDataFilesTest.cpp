@@ -18,9 +18,15 @@
 
 namespace {
 
-std::string GoodFile(const std::string& style = "Modern", const std::vector<std::string>& words = {"oaf"})
+std::string GoodFile(const std::string& style = "Modern",
+                     const std::vector<std::string>& words = {"oaf"})
 {
-    return DataFileWriter().Version().Int32(1).Style(style, style, "You %0", 1).List(0, words).bytes();
+    return DataFileWriter()
+        .Version()
+        .Int32(1)
+        .Style(style, style, "You %0", 1)
+        .List(0, words)
+        .bytes();
 }
 
 std::map<std::string, LoadResult> ByName(const std::vector<LoadResult>& report)
@@ -66,7 +72,8 @@ TEST_F(LoadDataFiles, ProgramFolderEqualToTheCurrentFolderReadsTheFileTwice)
     }
     EXPECT_EQ(engine.filesFound, 2);
     EXPECT_EQ(engine.filesLoaded, 2);
-    EXPECT_EQ(engine.styles.at("Modern")->wordLists.at(0)->Words(), std::vector<std::string>{"oaf"});
+    EXPECT_EQ(engine.styles.at("Modern")->wordLists.at(0)->Words(),
+              std::vector<std::string>{"oaf"});
 }
 
 TEST_F(LoadDataFiles, BothFoldersFeedOneEngineAndTheCaseOfTheSuffixDoesNotMatter)
@@ -77,7 +84,8 @@ TEST_F(LoadDataFiles, BothFoldersFeedOneEngineAndTheCaseOfTheSuffixDoesNotMatter
     EXPECT_TRUE(engine.LoadDataFiles(nullptr, program.path()));
     EXPECT_EQ(engine.filesFound, 2);
     EXPECT_EQ(engine.filesLoaded, 2);
-    EXPECT_EQ(engine.styles.at("Modern")->wordLists.at(0)->Words(), (std::vector<std::string>{"oaf", "lout"}));
+    EXPECT_EQ(engine.styles.at("Modern")->wordLists.at(0)->Words(),
+              (std::vector<std::string>{"oaf", "lout"}));
 }
 
 TEST_F(LoadDataFiles, EachBadFileIsReportedAndTheGoodOnesStillLoad)
@@ -106,7 +114,8 @@ TEST_F(LoadDataFiles, EachBadFileIsReportedAndTheGoodOnesStillLoad)
     EXPECT_FALSE(lines.at("good.dat").failed);
     EXPECT_EQ(lines.at("old.dat").message, "Incompatible or corrupted data file");
     EXPECT_EQ(lines.at("cut.dat").message, "Incompatible or corrupted data file");
-    EXPECT_EQ(lines.at("folder.dat").message, "Access to " + program.path() + "folder.dat was denied.");
+    EXPECT_EQ(lines.at("folder.dat").message,
+              "Access to " + program.path() + "folder.dat was denied.");
     EXPECT_EQ(lines.at("locked.dat").message, "File is locked, cannot read.");
     for (const std::string name : {"old.dat", "cut.dat", "folder.dat", "locked.dat"}) {
         EXPECT_TRUE(lines.at(name).failed) << name;
@@ -190,21 +199,24 @@ TEST_P(FileErrorMessageText, PutsThePathInTheCauseText)
 
 INSTANTIATE_TEST_SUITE_P(
     Causes, FileErrorMessageText,
-    testing::Values(MessageCase{"Generic", 1, "An unknown error occurred while accessing /d/x.dat."},
-                    MessageCase{"NotFound", 2, "/d/x.dat was not found."},
-                    MessageCase{"BadPath", 3, "/d/x.dat contains an invalid path."},
-                    MessageCase{"TooMany", 4, "/d/x.dat could not be opened because there are too many open files."},
-                    MessageCase{"Denied", 5, "Access to /d/x.dat was denied."},
-                    MessageCase{"Handle", 6, "An invalid file handle was associated with /d/x.dat."},
-                    MessageCase{"CurrentDir", 7, "/d/x.dat could not be removed because it is the current directory."},
-                    MessageCase{"DirFull", 8, "/d/x.dat could not be created because the directory is full."},
-                    MessageCase{"Seek", 9, "Seek failed on /d/x.dat"},
-                    MessageCase{"Hardware", 10, "A hardware I/O error was reported while accessing /d/x.dat."},
-                    MessageCase{"Sharing", 11, "File is locked, cannot read."},
-                    MessageCase{"Lock", 12, "File is locked, cannot read."},
-                    MessageCase{"DiskFull", 13, "Disk full while accessing /d/x.dat."},
-                    MessageCase{"PastEnd", 14, "An attempt was made to access /d/x.dat past its end."},
-                    MessageCase{"OutOfRange", 99, "An unknown error occurred while accessing /d/x.dat."}),
+    testing::Values(
+        MessageCase{"Generic", 1, "An unknown error occurred while accessing /d/x.dat."},
+        MessageCase{"NotFound", 2, "/d/x.dat was not found."},
+        MessageCase{"BadPath", 3, "/d/x.dat contains an invalid path."},
+        MessageCase{"TooMany", 4,
+                    "/d/x.dat could not be opened because there are too many open files."},
+        MessageCase{"Denied", 5, "Access to /d/x.dat was denied."},
+        MessageCase{"Handle", 6, "An invalid file handle was associated with /d/x.dat."},
+        MessageCase{"CurrentDir", 7,
+                    "/d/x.dat could not be removed because it is the current directory."},
+        MessageCase{"DirFull", 8, "/d/x.dat could not be created because the directory is full."},
+        MessageCase{"Seek", 9, "Seek failed on /d/x.dat"},
+        MessageCase{"Hardware", 10, "A hardware I/O error was reported while accessing /d/x.dat."},
+        MessageCase{"Sharing", 11, "File is locked, cannot read."},
+        MessageCase{"Lock", 12, "File is locked, cannot read."},
+        MessageCase{"DiskFull", 13, "Disk full while accessing /d/x.dat."},
+        MessageCase{"PastEnd", 14, "An attempt was made to access /d/x.dat past its end."},
+        MessageCase{"OutOfRange", 99, "An unknown error occurred while accessing /d/x.dat."}),
     [](const testing::TestParamInfo<MessageCase>& info) { return std::string(info.param.name); });
 
 TEST(FileErrorMessage, IsCutTo254Characters)

@@ -11,7 +11,8 @@
 TempFolder::TempFolder()
 {
     const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/razzlewick-test-XXXXXX";
+    std::string pattern =
+        std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/razzlewick-test-XXXXXX";
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     if (mkdtemp(buffer.data()) == nullptr) {
@@ -43,7 +44,8 @@ std::string TempFolder::WriteFile(const std::string& name, const std::string& by
     return full;
 }
 
-CurrentFolder::CurrentFolder(const std::string& folder) : previous_(std::filesystem::current_path().string())
+CurrentFolder::CurrentFolder(const std::string& folder)
+    : previous_(std::filesystem::current_path().string())
 {
     std::filesystem::current_path(folder);
 }

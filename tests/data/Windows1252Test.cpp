@@ -56,12 +56,16 @@ TEST_P(Windows1252FromUtf8, ReportsTheOffsetOfTheOffendingCharacter)
     EXPECT_EQ(result.errorOffset, GetParam().offset);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, Windows1252FromUtf8,
-    testing::Values(Utf8Failure{"OutsideCodePage", "ab\xC4\x80", 2}, Utf8Failure{"Emoji", "\xE2\x82\xAC\xF0\x9F\x98\x80", 3},
-                    Utf8Failure{"CutSequence", "abc\xC3", 3}, Utf8Failure{"StrayContinuation", "a\x80", 1},
-                    Utf8Failure{"Overlong", "\xC0\x80", 0}, Utf8Failure{"EncodedSurrogate", "x\xED\xA0\x80", 1},
-                    Utf8Failure{"UnassignedC1", "\xC2\x80", 0}),
-    [](const testing::TestParamInfo<Utf8Failure>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Inputs, Windows1252FromUtf8,
+                         testing::Values(Utf8Failure{"OutsideCodePage", "ab\xC4\x80", 2},
+                                         Utf8Failure{"Emoji", "\xE2\x82\xAC\xF0\x9F\x98\x80", 3},
+                                         Utf8Failure{"CutSequence", "abc\xC3", 3},
+                                         Utf8Failure{"StrayContinuation", "a\x80", 1},
+                                         Utf8Failure{"Overlong", "\xC0\x80", 0},
+                                         Utf8Failure{"EncodedSurrogate", "x\xED\xA0\x80", 1},
+                                         Utf8Failure{"UnassignedC1", "\xC2\x80", 0}),
+                         [](const testing::TestParamInfo<Utf8Failure>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace

@@ -58,11 +58,20 @@ int main(int argc, char** argv)
                                          .Int32(1)
                                          .List(0, {std::string(300, 'x')})
                                          .bytes());
-    Save(data + "broken-off.dat",
-         DataFileWriter().Version().Int32(3).Style("Modern", "Modern", "%0", 1).List(0, {"a"}).String("Cut").bytes());
-    Save(data + "old-version.dat", DataFileWriter().Bytes({0x00, 0x00, 0x40, 0x40}).Int32(0).bytes());
+    Save(data + "broken-off.dat", DataFileWriter()
+                                      .Version()
+                                      .Int32(3)
+                                      .Style("Modern", "Modern", "%0", 1)
+                                      .List(0, {"a"})
+                                      .String("Cut")
+                                      .bytes());
+    Save(data + "old-version.dat",
+         DataFileWriter().Bytes({0x00, 0x00, 0x40, 0x40}).Int32(0).bytes());
 
-    Save(settings + "typical.ini", "[settings]\r\nnum=3\r\ncaps=1\r\nautocopy=1\r\ntab=2\r\n\r\n[66]\r\nCX=640\r\nCY=480\r\n");
-    Save(settings + "odd.ini", "; comment\n  [ Settings ]  \n NUM = \"12x\" \nlevel\n[settings]\nlevel=-3\ngarbage\n");
+    Save(
+        settings + "typical.ini",
+        "[settings]\r\nnum=3\r\ncaps=1\r\nautocopy=1\r\ntab=2\r\n\r\n[66]\r\nCX=640\r\nCY=480\r\n");
+    Save(settings + "odd.ini",
+         "; comment\n  [ Settings ]  \n NUM = \"12x\" \nlevel\n[settings]\nlevel=-3\ngarbage\n");
     return 0;
 }

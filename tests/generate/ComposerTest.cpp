@@ -11,7 +11,8 @@
 namespace {
 
 // The seed-1 sequence of the generator, worked out from state = state * 214013 + 2531011.
-constexpr int32_t seedOneDraws[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
+constexpr int32_t seedOneDraws[] = {41,    18467, 6334,  26500, 19169,
+                                    15724, 11478, 29358, 26962, 24464};
 
 std::vector<std::string> Numbered(const std::string& prefix, int count)
 {
@@ -36,7 +37,8 @@ int DrawsConsumedSinceSeedOne()
 
 TEST(Composer, FixedSeedGivesKnownWordsOneLinePerInsult)
 {
-    auto style = MakeStyle("thou %0 %1 %2", {{0, Numbered("a", 10)}, {1, Numbered("b", 7)}, {2, Numbered("c", 3)}});
+    auto style = MakeStyle("thou %0 %1 %2",
+                           {{0, Numbered("a", 10)}, {1, Numbered("b", 7)}, {2, Numbered("c", 3)}});
     SeedRandom(1);
     // 41 % 10, 18467 % 7, 6334 % 3; then 26500, 19169, 15724; then 11478, 29358, 26962.
     EXPECT_EQ(Compose(*style, 3, true), "Thou a1 b1 c1.\r\nThou a0 b3 c1.\r\nThou a8 b0 c1.\r\n");
@@ -101,7 +103,7 @@ struct CaseRow {
     const char* name;
     std::string templateText;
     bool capitalise;
-    std::string expected;          // the one insult composed
+    std::string expected;           // the one insult composed
     std::string templateAfterward;  // the adjustment is kept in the style
 };
 
@@ -125,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CaseRow{"UpperNotCapitalised", "Thou %0", false, "thou abc.\r\n", "thou %0"},
                       CaseRow{"UpperCapitalised", "Thou %0", true, "Thou abc.\r\n", "Thou %0"},
                       CaseRow{"PlaceholderFirstCapitalised", "%0 x", true, "abc x.\r\n", "%0 x"},
-                      CaseRow{"PlaceholderFirstNotCapitalised", "%1 x", false, "Def x.\r\n", "%1 x"},
+                      CaseRow{"PlaceholderFirstNotCapitalised", "%1 x", false, "Def x.\r\n",
+                              "%1 x"},
                       CaseRow{"DigitFirst", "9 %0", true, "9 abc.\r\n", "9 %0"},
                       CaseRow{"ByteAbove127", "\xe9lan %0", true, "\xe9lan abc.\r\n", "\xe9lan %0"},
                       CaseRow{"EmptyTemplate", "", true, ".\r\n", ""}),

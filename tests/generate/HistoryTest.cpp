@@ -106,16 +106,15 @@ TEST_P(HistoryStates, MatchTheTable)
     EXPECT_EQ(HistorySize(style), GetParam().entries);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, HistoryStates,
-    ::testing::Values(StateRow{"Empty", 0, 0, 3, "(List empty)"},
-                      StateRow{"OneEntry", 1, 0, 3, "E0"},
-                      StateRow{"OneEntryPastEnd", 1, 1, 3, "(List empty)"},
-                      StateRow{"TwoAtLast", 2, 1, 2, "E1"},
-                      StateRow{"TwoAtFirst", 2, 0, 1, "E0"},
-                      StateRow{"ThreeInMiddle", 3, 1, 0, "E1"},
-                      StateRow{"BeforeFirst", 3, -1, 3, "(List empty)"},
-                      StateRow{"PastLast", 3, 3, 2, "(List empty)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, HistoryStates,
+                         ::testing::Values(StateRow{"Empty", 0, 0, 3, "(List empty)"},
+                                           StateRow{"OneEntry", 1, 0, 3, "E0"},
+                                           StateRow{"OneEntryPastEnd", 1, 1, 3, "(List empty)"},
+                                           StateRow{"TwoAtLast", 2, 1, 2, "E1"},
+                                           StateRow{"TwoAtFirst", 2, 0, 1, "E0"},
+                                           StateRow{"ThreeInMiddle", 3, 1, 0, "E1"},
+                                           StateRow{"BeforeFirst", 3, -1, 3, "(List empty)"},
+                                           StateRow{"PastLast", 3, 3, 2, "(List empty)"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -29,13 +29,22 @@ INSTANTIATE_TEST_SUITE_P(
     ExecLines, BrowserCommand,
     ::testing::Values(
         CommandRow{"BareLowerU", "firefox %u", {"firefox", "http://x/a b"}},
-        CommandRow{"BareUpperU", "/usr/bin/browser --new-window %U --after", {"/usr/bin/browser", "--new-window", "http://x/a b"}},
-        CommandRow{"QuotedF", "\"/opt/My Browser/run\" \"%f\" extra", {"/opt/My Browser/run", "http://x/a b"}},
+        CommandRow{"BareUpperU",
+                   "/usr/bin/browser --new-window %U --after",
+                   {"/usr/bin/browser", "--new-window", "http://x/a b"}},
+        CommandRow{"QuotedF",
+                   "\"/opt/My Browser/run\" \"%f\" extra",
+                   {"/opt/My Browser/run", "http://x/a b"}},
         CommandRow{"QuotedBeatsEarlierBare", "run %F \"%u\"", {"run", "http://x/a b"}},
         CommandRow{"NoFieldCode", "browser --private", {"browser", "--private", "http://x/a b"}},
-        CommandRow{"LiteralPercent", "browser --zoom=100%% %u", {"browser", "--zoom=100%", "http://x/a b"}},
-        CommandRow{"OtherFieldCodesDropped", "browser %i --class %c %u", {"browser", "--class", "http://x/a b"}},
-        CommandRow{"EscapesInQuotes", "\"/opt/a\\\"b\\$c\\\\d\" %u", {"/opt/a\"b$c\\d", "http://x/a b"}},
+        CommandRow{"LiteralPercent",
+                   "browser --zoom=100%% %u",
+                   {"browser", "--zoom=100%", "http://x/a b"}},
+        CommandRow{"OtherFieldCodesDropped",
+                   "browser %i --class %c %u",
+                   {"browser", "--class", "http://x/a b"}},
+        CommandRow{
+            "EscapesInQuotes", "\"/opt/a\\\"b\\$c\\\\d\" %u", {"/opt/a\"b$c\\d", "http://x/a b"}},
         CommandRow{"NothingBeforeCode", "%u", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -43,7 +52,8 @@ TEST(DesktopEntry, SplitsByDesktopRulesNotShellRules)
 {
     EXPECT_EQ(platform::SplitExecLine("a  'b c'  $(x) `y` ;z"),
               (Arguments{"a", "'b", "c'", "$(x)", "`y`", ";z"}));
-    EXPECT_EQ(platform::SplitExecLine("\"quoted arg\"\t\"\" x"), (Arguments{"quoted arg", "", "x"}));
+    EXPECT_EQ(platform::SplitExecLine("\"quoted arg\"\t\"\" x"),
+              (Arguments{"quoted arg", "", "x"}));
 }
 
 TEST(DesktopEntry, ReadsExecOfTheMainGroupOnly)
@@ -54,18 +64,22 @@ TEST(DesktopEntry, ReadsExecOfTheMainGroupOnly)
                                       "[Desktop Entry]\n# Exec=comment\nName=B\nTryExec=b\n"
                                       "Exec = /opt/b\\sbrowser \"%u\"\n");
     EXPECT_EQ(platform::ReadExecLine(path), std::optional<std::string>("/opt/b browser \"%u\""));
-    EXPECT_EQ(platform::ReadExecLine(fakes.WriteFile("none.desktop", "[Desktop Entry]\nName=x\n")), std::nullopt);
+    EXPECT_EQ(platform::ReadExecLine(fakes.WriteFile("none.desktop", "[Desktop Entry]\nName=x\n")),
+              std::nullopt);
 }
 
 TEST(DesktopEntry, UserFolderComesBeforeSystemFolders)
 {
     FakePrograms fakes;
     fakes.WriteFile("system/applications/b.desktop", "[Desktop Entry]\nExec=system-b\n");
-    EXPECT_EQ(platform::FindDesktopFile("b.desktop"), fakes.Folder() + "/system/applications/b.desktop");
+    EXPECT_EQ(platform::FindDesktopFile("b.desktop"),
+              fakes.Folder() + "/system/applications/b.desktop");
     fakes.WriteFile("data/applications/b.desktop", "[Desktop Entry]\nExec=user-b\n");
-    EXPECT_EQ(platform::FindDesktopFile("b.desktop"), fakes.Folder() + "/data/applications/b.desktop");
+    EXPECT_EQ(platform::FindDesktopFile("b.desktop"),
+              fakes.Folder() + "/data/applications/b.desktop");
     fakes.WriteFile("system/applications/vendor/c.desktop", "[Desktop Entry]\nExec=c\n");
-    EXPECT_EQ(platform::FindDesktopFile("vendor-c.desktop"), fakes.Folder() + "/system/applications/vendor/c.desktop");
+    EXPECT_EQ(platform::FindDesktopFile("vendor-c.desktop"),
+              fakes.Folder() + "/system/applications/vendor/c.desktop");
     EXPECT_EQ(platform::FindDesktopFile("missing.desktop"), std::nullopt);
     EXPECT_EQ(platform::FindDesktopFile("../b.desktop"), std::nullopt);
 }

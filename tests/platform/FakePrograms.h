@@ -20,7 +20,8 @@ class FakePrograms final {
 public:
     FakePrograms()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "razzlewick-fake-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "razzlewick-fake-XXXXXX").string();
         folder_ = mkdtemp(pattern.data());
         SaveVariable("PATH");
         SaveVariable("XDG_DATA_HOME");
@@ -60,14 +61,16 @@ public:
              << "printf '\\n' >> \"$d/" << name << ".log\"\n";
         if (!output.empty()) {
             std::ofstream(folder_ + "/" + name + ".out") << output;
-            file << "while IFS= read -r l; do printf '%s\\n' \"$l\"; done < \"$d/" << name << ".out\"\n";
+            file << "while IFS= read -r l; do printf '%s\\n' \"$l\"; done < \"$d/" << name
+                 << ".out\"\n";
         }
         file << "code=0\n"
              << "for last in \"$@\"; do :; done\n"
-             << "if [ -f \"$d/" << name << ".exit\" ]; then read code < \"$d/" << name << ".exit\"; fi\n"
+             << "if [ -f \"$d/" << name << ".exit\" ]; then read code < \"$d/" << name
+             << ".exit\"; fi\n"
              << "b=${last##*/}\n"
-             << "if [ -n \"$b\" ] && [ -f \"$d/" << name << ".exit.$b\" ]; then read code < \"$d/" << name
-             << ".exit.$b\"; fi\n"
+             << "if [ -n \"$b\" ] && [ -f \"$d/" << name << ".exit.$b\" ]; then read code < \"$d/"
+             << name << ".exit.$b\"; fi\n"
              << "if [ \"$code\" = sleep ]; then exec /bin/sleep 5; fi\n"
              << "exit $code\n";
         file.close();
@@ -117,7 +120,8 @@ private:
     void SaveVariable(const std::string& name)
     {
         const char* value = std::getenv(name.c_str());
-        saved_.emplace_back(name, value == nullptr ? std::nullopt : std::optional<std::string>(value));
+        saved_.emplace_back(name,
+                            value == nullptr ? std::nullopt : std::optional<std::string>(value));
     }
 
     std::string folder_;

@@ -30,7 +30,8 @@ TEST(FolderSearch, EmptyFolderNameMeansTheCurrentFolderAndAMissingFolderGivesNot
     folder.WriteFile("here.dat", "");
     {
         CurrentFolder inside(folder.path());
-        EXPECT_EQ(platform::FindEntriesEndingWith("", ".dat"), std::vector<std::string>{"here.dat"});
+        EXPECT_EQ(platform::FindEntriesEndingWith("", ".dat"),
+                  std::vector<std::string>{"here.dat"});
     }
     EXPECT_TRUE(platform::FindEntriesEndingWith(folder / "missing/", ".dat").empty());
 }

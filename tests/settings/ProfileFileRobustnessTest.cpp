@@ -28,7 +28,8 @@ void PrintTo(const DamagedFileRow& row, std::ostream* out)
     *out << row.name;
 }
 
-class DamagedFile : public SettingsFolderTest, public ::testing::WithParamInterface<DamagedFileRow> {};
+class DamagedFile : public SettingsFolderTest,
+                    public ::testing::WithParamInterface<DamagedFileRow> {};
 
 TEST_P(DamagedFile, ReadsFirstValuesOrDefaultsAndWriteAddsOnlyOneEntry)
 {
@@ -43,7 +44,9 @@ TEST_P(DamagedFile, ReadsFirstValuesOrDefaultsAndWriteAddsOnlyOneEntry)
 
 const std::string hugeLine(10 * 1024 * 1024, 'q');
 const std::string binary = "\x00\xff\xfe[settings]\n\x01num=2\n[settings]\nnum=3\ncaps=\x80\n"s;
-const std::string nulInValue = "[settings]\nnum=4\x00" "5\n"s;
+const std::string nulInValue =
+    "[settings]\nnum=4\x00"
+    "5\n"s;
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, DamagedFile,
@@ -57,10 +60,13 @@ INSTANTIATE_TEST_SUITE_P(
                        hugeLine + "\n[settings]\nnum=6\nontop=1\n"},
         DamagedFileRow{"HugeValue", "[settings]\ncaps=" + hugeLine + "\nnum=2\n", 2, 0,
                        "[settings]\ncaps=" + hugeLine + "\nnum=2\nontop=1\n"},
-        DamagedFileRow{"DuplicateSections", "[settings]\nnum=2\n[other]\ncaps=5\n[SETTINGS]\nnum=9\ncaps=0\n", 2, 0,
+        DamagedFileRow{"DuplicateSections",
+                       "[settings]\nnum=2\n[other]\ncaps=5\n[SETTINGS]\nnum=9\ncaps=0\n", 2, 0,
                        "[settings]\nnum=2\nontop=1\n[other]\ncaps=5\n[SETTINGS]\nnum=9\ncaps=0\n"},
-        DamagedFileRow{"DuplicateKeys", "[settings]\nnum=2\nNUM=3\n", 2, 1, "[settings]\nnum=2\nNUM=3\nontop=1\n"},
-        DamagedFileRow{"NoFinalNewLine", "[settings]\nnum=8", 8, 1, "[settings]\nnum=8\nontop=1\n"}),
+        DamagedFileRow{"DuplicateKeys", "[settings]\nnum=2\nNUM=3\n", 2, 1,
+                       "[settings]\nnum=2\nNUM=3\nontop=1\n"},
+        DamagedFileRow{"NoFinalNewLine", "[settings]\nnum=8", 8, 1,
+                       "[settings]\nnum=8\nontop=1\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using FailedWrite = SettingsFolderTest;

@@ -14,10 +14,11 @@ namespace guitest {
 
 // The control with that id as a T; fails the current test when it is missing.
 template <class T = QWidget>
-T* Control(const QWidget* dialog, int id) {
-  T* control = FindControl<T>(dialog, id);
-  EXPECT_NE(control, nullptr) << "no control " << id << " of the wanted kind";
-  return control;
+T* Control(const QWidget* dialog, int id)
+{
+    T* control = FindControl<T>(dialog, id);
+    EXPECT_NE(control, nullptr) << "no control " << id << " of the wanted kind";
+    return control;
 }
 
 // Left-clicks the control's centre with QTest; false when there is no such control.

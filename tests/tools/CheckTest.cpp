@@ -50,10 +50,22 @@ INSTANTIATE_TEST_SUITE_P(
     DataTool, CheckReport,
     testing::Values(
         CheckCase{"GoodFile", {"good.dat"}, "good.dat - Succeeded\n", 0},
-        CheckCase{"SameFileTwice", {"good.dat", "./good.dat"}, "good.dat - Succeeded\n./good.dat - Succeeded\n", 0},
-        CheckCase{"WrongVersion", {"old.dat"}, "old.dat - Incompatible or corrupted data file\n" + kClosing, 1},
-        CheckCase{"BrokenOff", {"cut.dat"}, "cut.dat - Incompatible or corrupted data file\n" + kClosing, 1},
-        CheckCase{"MissingFile", {"missing.dat"}, "missing.dat - missing.dat was not found.\n" + kClosing, 1},
+        CheckCase{"SameFileTwice",
+                  {"good.dat", "./good.dat"},
+                  "good.dat - Succeeded\n./good.dat - Succeeded\n",
+                  0},
+        CheckCase{"WrongVersion",
+                  {"old.dat"},
+                  "old.dat - Incompatible or corrupted data file\n" + kClosing,
+                  1},
+        CheckCase{"BrokenOff",
+                  {"cut.dat"},
+                  "cut.dat - Incompatible or corrupted data file\n" + kClosing,
+                  1},
+        CheckCase{"MissingFile",
+                  {"missing.dat"},
+                  "missing.dat - missing.dat was not found.\n" + kClosing,
+                  1},
         CheckCase{"Folder", {"dir.dat"}, "dir.dat - Access to dir.dat was denied.\n" + kClosing, 1},
         CheckCase{"GoodAndBad",
                   {"good.dat", "old.dat"},
@@ -96,10 +108,14 @@ TEST_F(CheckSearch, NothingFoundShowsTheLongTextAsLines)
     const ToolRun run = RunTool({"check"}, folder / "work", tool);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out,
-              "No data files were found!\n\nIf you got Razzlewick via an email and were only sent Razzlewick.exe then "
-              "complain to whoever sent it to you and visit the Razzlewick web site (click the \"About\" button for "
-              "details).  You should have received razzlewick.zip which contains at least one data file.\n\nPlease "
-              "note that Razzlewick searches for data files in the same folder as razzlewick.exe resides in and then "
+              "No data files were found!\n\nIf you got Razzlewick via an email and were only sent "
+              "Razzlewick.exe then "
+              "complain to whoever sent it to you and visit the Razzlewick web site (click the "
+              "\"About\" button for "
+              "details).  You should have received razzlewick.zip which contains at least one data "
+              "file.\n\nPlease "
+              "note that Razzlewick searches for data files in the same folder as razzlewick.exe "
+              "resides in and then "
               "the current folder.\n");
 }
 
@@ -110,9 +126,13 @@ TEST(DataToolStyles, KeysInByteOrderWithCombinationLabels)
         words += (i ? ",\"w" : "\"w") + std::to_string(i) + "\"";
     const ScratchFolder folder;
     folder.Write("big.json", R"({"styles": [{"key": "big", "template": "%0 %1", "lists": [
-        {"number": 0, "words": ["a", "b", "c", "d", "e", "f", "g"]}, {"number": 1, "words": [)" + words + "]}]}]}");
+        {"number": 0, "words": ["a", "b", "c", "d", "e", "f", "g"]}, {"number": 1, "words": [)" +
+                                 words + "]}]}]}");
     ASSERT_EQ(RunTool({"pack", "-o", "big.dat", "big.json"}, folder.path()).status, 0);
-    ASSERT_EQ(RunTool({"pack", "-o", "golden.dat", RAZZLEWICK_TOOL_FIXTURES "/golden.json"}, folder.path()).status, 0);
+    ASSERT_EQ(RunTool({"pack", "-o", "golden.dat", RAZZLEWICK_TOOL_FIXTURES "/golden.json"},
+                      folder.path())
+                  .status,
+              0);
     folder.Write("old.dat", std::string("\x00\x00\x40\x40", 4));
 
     const ToolRun run = RunTool({"styles", "golden.dat", "big.dat", "old.dat"}, folder.path());

@@ -11,7 +11,9 @@ class DataToolGenerate : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(RunTool({"pack", "-o", "golden.dat", RAZZLEWICK_TOOL_FIXTURES "/golden.json"}, folder.path()).status,
+        ASSERT_EQ(RunTool({"pack", "-o", "golden.dat", RAZZLEWICK_TOOL_FIXTURES "/golden.json"},
+                          folder.path())
+                      .status,
                   0);
     }
 
@@ -29,7 +31,8 @@ protected:
 // order for each insult, two batches of three.
 TEST_F(DataToolGenerate, SeededOutputMatchesTheGenerator)
 {
-    const ToolRun run = Generate({"--seed", "12345", "--count", "3", "--batches", "2", "Order", "golden.dat"});
+    const ToolRun run =
+        Generate({"--seed", "12345", "--count", "3", "--batches", "2", "Order", "golden.dat"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "Thou pink ant lout.\r\nThou grey ant lout.\r\nThou grey ant oaf.\r\n"
@@ -63,8 +66,8 @@ TEST_F(DataToolGenerate, UnknownStyleFailsNamingTheStyles)
         const ToolRun run = Generate({"--seed", "1", style, "golden.dat"});
         EXPECT_EQ(run.status, 1) << style;
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "razzlewick-data generate: no style has the key \"" + std::string(style)
-                               + "\" (styles: Gaps, Order)\n");
+        EXPECT_EQ(run.err, "razzlewick-data generate: no style has the key \"" +
+                               std::string(style) + "\" (styles: Gaps, Order)\n");
     }
 }
 
@@ -78,11 +81,21 @@ TEST_F(DataToolGenerate, RawBytesOrUtf8)
 
     const ToolRun utf8 = Generate({"--count", "2", "Caf\xC3\xA9", "cafe.dat"});
     EXPECT_EQ(utf8.status, 0) << utf8.err;
-    EXPECT_EQ(utf8.out, "\xC3\xA7" "a \xE2\x82\xAC" "uro.\r\n\xC3\xA7" "a \xE2\x82\xAC" "uro.\r\n");
+    EXPECT_EQ(utf8.out,
+              "\xC3\xA7"
+              "a \xE2\x82\xAC"
+              "uro.\r\n\xC3\xA7"
+              "a \xE2\x82\xAC"
+              "uro.\r\n");
 
     const ToolRun raw = Generate({"--raw", "--count", "2", "Caf\xC3\xA9", "cafe.dat"});
     EXPECT_EQ(raw.status, 0) << raw.err;
-    EXPECT_EQ(raw.out, "\xE7" "a \x80" "uro.\r\n\xE7" "a \x80" "uro.\r\n");
+    EXPECT_EQ(raw.out,
+              "\xE7"
+              "a \x80"
+              "uro.\r\n\xE7"
+              "a \x80"
+              "uro.\r\n");
 }
 
 TEST_F(DataToolGenerate, FailedFileStillGeneratesButReportsIt)

@@ -10,7 +10,8 @@
 
 namespace {
 
-const std::string kGoodSource = R"({"styles": [{"key": "Modern", "template": "You %0", "lists": [{"number": 0, "words": ["oaf"]}]}]})";
+const std::string kGoodSource =
+    R"({"styles": [{"key": "Modern", "template": "You %0", "lists": [{"number": 0, "words": ["oaf"]}]}]})";
 
 std::string SourceWithTemplate(const std::string& templateJson)
 {
@@ -19,7 +20,8 @@ std::string SourceWithTemplate(const std::string& templateJson)
 
 std::string SourceWithWords(const std::string& wordsJson)
 {
-    return R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 0, "words": )" + wordsJson + "}]}]}";
+    return R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 0, "words": )" +
+           wordsJson + "}]}]}";
 }
 
 struct BadSource {
@@ -44,11 +46,13 @@ TEST_P(PackRejects, ReportsPlaceAndWritesNothing)
     folder.Write("good.json", kGoodSource);
     folder.Write("bad.json", GetParam().json);
 
-    const ToolRun fresh = RunTool({"pack", "-o", "new.dat", "good.json", "bad.json"}, folder.path());
+    const ToolRun fresh =
+        RunTool({"pack", "-o", "new.dat", "good.json", "bad.json"}, folder.path());
     EXPECT_EQ(fresh.status, 2);
     EXPECT_EQ(fresh.out, "");
     for (const std::string& fragment : GetParam().fragments)
-        EXPECT_NE(fresh.err.find(fragment), std::string::npos) << "missing \"" << fragment << "\" in " << fresh.err;
+        EXPECT_NE(fresh.err.find(fragment), std::string::npos)
+            << "missing \"" << fragment << "\" in " << fresh.err;
     EXPECT_EQ(std::count(fresh.err.begin(), fresh.err.end(), '\n'), 1) << fresh.err;
 
     folder.Write("old.dat", "previous bytes");
@@ -61,39 +65,65 @@ TEST_P(PackRejects, ReportsPlaceAndWritesNothing)
 INSTANTIATE_TEST_SUITE_P(
     DataTool, PackRejects,
     testing::Values(
-        BadSource{"SyntaxError",
-                  "{\n  \"styles\": [\n    {\"key\": \"A\",}\n  ]\n}",
-                  {"razzlewick-data pack: bad.json:3:17: JSON syntax error", "expected string literal"}},
-        BadSource{"TruncatedText", R"({"styles": [)", {"bad.json:1:13: JSON syntax error", "unexpected end of input"}},
-        BadSource{"NotUtf8", SourceWithTemplate("\"caf\xE9\""), {"bad.json:1:", "JSON syntax error"}},
-        BadSource{"TopLevelArray", "[]", {"bad.json: at /: expected an object with the member \"styles\", found an array"}},
+        BadSource{
+            "SyntaxError",
+            "{\n  \"styles\": [\n    {\"key\": \"A\",}\n  ]\n}",
+            {"razzlewick-data pack: bad.json:3:17: JSON syntax error", "expected string literal"}},
+        BadSource{"TruncatedText",
+                  R"({"styles": [)",
+                  {"bad.json:1:13: JSON syntax error", "unexpected end of input"}},
+        BadSource{
+            "NotUtf8", SourceWithTemplate("\"caf\xE9\""), {"bad.json:1:", "JSON syntax error"}},
+        BadSource{
+            "TopLevelArray",
+            "[]",
+            {"bad.json: at /: expected an object with the member \"styles\", found an array"}},
         BadSource{"MissingStyles", "{}", {"bad.json: at /: missing member \"styles\""}},
-        BadSource{"MissingTemplate", R"({"styles": [{"key": "A"}]})",
+        BadSource{"MissingTemplate",
+                  R"({"styles": [{"key": "A"}]})",
                   {"bad.json: at /styles/0: missing member \"template\" (a string)"}},
-        BadSource{"MissingWords", R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 0}]}]})",
+        BadSource{"MissingWords",
+                  R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 0}]}]})",
                   {"bad.json: at /styles/0/lists/0: missing member \"words\""}},
-        BadSource{"KeyNotString", R"({"styles": [{"key": 7, "template": "t"}]})",
+        BadSource{"KeyNotString",
+                  R"({"styles": [{"key": 7, "template": "t"}]})",
                   {"bad.json: at /styles/0/key: expected a string, found the number 7"}},
-        BadSource{"NumberAsString", R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": "1", "words": []}]}]})",
-                  {"at /styles/0/lists/0/number: expected a whole number from -2147483648 to 2147483647, found a string"}},
-        BadSource{"NumberFraction", R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 1.5, "words": []}]}]})",
-                  {"at /styles/0/lists/0/number:", "found the number 1.5"}},
-        BadSource{"NumberBeyond32Bits", R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 2147483648, "words": []}]}]})",
-                  {"at /styles/0/lists/0/number:", "found the number 2147483648"}},
-        BadSource{"WordNotString", SourceWithWords(R"(["a", null])"),
+        BadSource{
+            "NumberAsString",
+            R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": "1", "words": []}]}]})",
+            {"at /styles/0/lists/0/number: expected a whole number from -2147483648 to 2147483647, "
+             "found a string"}},
+        BadSource{
+            "NumberFraction",
+            R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 1.5, "words": []}]}]})",
+            {"at /styles/0/lists/0/number:", "found the number 1.5"}},
+        BadSource{
+            "NumberBeyond32Bits",
+            R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 2147483648, "words": []}]}]})",
+            {"at /styles/0/lists/0/number:", "found the number 2147483648"}},
+        BadSource{"WordNotString",
+                  SourceWithWords(R"(["a", null])"),
                   {"bad.json: at /styles/0/lists/0/words/1: expected a string, found null"}},
-        BadSource{"ListsNotArray", R"({"styles": [{"key": "A", "template": "t", "lists": {}}]})",
+        BadSource{"ListsNotArray",
+                  R"({"styles": [{"key": "A", "template": "t", "lists": {}}]})",
                   {"at /styles/0/lists: expected an array of lists, found an object"}},
-        BadSource{"MisspeltMember", R"({"styles": [{"key": "A", "template": "t", "lsits": []}]})",
+        BadSource{"MisspeltMember",
+                  R"({"styles": [{"key": "A", "template": "t", "lsits": []}]})",
                   {"at /styles/0: unexpected member \"lsits\""}},
-        BadSource{"CharacterOutsideCodePage", SourceWithTemplate(R"("ok \u00e9 \u20ac \u4e2d")"),
-                  {"bad.json: at /styles/0/template: character U+4E2D at byte 10 of the string is not in Windows-1252"}},
-        BadSource{"EmojiInWord", SourceWithWords(R"(["\ud83d\ude00"])"),
+        BadSource{"CharacterOutsideCodePage",
+                  SourceWithTemplate(R"("ok \u00e9 \u20ac \u4e2d")"),
+                  {"bad.json: at /styles/0/template: character U+4E2D at byte 10 of the string is "
+                   "not in Windows-1252"}},
+        BadSource{"EmojiInWord",
+                  SourceWithWords(R"(["\ud83d\ude00"])"),
                   {"at /styles/0/lists/0/words/0: character U+1F600"}},
-        BadSource{"NulInWord", SourceWithWords(R"(["a\u0000b"])"),
+        BadSource{"NulInWord",
+                  SourceWithWords(R"(["a\u0000b"])"),
                   {"at /styles/0/lists/0/words/0: a word cannot hold the character U+0000"}},
-        BadSource{"WordTooLong", SourceWithWords("[\"" + std::string(32766, 'A') + "\"]"),
-                  {"at /styles/0/lists/0/words/0: word of 32766 characters takes 32767 bytes when stored; at most 32766 fit"}}),
+        BadSource{"WordTooLong",
+                  SourceWithWords("[\"" + std::string(32766, 'A') + "\"]"),
+                  {"at /styles/0/lists/0/words/0: word of 32766 characters takes 32767 bytes when "
+                   "stored; at most 32766 fit"}}),
     [](const testing::TestParamInfo<BadSource>& info) { return std::string(info.param.name); });
 
 TEST(DataToolPack, MissingSourceIsNamed)
@@ -138,7 +168,8 @@ TEST(DataToolPack, UnwritableOutputFailsWithStatusOne)
 {
     const ScratchFolder folder;
     folder.Write("good.json", kGoodSource);
-    const ToolRun run = RunTool({"pack", "-o", "no/such/folder/out.dat", "good.json"}, folder.path());
+    const ToolRun run =
+        RunTool({"pack", "-o", "no/such/folder/out.dat", "good.json"}, folder.path());
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("no/such/folder/out.dat"), std::string::npos) << run.err;
 }
@@ -155,8 +186,10 @@ TEST(DataToolPack, MergesSourcesAndWarnsAboutDuplicates)
     const ToolRun packed = RunTool({"pack", "one.json", "two.json"}, folder.path());
     EXPECT_EQ(packed.status, 0);
     EXPECT_EQ(packed.err,
-              "razzlewick-data: warning: two.json: style \"Modern\", list 0: dropped duplicate word \"OAF\" (the list holds \"Oaf\")\n"
-              "razzlewick-data: warning: two.json: style \"Modern\", list 0: dropped duplicate word \"CLOD\" (the list holds \"clod\")\n");
+              "razzlewick-data: warning: two.json: style \"Modern\", list 0: dropped duplicate "
+              "word \"OAF\" (the list holds \"Oaf\")\n"
+              "razzlewick-data: warning: two.json: style \"Modern\", list 0: dropped duplicate "
+              "word \"CLOD\" (the list holds \"clod\")\n");
 
     const ToolRun dumped = RunTool({"dump", "insltdat.dat"}, folder.path());
     EXPECT_EQ(dumped.status, 0);

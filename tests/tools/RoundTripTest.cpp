@@ -13,7 +13,8 @@ using nlohmann::json;
 
 // Dumps `file`, packs the dump, dumps the result: both dumps must agree, and packing the
 // second dump must give the same bytes again.
-void ExpectStableRoundTrip(const ScratchFolder& folder, const std::string& file, std::string* firstDump = nullptr)
+void ExpectStableRoundTrip(const ScratchFolder& folder, const std::string& file,
+                           std::string* firstDump = nullptr)
 {
     const ToolRun first = RunTool({"dump", file}, folder.path());
     ASSERT_EQ(first.status, 0) << first.err;
@@ -43,7 +44,10 @@ TEST(DataToolRoundTrip, HandMadeFileWithEveryStringForm)
 
     DataFileBytes file;
     file.Version().Int32(3);
-    file.String("Modern", 7).WideString(u"M\u00F6dern \u20AC\u4E2D").String("You %0 %1", 3).Int32(1);
+    file.String("Modern", 7)
+        .WideString(u"M\u00F6dern \u20AC\u4E2D")
+        .String("You %0 %1", 3)
+        .Int32(1);
     file.Int32(0).Int32(3).Word("lout", 3).Word("oaf", 7).Word(wordBytes);
     file.String("Bytes").String("Bytes").String(allBytes).Int32(1);
     file.Int32(-5).Int32(1).Word("\x81\x8D\x8F\x90\x9D");
@@ -77,7 +81,12 @@ TEST(DataToolRoundTrip, HandMadeFileWithEveryStringForm)
 TEST(DataToolRoundTrip, WideTextBecomesWindows1252)
 {
     DataFileBytes file;
-    file.Version().Int32(1).String("K").WideString(u"M\u00F6dern \u20AC\u4E2D").String("t").Int32(0);
+    file.Version()
+        .Int32(1)
+        .String("K")
+        .WideString(u"M\u00F6dern \u20AC\u4E2D")
+        .String("t")
+        .Int32(0);
     const ScratchFolder folder;
     folder.Write("wide.dat", file.bytes());
     const ToolRun run = RunTool({"dump", "wide.dat"}, folder.path());

@@ -23,7 +23,8 @@ std::string Slurp(const fs::path& file)
 
 }  // namespace
 
-ToolRun RunTool(const std::vector<std::string>& args, const fs::path& folder, const fs::path& program)
+ToolRun RunTool(const std::vector<std::string>& args, const fs::path& folder,
+                const fs::path& program)
 {
     const fs::path tool = program.empty() ? fs::path(RAZZLEWICK_DATA_TOOL) : program;
     // Output goes to files outside the folder under test, so listings of it stay clean.
@@ -44,7 +45,8 @@ ToolRun RunTool(const std::vector<std::string>& args, const fs::path& folder, co
     if (child == 0) {
         const int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 || ::chdir(folder.c_str()) != 0)
+        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
+            ::chdir(folder.c_str()) != 0)
             ::_exit(127);
         ::execv(argv[0], argv.data());
         ::_exit(127);

@@ -42,16 +42,22 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"NoCommand", {}, "no command given"},
         UsageCase{"UnknownCommand", {"unpack"}, "unknown command \"unpack\""},
         UsageCase{"UnknownOption", {"dump", "--pretty", "a.dat"}, "unknown option --pretty"},
-        UsageCase{"OptionOfAnotherCommand", {"pack", "--seed", "1", "a.json"}, "unknown option --seed"},
+        UsageCase{
+            "OptionOfAnotherCommand", {"pack", "--seed", "1", "a.json"}, "unknown option --seed"},
         UsageCase{"PackWithoutSources", {"pack", "-o", "x.dat"}, "no JSON source given"},
         UsageCase{"PackOutputWithoutValue", {"pack", "a.json", "-o"}, "option -o needs a value"},
         UsageCase{"DumpWithoutFiles", {"dump"}, "no data file given"},
         UsageCase{"GenerateWithoutStyle", {"generate", "--seed", "1"}, "no style given"},
-        UsageCase{"SeedNotANumber", {"generate", "--seed", "12x", "S"}, "--seed expects a whole number"},
-        UsageCase{"SeedAboveRange", {"generate", "--seed", "4294967296", "S"}, "from 0 to 4294967295"},
+        UsageCase{
+            "SeedNotANumber", {"generate", "--seed", "12x", "S"}, "--seed expects a whole number"},
+        UsageCase{
+            "SeedAboveRange", {"generate", "--seed", "4294967296", "S"}, "from 0 to 4294967295"},
         UsageCase{"SeedNegative", {"generate", "--seed=-1", "S"}, "from 0 to 4294967295"},
-        UsageCase{"CountAboveSixteenBits", {"generate", "--count", "32768", "S"}, "from -32768 to 32767"},
-        UsageCase{"CapsNotAFlag", {"generate", "--caps", "2", "S"}, "--caps expects a whole number from 0 to 1"},
+        UsageCase{
+            "CountAboveSixteenBits", {"generate", "--count", "32768", "S"}, "from -32768 to 32767"},
+        UsageCase{"CapsNotAFlag",
+                  {"generate", "--caps", "2", "S"},
+                  "--caps expects a whole number from 0 to 1"},
         UsageCase{"BatchesNegative", {"generate", "--batches", "-3", "S"}, "--batches"},
         UsageCase{"RepeatedOption", {"generate", "--seed", "1", "--seed", "2", "S"}, "given twice"},
         UsageCase{"FlagWithValue", {"generate", "--raw=1", "S"}, "takes no value"}),
@@ -69,7 +75,8 @@ TEST_P(HelpRequests, PrintUsageAndExitZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(DataTool, HelpRequests,
-                         testing::Values(std::vector<std::string>{"--help"}, std::vector<std::string>{"-h"},
+                         testing::Values(std::vector<std::string>{"--help"},
+                                         std::vector<std::string>{"-h"},
                                          std::vector<std::string>{"pack", "--help"},
                                          std::vector<std::string>{"dump", "-h"},
                                          std::vector<std::string>{"check", "--help"},

@@ -14,156 +14,169 @@
 namespace {
 
 struct ShadeRow {
-  const char* name;
-  QPoint a;
-  QPoint b;
-  int expectedGrey;
+    const char* name;
+    QPoint a;
+    QPoint b;
+    int expectedGrey;
 };
 
 class DrawnButtonShade : public ::testing::TestWithParam<ShadeRow> {};
 
 // Black as the dark colour and white as the light one, so the result is 255 * t.
-TEST_P(DrawnButtonShade, EdgeColourFollowsItsDirection) {
-  const ShadeRow& row = GetParam();
-  const QColor colour = DrawnButton::Shade(row.a, row.b, Qt::black, Qt::white);
-  EXPECT_EQ(colour.red(), row.expectedGrey);
-  EXPECT_EQ(colour.green(), row.expectedGrey);
-  EXPECT_EQ(colour.blue(), row.expectedGrey);
+TEST_P(DrawnButtonShade, EdgeColourFollowsItsDirection)
+{
+    const ShadeRow& row = GetParam();
+    const QColor colour = DrawnButton::Shade(row.a, row.b, Qt::black, Qt::white);
+    EXPECT_EQ(colour.red(), row.expectedGrey);
+    EXPECT_EQ(colour.green(), row.expectedGrey);
+    EXPECT_EQ(colour.blue(), row.expectedGrey);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edges, DrawnButtonShade,
-    ::testing::Values(ShadeRow{"upperLeftDiagonal", {0, 10}, {10, 0}, 255},
-                      ShadeRow{"lowerRightDiagonal", {10, 0}, {0, 10}, 0},
-                      ShadeRow{"topGoingRight", {0, 0}, {10, 0}, 217},
-                      ShadeRow{"leftGoingUp", {0, 10}, {0, 0}, 217},
-                      ShadeRow{"bottomGoingLeft", {10, 10}, {0, 10}, 37},
-                      ShadeRow{"rightGoingDown", {10, 0}, {10, 10}, 37}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Edges, DrawnButtonShade,
+                         ::testing::Values(ShadeRow{"upperLeftDiagonal", {0, 10}, {10, 0}, 255},
+                                           ShadeRow{"lowerRightDiagonal", {10, 0}, {0, 10}, 0},
+                                           ShadeRow{"topGoingRight", {0, 0}, {10, 0}, 217},
+                                           ShadeRow{"leftGoingUp", {0, 10}, {0, 0}, 217},
+                                           ShadeRow{"bottomGoingLeft", {10, 10}, {0, 10}, 37},
+                                           ShadeRow{"rightGoingDown", {10, 0}, {10, 10}, 37}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DrawnButton, BlendTruncatesTheMean) {
-  EXPECT_EQ(DrawnButton::Blend(QColor(10, 20, 31), QColor(11, 20, 30)), QColor(10, 20, 30));
-  EXPECT_EQ(DrawnButton::Blend(QColor(0, 0, 0), QColor(255, 255, 255)), QColor(127, 127, 127));
+TEST(DrawnButton, BlendTruncatesTheMean)
+{
+    EXPECT_EQ(DrawnButton::Blend(QColor(10, 20, 31), QColor(11, 20, 30)), QColor(10, 20, 30));
+    EXPECT_EQ(DrawnButton::Blend(QColor(0, 0, 0), QColor(255, 255, 255)), QColor(127, 127, 127));
 }
 
-std::unique_ptr<DrawnButton> CapsuleButton(const QString& text = QStringLiteral("&Again")) {
-  auto button = std::make_unique<DrawnButton>(text, nullptr);
-  button->resize(90, 26);
-  button->SetOutline(OutlineKind::Capsule);
-  return button;
+std::unique_ptr<DrawnButton> CapsuleButton(const QString& text = QStringLiteral("&Again"))
+{
+    auto button = std::make_unique<DrawnButton>(text, nullptr);
+    button->resize(90, 26);
+    button->SetOutline(OutlineKind::Capsule);
+    return button;
 }
 
-TEST(DrawnButton, PaintingAnUnchangedButtonCopiesTheImages) {
-  auto button = CapsuleButton();
-  button->grab();
-  EXPECT_EQ(button->RenderCount(), 1);
-  button->grab();
-  button->setDown(true);
-  button->grab();
-  button->setDown(false);
-  button->setText(QStringLiteral("Other"));  // a caption alone does not re-render
-  button->grab();
-  EXPECT_EQ(button->RenderCount(), 1);
+TEST(DrawnButton, PaintingAnUnchangedButtonCopiesTheImages)
+{
+    auto button = CapsuleButton();
+    button->grab();
+    EXPECT_EQ(button->RenderCount(), 1);
+    button->grab();
+    button->setDown(true);
+    button->grab();
+    button->setDown(false);
+    button->setText(QStringLiteral("Other"));  // a caption alone does not re-render
+    button->grab();
+    EXPECT_EQ(button->RenderCount(), 1);
 
-  button->setEnabled(false);
-  button->grab();
-  EXPECT_EQ(button->RenderCount(), 2);
-  button->setDefault(true);
-  button->grab();
-  EXPECT_EQ(button->RenderCount(), 3);
-  button->SetOutline(OutlineKind::Capsule);
-  button->grab();
-  EXPECT_EQ(button->RenderCount(), 4);
+    button->setEnabled(false);
+    button->grab();
+    EXPECT_EQ(button->RenderCount(), 2);
+    button->setDefault(true);
+    button->grab();
+    EXPECT_EQ(button->RenderCount(), 3);
+    button->SetOutline(OutlineKind::Capsule);
+    button->grab();
+    EXPECT_EQ(button->RenderCount(), 4);
 }
 
-TEST(DrawnButton, PaintBeforeAnyOutlineUsesTheRectangle) {
-  DrawnButton button(QStringLiteral("Ok"), nullptr);
-  button.resize(40, 20);
-  button.grab();
-  EXPECT_EQ(button.Outline().Ring(0).size(), 5u);
-  EXPECT_EQ(button.Outline().Ring(0)[2], QPoint(39, 19));
+TEST(DrawnButton, PaintBeforeAnyOutlineUsesTheRectangle)
+{
+    DrawnButton button(QStringLiteral("Ok"), nullptr);
+    button.resize(40, 20);
+    button.grab();
+    EXPECT_EQ(button.Outline().Ring(0).size(), 5u);
+    EXPECT_EQ(button.Outline().Ring(0)[2], QPoint(39, 19));
 }
 
-TEST(DrawnButton, TinyCircleFallsBackToTheRectangle) {
-  DrawnButton button(QStringLiteral("x"), nullptr);
-  button.resize(2, 10);
-  button.SetOutline(OutlineKind::Circle);
-  EXPECT_FALSE(button.Outline().IsValid());
-  button.EnsureRendered();
-  EXPECT_TRUE(button.Outline().IsValid());
-  EXPECT_EQ(button.Outline().Ring(0).size(), 5u);
+TEST(DrawnButton, TinyCircleFallsBackToTheRectangle)
+{
+    DrawnButton button(QStringLiteral("x"), nullptr);
+    button.resize(2, 10);
+    button.SetOutline(OutlineKind::Circle);
+    EXPECT_FALSE(button.Outline().IsValid());
+    button.EnsureRendered();
+    EXPECT_TRUE(button.Outline().IsValid());
+    EXPECT_EQ(button.Outline().Ring(0).size(), 5u);
 }
 
-TEST(DrawnButton, MaskIsRingZero) {
-  auto button = CapsuleButton();
-  EXPECT_FALSE(button->mask().contains(QPoint(0, 0)));
-  EXPECT_FALSE(button->mask().contains(QPoint(89, 0)));
-  EXPECT_TRUE(button->mask().contains(QPoint(45, 13)));
-  // Resizing keeps the outline that was set.
-  button->resize(120, 40);
-  EXPECT_EQ(button->Outline().Ring(0)[0], QPoint(77, 0));
+TEST(DrawnButton, MaskIsRingZero)
+{
+    auto button = CapsuleButton();
+    EXPECT_FALSE(button->mask().contains(QPoint(0, 0)));
+    EXPECT_FALSE(button->mask().contains(QPoint(89, 0)));
+    EXPECT_TRUE(button->mask().contains(QPoint(45, 13)));
+    // Resizing keeps the outline that was set.
+    button->resize(120, 40);
+    EXPECT_EQ(button->Outline().Ring(0)[0], QPoint(77, 0));
 }
 
-TEST(DrawnButton, PressesOutsideTheOutlineDoNotReachIt) {
-  QWidget window;
-  window.resize(200, 100);
-  auto* button = new DrawnButton(QStringLiteral("Go"), &window);
-  button->setGeometry(50, 30, 90, 26);
-  button->SetOutline(OutlineKind::Capsule);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  QSignalSpy clicks(button, &QPushButton::clicked);
-  guitest::ClickThroughWindow(button, QPoint(1, 1));
-  EXPECT_EQ(clicks.count(), 0);
-  guitest::ClickThroughWindow(button, QPoint(45, 13));
-  EXPECT_EQ(clicks.count(), 1);
+TEST(DrawnButton, PressesOutsideTheOutlineDoNotReachIt)
+{
+    QWidget window;
+    window.resize(200, 100);
+    auto* button = new DrawnButton(QStringLiteral("Go"), &window);
+    button->setGeometry(50, 30, 90, 26);
+    button->SetOutline(OutlineKind::Capsule);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    guitest::ClickThroughWindow(button, QPoint(1, 1));
+    EXPECT_EQ(clicks.count(), 0);
+    guitest::ClickThroughWindow(button, QPoint(45, 13));
+    EXPECT_EQ(clicks.count(), 1);
 }
 
 // Bounding box of the near-black pixels (the text) inside ring 3.
-QRect TextBounds(const QPixmap& pixmap) {
-  const QImage image = pixmap.toImage();
-  QRect bounds;
-  for (int y = 5; y < image.height() - 5; ++y) {
-    for (int x = 14; x < image.width() - 14; ++x) {
-      if (qGray(image.pixel(x, y)) < 40) bounds |= QRect(x, y, 1, 1);
+QRect TextBounds(const QPixmap& pixmap)
+{
+    const QImage image = pixmap.toImage();
+    QRect bounds;
+    for (int y = 5; y < image.height() - 5; ++y) {
+        for (int x = 14; x < image.width() - 14; ++x) {
+            if (qGray(image.pixel(x, y)) < 40)
+                bounds |= QRect(x, y, 1, 1);
+        }
     }
-  }
-  return bounds;
+    return bounds;
 }
 
-TEST(DrawnButton, PressedImageShiftsTheTextAndFocusAddsDarkOutline) {
-  auto button = CapsuleButton(QStringLiteral("Again"));
-  button->EnsureRendered();
-  const QRect normal = TextBounds(button->NormalImage());
-  ASSERT_FALSE(normal.isEmpty());
-  EXPECT_EQ(TextBounds(button->PressedImage()), normal.translated(1, 1));
-  EXPECT_EQ(TextBounds(button->FocusImage()), normal);
+TEST(DrawnButton, PressedImageShiftsTheTextAndFocusAddsDarkOutline)
+{
+    auto button = CapsuleButton(QStringLiteral("Again"));
+    button->EnsureRendered();
+    const QRect normal = TextBounds(button->NormalImage());
+    ASSERT_FALSE(normal.isEmpty());
+    EXPECT_EQ(TextBounds(button->PressedImage()), normal.translated(1, 1));
+    EXPECT_EQ(TextBounds(button->FocusImage()), normal);
 
-  const QPalette& colours = button->palette();
-  const QImage focus = button->FocusImage().toImage();
-  const QImage pressed = button->PressedImage().toImage();
-  // Top of ring 0 in the dark outline; top of ring 3 in the focus line colour.
-  EXPECT_EQ(focus.pixel(45, 0), colours.color(QPalette::Shadow).rgb());
-  EXPECT_EQ(focus.pixel(45, 4),
-            DrawnButton::Blend(colours.color(QPalette::Dark), colours.color(QPalette::Button)).rgb());
-  EXPECT_EQ(pressed.pixel(45, 0), colours.color(QPalette::Shadow).rgb());
-  // The normal image's top edge is lit.
-  const QImage normalImage = button->NormalImage().toImage();
-  EXPECT_GT(qGray(normalImage.pixel(45, 0)), qGray(normalImage.pixel(45, 24)));
+    const QPalette& colours = button->palette();
+    const QImage focus = button->FocusImage().toImage();
+    const QImage pressed = button->PressedImage().toImage();
+    // Top of ring 0 in the dark outline; top of ring 3 in the focus line colour.
+    EXPECT_EQ(focus.pixel(45, 0), colours.color(QPalette::Shadow).rgb());
+    EXPECT_EQ(
+        focus.pixel(45, 4),
+        DrawnButton::Blend(colours.color(QPalette::Dark), colours.color(QPalette::Button)).rgb());
+    EXPECT_EQ(pressed.pixel(45, 0), colours.color(QPalette::Shadow).rgb());
+    // The normal image's top edge is lit.
+    const QImage normalImage = button->NormalImage().toImage();
+    EXPECT_GT(qGray(normalImage.pixel(45, 0)), qGray(normalImage.pixel(45, 24)));
 }
 
-TEST(DrawnButton, DisabledTextIsEmbossedNotBlack) {
-  auto button = CapsuleButton(QStringLiteral("Again"));
-  button->setEnabled(false);
-  button->EnsureRendered();
-  EXPECT_TRUE(TextBounds(button->NormalImage()).isEmpty());
-  const QImage image = button->NormalImage().toImage();
-  const QRgb dark = button->palette().color(QPalette::Dark).rgb();
-  bool found = false;
-  for (int y = 5; y < 21 && !found; ++y) {
-    for (int x = 20; x < 70 && !found; ++x) found = image.pixel(x, y) == dark;
-  }
-  EXPECT_TRUE(found);
+TEST(DrawnButton, DisabledTextIsEmbossedNotBlack)
+{
+    auto button = CapsuleButton(QStringLiteral("Again"));
+    button->setEnabled(false);
+    button->EnsureRendered();
+    EXPECT_TRUE(TextBounds(button->NormalImage()).isEmpty());
+    const QImage image = button->NormalImage().toImage();
+    const QRgb dark = button->palette().color(QPalette::Dark).rgb();
+    bool found = false;
+    for (int y = 5; y < 21 && !found; ++y) {
+        for (int x = 20; x < 70 && !found; ++x)
+            found = image.pixel(x, y) == dark;
+    }
+    EXPECT_TRUE(found);
 }
 
 }  // namespace

@@ -25,14 +25,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> kStyleNames = {"Arabian", "Shakespearean", "Modern", "Mediterranean"};
+const std::vector<std::string> kStyleNames = {"Arabian", "Shakespearean", "Modern",
+                                              "Mediterranean"};
 constexpr int16_t kInsultsPerStyle = 10000;
 constexpr uint32_t kSeed = 20240607;
 
 // Words whose first letter misleads about the sound an article must match.
 const std::set<std::string, std::less<>> kConsonantSoundDespiteVowel = {
-    "one", "once", "unicorn", "unicorns", "useful", "useless", "usual", "university", "unique",
-    "union", "uniform", "european", "ewe", "utensil", "user"};
+    "one",    "once",  "unicorn", "unicorns", "useful", "useless", "usual", "university",
+    "unique", "union", "uniform", "european", "ewe",    "utensil", "user"};
 const std::set<std::string, std::less<>> kVowelSoundDespiteConsonant = {
     "hour", "hours", "hourly", "honest", "honour", "honourable", "heir", "herb"};
 
@@ -123,9 +124,11 @@ TEST(ShippedVocabulary, LoadsCleanlyWithExactlyTheFourStyles)
 {
     // A folder of its own, so nothing but the shipped file is found there; the current
     // folder is the test's build folder, which holds no data file.
-    const fs::path folder = fs::temp_directory_path() / ("razzlewick-words-" + std::to_string(getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("razzlewick-words-" + std::to_string(getpid()));
     fs::create_directories(folder);
-    fs::copy_file(RAZZLEWICK_DATA_FILE, folder / "insltdat.dat", fs::copy_options::overwrite_existing);
+    fs::copy_file(RAZZLEWICK_DATA_FILE, folder / "insltdat.dat",
+                  fs::copy_options::overwrite_existing);
 
     InsultGenerator engine;
     std::vector<LoadResult> report;
@@ -220,7 +223,8 @@ TEST_P(ShippedStyle, WordsAreCleanWindows1252)
             for (const char c : word) {
                 const auto byte = static_cast<unsigned char>(c);
                 EXPECT_GE(byte, 0x20);
-                EXPECT_TRUE(byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D);
+                EXPECT_TRUE(byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 &&
+                            byte != 0x9D);
             }
         }
     }
@@ -262,11 +266,13 @@ TEST_P(ShippedStyle, TenThousandInsultsReadCleanlyAndRarelyRepeat)
     int faults = 0;
     for (const std::string& insult : insults) {
         const std::string article = ArticleMismatch(insult);
-        const bool clean = insult.find("????") == std::string::npos && !HasPlaceholder(insult) &&
-                           insult.find("  ") == std::string::npos && !insult.empty() && insult.back() != ' ' &&
-                           std::isupper(static_cast<unsigned char>(insult.front())) && article.empty();
+        const bool clean =
+            insult.find("????") == std::string::npos && !HasPlaceholder(insult) &&
+            insult.find("  ") == std::string::npos && !insult.empty() && insult.back() != ' ' &&
+            std::isupper(static_cast<unsigned char>(insult.front())) && article.empty();
         if (!clean && faults++ < 10)
-            ADD_FAILURE() << "\"" << insult << "\"" << (article.empty() ? "" : " (article: " + article + ")");
+            ADD_FAILURE() << "\"" << insult << "\""
+                          << (article.empty() ? "" : " (article: " + article + ")");
     }
     EXPECT_EQ(faults, 0);
 
@@ -275,14 +281,17 @@ TEST_P(ShippedStyle, TenThousandInsultsReadCleanlyAndRarelyRepeat)
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedVocabulary, ShippedStyle, ::testing::ValuesIn(kStyleNames),
-                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             return info.param;
+                         });
 
 TEST(ShippedVocabulary, ArticleCheckCatchesBothMistakes)
 {
     // The composed-text test relies on this check, so it must see real mistakes.
     EXPECT_EQ(ArticleMismatch("Thou art a onion"), "a onion");
     EXPECT_EQ(ArticleMismatch("May an camel sit on you"), "an camel");
-    EXPECT_EQ(ArticleMismatch("You are an honest goat, a one-eyed ewe, an hour late, a useful clot"), "");
+    EXPECT_EQ(
+        ArticleMismatch("You are an honest goat, a one-eyed ewe, an hour late, a useful clot"), "");
     EXPECT_EQ(ArticleMismatch("An apple, a banana"), "");
 }
 

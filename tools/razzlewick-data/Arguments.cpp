@@ -37,7 +37,8 @@ Arguments ParseArguments(const std::vector<std::string>& args, const std::vector
         std::string name = word;
         std::string value;
         bool inlineValue = false;
-        if (const auto equals = word.find('='); word.starts_with("--") && equals != std::string::npos) {
+        if (const auto equals = word.find('=');
+            word.starts_with("--") && equals != std::string::npos) {
             name = word.substr(0, equals);
             value = word.substr(equals + 1);
             inlineValue = true;
@@ -64,11 +65,13 @@ Arguments ParseArguments(const std::vector<std::string>& args, const std::vector
 long long ParseInteger(const std::string& option, const std::string& text, long long minimum,
                        long long maximum)
 {
-    const std::string expected = "option " + option + " expects a whole number from "
-        + std::to_string(minimum) + " to " + std::to_string(maximum) + ", not \"" + text + "\"";
+    const std::string expected = "option " + option + " expects a whole number from " +
+                                 std::to_string(minimum) + " to " + std::to_string(maximum) +
+                                 ", not \"" + text + "\"";
     // strtoll alone would accept leading blanks and a '+'; insist on plain digits.
     const std::size_t digitsFrom = !text.empty() && text[0] == '-' ? 1 : 0;
-    if (text.size() == digitsFrom || text.find_first_not_of("0123456789", digitsFrom) != std::string::npos)
+    if (text.size() == digitsFrom ||
+        text.find_first_not_of("0123456789", digitsFrom) != std::string::npos)
         throw UsageError(expected);
     errno = 0;
     const long long value = std::strtoll(text.c_str(), nullptr, 10);

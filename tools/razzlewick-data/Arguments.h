@@ -32,7 +32,8 @@ struct Arguments {
 // "--name=value", "-n value" and "--" to end the options; "--help"/"-h" anywhere before
 // "--" sets `help`. Throws UsageError for an unknown option, a missing value or a
 // repeated option.
-Arguments ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+Arguments ParseArguments(const std::vector<std::string>& args,
+                         const std::vector<OptionSpec>& specs);
 
 // Reads an option's decimal value within [minimum, maximum]; throws UsageError naming the
 // option otherwise.

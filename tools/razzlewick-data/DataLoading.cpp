@@ -6,7 +6,8 @@
 
 #include <iostream>
 
-bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files, std::vector<LoadResult>& report)
+bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
+                 std::vector<LoadResult>& report)
 {
     if (files.empty())
         return engine.LoadDataFiles(&report);
@@ -25,7 +26,9 @@ bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
         }
         result = false;
         report.push_back(
-            {file, opened == -1 ? FileErrorMessage(error.cause, error.path) : std::string(kLoadCorrupted), true});
+            {file,
+             opened == -1 ? FileErrorMessage(error.cause, error.path) : std::string(kLoadCorrupted),
+             true});
     }
     if (engine.filesLoaded == 0) {
         result = false;
@@ -36,7 +39,8 @@ bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
 
 std::string FormatReportLine(const LoadResult& line)
 {
-    const std::string text = line.fileName.empty() ? line.message : line.fileName + " - " + line.message;
+    const std::string text =
+        line.fileName.empty() ? line.message : line.fileName + " - " + line.message;
     std::string result;
     result.reserve(text.size() + 1);
     for (std::size_t i = 0; i < text.size(); ++i) {

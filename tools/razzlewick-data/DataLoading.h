@@ -12,7 +12,8 @@ class InsultGenerator;
 // (files found = the files given; a line names the file as given). With none, runs
 // LoadDataFiles itself: the tool's own folder, then the current folder.
 // Returns what LoadDataFiles would: true when every file was read and at least one found.
-bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files, std::vector<LoadResult>& report);
+bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
+                 std::vector<LoadResult>& report);
 
 // A report line as the start-up problems dialog shows it ("%s - %s", or the message
 // alone), with its CR LF breaks as plain line breaks and a final "\n".

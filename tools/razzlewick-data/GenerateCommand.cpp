@@ -33,9 +33,11 @@ same seed, and writes the batches one after the other. Files are found and read 
 
 int RunGenerate(const std::vector<std::string>& args)
 {
-    const Arguments arguments = ParseArguments(
-        args, {{"--seed", "", true}, {"--count", "", true}, {"--caps", "", true}, {"--batches", "", true},
-               {"--raw", "", false}});
+    const Arguments arguments = ParseArguments(args, {{"--seed", "", true},
+                                                      {"--count", "", true},
+                                                      {"--caps", "", true},
+                                                      {"--batches", "", true},
+                                                      {"--raw", "", false}});
     if (arguments.help) {
         std::cout << kHelp;
         return 0;
@@ -44,13 +46,15 @@ int RunGenerate(const std::vector<std::string>& args)
         throw UsageError("no style given");
 
     auto option = [&](const char* name, long long fallback, long long minimum, long long maximum) {
-        return arguments.Has(name) ? ParseInteger(name, arguments.options.at(name), minimum, maximum) : fallback;
+        return arguments.Has(name)
+                   ? ParseInteger(name, arguments.options.at(name), minimum, maximum)
+                   : fallback;
     };
     const auto seed = static_cast<uint32_t>(
         option("--seed", static_cast<long long>(static_cast<uint32_t>(std::time(nullptr))), 0,
                std::numeric_limits<uint32_t>::max()));
-    const auto count = static_cast<int16_t>(
-        option("--count", 1, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
+    const auto count = static_cast<int16_t>(option(
+        "--count", 1, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
     const bool capitalise = option("--caps", 1, 0, 1) != 0;
     const long long batches = option("--batches", 1, 0, std::numeric_limits<int32_t>::max());
     const bool raw = arguments.Has("--raw");
@@ -70,8 +74,8 @@ int RunGenerate(const std::vector<std::string>& args)
         std::string known;
         for (const auto& entry : engine.styles)
             known += (known.empty() ? "" : ", ") + Windows1252ToUtf8(entry.first);
-        throw ToolError("no style has the key \"" + styleArgument + "\" (styles: "
-                        + (known.empty() ? "none" : known) + ")");
+        throw ToolError("no style has the key \"" + styleArgument +
+                        "\" (styles: " + (known.empty() ? "none" : known) + ")");
     }
 
     SeedRandom(seed);

@@ -32,7 +32,8 @@ public:
         const std::string root;
         Expect(document, json::value_t::object, root, "an object with the member \"styles\"");
         CheckMembers(document, root, {"styles"});
-        const json& styles = Member(document, root, "styles", json::value_t::array, "an array of styles");
+        const json& styles =
+            Member(document, root, "styles", json::value_t::array, "an array of styles");
         std::vector<SourceStyle> result;
         for (std::size_t i = 0; i < styles.size(); ++i)
             result.push_back(ReadStyle(styles[i], "/styles/" + std::to_string(i)));
@@ -45,14 +46,17 @@ private:
         Expect(value, json::value_t::object, path, "a style object");
         CheckMembers(value, path, {"key", "name", "template", "lists"});
         SourceStyle style;
-        style.key = Text(Member(value, path, "key", json::value_t::string, "a string"), path + "/key");
+        style.key =
+            Text(Member(value, path, "key", json::value_t::string, "a string"), path + "/key");
         style.name = value.contains("name")
-            ? Text(Member(value, path, "name", json::value_t::string, "a string"), path + "/name")
-            : style.key;
-        style.templateText =
-            Text(Member(value, path, "template", json::value_t::string, "a string"), path + "/template");
+                         ? Text(Member(value, path, "name", json::value_t::string, "a string"),
+                                path + "/name")
+                         : style.key;
+        style.templateText = Text(
+            Member(value, path, "template", json::value_t::string, "a string"), path + "/template");
         if (value.contains("lists")) {
-            const json& lists = Member(value, path, "lists", json::value_t::array, "an array of lists");
+            const json& lists =
+                Member(value, path, "lists", json::value_t::array, "an array of lists");
             for (std::size_t i = 0; i < lists.size(); ++i)
                 style.lists.push_back(ReadList(lists[i], path + "/lists/" + std::to_string(i)));
         }
@@ -65,7 +69,8 @@ private:
         CheckMembers(value, path, {"number", "words"});
         SourceList list;
         list.number = Number(value, path);
-        const json& words = Member(value, path, "words", json::value_t::array, "an array of strings");
+        const json& words =
+            Member(value, path, "words", json::value_t::array, "an array of strings");
         for (std::size_t i = 0; i < words.size(); ++i) {
             const std::string wordPath = path + "/words/" + std::to_string(i);
             Expect(words[i], json::value_t::string, wordPath, "a string");
@@ -81,10 +86,11 @@ private:
         if (!list.contains("number"))
             Fail(path, "missing member \"number\" (" + std::string(expected) + ")");
         const json& value = list["number"];
-        const bool inRange = (value.is_number_integer() && !value.is_number_unsigned()
-                              && value.get<int64_t>() >= std::numeric_limits<int32_t>::min()
-                              && value.get<int64_t>() <= std::numeric_limits<int32_t>::max())
-            || (value.is_number_unsigned() && value.get<uint64_t>() <= std::numeric_limits<int32_t>::max());
+        const bool inRange = (value.is_number_integer() && !value.is_number_unsigned() &&
+                              value.get<int64_t>() >= std::numeric_limits<int32_t>::min() &&
+                              value.get<int64_t>() <= std::numeric_limits<int32_t>::max()) ||
+                             (value.is_number_unsigned() &&
+                              value.get<uint64_t>() <= std::numeric_limits<int32_t>::max());
         if (!inRange)
             Fail(numberPath, "expected " + std::string(expected) + ", found " + Describe(value));
         return static_cast<int32_t>(value.get<int64_t>());
@@ -99,8 +105,9 @@ private:
             Fail(path, "a word cannot hold the character U+0000");
         const std::size_t stored = WordCipher().Encode(word).size();
         if (stored > kMaxStoredWord) {
-            Fail(path, "word of " + std::to_string(word.size()) + " characters takes " + std::to_string(stored)
-                     + " bytes when stored; at most " + std::to_string(kMaxStoredWord) + " fit");
+            Fail(path, "word of " + std::to_string(word.size()) + " characters takes " +
+                           std::to_string(stored) + " bytes when stored; at most " +
+                           std::to_string(kMaxStoredWord) + " fit");
         }
         return word;
     }
@@ -112,8 +119,9 @@ private:
         if (!converted.ok) {
             // The JSON parser already rejects malformed UTF-8, so only a character without
             // a byte can get here.
-            Fail(path, "character " + CharacterAt(utf8, converted.errorOffset) + " at byte "
-                     + std::to_string(converted.errorOffset) + " of the string is not in Windows-1252");
+            Fail(path, "character " + CharacterAt(utf8, converted.errorOffset) + " at byte " +
+                           std::to_string(converted.errorOffset) +
+                           " of the string is not in Windows-1252");
         }
         return std::move(converted.text);
     }
@@ -133,8 +141,8 @@ private:
         return name;
     }
 
-    const json& Member(const json& object, const std::string& path, const char* name, json::value_t type,
-                       const char* expected) const
+    const json& Member(const json& object, const std::string& path, const char* name,
+                       json::value_t type, const char* expected) const
     {
         if (!object.contains(name))
             Fail(path, "missing member \"" + std::string(name) + "\" (" + expected + ")");
@@ -143,7 +151,8 @@ private:
         return value;
     }
 
-    void Expect(const json& value, json::value_t type, const std::string& path, const char* expected) const
+    void Expect(const json& value, json::value_t type, const std::string& path,
+                const char* expected) const
     {
         if (value.type() != type)
             Fail(path, "expected " + std::string(expected) + ", found " + Describe(value));
@@ -163,18 +172,18 @@ private:
     static std::string Describe(const json& value)
     {
         switch (value.type()) {
-        case json::value_t::null:
-            return "null";
-        case json::value_t::boolean:
-            return "a boolean";
-        case json::value_t::string:
-            return "a string";
-        case json::value_t::array:
-            return "an array";
-        case json::value_t::object:
-            return "an object";
-        default:
-            return "the number " + value.dump();
+            case json::value_t::null:
+                return "null";
+            case json::value_t::boolean:
+                return "a boolean";
+            case json::value_t::string:
+                return "a string";
+            case json::value_t::array:
+                return "an array";
+            case json::value_t::object:
+                return "an object";
+            default:
+                return "the number " + value.dump();
         }
     }
 
@@ -187,7 +196,8 @@ private:
     {
         // The library counts the byte after the failure; report the line and column of the
         // byte it stopped at, counting columns in bytes from 1.
-        const std::size_t offset = std::min<std::size_t>(error.byte > 0 ? error.byte - 1 : 0, text.size());
+        const std::size_t offset =
+            std::min<std::size_t>(error.byte > 0 ? error.byte - 1 : 0, text.size());
         std::size_t line = 1;
         std::size_t lineStart = 0;
         for (std::size_t i = 0; i < offset; ++i) {
@@ -202,8 +212,9 @@ private:
             if (const auto colon = detail.find(": ", at); colon != std::string::npos)
                 detail = detail.substr(colon + 2);
         }
-        return SourceError(fileName_ + ":" + std::to_string(line) + ":" + std::to_string(offset - lineStart + 1)
-                           + ": JSON syntax error: " + detail);
+        return SourceError(fileName_ + ":" + std::to_string(line) + ":" +
+                           std::to_string(offset - lineStart + 1) +
+                           ": JSON syntax error: " + detail);
     }
 
     const std::string& fileName_;

@@ -72,13 +72,15 @@ void WriteDataFile(InsultGenerator& engine, const std::string& output)
     std::string temporary = Folder(output) + ".razzlewick-data.XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        throw ToolError("cannot create a file in the folder of " + output + ": " + std::strerror(errno));
+        throw ToolError("cannot create a file in the folder of " + output + ": " +
+                        std::strerror(errno));
 
     auto fail = [&](const std::string& what) {
         const int code = errno;
         ::close(fd);
         ::unlink(temporary.c_str());
-        throw ToolError("cannot write " + output + ": " + what + (code != 0 ? std::string(": ") + std::strerror(code) : ""));
+        throw ToolError("cannot write " + output + ": " + what +
+                        (code != 0 ? std::string(": ") + std::strerror(code) : ""));
     };
 
     try {
@@ -127,7 +129,8 @@ int RunPack(const std::vector<std::string>& args)
     }
     if (arguments.operands.empty())
         throw UsageError("no JSON source given");
-    const std::string output = arguments.Has("--output") ? arguments.options.at("--output") : "insltdat.dat";
+    const std::string output =
+        arguments.Has("--output") ? arguments.options.at("--output") : "insltdat.dat";
     if (output.empty())
         throw UsageError("option --output needs a file name");
 

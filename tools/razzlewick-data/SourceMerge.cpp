@@ -5,14 +5,16 @@
 
 #include <memory>
 
-void AddToEngine(InsultGenerator& engine, const std::vector<SourceStyle>& source, const std::string& fileName,
-                 std::ostream& warnings)
+void AddToEngine(InsultGenerator& engine, const std::vector<SourceStyle>& source,
+                 const std::string& fileName, std::ostream& warnings)
 {
     for (const SourceStyle& record : source) {
         auto found = engine.styles.find(record.key);
-        InsultStyle* style = found != engine.styles.end()
-            ? found->second.get()
-            : engine.styles.emplace(record.key, std::make_unique<InsultStyle>(record.key)).first->second.get();
+        InsultStyle* style =
+            found != engine.styles.end()
+                ? found->second.get()
+                : engine.styles.emplace(record.key, std::make_unique<InsultStyle>(record.key))
+                      .first->second.get();
         style->name = record.name;
         style->templateText = record.templateText;
         for (const SourceList& list : record.lists) {
@@ -25,8 +27,9 @@ void AddToEngine(InsultGenerator& engine, const std::vector<SourceStyle>& source
                 if (index < before) {
                     warnings << "razzlewick-data: warning: " << fileName << ": style \""
                              << Windows1252ToUtf8(record.key) << "\", list " << list.number
-                             << ": dropped duplicate word \"" << Windows1252ToUtf8(word) << "\" (the list holds \""
-                             << Windows1252ToUtf8((*words)[index]) << "\")\n";
+                             << ": dropped duplicate word \"" << Windows1252ToUtf8(word)
+                             << "\" (the list holds \"" << Windows1252ToUtf8((*words)[index])
+                             << "\")\n";
                 }
             }
         }

@@ -33,6 +33,7 @@ int RunStyles(const std::vector<std::string>& args)
     const bool loaded = LoadForTool(engine, arguments.operands, report);
     PrintFailures(report);
     for (const auto& [key, style] : engine.styles)
-        std::cout << Windows1252ToUtf8(key) << '\t' << FormatCombinations(style->combinationCount) << '\n';
+        std::cout << Windows1252ToUtf8(key) << '\t' << FormatCombinations(style->combinationCount)
+                  << '\n';
     return loaded ? 0 : 1;
 }

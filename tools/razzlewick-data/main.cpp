@@ -50,7 +50,8 @@ int main(int argc, char** argv)
     }
     const Command* command = FindCommand(words[0]);
     if (command == nullptr) {
-        std::cerr << "razzlewick-data: unknown command \"" << words[0] << "\" (try \"razzlewick-data --help\")\n";
+        std::cerr << "razzlewick-data: unknown command \"" << words[0]
+                  << "\" (try \"razzlewick-data --help\")\n";
         return 2;
     }
 
@@ -60,7 +61,8 @@ int main(int argc, char** argv)
         status = command->run(std::vector<std::string>(words.begin() + 1, words.end()));
     } catch (const UsageError& error) {
         std::cout.flush();
-        std::cerr << prefix << error.what() << " (try \"razzlewick-data " << words[0] << " --help\")\n";
+        std::cerr << prefix << error.what() << " (try \"razzlewick-data " << words[0]
+                  << " --help\")\n";
         return 2;
     } catch (const SourceError& error) {
         std::cerr << prefix << error.what() << '\n';

@@ -11,41 +11,44 @@
 #include <cstdio>
 #include <cstdlib>
 
-QPixmap GrabShown(QWidget& widget) {
-  widget.show();
-  QApplication::processEvents();
-  return widget.grab();
+QPixmap GrabShown(QWidget& widget)
+{
+    widget.show();
+    QApplication::processEvents();
+    return widget.grab();
 }
 
-int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  QApplication::setFont(DialogFont());
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
-    return 2;
-  }
-  const QDir folder(QString::fromLocal8Bit(argv[1]));
-  if (!folder.mkpath(QStringLiteral("."))) {
-    std::fprintf(stderr, "cannot create %s\n", argv[1]);
-    return 1;
-  }
-
-  ShotList shots;
-  AddFrameworkShots(shots);
-  AddAppShots(shots);
-  AddAboutShots(shots);
-  AddOptionsShots(shots);
-
-  int failures = 0;
-  for (const Shot& shot : shots.Shots()) {
-    const QString path = folder.filePath(shot.fileName);
-    if (!shot.take().save(path, "PNG")) {
-      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-      ++failures;
+int main(int argc, char** argv)
+{
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    QApplication::setFont(DialogFont());
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+        return 2;
     }
-  }
-  std::printf("%d pictures in %s\n", static_cast<int>(shots.Shots().size()) - failures,
-              qPrintable(folder.absolutePath()));
-  return failures == 0 ? 0 : 1;
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    ShotList shots;
+    AddFrameworkShots(shots);
+    AddAppShots(shots);
+    AddAboutShots(shots);
+    AddOptionsShots(shots);
+
+    int failures = 0;
+    for (const Shot& shot : shots.Shots()) {
+        const QString path = folder.filePath(shot.fileName);
+        if (!shot.take().save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ++failures;
+        }
+    }
+    std::printf("%d pictures in %s\n", static_cast<int>(shots.Shots().size()) - failures,
+                qPrintable(folder.absolutePath()));
+    return failures == 0 ? 0 : 1;
 }

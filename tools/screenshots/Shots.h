@@ -9,19 +9,20 @@
 // The screenshot program's registry: each area adds a ShotsXxx.cpp with a function that
 // registers its pictures, and lists that function once in Shots.cpp.
 struct Shot final {
-  QString fileName;                       // without folder, e.g. "dialog-102.png"
-  std::function<QPixmap()> take;          // renders the picture offscreen
+    QString fileName;               // without folder, e.g. "dialog-102.png"
+    std::function<QPixmap()> take;  // renders the picture offscreen
 };
 
 class ShotList final {
- public:
-  void Add(QString fileName, std::function<QPixmap()> take) {
-    shots_.push_back({std::move(fileName), std::move(take)});
-  }
-  const std::vector<Shot>& Shots() const { return shots_; }
+public:
+    void Add(QString fileName, std::function<QPixmap()> take)
+    {
+        shots_.push_back({std::move(fileName), std::move(take)});
+    }
+    const std::vector<Shot>& Shots() const { return shots_; }
 
- private:
-  std::vector<Shot> shots_;
+private:
+    std::vector<Shot> shots_;
 };
 
 // Shows a widget offscreen, lets it lay out and paint, and grabs it.

@@ -11,20 +11,24 @@
 namespace {
 
 // The About box of this program's own record on one of its three tabs.
-QPixmap AboutShot(int tab) {
-  ProductInfo info;
-  FillProductInfo(info);
-  AboutDialog dialog(info, nullptr);
-  dialog.EnsureInitialised();
-  if (auto* tabs = FindControl<QTabBar>(&dialog, IDC_ABOUT_TABS)) tabs->setCurrentIndex(tab);
-  return GrabShown(dialog);
+QPixmap AboutShot(int tab)
+{
+    ProductInfo info;
+    FillProductInfo(info);
+    AboutDialog dialog(info, nullptr);
+    dialog.EnsureInitialised();
+    if (auto* tabs = FindControl<QTabBar>(&dialog, IDC_ABOUT_TABS))
+        tabs->setCurrentIndex(tab);
+    return GrabShown(dialog);
 }
 
 }  // namespace
 
-void AddAboutShots(ShotList& shots) {
-  const char* const pages[] = {"maker", "overview", "legal"};
-  for (int tab = 0; tab < 3; ++tab) {
-    shots.Add(QStringLiteral("about-%1.png").arg(QLatin1String(pages[tab])), [tab] { return AboutShot(tab); });
-  }
+void AddAboutShots(ShotList& shots)
+{
+    const char* const pages[] = {"maker", "overview", "legal"};
+    for (int tab = 0; tab < 3; ++tab) {
+        shots.Add(QStringLiteral("about-%1.png").arg(QLatin1String(pages[tab])),
+                  [tab] { return AboutShot(tab); });
+    }
 }

@@ -16,56 +16,60 @@ namespace {
 
 // The main window over the shipped data, with settings of its own in a temporary folder
 // so the user's settings are neither read nor changed.
-QPixmap MainWindowShot(int tab, int level, int count) {
-  QTemporaryDir settingsFolder;
-  const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
-  qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
-  const ProfileFile& settings = SettingsFile();
-  settings.WriteInteger(SettingsKeys::section, SettingsKeys::tab, tab);
-  settings.WriteInteger(SettingsKeys::section, SettingsKeys::level, level);
-  settings.WriteInteger(SettingsKeys::section, SettingsKeys::insultCount, count);
+QPixmap MainWindowShot(int tab, int level, int count)
+{
+    QTemporaryDir settingsFolder;
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
+    const ProfileFile& settings = SettingsFile();
+    settings.WriteInteger(SettingsKeys::section, SettingsKeys::tab, tab);
+    settings.WriteInteger(SettingsKeys::section, SettingsKeys::level, level);
+    settings.WriteInteger(SettingsKeys::section, SettingsKeys::insultCount, count);
 
-  QPixmap picture;
-  {
-    MainDialog window;
-    std::vector<LoadResult> report;
-    window.Engine().LoadDataFiles(&report, platform::ProgramFolder());
-    picture = GrabShown(window);
-  }
-  qputenv("XDG_CONFIG_HOME", previous);
-  return picture;
+    QPixmap picture;
+    {
+        MainDialog window;
+        std::vector<LoadResult> report;
+        window.Engine().LoadDataFiles(&report, platform::ProgramFolder());
+        picture = GrabShown(window);
+    }
+    qputenv("XDG_CONFIG_HOME", previous);
+    return picture;
 }
 
-QPixmap ProblemsShot(std::vector<LoadResult> report) {
-  StartupProblemsDialog dialog(report, nullptr);
-  return GrabShown(dialog);
+QPixmap ProblemsShot(std::vector<LoadResult> report)
+{
+    StartupProblemsDialog dialog(report, nullptr);
+    return GrabShown(dialog);
 }
 
 }  // namespace
 
-void AddAppShots(ShotList& shots) {
-  const char* const tabNames[] = {"arabian", "shakespearean", "modern", "mediterranean"};
-  for (int level = 0; level < 2; ++level) {
-    for (int tab = 0; tab < MainDialog::kStyleCount; ++tab) {
-      // Level 0 on the coarser styles is the disabled state.
-      shots.Add(QStringLiteral("main-%1-level%2.png").arg(QLatin1String(tabNames[tab])).arg(level),
+void AddAppShots(ShotList& shots)
+{
+    const char* const tabNames[] = {"arabian", "shakespearean", "modern", "mediterranean"};
+    for (int level = 0; level < 2; ++level) {
+        for (int tab = 0; tab < MainDialog::kStyleCount; ++tab) {
+            // Level 0 on the coarser styles is the disabled state.
+            shots.Add(
+                QStringLiteral("main-%1-level%2.png").arg(QLatin1String(tabNames[tab])).arg(level),
                 [tab, level] { return MainWindowShot(tab, level, 1); });
+        }
     }
-  }
-  shots.Add(QStringLiteral("main-window.png"), [] { return MainWindowShot(1, 0, 3); });
-  shots.Add(QStringLiteral("main-long-batch.png"), [] { return MainWindowShot(0, 0, 9); });
+    shots.Add(QStringLiteral("main-window.png"), [] { return MainWindowShot(1, 0, 3); });
+    shots.Add(QStringLiteral("main-long-batch.png"), [] { return MainWindowShot(0, 0, 9); });
 
-  const std::string corrupted(kLoadCorrupted);
-  shots.Add(QStringLiteral("problems-one-failed.png"), [corrupted] {
-    return ProblemsShot({{"insltdat.dat", std::string(kLoadSucceeded), false},
-                         {"oldwords.dat", corrupted, true}});
-  });
-  shots.Add(QStringLiteral("problems-all-failed.png"), [corrupted] {
-    return ProblemsShot({{"insltdat.dat", std::string(kLoadLocked), true},
-                         {"oldwords.dat", corrupted, true},
-                         {"", std::string(kLoadNoneLoaded), true}});
-  });
-  shots.Add(QStringLiteral("problems-none-found.png"), [] {
-    return ProblemsShot({{"", std::string(kLoadNoFilesFound), true}});
-  });
+    const std::string corrupted(kLoadCorrupted);
+    shots.Add(QStringLiteral("problems-one-failed.png"), [corrupted] {
+        return ProblemsShot({{"insltdat.dat", std::string(kLoadSucceeded), false},
+                             {"oldwords.dat", corrupted, true}});
+    });
+    shots.Add(QStringLiteral("problems-all-failed.png"), [corrupted] {
+        return ProblemsShot({{"insltdat.dat", std::string(kLoadLocked), true},
+                             {"oldwords.dat", corrupted, true},
+                             {"", std::string(kLoadNoneLoaded), true}});
+    });
+    shots.Add(QStringLiteral("problems-none-found.png"), [] {
+        return ProblemsShot({{"", std::string(kLoadNoFilesFound), true}});
+    });
 }

@@ -15,69 +15,72 @@ const char* const kKindNames[] = {"rectangle", "diamond", "circle", "capsule"};
 
 // A button's three images side by side with the disabled one, each on a white ground so
 // the outline shows.
-QPixmap ButtonSheet(OutlineKind kind, QSize size) {
-  DrawnButton button(QStringLiteral("&Again please!"), nullptr);
-  button.resize(size);
-  button.SetOutline(kind);
-  button.EnsureRendered();
-  const QPixmap normal = button.NormalImage();
-  const QPixmap focus = button.FocusImage();
-  const QPixmap pressed = button.PressedImage();
-  button.setEnabled(false);
-  button.EnsureRendered();
-  const QPixmap disabled = button.NormalImage();
+QPixmap ButtonSheet(OutlineKind kind, QSize size)
+{
+    DrawnButton button(QStringLiteral("&Again please!"), nullptr);
+    button.resize(size);
+    button.SetOutline(kind);
+    button.EnsureRendered();
+    const QPixmap normal = button.NormalImage();
+    const QPixmap focus = button.FocusImage();
+    const QPixmap pressed = button.PressedImage();
+    button.setEnabled(false);
+    button.EnsureRendered();
+    const QPixmap disabled = button.NormalImage();
 
-  QPixmap sheet((size.width() + 8) * 4, size.height() + 8);
-  sheet.fill(Qt::white);
-  QPainter painter(&sheet);
-  int x = 4;
-  for (const QPixmap* image : {&normal, &focus, &pressed, &disabled}) {
-    painter.setClipRegion(button.mask().translated(x, 4));
-    painter.drawPixmap(x, 4, *image);
-    x += size.width() + 8;
-  }
-  return sheet;
+    QPixmap sheet((size.width() + 8) * 4, size.height() + 8);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    int x = 4;
+    for (const QPixmap* image : {&normal, &focus, &pressed, &disabled}) {
+        painter.setClipRegion(button.mask().translated(x, 4));
+        painter.drawPixmap(x, 4, *image);
+        x += size.width() + 8;
+    }
+    return sheet;
 }
 
-QPixmap ArrowSheet() {
-  QPixmap sheet(4 * 40, 2 * 40);
-  sheet.fill(Qt::white);
-  QPainter painter(&sheet);
-  for (int direction = 0; direction < 4; ++direction) {
-    for (int pressed = 0; pressed < 2; ++pressed) {
-      ArrowButton arrow;
-      arrow.resize(32, 32);
-      arrow.SetDirection(direction);
-      arrow.setDown(pressed == 1);
-      const QPoint at(direction * 40 + 4, pressed * 40 + 4);
-      painter.setClipRegion(arrow.mask().translated(at));
-      painter.drawPixmap(at, arrow.grab());
+QPixmap ArrowSheet()
+{
+    QPixmap sheet(4 * 40, 2 * 40);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    for (int direction = 0; direction < 4; ++direction) {
+        for (int pressed = 0; pressed < 2; ++pressed) {
+            ArrowButton arrow;
+            arrow.resize(32, 32);
+            arrow.SetDirection(direction);
+            arrow.setDown(pressed == 1);
+            const QPoint at(direction * 40 + 4, pressed * 40 + 4);
+            painter.setClipRegion(arrow.mask().translated(at));
+            painter.drawPixmap(at, arrow.grab());
+        }
     }
-  }
-  return sheet;
+    return sheet;
 }
 
 }  // namespace
 
-void AddFrameworkShots(ShotList& shots) {
-  for (const DialogTemplate& dialogTemplate : AllDialogTemplates()) {
-    const int id = dialogTemplate.id;
-    shots.Add(QStringLiteral("template-%1.png").arg(id), [id] {
-      TemplateDialog dialog(id, nullptr);
-      dialog.setWindowFlags(Qt::Dialog);
-      for (DrawnButton* button : dialog.findChildren<DrawnButton*>()) {
-        button->SetOutline(OutlineKind::Capsule);
-      }
-      if (auto* undo = FindControl<ArrowButton>(&dialog, IDC_UNDO)) undo->SetDirection(2);
-      return GrabShown(dialog);
-    });
-  }
-  for (int kind = 0; kind < 4; ++kind) {
-    shots.Add(QStringLiteral("button-%1.png").arg(QLatin1String(kKindNames[kind])), [kind] {
-      return ButtonSheet(static_cast<OutlineKind>(kind), QSize(100, 26));
-    });
-  }
-  shots.Add(QStringLiteral("button-circle-large.png"),
-            [] { return ButtonSheet(OutlineKind::Circle, QSize(60, 60)); });
-  shots.Add(QStringLiteral("arrows.png"), [] { return ArrowSheet(); });
+void AddFrameworkShots(ShotList& shots)
+{
+    for (const DialogTemplate& dialogTemplate : AllDialogTemplates()) {
+        const int id = dialogTemplate.id;
+        shots.Add(QStringLiteral("template-%1.png").arg(id), [id] {
+            TemplateDialog dialog(id, nullptr);
+            dialog.setWindowFlags(Qt::Dialog);
+            for (DrawnButton* button : dialog.findChildren<DrawnButton*>()) {
+                button->SetOutline(OutlineKind::Capsule);
+            }
+            if (auto* undo = FindControl<ArrowButton>(&dialog, IDC_UNDO))
+                undo->SetDirection(2);
+            return GrabShown(dialog);
+        });
+    }
+    for (int kind = 0; kind < 4; ++kind) {
+        shots.Add(QStringLiteral("button-%1.png").arg(QLatin1String(kKindNames[kind])),
+                  [kind] { return ButtonSheet(static_cast<OutlineKind>(kind), QSize(100, 26)); });
+    }
+    shots.Add(QStringLiteral("button-circle-large.png"),
+              [] { return ButtonSheet(OutlineKind::Circle, QSize(60, 60)); });
+    shots.Add(QStringLiteral("arrows.png"), [] { return ArrowSheet(); });
 }
