@@ -36,23 +36,23 @@ int TempSettings::Get(const char* key, int defaultValue) const
     return SettingsFile().ReadInteger(SettingsKeys::section, key, defaultValue);
 }
 
-void AddStyles(InsultGenerator& engine, const std::vector<StyleSpec>& styles)
+void AddStyles(InsultGenerator& engine, const std::vector<StyleFixture>& styles)
 {
-    for (const StyleSpec& spec : styles) {
-        auto style = std::make_unique<InsultStyle>(spec.name);
-        style->templateText = spec.templateText;
-        for (size_t k = 0; k < spec.lists.size(); ++k) {
+    for (const StyleFixture& fixture : styles) {
+        auto style = std::make_unique<InsultStyle>(fixture.name);
+        style->templateText = fixture.templateText;
+        for (size_t k = 0; k < fixture.lists.size(); ++k) {
             auto list = std::make_unique<WordList>();
-            for (const std::string& word : spec.lists[k])
+            for (const std::string& word : fixture.lists[k])
                 list->AddUnique(word);
             style->wordLists[static_cast<int32_t>(k)] = std::move(list);
         }
         style->ComputeCombinations();
-        engine.styles[spec.name] = std::move(style);
+        engine.styles[fixture.name] = std::move(style);
     }
 }
 
-bool WriteDataFile(const std::string& path, const std::vector<StyleSpec>& styles)
+bool WriteDataFile(const std::string& path, const std::vector<StyleFixture>& styles)
 {
     InsultGenerator engine;
     AddStyles(engine, styles);
@@ -62,7 +62,7 @@ bool WriteDataFile(const std::string& path, const std::vector<StyleSpec>& styles
     return engine.loadedOk;
 }
 
-std::vector<StyleSpec> FourStyles()
+std::vector<StyleFixture> FourStyles()
 {
     return {
         {"Arabian",

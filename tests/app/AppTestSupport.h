@@ -30,20 +30,20 @@ private:
     bool hadPrevious_ = false;
 };
 
-struct StyleSpec final {
+struct StyleFixture final {
     std::string name;
     std::string templateText;
     std::vector<std::vector<std::string>> lists;  // list k fills placeholder %k
 };
 
 // Adds the styles to the engine, with their combination counts.
-void AddStyles(InsultGenerator& engine, const std::vector<StyleSpec>& styles);
+void AddStyles(InsultGenerator& engine, const std::vector<StyleFixture>& styles);
 
 // Writes a data file holding the styles; false when it could not be written.
-bool WriteDataFile(const std::string& path, const std::vector<StyleSpec>& styles);
+bool WriteDataFile(const std::string& path, const std::vector<StyleFixture>& styles);
 
 // Two small styles named like the first two tabs and two like the coarser ones.
-std::vector<StyleSpec> FourStyles();
+std::vector<StyleFixture> FourStyles();
 
 // The Windows-1252 engine text as the text box and clipboard show it (CR LF kept).
 QString FromEngineText(const std::string& text);

@@ -35,7 +35,7 @@ class MainDialogTest : public ::testing::Test {
 protected:
     // Builds the window over the four test styles with the settings given so far, and opens
     // it (which initialises it) without a modal loop.
-    MainDialog& Open(std::vector<apptest::StyleSpec> styles = apptest::FourStyles())
+    MainDialog& Open(std::vector<apptest::StyleFixture> styles = apptest::FourStyles())
     {
         dialog = std::make_unique<MainDialog>();
         apptest::AddStyles(dialog->Engine(), styles);
@@ -204,7 +204,7 @@ TEST_P(MainDialogScrollTest, LongBatchesScrollByTheirLineCountMinusSix)
 {
     const ScrollRow& row = GetParam();
     settings.Set("num", row.count);
-    std::vector<apptest::StyleSpec> styles = apptest::FourStyles();
+    std::vector<apptest::StyleFixture> styles = apptest::FourStyles();
     styles[0].templateText = row.templateText;
     Open(styles);
     // count insults, one line each or wrapped, and the empty line after the last break.
@@ -235,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainDialogTest, SixOrFewerInsultsAreNotScrolled)
 {
     settings.Set("num", 6);
-    std::vector<apptest::StyleSpec> styles = apptest::FourStyles();
+    std::vector<apptest::StyleFixture> styles = apptest::FourStyles();
     styles[0].templateText =
         "Thou art as welcome as a wet dog at the wedding feast of an old king %0";
     Open(styles);
@@ -343,7 +343,7 @@ TEST_F(MainDialogTest, RandomSourceIsSeededOnceFromTheTimeAtInitialisation)
 TEST_F(MainDialogTest, Windows1252TextShowsAndCopiesAsUnicode)
 {
     settings.Set("autoCopy", 1);
-    std::vector<apptest::StyleSpec> styles = apptest::FourStyles();
+    std::vector<apptest::StyleFixture> styles = apptest::FourStyles();
     // e acute, left and right double quotation marks in Windows-1252.
     styles[0] = {"Arabian", "Caf\xE9 \x93%0\x94", {{"na\xEFve"}}};
     Open(styles);

@@ -5,18 +5,21 @@
 
 namespace {
 
-const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::string& name)
+const OptionDefinition* FindOption(const std::vector<OptionDefinition>& definitions,
+                                   const std::string& name)
 {
-    for (const OptionSpec& spec : specs) {
-        if (name == spec.longName || (!spec.shortName.empty() && name == spec.shortName))
-            return &spec;
+    for (const OptionDefinition& definition : definitions) {
+        if (name == definition.longName ||
+            (!definition.shortName.empty() && name == definition.shortName))
+            return &definition;
     }
     return nullptr;
 }
 
 }  // namespace
 
-Arguments ParseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs)
+Arguments ParseArguments(const std::vector<std::string>& args,
+                         const std::vector<OptionDefinition>& definitions)
 {
     Arguments result;
     bool optionsEnded = false;
@@ -43,12 +46,12 @@ Arguments ParseArguments(const std::vector<std::string>& args, const std::vector
             value = word.substr(equals + 1);
             inlineValue = true;
         }
-        const OptionSpec* spec = FindSpec(specs, name);
-        if (spec == nullptr)
+        const OptionDefinition* definition = FindOption(definitions, name);
+        if (definition == nullptr)
             throw UsageError("unknown option " + name);
-        if (result.options.contains(spec->longName))
-            throw UsageError("option " + spec->longName + " given twice");
-        if (spec->takesValue) {
+        if (result.options.contains(definition->longName))
+            throw UsageError("option " + definition->longName + " given twice");
+        if (definition->takesValue) {
             if (!inlineValue) {
                 if (i + 1 >= args.size())
                     throw UsageError("option " + name + " needs a value");
@@ -57,7 +60,7 @@ Arguments ParseArguments(const std::vector<std::string>& args, const std::vector
         } else if (inlineValue) {
             throw UsageError("option " + name + " takes no value");
         }
-        result.options[spec->longName] = value;
+        result.options[definition->longName] = value;
     }
     return result;
 }

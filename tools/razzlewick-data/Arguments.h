@@ -13,7 +13,7 @@ public:
 };
 
 // One option a subcommand accepts, e.g. {"--seed", "-s", true}.
-struct OptionSpec {
+struct OptionDefinition {
     std::string longName;
     std::string shortName;
     bool takesValue = false;
@@ -28,12 +28,12 @@ struct Arguments {
     bool Has(const std::string& longName) const { return options.contains(longName); }
 };
 
-// Splits `args` (the words after the subcommand) by `specs`. Accepts "--name value",
+// Splits `args` (the words after the subcommand) by `definitions`. Accepts "--name value",
 // "--name=value", "-n value" and "--" to end the options; "--help"/"-h" anywhere before
 // "--" sets `help`. Throws UsageError for an unknown option, a missing value or a
 // repeated option.
 Arguments ParseArguments(const std::vector<std::string>& args,
-                         const std::vector<OptionSpec>& specs);
+                         const std::vector<OptionDefinition>& definitions);
 
 // Reads an option's decimal value within [minimum, maximum]; throws UsageError naming the
 // option otherwise.
