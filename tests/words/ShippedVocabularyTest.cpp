@@ -41,9 +41,17 @@ InsultGenerator& ShippedEngine()
 {
     static InsultGenerator engine;
     static const bool loaded = [] {
-        const std::string path = RAZZLEWICK_DATA_FILE;
+        // A private copy: reading takes an exclusive lock, and other tests running at the
+        // same time may be reading the shipped file.
+        const fs::path copy = fs::temp_directory_path() /
+                              ("razzlewick-words-" + std::to_string(getpid()) + ".dat");
+        fs::copy_file(RAZZLEWICK_DATA_FILE, copy, fs::copy_options::overwrite_existing);
+        const std::string path = copy.string();
         FileErrorInfo error;
-        return engine.OpenDataFile(Archive::Mode::Loading, &path, &error) != -1 && engine.loadedOk;
+        const bool ok =
+            engine.OpenDataFile(Archive::Mode::Loading, &path, &error) != -1 && engine.loadedOk;
+        fs::remove(copy);
+        return ok;
     }();
     EXPECT_TRUE(loaded) << "cannot read " << RAZZLEWICK_DATA_FILE;
     return engine;
