@@ -7,7 +7,6 @@
 #include "app/DisplayText.h"
 #include "app/ProgramIcon.h"
 #include "app/TextBoxScroll.h"
-#include "app/ToolTipControl.h"
 #include "data/Windows1252.h"
 #include "generate/FormatCombinations.h"
 #include "generate/GeneratorOperations.h"
@@ -16,10 +15,12 @@
 #include "resources/templates/ResourceIds.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
+#include "settings/UserOptions.h"
 #include "resources/templates/DialogTemplate.h"
 #include "ui/ArrowButton.h"
 #include "ui/DialogBuilder.h"
 #include "ui/DrawnButton.h"
+#include "ui/ToolTipControl.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -74,16 +75,13 @@ MainDialog::~MainDialog() = default;
 
 void MainDialog::LoadSettings()
 {
-    namespace K = SettingsKeys;
-    const ProfileFile& settings = SettingsFile();
-    // The count is kept in 16 bits: a stored 40000 becomes a negative count and empty batches.
-    count = static_cast<int16_t>(
-        settings.ReadInteger(K::section, K::insultCount, K::defaultInsultCount));
-    capitalise = settings.ReadInteger(K::section, K::capitalise, K::defaultCapitalise);
-    alwaysOnTop = settings.ReadInteger(K::section, K::alwaysOnTop, K::defaultAlwaysOnTop);
-    level = settings.ReadInteger(K::section, K::level, K::defaultLevel);
-    tooltips = settings.ReadInteger(K::section, K::tooltips, K::defaultTooltips);
-    autoCopy = settings.ReadInteger(K::section, K::autoCopyRead, K::defaultAutoCopy);
+    const UserOptions stored = ReadUserOptions(SettingsFile());
+    count = stored.count;
+    capitalise = stored.capitalise;
+    alwaysOnTop = stored.alwaysOnTop;
+    level = stored.level;
+    tooltips = stored.tooltips;
+    autoCopy = stored.autoCopy;
 }
 
 void MainDialog::ConnectCommands()

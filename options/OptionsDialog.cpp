@@ -3,19 +3,18 @@
 #include "platform/qt/MessageBox.h"
 #include "resources/templates/ResourceIds.h"
 #include "settings/ProfileFile.h"
-#include "settings/SettingsKeys.h"
+#include "settings/UserOptions.h"
 #include "ui/DialogBuilder.h"
 #include "ui/DrawnButton.h"
+#include "ui/ToolTipControl.h"
 #include "ui/UpDown.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolTip>
 
 #include <algorithm>
 #include <limits>
@@ -93,6 +92,7 @@ OptionsDialog::OptionsDialog(QWidget* parent) : TemplateDialog(IDD_OPTIONS, pare
     autoCopyCheck = FindControl<QCheckBox>(this, IDC_AUTOCOPY);
     countLabelControl = FindControl<QLabel>(this, IDC_COUNT_LABEL);
     capitaliseCheck = FindControl<QCheckBox>(this, IDC_CAPITALISE);
+    toolTipControl = new ToolTipControl(this);
 
     if (okButton != nullptr)
         connect(okButton, &QPushButton::clicked, this, &OptionsDialog::accept);
@@ -123,27 +123,23 @@ OptionsDialog::~OptionsDialog() = default;
 
 void OptionsDialog::ReadSettings()
 {
-    namespace K = SettingsKeys;
-    const ProfileFile& settings = SettingsFile();
-    count = static_cast<int16_t>(
-        settings.ReadInteger(K::section, K::insultCount, K::defaultInsultCount));
-    capitalise = settings.ReadInteger(K::section, K::capitalise, K::defaultCapitalise);
-    alwaysOnTop = settings.ReadInteger(K::section, K::alwaysOnTop, K::defaultAlwaysOnTop);
-    level = settings.ReadInteger(K::section, K::level, K::defaultLevel);
-    toolTips = settings.ReadInteger(K::section, K::tooltips, K::defaultTooltips);
-    autoCopy = settings.ReadInteger(K::section, K::autoCopyRead, K::defaultAutoCopy);
+    const UserOptions stored = ReadUserOptions(SettingsFile());
+    count = stored.count;
+    capitalise = stored.capitalise;
+    alwaysOnTop = stored.alwaysOnTop;
+    level = stored.level;
+    toolTips = stored.tooltips;
+    autoCopy = stored.autoCopy;
 }
 
 void OptionsDialog::Save() const
 {
-    namespace K = SettingsKeys;
-    const ProfileFile& settings = SettingsFile();
-    settings.WriteInteger(K::section, K::insultCount, count);
-    settings.WriteInteger(K::section, K::capitalise, capitalise);
-    settings.WriteInteger(K::section, K::alwaysOnTop, alwaysOnTop);
-    settings.WriteInteger(K::section, K::level, level);
-    settings.WriteInteger(K::section, K::tooltips, toolTips);
-    settings.WriteInteger(K::section, K::autoCopyWritten, autoCopy);
+    WriteUserOptions(SettingsFile(), {.count = count,
+                                      .capitalise = capitalise,
+                                      .alwaysOnTop = alwaysOnTop,
+                                      .level = level,
+                                      .tooltips = toolTips,
+                                      .autoCopy = autoCopy});
 }
 
 void OptionsDialog::OnInitDialog()
@@ -163,41 +159,25 @@ void OptionsDialog::OnInitDialog()
     // Tips show even while another window is active.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     const QString countTip = QStringLiteral("Number of insults to generate each time");
-    AddTool(countEdit, countTip);
-    AddTool(spin, countTip);
-    AddTool(capitaliseCheck, QStringLiteral("Capitalise the initial word of each insult"));
-    AddTool(onTopCheck, QStringLiteral("Window is always on top"));
-    AddTool(levelList, QStringLiteral("Offensiveness level (see docs)"));
-    AddTool(toolTipsCheck, QStringLiteral("Turn ToolTips on and off"));
-    AddTool(autoCopyCheck, QStringLiteral("Automatically copy insult(s) to the clipboard"));
-    ActivateToolTips(toolTips != 0);
+    toolTipControl->AddTool(countEdit, countTip);
+    toolTipControl->AddTool(spin, countTip);
+    toolTipControl->AddTool(capitaliseCheck,
+                            QStringLiteral("Capitalise the initial word of each insult"));
+    toolTipControl->AddTool(onTopCheck, QStringLiteral("Window is always on top"));
+    toolTipControl->AddTool(levelList, QStringLiteral("Offensiveness level (see docs)"));
+    toolTipControl->AddTool(toolTipsCheck, QStringLiteral("Turn ToolTips on and off"));
+    toolTipControl->AddTool(autoCopyCheck,
+                            QStringLiteral("Automatically copy insult(s) to the clipboard"));
+    toolTipControl->Activate(toolTips != 0);
 
     initialising = false;
     if (levelList != nullptr)
         levelList->setFocus(Qt::OtherFocusReason);
 }
 
-void OptionsDialog::AddTool(QWidget* control, const QString& text)
+bool OptionsDialog::ToolTipsActive() const
 {
-    if (control == nullptr)
-        return;
-    control->setToolTip(text);
-    control->installEventFilter(this);
-}
-
-void OptionsDialog::ActivateToolTips(bool active)
-{
-    toolTipsActive = active;
-    if (!active)
-        QToolTip::hideText();
-}
-
-bool OptionsDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    // A deactivated tooltip control shows nothing: the controls never hear the request.
-    if (event->type() == QEvent::ToolTip && !toolTipsActive)
-        return true;
-    return TemplateDialog::eventFilter(watched, event);
+    return toolTipControl->IsActive();
 }
 
 bool OptionsDialog::UpdateData(bool saveAndValidate)
@@ -321,7 +301,7 @@ void OptionsDialog::OnLevelChanged()
 void OptionsDialog::OnToolTipsClicked()
 {
     UpdateData(true);
-    ActivateToolTips(toolTips != 0);
+    toolTipControl->Activate(toolTips != 0);
 }
 
 void OptionsDialog::accept()

@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class ToolTipControl;
 class UpDown;
 
 // The preferences: offensiveness level, insults per press and four switches. It starts
@@ -36,7 +37,7 @@ public:
     // members after the failing step left as they were. Writing (false) fills the controls.
     bool UpdateData(bool saveAndValidate = true);
 
-    bool ToolTipsActive() const { return toolTipsActive; }
+    bool ToolTipsActive() const;
 
     // OK closes only with a valid count.
     void accept() override;
@@ -52,13 +53,10 @@ public:
 
 protected:
     void OnInitDialog() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ReadSettings();
-    void AddTool(QWidget* control, const QString& text);
-    void ActivateToolTips(bool active);
 
     bool ReadCount();
     void WriteCount();
@@ -80,8 +78,8 @@ private:
     QCheckBox* autoCopyCheck = nullptr;
     QLabel* countLabelControl = nullptr;
     QCheckBox* capitaliseCheck = nullptr;
+    ToolTipControl* toolTipControl = nullptr;
 
-    bool toolTipsActive = true;
     bool initialising = true;
     // Set while members are written to the controls, so that filling the level list is
     // not taken for the user's choice.

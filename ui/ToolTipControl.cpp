@@ -1,4 +1,4 @@
-#include "app/ToolTipControl.h"
+#include "ui/ToolTipControl.h"
 
 #include <QEvent>
 #include <QToolTip>

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "settings/SettingsKeys.h"
+
+#include <cstdint>
+
+class ProfileFile;
+
+// The six preferences that the main window reads at start and the options dialog edits, as
+// the settings file keeps them. Only the count is narrowed; the switches keep whatever integer
+// was stored, and each reader decides what counts as on.
+struct UserOptions final {
+    int16_t count = SettingsKeys::defaultInsultCount;
+    int32_t capitalise = SettingsKeys::defaultCapitalise;
+    int32_t alwaysOnTop = SettingsKeys::defaultAlwaysOnTop;
+    int32_t level = SettingsKeys::defaultLevel;
+    int32_t tooltips = SettingsKeys::defaultTooltips;
+    int32_t autoCopy = SettingsKeys::defaultAutoCopy;
+};
+
+// Each value from the settings section, or its first-run default.
+UserOptions ReadUserOptions(const ProfileFile& settings);
+
+// Writes the six values in a fixed order (count, capitalise, always on top, level, tooltips,
+// auto copy), the last under its lower-case name.
+void WriteUserOptions(const ProfileFile& settings, const UserOptions& options);
