@@ -1,8 +1,8 @@
 #include "tools/razzlewick-data/Commands.h"
 
 #include "data/InsultGenerator.h"
-#include "tools/razzlewick-data/Arguments.h"
 #include "tools/razzlewick-data/DataLoading.h"
+#include "tools/razzlewick-data/InspectCommand.h"
 
 #include <iostream>
 
@@ -22,15 +22,9 @@ program does. Exit status 0 when every file was read, 1 otherwise.
 
 int RunCheck(const std::vector<std::string>& args)
 {
-    const Arguments arguments = ParseArguments(args, {});
-    if (arguments.help) {
-        std::cout << kHelp;
-        return 0;
-    }
-    InsultGenerator engine;
-    std::vector<LoadResult> report;
-    const bool loaded = LoadForTool(engine, arguments.operands, report);
-    for (const LoadResult& line : report)
-        std::cout << FormatReportLine(line);
-    return loaded ? 0 : 1;
+    return RunInspectCommand(args, kHelp, FileOperands::Optional,
+                             [](const InsultGenerator&, const std::vector<LoadResult>& report) {
+                                 for (const LoadResult& line : report)
+                                     std::cout << FormatReportLine(line);
+                             });
 }

@@ -1,8 +1,8 @@
 #include "tools/razzlewick-data/Commands.h"
 
 #include "data/InsultGenerator.h"
-#include "tools/razzlewick-data/Arguments.h"
 #include "tools/razzlewick-data/DataLoading.h"
+#include "tools/razzlewick-data/InspectCommand.h"
 #include "tools/razzlewick-data/JsonWriter.h"
 
 #include <iostream>
@@ -23,18 +23,10 @@ still printed.
 
 int RunDump(const std::vector<std::string>& args)
 {
-    const Arguments arguments = ParseArguments(args, {});
-    if (arguments.help) {
-        std::cout << kHelp;
-        return 0;
-    }
-    if (arguments.operands.empty())
-        throw UsageError("no data file given");
-
-    InsultGenerator engine;
-    std::vector<LoadResult> report;
-    const bool loaded = LoadForTool(engine, arguments.operands, report);
-    PrintFailures(report);
-    std::cout << WriteEngineJson(engine);
-    return loaded ? 0 : 1;
+    return RunInspectCommand(
+        args, kHelp, FileOperands::Required,
+        [](const InsultGenerator& engine, const std::vector<LoadResult>& report) {
+            PrintFailures(report);
+            std::cout << WriteEngineJson(engine);
+        });
 }

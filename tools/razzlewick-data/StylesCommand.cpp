@@ -3,8 +3,8 @@
 #include "data/InsultGenerator.h"
 #include "data/Windows1252.h"
 #include "generate/FormatCombinations.h"
-#include "tools/razzlewick-data/Arguments.h"
 #include "tools/razzlewick-data/DataLoading.h"
+#include "tools/razzlewick-data/InspectCommand.h"
 
 #include <iostream>
 
@@ -23,17 +23,12 @@ go to standard error and give exit status 1.
 
 int RunStyles(const std::vector<std::string>& args)
 {
-    const Arguments arguments = ParseArguments(args, {});
-    if (arguments.help) {
-        std::cout << kHelp;
-        return 0;
-    }
-    InsultGenerator engine;
-    std::vector<LoadResult> report;
-    const bool loaded = LoadForTool(engine, arguments.operands, report);
-    PrintFailures(report);
-    for (const auto& [key, style] : engine.styles)
-        std::cout << Windows1252ToUtf8(key) << '\t' << FormatCombinations(style->combinationCount)
-                  << '\n';
-    return loaded ? 0 : 1;
+    return RunInspectCommand(
+        args, kHelp, FileOperands::Optional,
+        [](const InsultGenerator& engine, const std::vector<LoadResult>& report) {
+            PrintFailures(report);
+            for (const auto& [key, style] : engine.styles)
+                std::cout << Windows1252ToUtf8(key) << '\t'
+                          << FormatCombinations(style->combinationCount) << '\n';
+        });
 }

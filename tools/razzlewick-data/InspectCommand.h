@@ -1,0 +1,25 @@
+#pragma once
+
+#include "data/LoadResult.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class InsultGenerator;
+
+// What an inspecting subcommand prints once the engine is filled: the engine and the load
+// report, one line per file given or found.
+using InspectPrinter =
+    std::function<void(const InsultGenerator& engine, const std::vector<LoadResult>& report)>;
+
+// Whether a subcommand runs without FILE operands (and then looks for *.dat as the program does).
+enum class FileOperands { Optional, Required };
+
+// The frame of the subcommands that read data files and print what came of it (check, dump,
+// styles): prints `help` for -h/--help; otherwise fills an engine from the FILE operands as
+// LoadForTool does and hands it to `print`. No FILE where one is required is a UsageError.
+// Returns 0 when every file was read, 1 otherwise.
+int RunInspectCommand(const std::vector<std::string>& args, std::string_view help,
+                      FileOperands files, const InspectPrinter& print);
