@@ -2,11 +2,14 @@
 
 #include "tools/screenshots/Shots.h"
 
+#include "settings/ProfileFile.h"
+#include "settings/SettingsKeys.h"
 #include "ui/DialogBuilder.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +19,19 @@ QPixmap GrabShown(QWidget& widget)
     widget.show();
     QApplication::processEvents();
     return widget.grab();
+}
+
+QPixmap WithOwnSettings(int level, int count, const std::function<QPixmap()>& work)
+{
+    QTemporaryDir settingsFolder;
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
+    const ProfileFile& settings = SettingsFile();
+    settings.WriteInteger(SettingsKeys::section, SettingsKeys::level, level);
+    settings.WriteInteger(SettingsKeys::section, SettingsKeys::insultCount, count);
+    QPixmap picture = work();
+    qputenv("XDG_CONFIG_HOME", previous);
+    return picture;
 }
 
 int main(int argc, char** argv)

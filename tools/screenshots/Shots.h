@@ -28,6 +28,10 @@ private:
 // Shows a widget offscreen, lets it lay out and paint, and grabs it.
 QPixmap GrabShown(QWidget& widget);
 
+// Runs `work` with a settings folder of its own holding the given level and insult count,
+// so the user's settings are neither read nor changed.
+QPixmap WithOwnSettings(int level, int count, const std::function<QPixmap()>& work);
+
 // Registration functions, one per area.
 void AddFrameworkShots(ShotList& shots);
 void AddAppShots(ShotList& shots);

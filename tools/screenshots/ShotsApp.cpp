@@ -7,34 +7,21 @@
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
 
-#include <QTemporaryDir>
-
 #include <memory>
 #include <vector>
 
 namespace {
 
-// The main window over the shipped data, with settings of its own in a temporary folder
-// so the user's settings are neither read nor changed.
+// The main window over the shipped data, at the given tab.
 QPixmap MainWindowShot(int tab, int level, int count)
 {
-    QTemporaryDir settingsFolder;
-    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
-    const ProfileFile& settings = SettingsFile();
-    settings.WriteInteger(SettingsKeys::section, SettingsKeys::tab, tab);
-    settings.WriteInteger(SettingsKeys::section, SettingsKeys::level, level);
-    settings.WriteInteger(SettingsKeys::section, SettingsKeys::insultCount, count);
-
-    QPixmap picture;
-    {
+    return WithOwnSettings(level, count, [tab] {
+        SettingsFile().WriteInteger(SettingsKeys::section, SettingsKeys::tab, tab);
         MainDialog window;
         std::vector<LoadResult> report;
         window.Engine().LoadDataFiles(&report, platform::ProgramFolder());
-        picture = GrabShown(window);
-    }
-    qputenv("XDG_CONFIG_HOME", previous);
-    return picture;
+        return GrabShown(window);
+    });
 }
 
 QPixmap ProblemsShot(std::vector<LoadResult> report)

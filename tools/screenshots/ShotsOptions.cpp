@@ -3,33 +3,15 @@
 #include "options/OptionsDialog.h"
 #include "platform/qt/MessageBox.h"
 #include "resources/templates/ResourceIds.h"
-#include "settings/ProfileFile.h"
-#include "settings/SettingsKeys.h"
 #include "ui/DialogBuilder.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTemporaryDir>
 
 #include <functional>
 
 namespace {
-
-// Runs `work` with a settings folder of its own, so the user's settings are neither read
-// nor changed.
-QPixmap WithOwnSettings(int level, int count, const std::function<QPixmap()>& work)
-{
-    QTemporaryDir settingsFolder;
-    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
-    const ProfileFile& settings = SettingsFile();
-    settings.WriteInteger(SettingsKeys::section, SettingsKeys::level, level);
-    settings.WriteInteger(SettingsKeys::section, SettingsKeys::insultCount, count);
-    QPixmap picture = work();
-    qputenv("XDG_CONFIG_HOME", previous);
-    return picture;
-}
 
 QPixmap OptionsShot(int level, int count)
 {
