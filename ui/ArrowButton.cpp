@@ -1,5 +1,7 @@
 #include "ui/ArrowButton.h"
 
+#include "ui/HairlinePen.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -41,14 +43,6 @@ void DrawChain(QPainter& painter, std::initializer_list<QPoint> points, bool dot
         }
         previous = &point;
     }
-}
-
-QPen Pen(QColor colour)
-{
-    QPen pen(colour);
-    pen.setWidth(1);
-    pen.setCosmetic(true);
-    return pen;
 }
 
 }  // namespace
@@ -98,9 +92,9 @@ void ArrowButton::paintEvent(QPaintEvent*)
     const int W = side - 1;
     const int H = side - 1;
     const int M = H / 2;
-    const QPen highlight = Pen(palette().color(QPalette::Light));
-    const QPen darkShadow = Pen(palette().color(QPalette::Shadow));
-    const QPen shadow = Pen(palette().color(QPalette::Dark));
+    const QPen highlight = HairlinePen(palette().color(QPalette::Light));
+    const QPen darkShadow = HairlinePen(palette().color(QPalette::Shadow));
+    const QPen shadow = HairlinePen(palette().color(QPalette::Dark));
     const bool pressed = isDown();
 
     switch (direction_) {
@@ -179,7 +173,7 @@ void ArrowButton::paintEvent(QPaintEvent*)
 
     if (hasFocus()) {
         painter.setClipRect(QRect(0, 0, W, H));
-        painter.setPen(Pen(Qt::black));
+        painter.setPen(HairlinePen(Qt::black));
         switch (direction_) {
             case ArrowDirection::Right:
                 DrawChain(painter, {{6, 9}, {W - 12, M}, {6, H - 9}, {6, 9}}, true);

@@ -1,5 +1,7 @@
 #include "ui/DrawnButton.h"
 
+#include "ui/HairlinePen.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -8,18 +10,10 @@
 
 namespace {
 
-QPen Pen(QColor colour)
-{
-    QPen pen(colour);
-    pen.setWidth(1);
-    pen.setCosmetic(true);
-    return pen;
-}
-
 // An edge line: each segment drawn from point i + 1 back to point i, both ends painted.
 void EdgeLine(QPainter& painter, const std::vector<QPoint>& ring, std::size_t count, QColor colour)
 {
-    painter.setPen(Pen(colour));
+    painter.setPen(HairlinePen(colour));
     for (std::size_t i = 0; i + 1 < count; ++i)
         painter.drawLine(ring[i + 1], ring[i]);
 }
@@ -130,12 +124,12 @@ void DrawnButton::RenderNormal(QPainter& painter) const
         const QColor c0 = Shade(r0[i], r0[i + 1], colours.color(QPalette::Shadow),
                                 colours.color(QPalette::Light));
         const QColor m = Blend(c0, c1);
-        painter.setPen(Pen(m));
+        painter.setPen(HairlinePen(m));
         painter.setBrush(m);
         painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
-        painter.setPen(Pen(c1));
+        painter.setPen(HairlinePen(c1));
         painter.drawLine(r1[i + 1], r1[i]);
-        painter.setPen(Pen(c0));
+        painter.setPen(HairlinePen(c0));
         painter.drawLine(r0[i], r0[i + 1]);
     }
 }
@@ -152,12 +146,12 @@ void DrawnButton::RenderFocused(QPainter& painter) const
         const QColor c1 = Shade(r1[i], r1[i + 1], colours.color(QPalette::Shadow),
                                 colours.color(QPalette::Light));
         const QColor m = Blend(c1, c2);
-        painter.setPen(Pen(m));
+        painter.setPen(HairlinePen(m));
         painter.setBrush(m);
         painter.drawPolygon(Quad(r2[i], r2[i + 1], r0[i + 1], r0[i]));
-        painter.setPen(Pen(c2));
+        painter.setPen(HairlinePen(c2));
         painter.drawLine(r2[i + 1], r2[i]);
-        painter.setPen(Pen(c1));
+        painter.setPen(HairlinePen(c1));
         painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
     }
     painter.setBrush(Qt::NoBrush);
@@ -174,9 +168,9 @@ void DrawnButton::RenderPressed(QPainter& painter) const
     const QColor p = Blend(colours.color(QPalette::Shadow), colours.color(QPalette::Dark));
     painter.setBrush(p);
     for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
-        painter.setPen(Pen(p));
+        painter.setPen(HairlinePen(p));
         painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
-        painter.setPen(Pen(colours.color(QPalette::Dark)));
+        painter.setPen(HairlinePen(colours.color(QPalette::Dark)));
         painter.drawLine(r1[i + 1], r1[i]);
     }
     painter.setBrush(Qt::NoBrush);

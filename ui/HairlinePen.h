@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QColor>
+#include <QPen>
+
+// A one-pixel pen that stays one pixel under any painter scale, for the drawn buttons' edges.
+inline QPen HairlinePen(QColor colour)
+{
+    QPen pen(colour);
+    pen.setWidth(1);
+    pen.setCosmetic(true);
+    return pen;
+}
