@@ -99,7 +99,9 @@ void UpDown::mousePressEvent(QMouseEvent* event)
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
+    // The event type first: the buddy also sends events while it is being destroyed, when
+    // it is no longer a line edit and must not be looked at as one.
+    if (event->type() == QEvent::KeyPress && watched == buddy_ && isEnabled()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             StepBy(key == Qt::Key_Up ? 1 : -1);
