@@ -1,6 +1,9 @@
 #include "platform/qt/MessageBox.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace platform {
 namespace {
@@ -78,8 +81,26 @@ MessageResult ShowMessageBox(QWidget* parent, const QString& text, MessageIcon i
     if (CurrentHandler())
         return CurrentHandler()(request);
 
-    QMessageBox box(ToQtIcon(icon), request.caption, text, ToQtButtons(buttons), parent);
-    return FromQtButton(box.exec(), buttons);
+    const std::unique_ptr<QMessageBox> box = CreateMessageBox(request);
+    return FromQtButton(box->exec(), buttons);
+}
+
+std::unique_ptr<QMessageBox> CreateMessageBox(const MessageBoxRequest& request)
+{
+    auto box = std::make_unique<QMessageBox>(ToQtIcon(request.icon), request.caption, request.text,
+                                             ToQtButtons(request.buttons), request.parent);
+    // The toolkit wraps every line wider than half the screen, which breaks the long lines
+    // of the level warning in mid-sentence; a label as wide as the widest line keeps them.
+    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        const QFontMetrics metrics(label->font());
+        int widest = 0;
+        for (const QString& line : request.text.split(QLatin1Char('\n')))
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        const QScreen* screen = box->screen();
+        const int limit = screen != nullptr ? screen->availableGeometry().width() * 3 / 4 : 800;
+        label->setMinimumWidth(qMin(widest, limit));
+    }
+    return box;
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)

@@ -3,8 +3,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <utility>
 
+class QMessageBox;
 class QWidget;
 
 namespace platform {
@@ -31,6 +33,10 @@ inline constexpr const char* kMessageBoxCaption = "Razzlewick";
 // button pressed. Every dialog goes through here so tests can answer instead of a person.
 MessageResult ShowMessageBox(QWidget* parent, const QString& text, MessageIcon icon,
                              MessageButtons buttons = MessageButtons::Ok);
+
+// The real box ShowMessageBox runs, not yet shown; lines the text breaks itself are kept
+// whole instead of being wrapped at half the screen's width.
+std::unique_ptr<QMessageBox> CreateMessageBox(const MessageBoxRequest& request);
 
 // Replaces the handler (an empty function restores the real box); returns the old one.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -36,8 +37,9 @@ QPixmap MessageShot(const std::function<void(OptionsDialog&)>& action)
             dialog.EnsureInitialised();
             action(dialog);
         }
-        QMessageBox box(QMessageBox::Warning, shown.caption, shown.text, QMessageBox::Ok);
-        return GrabShown(box);
+        shown.parent = nullptr;  // the dialog that asked is gone
+        const std::unique_ptr<QMessageBox> box = platform::CreateMessageBox(shown);
+        return GrabShown(*box);
     });
 }
 
