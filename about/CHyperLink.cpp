@@ -224,7 +224,10 @@ void CHyperLink::mouseReleaseEvent(QMouseEvent* event)
         QLabel::mouseReleaseEvent(event);
         return;
     }
-    if (focused_ && (options_ & LinkOpenOnPress) == 0) {
+    // A release off the link is not the link's: it let go of the mouse as the pointer left,
+    // so dragging away before letting go opens nothing.
+    if (focused_ && (options_ & LinkOpenOnPress) == 0 &&
+        rect().contains(event->position().toPoint())) {
         ActivateLink();
     }
 }

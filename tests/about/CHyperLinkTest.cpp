@@ -164,6 +164,27 @@ TEST(CHyperLink, OpensOnReleaseAndOnTheSpaceBar)
     EXPECT_EQ(fakes.Calls("xdg-open"), (std::vector<Arguments>{{kUrl}, {kUrl}}));
 }
 
+TEST(CHyperLink, DraggingOffBeforeReleasingOpensNothing)
+{
+    FakePrograms fakes;
+    fakes.Add("xdg-open");
+    LinkWindow w;
+    w.window->show();
+    const QPoint inside(2, 2);
+    const QPoint outside(w.link->width() + 20, 2);
+    QTest::mousePress(w.link, Qt::LeftButton, Qt::NoModifier, inside);
+    QMouseEvent drag(QEvent::MouseMove, outside, w.link->mapToGlobal(outside), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.link, &drag);
+    EXPECT_FALSE(w.link->IsOver());
+    QTest::mouseRelease(w.link, Qt::LeftButton, Qt::NoModifier, outside);
+    EXPECT_TRUE(fakes.Calls("xdg-open").empty());
+    EXPECT_FALSE(w.link->IsVisited());
+
+    QTest::mouseClick(w.link, Qt::LeftButton, Qt::NoModifier, inside);
+    EXPECT_EQ(fakes.Calls("xdg-open").size(), 1u);
+}
+
 TEST(CHyperLink, FailureReportsTheCodeAndStaysUnvisited)
 {
     FakePrograms fakes;  // nothing to open it with
