@@ -386,7 +386,7 @@ void MainDialog::AddSystemMenuItems()
 
 void MainDialog::OnSysCommand(int commandId)
 {
-    if ((commandId & 0xFFF0) == IDM_ABOUTBOX)
+    if ((commandId & ~0xF) == IDM_ABOUTBOX)
         OnAbout();
 }
 

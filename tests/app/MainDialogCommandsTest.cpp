@@ -328,6 +328,8 @@ TEST_F(MainDialogCommandsTest, WindowMenuHoldsOnlyTheAboutItem)
     EXPECT_EQ(menu->actions().front()->text(), "&About Razzlewick...");
     EXPECT_EQ(menu->actions().front()->data().toInt(), 16);
     EXPECT_EQ(WhileModal([this] { window->OnSysCommand(32); }), "") << "not the About command";
+    EXPECT_EQ(WhileModal([this] { window->OnSysCommand(0x10000 | IDM_ABOUTBOX); }), "")
+        << "only the low four bits are the system's";
 }
 
 // Right-clicks the window at a point of its own; returns the popup that came up, if any.
