@@ -7,10 +7,12 @@
 #include "tests/support/GuiTesting.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -124,6 +126,31 @@ TEST_F(InsultAppTest, NoDataAtAllOffersOnlyExit)
     EXPECT_EQ(runs, (std::vector<std::string>{"problems"}));
     EXPECT_TRUE(problemsText.startsWith("No data files were found!\n\n"))
         << problemsText.toStdString();
+}
+
+// The real modal loops, one after the other: closing the problems dialog (the only window
+// then) must not end the program before the main window has run.
+TEST_F(InsultAppTest, RealModalRunsGoFromTheProblemsOnToTheMainWindow)
+{
+    WriteGoodFile("insltdat.dat");
+    WriteBadFile("broken.dat");
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* problems = qobject_cast<StartupProblemsDialog*>(modal)) {
+            runs.push_back("problems");
+            guitest::ClickControl(problems, IDOK);
+        } else if (auto* main = qobject_cast<MainDialog*>(modal)) {
+            runs.push_back("main");
+            guitest::ClickControl(main, IDCANCEL);
+        }
+    });
+    answer.start();
+    InsultApp app(ProgramFolder());
+    EXPECT_FALSE(app.InitInstance());
+    answer.stop();
+    EXPECT_EQ(runs, (std::vector<std::string>{"problems", "main"}));
 }
 
 }  // namespace
