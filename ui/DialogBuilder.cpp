@@ -294,7 +294,10 @@ void BuildDialogFromTemplate(QWidget& dialog, const DialogTemplate& dialogTempla
             if (lastTabStop != nullptr)
                 QWidget::setTabOrder(lastTabStop, widget);
             lastTabStop = widget;
-        } else if (control.kind != ControlKind::Edit && control.kind != ControlKind::TabStrip) {
+        } else if (control.kind == ControlKind::Edit || control.kind == ControlKind::TabStrip) {
+            // Without a tab stop a click still focuses it; the Tab key passes it by.
+            widget->setFocusPolicy(Qt::ClickFocus);
+        } else {
             widget->setFocusPolicy(Qt::NoFocus);
         }
         if (auto* upDown = qobject_cast<UpDown*>(widget)) {

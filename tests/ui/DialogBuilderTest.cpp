@@ -162,6 +162,16 @@ TEST(DialogBuilder, MenuBarHoldsTheCommands)
     EXPECT_EQ(LoadResourceString(12345), "");
 }
 
+TEST(DialogBuilder, TabKeyVisitsOnlyTabStops)
+{
+    // The About page's text box has no tab stop: a click may focus it, the Tab key may not.
+    TemplateDialog page(IDD_ABOUT_TEXT_PAGE, nullptr);
+    EXPECT_EQ(FindControlWidget(&page, IDC_PAGE_TEXT)->focusPolicy(), Qt::ClickFocus);
+    TemplateDialog main(IDD_MAIN, nullptr);
+    EXPECT_EQ(FindControlWidget(&main, IDC_INSULT_TEXT)->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(FindControlWidget(&main, IDC_COMBINATIONS)->focusPolicy(), Qt::NoFocus);
+}
+
 TEST(DialogBuilder, UnknownTemplateIsReportedByNumber)
 {
     try {
