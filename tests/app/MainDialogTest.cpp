@@ -126,6 +126,11 @@ TEST_F(MainDialogTest, CoarseTabAtLevelZeroOpensDisabledAndCopiesTheMessage)
     EXPECT_EQ(window.Engine().currentStyle, nullptr);
     Click(IDC_COPY);
     EXPECT_EQ(QApplication::clipboard()->text(), ShownText());
+    // Again is hidden, so Enter has nothing to press: no batch replaces the message.
+    const QString message = ShownText();
+    QTest::keyClick(dialog.get(), Qt::Key_Return);
+    EXPECT_EQ(ShownText(), message);
+    EXPECT_FALSE(Shown(IDC_AGAIN));
 
     // An allowed tab leaves the disabled state.
     ClickTab(1);
