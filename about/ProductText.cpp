@@ -2,9 +2,6 @@
 
 #include "about/JoinText.h"
 #include "about/LegalText.h"
-#include "resources/templates/ResourceIds.h"
-
-#include <QString>
 
 // Sentences end in a full stop, a no-break space (0xA0) and a space, so a wrapping edit
 // control never starts a line with the second blank.
@@ -33,12 +30,12 @@ constexpr auto kTermsText = JoinText(
 
 const char* const kProductTerms = kTermsText.data();
 
-void FillProductInfo(ProductInfo& info)
+void FillProductInfo(ProductInfo& info, const QIcon& icon)
 {
     info.name = kProductName;
     info.version = kProductVersion;
     info.description = kProductDescription;
     info.termsText = kProductTerms;
     info.disclaimerPlacement = DisclaimerPlacements::OnlyWithoutTerms;
-    info.icon = QIcon(QStringLiteral(":/images/%1.svg").arg(IDI_PROGRAM));
+    info.icon = icon;
 }

@@ -8,6 +8,7 @@ inline constexpr const char* kProductVersion = "v3.2";
 extern const char* const kProductDescription;
 extern const char* const kProductTerms;
 
-// Fills the record with this program's name, version, description, terms, icon and
-// placement 0 (the terms carry their own disclaimer); the owner window stays none.
-void FillProductInfo(ProductInfo& info);
+// Fills the record with this program's name, version, description, terms, the given icon
+// (the main window's own, so both show one icon) and placement 0 (the terms carry their
+// own disclaimer); the owner window stays none.
+void FillProductInfo(ProductInfo& info, const QIcon& icon);

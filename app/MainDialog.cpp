@@ -66,8 +66,7 @@ MainDialog::MainDialog(QWidget* parent) : ResizableDialog(IDD_MAIN, parent)
 
     icon = ProgramIcon();
     ProductInfo& productInfo = TheProductInfo();
-    FillProductInfo(productInfo);
-    productInfo.icon = icon;  // one icon for the window and the About box
+    FillProductInfo(productInfo, icon);
     LoadSettings();
 }
 

@@ -2,19 +2,18 @@
 
 #include "ui/ArrowButton.h"
 #include "ui/DrawnButton.h"
+#include "ui/TemplatePicture.h"
 #include "ui/UpDown.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
 #include <QTabBar>
@@ -48,18 +47,6 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
-// Pictures are compiled in under their resource numbers.
-QPixmap ResourcePixmap(int imageId)
-{
-    for (const char* extension : {".svg", ".png"}) {
-        const QString path =
-            QStringLiteral(":/images/%1%2").arg(imageId).arg(QLatin1String(extension));
-        if (QFile::exists(path))
-            return QPixmap(path);
-    }
-    return {};
-}
-
 Qt::Alignment TextAlignment(std::uint32_t style)
 {
     Qt::Alignment alignment = Has(style, CS::Center) ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -79,15 +66,13 @@ QWidget* MakeStaticText(const ControlTemplate& control, QWidget* parent)
 
 QWidget* MakePicture(const ControlTemplate& control, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new TemplatePicture(control.imageId, parent);
     label->setAlignment(Qt::AlignCenter);
     if (Has(control.style, CS::DialogFrame)) {
         label->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
     } else if (Has(control.style, CS::SunkenEdge)) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
-    if (control.imageId != 0)
-        label->setPixmap(ResourcePixmap(control.imageId));
     return label;
 }
 

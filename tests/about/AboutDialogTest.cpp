@@ -26,7 +26,7 @@ using testing_support::FakePrograms;
 ProductInfo Razzlewick()
 {
     ProductInfo info;
-    FillProductInfo(info);
+    FillProductInfo(info, QIcon(QStringLiteral(":/images/%1.svg").arg(IDI_PROGRAM)));
     return info;
 }
 

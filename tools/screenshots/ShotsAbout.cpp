@@ -14,7 +14,7 @@ namespace {
 QPixmap AboutShot(int tab)
 {
     ProductInfo info;
-    FillProductInfo(info);
+    FillProductInfo(info, QIcon(QStringLiteral(":/images/%1.svg").arg(IDI_PROGRAM)));
     AboutDialog dialog(info, nullptr);
     dialog.EnsureInitialised();
     if (auto* tabs = FindControl<QTabBar>(&dialog, IDC_ABOUT_TABS))
