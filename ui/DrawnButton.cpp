@@ -18,6 +18,31 @@ void EdgeLine(QPainter& painter, const std::vector<QPoint>& ring, std::size_t co
         painter.drawLine(ring[i + 1], ring[i]);
 }
 
+// The two shadings of the bevel: a ring's edge in the soft colours (shadow to 3-D light)
+// or in the hard ones (dark shadow to highlight).
+QColor SoftShade(const QPalette& colours, QPoint a, QPoint b)
+{
+    return DrawnButton::Shade(a, b, colours.color(QPalette::Dark),
+                              colours.color(QPalette::Midlight));
+}
+
+QColor HardShade(const QPalette& colours, QPoint a, QPoint b)
+{
+    return DrawnButton::Shade(a, b, colours.color(QPalette::Shadow),
+                              colours.color(QPalette::Light));
+}
+
+// What the focused and pressed images share around their bevel: a dark outline on ring 0
+// and a line along ring 3, halfway between shadow and face.
+void OuterEdges(QPainter& painter, const ButtonOutline& outline, const QPalette& colours)
+{
+    const auto& r0 = outline.Ring(0);
+    painter.setBrush(Qt::NoBrush);
+    EdgeLine(painter, r0, r0.size(), colours.color(QPalette::Shadow));
+    EdgeLine(painter, outline.Ring(3), r0.size(),
+             DrawnButton::Blend(colours.color(QPalette::Dark), colours.color(QPalette::Button)));
+}
+
 QPolygon Quad(QPoint a, QPoint b, QPoint c, QPoint d)
 {
     return QPolygon({a, b, c, d});
@@ -119,10 +144,8 @@ void DrawnButton::RenderNormal(QPainter& painter) const
     const auto& r0 = outline_.Ring(0);
     const auto& r1 = outline_.Ring(1);
     for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
-        const QColor c1 = Shade(r1[i], r1[i + 1], colours.color(QPalette::Dark),
-                                colours.color(QPalette::Midlight));
-        const QColor c0 = Shade(r0[i], r0[i + 1], colours.color(QPalette::Shadow),
-                                colours.color(QPalette::Light));
+        const QColor c1 = SoftShade(colours, r1[i], r1[i + 1]);
+        const QColor c0 = HardShade(colours, r0[i], r0[i + 1]);
         const QColor m = Blend(c0, c1);
         painter.setPen(HairlinePen(m));
         painter.setBrush(m);
@@ -141,10 +164,8 @@ void DrawnButton::RenderFocused(QPainter& painter) const
     const auto& r1 = outline_.Ring(1);
     const auto& r2 = outline_.Ring(2);
     for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
-        const QColor c2 = Shade(r2[i], r2[i + 1], colours.color(QPalette::Dark),
-                                colours.color(QPalette::Midlight));
-        const QColor c1 = Shade(r1[i], r1[i + 1], colours.color(QPalette::Shadow),
-                                colours.color(QPalette::Light));
+        const QColor c2 = SoftShade(colours, r2[i], r2[i + 1]);
+        const QColor c1 = HardShade(colours, r1[i], r1[i + 1]);
         const QColor m = Blend(c1, c2);
         painter.setPen(HairlinePen(m));
         painter.setBrush(m);
@@ -154,10 +175,7 @@ void DrawnButton::RenderFocused(QPainter& painter) const
         painter.setPen(HairlinePen(c1));
         painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
     }
-    painter.setBrush(Qt::NoBrush);
-    EdgeLine(painter, r0, r0.size(), colours.color(QPalette::Shadow));
-    EdgeLine(painter, outline_.Ring(3), r0.size(),
-             Blend(colours.color(QPalette::Dark), colours.color(QPalette::Button)));
+    OuterEdges(painter, outline_, colours);
 }
 
 void DrawnButton::RenderPressed(QPainter& painter) const
@@ -173,10 +191,7 @@ void DrawnButton::RenderPressed(QPainter& painter) const
         painter.setPen(HairlinePen(colours.color(QPalette::Dark)));
         painter.drawLine(r1[i + 1], r1[i]);
     }
-    painter.setBrush(Qt::NoBrush);
-    EdgeLine(painter, r0, r0.size(), colours.color(QPalette::Shadow));
-    EdgeLine(painter, outline_.Ring(3), r0.size(),
-             Blend(colours.color(QPalette::Dark), colours.color(QPalette::Button)));
+    OuterEdges(painter, outline_, colours);
 }
 
 void DrawnButton::RenderText(QPainter& painter, bool pressed) const
