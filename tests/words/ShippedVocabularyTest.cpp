@@ -301,7 +301,8 @@ TEST_P(ShippedStyle, ListsAreLongEnoughAndVaryTheirOpenings)
     const int32_t punchline = style.templateText[lastPlaceholder + 1] - '0';
     for (const auto& [number, list] : style.wordLists) {
         SCOPED_TRACE("list " + std::to_string(number));
-        EXPECT_GE(list->size(), number == punchline ? kMinimumPunchlineListSize : kMinimumListSize);
+        const size_t minimum = number == punchline ? kMinimumPunchlineListSize : kMinimumListSize;
+        EXPECT_GE(list->size(), minimum);
         for (const std::string& finding : OverusedOpenings(*list))
             ADD_FAILURE() << finding;
     }
@@ -360,9 +361,9 @@ TEST(ShippedVocabulary, WordChecksCatchRepeatsStuttersAndBlockedWords)
     }
 
     const std::vector<std::string> repeats = RepeatedContentWords(style);
-    const auto reported = [&](std::string_view stem) {
+    const auto reported = [&](std::string_view text) {
         return std::any_of(repeats.begin(), repeats.end(), [&](const std::string& finding) {
-            return finding.find(stem) != std::string::npos;
+            return finding.find(text) != std::string::npos;
         });
     };
     EXPECT_TRUE(reported("\"tailgating\" / list 3 \"tailgate you and sing\""));

@@ -18,8 +18,9 @@ const std::set<std::string, std::less<>> kFunctionWords = {
     "those", "under", "upon",   "very",   "were",   "what",  "when",  "where",   "which", "while",
     "whom",  "whose", "will",   "with",   "would",  "your",  "yours", "yourself"};
 
-// Kinds of joke the words never make, by example. Slurs are not spelt out here; review keeps
-// them out. Hyphenated parts count, so "bellied" also stops "pot-bellied".
+// Kinds of joke the words never make, by example. Hate slurs are not spelt out here; review
+// keeps them out. The disability words are, because they pass for mild insults. Hyphenated
+// parts count, so "bellied" also stops "pot-bellied".
 const std::vector<std::pair<std::string_view, std::vector<std::string_view>>> kBlocklist = {
     {"body",
      {"fat",       "fatty",      "fatter", "paunch",     "paunchy",  "gorbellied", "belly",
