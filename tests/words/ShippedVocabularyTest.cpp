@@ -6,6 +6,7 @@
 #include "generate/FormatCombinations.h"
 #include "generate/GeneratorOperations.h"
 #include "generate/RandomSource.h"
+#include "WordChecks.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -29,6 +30,10 @@ const std::vector<std::string> kStyleNames = {"Arabian", "Shakespearean", "Moder
                                               "Mediterranean"};
 constexpr int16_t kInsultsPerStyle = 10000;
 constexpr uint32_t kSeed = 20240607;
+// Every list offers at least this many words; the list that ends the sentence carries the
+// punchline, which the reader notices coming back first, so it needs more.
+constexpr size_t kMinimumListSize = 50;
+constexpr size_t kMinimumPunchlineListSize = 70;
 
 // Words whose first letter misleads about the sound an article must match.
 const std::set<std::string, std::less<>> kConsonantSoundDespiteVowel = {
@@ -285,7 +290,42 @@ TEST_P(ShippedStyle, TenThousandInsultsReadCleanlyAndRarelyRepeat)
     EXPECT_EQ(faults, 0);
 
     const std::set<std::string> distinct(insults.begin(), insults.end());
-    EXPECT_GE(distinct.size(), 9000u);
+    EXPECT_GE(distinct.size(), 9990u);
+}
+
+TEST_P(ShippedStyle, ListsAreLongEnoughAndVaryTheirOpenings)
+{
+    const InsultStyle& style = Style();
+    const size_t lastPlaceholder = style.templateText.rfind('%');
+    ASSERT_NE(lastPlaceholder, std::string::npos);
+    const int32_t punchline = style.templateText[lastPlaceholder + 1] - '0';
+    for (const auto& [number, list] : style.wordLists) {
+        SCOPED_TRACE("list " + std::to_string(number));
+        const size_t minimum = number == punchline ? kMinimumPunchlineListSize : kMinimumListSize;
+        EXPECT_GE(list->size(), minimum);
+        for (const std::string& finding : OverusedOpenings(*list))
+            ADD_FAILURE() << finding;
+    }
+}
+
+TEST_P(ShippedStyle, NoWordMeetsItselfInOneInsult)
+{
+    const InsultStyle& style = Style();
+    for (const std::string& finding : RepeatedContentWords(style))
+        ADD_FAILURE() << "repeated word: " << finding;
+    for (const std::string& finding : StutteredWords(style))
+        ADD_FAILURE() << "stutter: " << finding;
+    EXPECT_LE(MostAndsInOneInsult(style), 2) << "\"and\" chains up in one insult";
+}
+
+TEST_P(ShippedStyle, WordsStayClearOfTheForbiddenKinds)
+{
+    const InsultStyle& style = Style();
+    EXPECT_EQ(BlockedWord(style.templateText), "") << style.templateText;
+    for (const auto& [number, list] : style.wordLists) {
+        for (const std::string& word : list->Words())
+            EXPECT_EQ(BlockedWord(word), "") << "list " << number << ": \"" << word << "\"";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedVocabulary, ShippedStyle, ::testing::ValuesIn(kStyleNames),
@@ -301,6 +341,45 @@ TEST(ShippedVocabulary, ArticleCheckCatchesBothMistakes)
     EXPECT_EQ(
         ArticleMismatch("You are an honest goat, a one-eyed ewe, an hour late, a useful clot"), "");
     EXPECT_EQ(ArticleMismatch("An apple, a banana"), "");
+}
+
+TEST(ShippedVocabulary, WordChecksCatchRepeatsStuttersAndBlockedWords)
+{
+    // Mistakes that once shipped; the style tests rely on these checks seeing them.
+    InsultStyle style("Checks");
+    style.templateText = "May a thousand %0 %1, and may %2 %3";
+    const std::vector<std::vector<std::string>> words = {
+        {"loud-mouthed", "tailgating"},
+        {"camels", "goats"},
+        {"the moon in a sulk", "a loudmouth", "a thousand bees"},
+        {"sulk on your doorstep", "win your camel at dice", "tailgate you and sing"}};
+    for (size_t number = 0; number < words.size(); ++number) {
+        auto& list = style.wordLists[static_cast<int32_t>(number)];
+        list = std::make_unique<WordList>();
+        for (const std::string& word : words[number])
+            list->AddUnique(word);
+    }
+
+    const std::vector<std::string> repeats = RepeatedContentWords(style);
+    const auto reported = [&](std::string_view text) {
+        return std::any_of(repeats.begin(), repeats.end(), [&](const std::string& finding) {
+            return finding.find(text) != std::string::npos;
+        });
+    };
+    EXPECT_TRUE(reported("\"tailgating\" / list 3 \"tailgate you and sing\""));
+    EXPECT_TRUE(reported("\"loud-mouthed\" / list 2 \"a loudmouth\""));
+    EXPECT_TRUE(reported("\"camels\" / list 3 \"win your camel at dice\""));
+    EXPECT_TRUE(reported("template \"May a thousand \""));
+    EXPECT_FALSE(reported("goats"));
+    EXPECT_EQ(StutteredWords(style),
+              std::vector<std::string>{
+                  "list 2 \"the moon in a sulk\" ends with \"sulk\", which starts list 3"});
+    EXPECT_EQ(MostAndsInOneInsult(style), 2);
+
+    EXPECT_EQ(BlockedWord("a paunchy knave"), "body: paunchy");
+    EXPECT_EQ(BlockedWord("fat-kidneyed"), "body: fat");
+    EXPECT_EQ(BlockedWord("a waste of oxygen"), "dehumanising: waste of oxygen");
+    EXPECT_EQ(BlockedWord("the fatherly oxygen tent"), "");
 }
 
 }  // namespace
