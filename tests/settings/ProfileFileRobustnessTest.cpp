@@ -28,21 +28,40 @@ void PrintTo(const DamagedFileRow& row, std::ostream* out)
     *out << row.name;
 }
 
-class DamagedFile : public SettingsFolderTest,
-                    public ::testing::WithParamInterface<DamagedFileRow> {};
+class DamagedFileTest : public SettingsFolderTest {
+protected:
+    void ReadsFirstValuesOrDefaultsAndWriteAddsOnlyOneEntry(const DamagedFileRow& row)
+    {
+        SCOPED_TRACE(row.name);
+        WriteFile("Razzlewick.ini", row.text);
+        EXPECT_EQ(SettingsFile().ReadInteger("settings", "num", 1), row.num);
+        EXPECT_EQ(SettingsFile().ReadInteger("settings", "caps", 1), row.caps);
+
+        SettingsFile().WriteInteger("settings", "ontop", 1);
+        EXPECT_TRUE(ReadFile("Razzlewick.ini") == row.after) << "file differs after the write";
+        EXPECT_EQ(SettingsFile().ReadInteger("settings", "ontop", 0), 1);
+    }
+};
+
+class DamagedFile : public DamagedFileTest, public ::testing::WithParamInterface<DamagedFileRow> {};
 
 TEST_P(DamagedFile, ReadsFirstValuesOrDefaultsAndWriteAddsOnlyOneEntry)
 {
-    WriteFile("Razzlewick.ini", GetParam().text);
-    EXPECT_EQ(SettingsFile().ReadInteger("settings", "num", 1), GetParam().num);
-    EXPECT_EQ(SettingsFile().ReadInteger("settings", "caps", 1), GetParam().caps);
-
-    SettingsFile().WriteInteger("settings", "ontop", 1);
-    EXPECT_TRUE(ReadFile("Razzlewick.ini") == GetParam().after) << "file differs after the write";
-    EXPECT_EQ(SettingsFile().ReadInteger("settings", "ontop", 0), 1);
+    ReadsFirstValuesOrDefaultsAndWriteAddsOnlyOneEntry(GetParam());
 }
 
-const std::string hugeLine(10 * 1024 * 1024, 'q');
+// Built here rather than as rows, so the other tests of this program do not pay for them.
+TEST_F(DamagedFileTest, HugeLinesAreSkippedOrCutAndKept)
+{
+    const std::string hugeLine(10 * 1024 * 1024, 'q');
+    ReadsFirstValuesOrDefaultsAndWriteAddsOnlyOneEntry(
+        {"HugeLineBeforeSection", hugeLine + "\n[settings]\nnum=6\n", 6, 1,
+         hugeLine + "\n[settings]\nnum=6\nontop=1\n"});
+    ReadsFirstValuesOrDefaultsAndWriteAddsOnlyOneEntry(
+        {"HugeValue", "[settings]\ncaps=" + hugeLine + "\nnum=2\n", 2, 0,
+         "[settings]\ncaps=" + hugeLine + "\nnum=2\nontop=1\n"});
+}
+
 const std::string binary = "\x00\xff\xfe[settings]\n\x01num=2\n[settings]\nnum=3\ncaps=\x80\n"s;
 const std::string nulInValue =
     "[settings]\nnum=4\x00"
@@ -56,10 +75,6 @@ INSTANTIATE_TEST_SUITE_P(
                        "]]][[[=\n==\n[\n[settings\nnum=5\n\n[settings]\nontop=1\n"},
         DamagedFileRow{"BinaryBytes", binary, 3, 0, binary + "ontop=1\n"},
         DamagedFileRow{"NulInsideValue", nulInValue, 4, 1, nulInValue + "ontop=1\n"},
-        DamagedFileRow{"HugeLineBeforeSection", hugeLine + "\n[settings]\nnum=6\n", 6, 1,
-                       hugeLine + "\n[settings]\nnum=6\nontop=1\n"},
-        DamagedFileRow{"HugeValue", "[settings]\ncaps=" + hugeLine + "\nnum=2\n", 2, 0,
-                       "[settings]\ncaps=" + hugeLine + "\nnum=2\nontop=1\n"},
         DamagedFileRow{"DuplicateSections",
                        "[settings]\nnum=2\n[other]\ncaps=5\n[SETTINGS]\nnum=9\ncaps=0\n", 2, 0,
                        "[settings]\nnum=2\nontop=1\n[other]\ncaps=5\n[SETTINGS]\nnum=9\ncaps=0\n"},
