@@ -4,6 +4,8 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
+# Tests run side by side, one per core.
+TEST_JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 ifeq ($(CI),true)
 CMAKE_FLAGS += -DRAZZLEWICK_WERROR=ON
@@ -35,13 +37,13 @@ run: build
 test: test-plain test-asan fuzz-smoke
 
 test-plain: build
-	@ctest --test-dir $(BUILD) --output-on-failure --timeout 300
+	@ctest --test-dir $(BUILD) --output-on-failure --timeout 300 -j$(TEST_JOBS)
 
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja $(CMAKE_FLAGS) -DRAZZLEWICK_SANITIZE=ON \
 		-DRAZZLEWICK_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build $(ASAN_BUILD)
-	@ctest --test-dir $(ASAN_BUILD) --output-on-failure --timeout 600
+	@ctest --test-dir $(ASAN_BUILD) --output-on-failure --timeout 600 -j$(TEST_JOBS)
 
 screenshots: build
 	@cmake --build $(BUILD) --target screenshots

@@ -1,8 +1,10 @@
 // Composing one batch of 500 insults from the shipped data, the most a user can ask for
-// with one press; and the combination label.
+// with one press; the largest batch from a style of 50,000 empty lists, as a hostile data
+// file holds; and the combination label.
 #include "data/InsultGenerator.h"
 #include "generate/FormatCombinations.h"
 #include "generate/GeneratorOperations.h"
+#include "generate/InsultComposer.h"
 #include "generate/RandomSource.h"
 
 #include <benchmark/benchmark.h>
@@ -47,6 +49,22 @@ void BM_ComposeBatchOf500(benchmark::State& state, const std::string& styleName)
     }
 }
 
+void BM_ComposeManyEmptyLists(benchmark::State& state)
+{
+    InsultStyle style("Hostile");
+    style.templateText = "Thou %0 art %49999";
+    for (int32_t k = 0; k < 50000; ++k) {
+        style.wordLists[k] = std::make_unique<WordList>();
+    }
+    SeedRandom(12345);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Compose(style, INT16_MAX, true));
+        state.PauseTiming();
+        style.history.clear();
+        state.ResumeTiming();
+    }
+}
+
 void BM_FormatCombinations(benchmark::State& state)
 {
     int64_t count = 7620479999;
@@ -66,6 +84,7 @@ BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Modern, std::string("Modern"))
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Mediterranean, std::string("Mediterranean"))
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ComposeManyEmptyLists)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormatCombinations);
 
 BENCHMARK_MAIN();

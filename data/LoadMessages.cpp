@@ -25,6 +25,28 @@ constexpr std::array<std::string_view, 15> kCauseTexts = {
     "An attempt was made to access %1 past its end.",
 };
 
+// The length in bytes of the first `characters` characters of text. A character is a whole
+// UTF-8 sequence, or a single byte where none begins, so that a cut never splits a path's
+// character and a path in another encoding still keeps one byte per character.
+size_t CharactersLength(std::string_view text, size_t characters)
+{
+    size_t at = 0;
+    for (; characters > 0 && at < text.size(); --characters) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
+                              : lead >= 0xE0 && lead <= 0xEF ? 3
+                              : lead >= 0xC2 && lead <= 0xDF ? 2
+                                                             : 1;
+        size_t followers = 1;
+        while (followers < length && at + followers < text.size() &&
+               (static_cast<unsigned char>(text[at + followers]) & 0xC0) == 0x80) {
+            ++followers;
+        }
+        at += followers == length ? length : 1;
+    }
+    return at;
+}
+
 }  // namespace
 
 std::string FileErrorMessage(int32_t cause, const std::string& path)
@@ -41,8 +63,6 @@ std::string FileErrorMessage(int32_t cause, const std::string& path)
     message.append(text.substr(0, marker));
     message.append(path);
     message.append(text.substr(marker + 2));
-    if (message.size() > kFileErrorMessageLimit) {
-        message.resize(kFileErrorMessageLimit);
-    }
+    message.resize(CharactersLength(message, kFileErrorMessageLimit));
     return message;
 }

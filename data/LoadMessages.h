@@ -17,9 +17,10 @@ inline constexpr std::string_view kLoadNoFilesFound =
 inline constexpr std::string_view kLoadNoneLoaded =
     "No data files were successfully loaded.  Cannot continue";
 
-// Longest file-error message; longer ones are cut.
+// Longest file-error message, in characters; longer ones are cut.
 inline constexpr size_t kFileErrorMessageLimit = 254;
 
-// The file-error text for `cause` with %1 replaced by `path`, cut to 254 characters.
+// The file-error text for `cause` with %1 replaced by `path`, cut to 254 characters: whole
+// UTF-8 sequences, or single bytes where the path is in another encoding.
 // The two lock causes give the locked text; an unknown cause gives the generic text.
 std::string FileErrorMessage(int32_t cause, const std::string& path);

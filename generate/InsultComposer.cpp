@@ -3,8 +3,8 @@
 #include "generate/InsultHistory.h"
 #include "generate/RandomSource.h"
 
+#include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -22,31 +22,123 @@ void AdjustFirstLetter(std::string& text, bool capitalise)
     }
 }
 
-// Every non-overlapping occurrence of key in text, left to right, replaced by word; the
-// inserted word is not searched again. scratch is reused between calls to spare allocations.
-void ReplaceAll(std::string& text, std::string_view key, std::string_view word,
-                std::string& scratch)
+// Every non-overlapping occurrence of key in text from `at` (the first one) on, left to
+// right, replaced by word; the inserted word is not searched again. False, with text
+// unchanged, when the result would be longer than budget. scratch is reused between calls
+// to spare allocations.
+bool ReplaceAll(std::string& text, size_t at, std::string_view key, std::string_view word,
+                size_t budget, std::string& scratch)
 {
-    size_t at = text.find(key);
-    if (at == std::string::npos) {
-        return;
-    }
     scratch.clear();
     size_t from = 0;
     while (at != std::string::npos) {
+        if (scratch.size() + (at - from) + word.size() > budget) {
+            return false;
+        }
         scratch.append(text, from, at - from);
         scratch.append(word);
         from = at + key.size();
         at = text.find(key, from);
     }
+    if (scratch.size() + (text.size() - from) > budget) {
+        return false;
+    }
     scratch.append(text, from, std::string::npos);
     text.swap(scratch);
+    return true;
 }
 
-struct Placeholder {
-    std::string key;                 // "%k"
-    const WordList* list = nullptr;  // none: the number has no list
+// The lists numbered 0 to N-1 (N = the number of lists; only those are ever expanded), with
+// a running count of the numbers that have a list, so that the draws of numbers a text does
+// not mention can be taken in one step.
+class NumberedLists final {
+public:
+    explicit NumberedLists(const InsultStyle& style)
+        : lists(style.wordLists.size()), present(style.wordLists.size() + 1),
+          keys(style.wordLists.size())
+    {
+        for (const auto& [number, list] : style.wordLists) {
+            if (number >= 0 && static_cast<size_t>(number) < lists.size()) {
+                lists[static_cast<size_t>(number)] = list.get();
+            }
+        }
+        for (size_t k = 0; k < lists.size(); ++k) {
+            present[k + 1] = present[k] + (lists[k] != nullptr ? 1 : 0);
+            keys[k] = "%" + std::to_string(k);
+        }
+    }
+
+    size_t Count() const { return lists.size(); }
+    const WordList* At(size_t number) const { return lists[number]; }
+    const std::string& Key(size_t number) const { return keys[number]; }
+    uint64_t PresentBetween(size_t from, size_t to) const { return present[to] - present[from]; }
+
+private:
+    std::vector<const WordList*> lists;  // none where the number has no list
+    std::vector<uint64_t> present;       // present[k]: lists among the numbers below k
+    std::vector<std::string> keys;       // "%k"
 };
+
+// The smallest number k, from <= k < limit, whose placeholder "%k" occurs in text, or limit
+// when there is none. A percent sign followed by digits holds the placeholder of every
+// leading part of those digits ("%123" holds %1, %12 and %123) except those with a leading
+// zero, which no number is written with.
+size_t NextPlaceholder(std::string_view text, size_t from, size_t limit)
+{
+    size_t found = limit;
+    for (size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%', at + 1)) {
+        size_t number = 0;
+        for (size_t i = at + 1; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+            number = number * 10 + static_cast<size_t>(text[i] - '0');
+            if (number >= found) {
+                break;
+            }
+            if (number >= from) {
+                found = number;
+                break;
+            }
+            if (number == 0) {
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+// One insult into `insult`: placeholders in ascending order, each list that exists taking
+// one draw whether or not its placeholder occurs. False when it would outgrow budget.
+bool ExpandInsult(const std::string& templateText, const NumberedLists& lists, size_t budget,
+                  std::string& insult, std::string& scratch)
+{
+    if (templateText.size() > budget) {
+        return false;
+    }
+    insult = templateText;
+    for (size_t number = 0; number < lists.Count(); ++number) {
+        size_t at = insult.find(lists.Key(number));
+        if (at == std::string::npos) {
+            // Numbers the text does not mention change nothing but the random source.
+            const size_t next = NextPlaceholder(insult, number + 1, lists.Count());
+            SkipRandom(lists.PresentBetween(number, next));
+            if (next == lists.Count()) {
+                break;
+            }
+            number = next;
+            at = insult.find(lists.Key(number));
+        }
+        std::string_view word = "????";
+        if (const WordList* list = lists.At(number)) {
+            const size_t r = static_cast<size_t>(DrawRandom());
+            // An empty list still takes its draw, so the words after it stay the same.
+            word = list->size() == 0 ? std::string_view()
+                                     : std::string_view((*list)[r % list->size()]);
+        }
+        if (!ReplaceAll(insult, at, lists.Key(number), word, budget, scratch)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -56,33 +148,14 @@ std::string Compose(InsultStyle& style, int16_t count, bool capitalise)
 
     std::string result;
     if (count > 0) {
-        // Only numbers 0 to N-1 are expanded, whatever numbers the lists actually carry.
-        const size_t listCount = style.wordLists.size();
-        std::vector<Placeholder> placeholders(listCount);
-        for (size_t k = 0; k < listCount; ++k) {
-            placeholders[k].key = "%" + std::to_string(k);
-            const auto found = style.wordLists.find(static_cast<int32_t>(k));
-            if (found != style.wordLists.end()) {
-                placeholders[k].list = found->second.get();
-            }
-        }
-
-        result.reserve(static_cast<size_t>(count) *
-                       (style.templateText.size() + 16 * listCount + 3));
+        const NumberedLists lists(style);
         std::string insult;
         std::string scratch;
         for (int16_t i = 0; i < count; ++i) {
-            insult = style.templateText;
-            for (const Placeholder& placeholder : placeholders) {
-                std::string_view word = "????";
-                if (placeholder.list != nullptr) {
-                    const size_t r = static_cast<size_t>(DrawRandom());
-                    const size_t size = placeholder.list->size();
-                    // An empty list still takes its draw, so the words after it stay the same.
-                    word = size == 0 ? std::string_view()
-                                     : std::string_view((*placeholder.list)[r % size]);
-                }
-                ReplaceAll(insult, placeholder.key, word, scratch);
+            const size_t room = kBatchTextLimit - result.size();
+            if (room < 3 ||
+                !ExpandInsult(style.templateText, lists, room - 3, insult, scratch)) {
+                break;
             }
             result.append(insult);
             result.append(".\r\n");

@@ -7,3 +7,5 @@
 // known words.
 void SeedRandom(uint32_t seed);
 int32_t DrawRandom();
+// Moves the source on as `draws` draws would, in time that grows with log(draws) only.
+void SkipRandom(uint64_t draws);

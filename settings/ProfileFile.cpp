@@ -106,17 +106,22 @@ void ProfileFile::WriteInteger(std::string_view section, std::string_view key, i
     if (folder.empty() || !ProfileStorage::MakeFolders(folder)) {
         return;
     }
-    const std::string targetName =
-        ProfileStorage::FindIgnoringCase(folder, fileName).value_or(fileName);
-    const std::string path = folder + targetName;
+    // A settings file linked in from elsewhere (a dotfiles repository) stays a link: the
+    // file it leads to is the one replaced, in its own folder.
+    const auto path = ProfileStorage::FollowLinks(
+        folder + ProfileStorage::FindIgnoringCase(folder, fileName).value_or(fileName));
+    if (!path) {
+        return;
+    }
+    const size_t nameStart = path->rfind('/') + 1;
 
     ProfileStorage::FileContents contents;
     std::optional<unsigned> permissions;
-    switch (ProfileStorage::ReadWhole(path, contents)) {
+    switch (ProfileStorage::ReadWhole(*path, contents)) {
         case ProfileStorage::ReadResult::read:
             // A file the user made read-only stays as it is, although the folder would let us
             // replace it.
-            if (::access(path.c_str(), W_OK) != 0) {
+            if (::access(path->c_str(), W_OK) != 0) {
                 return;
             }
             permissions = contents.permissions;
@@ -125,14 +130,16 @@ void ProfileFile::WriteInteger(std::string_view section, std::string_view key, i
             contents.text.clear();
             break;
         case ProfileStorage::ReadResult::failed:
-            // Writing without the old text would throw every other setting away.
+            // Writing without the old text would throw every other setting away, and what is
+            // not a file is not ours to replace.
             return;
     }
 
     const std::string updated =
         SetProfileValue(contents.text, section, key, FormatProfileInteger(value, radix));
     if (updated != contents.text || !permissions) {
-        ProfileStorage::Replace(folder, targetName, updated, permissions);
+        ProfileStorage::Replace(path->substr(0, nameStart), path->substr(nameStart), updated,
+                                permissions);
     }
 }
 

@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <memory>
+#include <utility>
 
 namespace ProfileStorage {
 
@@ -74,16 +76,17 @@ std::optional<std::string> FindIgnoringCase(const std::string& folder, const std
 
 ReadResult ReadWhole(const std::string& path, FileContents& contents)
 {
-    FileCloser file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    FileCloser file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0) {
         return (errno == ENOENT || errno == ENOTDIR) ? ReadResult::missing : ReadResult::failed;
     }
     struct stat info {};
-    if (::fstat(file.fd, &info) != 0) {
+    if (::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         return ReadResult::failed;
     }
-    if (!S_ISREG(info.st_mode)) {
-        return ReadResult::missing;
+    const int flags = ::fcntl(file.fd, F_GETFL);
+    if (flags < 0 || ::fcntl(file.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        return ReadResult::failed;
     }
     contents.permissions = static_cast<unsigned>(info.st_mode & 07777);
     contents.text.clear();
@@ -102,6 +105,28 @@ ReadResult ReadWhole(const std::string& path, FileContents& contents)
         }
         contents.text.append(buffer, static_cast<size_t>(n));
     }
+}
+
+std::optional<std::string> FollowLinks(std::string path)
+{
+    // As many links as the kernel follows before it gives up with ELOOP.
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return path;
+        }
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<size_t>(length) >= target.size()) {
+            return std::nullopt;
+        }
+        target.resize(static_cast<size_t>(length));
+        if (target.front() != '/') {
+            target.insert(0, path, 0, path.rfind('/') + 1);  // relative to the link's folder
+        }
+        path = std::move(target);
+    }
+    return std::nullopt;
 }
 
 bool MakeFolders(const std::string& folder)

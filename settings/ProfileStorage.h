@@ -18,9 +18,15 @@ struct FileContents {
 
 enum class ReadResult { read, missing, failed };
 
-// Reads the regular file at path whole. A path that does not exist, or is not a regular
-// file, is missing; any other error is failed.
+// Reads the regular file at path whole. A path that does not exist is missing; one that is
+// not a regular file (a folder, a pipe, a device), or any other error, is failed. Opening
+// never waits, not even on a pipe with no writer.
 ReadResult ReadWhole(const std::string& path, FileContents& contents);
+
+// The path that symbolic links at path lead to, followed to the end (which need not exist),
+// so that a linked file can be replaced where it lives instead of over the link. None when
+// the links go round in circles or cannot be read.
+std::optional<std::string> FollowLinks(std::string path);
 
 // Creates folder and any missing parents (mode 0700). True when the folder exists afterwards.
 bool MakeFolders(const std::string& folder);

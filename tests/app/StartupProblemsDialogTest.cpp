@@ -1,5 +1,6 @@
 #include "app/StartupProblemsDialog.h"
 
+#include "data/InsultGenerator.h"
 #include "data/LoadMessages.h"
 #include "resources/templates/ResourceIds.h"
 #include "tests/app/AppTestSupport.h"
@@ -7,14 +8,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -113,6 +117,34 @@ TEST_F(StartupProblemsDialogTest, FileNamesShowAsTheFileSystemSpellsThem)
     EXPECT_TRUE(lines[0].startsWith(QString::fromUtf8("w\u00f6rter.dat - ")));
     // Not UTF-8: every byte still shows.
     EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("caf\u00e9.dat - ")));
+}
+
+// A data file's path of 300 characters, nearly all "é" folders: its report line is cut to 254
+// characters between two of them and shows them, not their bytes read as Windows-1252.
+TEST_F(StartupProblemsDialogTest, LongPathOfAccentedFoldersIsCutBetweenCharacters)
+{
+    QTemporaryDir root;
+    QByteArray folder = root.path().toUtf8() + '/';
+    // With an odd number of bytes before the two-byte characters, byte 254 falls inside one.
+    if ((folder.size() + std::string_view("Access to ").size()) % 2 == 0) {
+        folder += 'd';
+    }
+    // Three folders of "é" bring the path with "x.dat" to 300 characters.
+    const qsizetype left = 300 - folder.size() - qsizetype{std::string_view("x.dat").size()};
+    for (const qsizetype characters : {left / 3 - 1, left / 3 - 1, left - 2 * (left / 3) - 1}) {
+        folder += QByteArray("\xC3\xA9").repeated(characters) + '/';
+    }
+    ASSERT_TRUE(QDir().mkpath(QString::fromUtf8(folder + "x.dat")));
+    InsultGenerator engine;
+    std::vector<LoadResult> report;
+    engine.LoadDataFiles(&report, folder.toStdString());
+    Open(report);
+
+    const QString path = QString::fromUtf8(folder + "x.dat");
+    EXPECT_EQ(path.size(), 300);
+    const QString line =
+        "x.dat - " + QStringLiteral("Access to %1 was denied.").arg(path).left(254);
+    EXPECT_TRUE(Shown().split('\n').contains(line)) << Shown().toStdString();
 }
 
 enum class Way { Continue, Exit, Escape, CloseBox };

@@ -219,11 +219,27 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"OutOfRange", 99, "An unknown error occurred while accessing /d/x.dat."}),
     [](const testing::TestParamInfo<MessageCase>& info) { return std::string(info.param.name); });
 
+std::string Repeated(const std::string& piece, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
 TEST(FileErrorMessage, IsCutTo254Characters)
 {
     const std::string path = "/" + std::string(300, 'p');
     const std::string message = FileErrorMessage(platform::kCauseAccessDenied, path);
     EXPECT_EQ(message, ("Access to " + path).substr(0, 254));
+
+    // "Access to /" is 11 characters: 243 of the 300 characters after it remain, whole,
+    // whether they are two-byte UTF-8 or single bytes of another encoding.
+    EXPECT_EQ(FileErrorMessage(platform::kCauseAccessDenied, "/" + Repeated("\xC3\xA9", 300)),
+              "Access to /" + Repeated("\xC3\xA9", 243));
+    EXPECT_EQ(FileErrorMessage(platform::kCauseAccessDenied, "/" + Repeated("\xE9", 300)),
+              "Access to /" + Repeated("\xE9", 243));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <random>
 
 namespace {
 
@@ -170,6 +171,111 @@ TEST(Composer, LargestBatchHasEveryInsult)
     }
     EXPECT_EQ(lines, size_t{INT16_MAX});
     EXPECT_EQ(text.find('%'), std::string::npos);
+}
+
+// A style of 50,000 empty lists, as a hostile data file can hold, at the largest count:
+// memory follows the text rather than the list count, and every list still takes its draw.
+TEST(Composer, ManyEmptyListsAtTheLargestCount)
+{
+    std::map<int32_t, std::vector<std::string>> lists;
+    for (int32_t k = 0; k < 50000; ++k) {
+        lists[k] = {};
+    }
+    // %49999 reads as %4 followed by 9999, list 4 being there.
+    auto style = MakeStyle("Thou %0 art %49999", lists);
+    std::string expected;
+    for (int i = 0; i < INT16_MAX; ++i) {
+        expected += "Thou  art 9999.\r\n";
+    }
+    EXPECT_TRUE(Compose(*style, INT16_MAX, true) == expected);
+
+    SeedRandom(1);
+    EXPECT_EQ(Compose(*style, 3, true), "Thou  art 9999.\r\nThou  art 9999.\r\nThou  art 9999.\r\n");
+    const int32_t next = DrawRandom();
+    SeedRandom(1);
+    for (int i = 0; i < 3 * 50000; ++i) {
+        DrawRandom();
+    }
+    EXPECT_EQ(next, DrawRandom());
+}
+
+// The expansion rule taken literally: every number from 0 to N-1 in turn, searched for
+// whether or not it can occur. Compose skips numbers the text does not mention; both must
+// give the same text and leave the random source in the same place.
+std::string LiteralInsult(const InsultStyle& style)
+{
+    std::string text = style.templateText;
+    for (size_t k = 0; k < style.wordLists.size(); ++k) {
+        std::string word = "????";
+        const auto found = style.wordLists.find(static_cast<int32_t>(k));
+        if (found != style.wordLists.end()) {
+            const auto r = static_cast<size_t>(DrawRandom());
+            const WordList& list = *found->second;
+            word = list.size() == 0 ? "" : list[r % list.size()];
+        }
+        const std::string key = "%" + std::to_string(k);
+        std::string out;
+        size_t from = 0;
+        for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, from)) {
+            out += text.substr(from, at - from) + word;
+            from = at + key.size();
+        }
+        text = out + text.substr(from);
+    }
+    return text + ".\r\n";
+}
+
+TEST(Composer, SkippingUnmentionedNumbersChangesNothing)
+{
+    std::mt19937 random(7);
+    const auto pick = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
+    const auto piece = [&] {
+        std::string text;
+        for (int n = pick(7); n > 0; --n) {
+            text += "%%0123a"[pick(7)];
+        }
+        return text;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::map<int32_t, std::vector<std::string>> lists;
+        for (int n = pick(16); n > 0; --n) {
+            std::vector<std::string>& words = lists[pick(20)];
+            for (int w = pick(3); w > 0; --w) {
+                words.push_back(piece());
+            }
+        }
+        auto style = MakeStyle(piece() + piece(), lists);
+        const uint32_t seed = random();
+        SeedRandom(seed);
+        std::string expected = LiteralInsult(*style);
+        expected += LiteralInsult(*style);
+        const int32_t expectedNext = DrawRandom();
+        SeedRandom(seed);
+        ASSERT_EQ(Compose(*style, 2, false), expected) << "template " << style->templateText;
+        ASSERT_EQ(DrawRandom(), expectedNext) << "template " << style->templateText;
+    }
+}
+
+// Words that hold further placeholders multiply the text at every step; a batch stops at the
+// insult that would take it past the limit, keeping the whole insults before it.
+TEST(Composer, BatchStopsBeforeOutgrowingTheLimit)
+{
+    std::map<int32_t, std::vector<std::string>> lists;
+    for (int32_t k = 0; k < 12; ++k) {
+        std::string word;
+        for (int i = 0; i < 8; ++i) {
+            word += "%" + std::to_string(k + 1);
+        }
+        lists[k] = {word};
+    }
+    auto explosive = MakeStyle("%0%0%0%0%0%0%0%0", lists);  // 8^12 words of list 11
+    EXPECT_EQ(Compose(*explosive, 3, true), "");
+
+    const std::string third(kBatchTextLimit / 3 - 2, 'x');
+    auto large = MakeStyle(third, {});
+    const std::string text = Compose(*large, 10, true);
+    EXPECT_EQ(text.size(), 2 * (third.size() + 3));
+    EXPECT_EQ(large->history.back().size(), text.size());
 }
 
 }  // namespace

@@ -71,13 +71,15 @@ public:
              << "b=${last##*/}\n"
              << "if [ -n \"$b\" ] && [ -f \"$d/" << name << ".exit.$b\" ]; then read code < \"$d/"
              << name << ".exit.$b\"; fi\n"
-             << "if [ \"$code\" = sleep ]; then exec /bin/sleep 5; fi\n"
+             // A lingering fake lets go of the test's output, or CTest waits for it.
+             << "if [ \"$code\" = sleep ]; then exec /bin/sleep 5 </dev/null >/dev/null 2>&1; fi\n"
              << "exit $code\n";
         file.close();
         std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     }
 
-    // The exit code of every later run of `name`; "sleep" keeps it running for 5 s.
+    // The exit code of every later run of `name`; "sleep" keeps it running for 5 s, with its
+    // standard streams closed.
     void SetExit(const std::string& name, const std::string& code)
     {
         std::ofstream(folder_ + "/" + name + ".exit") << code << "\n";

@@ -1,7 +1,9 @@
+#include "tests/tools/DataFileBytes.h"
 #include "tests/tools/ToolProcess.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -104,6 +106,22 @@ TEST_F(DataToolGenerate, FailedFileStillGeneratesButReportsIt)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "Thou pink ant lout.\r\n");
     EXPECT_EQ(run.err, "missing.dat - missing.dat was not found.\n");
+}
+
+// A style of 50,000 empty lists at the largest count: the tool finishes and prints every
+// insult instead of dying for want of memory.
+TEST_F(DataToolGenerate, ManyEmptyListsAtTheLargestCount)
+{
+    DataFileBytes file;
+    file.Version().Int32(1).String("Empty").String("Empty").String("Thou %0 art").Int32(50000);
+    for (int32_t k = 0; k < 50000; ++k) {
+        file.Int32(k).Int32(0);
+    }
+    folder.Write("empty.dat", file.bytes());
+    const ToolRun run = Generate({"--count", "32767", "--batches", "2", "Empty", "empty.dat"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2 * 32767);
+    EXPECT_EQ(run.out.substr(0, 24), "Thou  art.\r\nThou  art.\r\n");
 }
 
 }  // namespace

@@ -85,6 +85,8 @@ int RunGenerate(const std::vector<std::string>& args)
             std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
         else
             std::cout << Windows1252ToUtf8(text);
+        // Nothing here steps back through the batches, so none is kept once printed.
+        engine.currentStyle->history.clear();
     }
     return loaded ? 0 : 1;
 }
