@@ -69,7 +69,6 @@ size_t Archive::ReadFromFile(char* dest, size_t count)
 
 void Archive::GrowForTheRestOfTheFile()
 {
-    // The first block is read on its own, so a large file of the wrong kind costs no more.
     if (!firstBlockRead_ || fileRemaining_ <= 0) {
         return;
     }

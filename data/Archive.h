@@ -9,15 +9,17 @@
 // Little-endian value stream over an open file descriptor. The archive never owns the
 // descriptor: the caller opens and closes the file. Every read returns a complete value or
 // raises ArchiveError.
-// Loading reads a first block of 4,096 bytes; the rest of a regular file then comes in one
-// read into a buffer sized from the file (up to kLargestBuffer at a time), while a pipe or
-// other stream goes on in 4,096-byte blocks. A file of the wrong kind thus costs one block.
+// Loading reads a first block of 4,096 bytes, so a file of the wrong kind costs no more.
+// The rest of a regular file then comes in reads into a buffer sized from the file, up to
+// kLargestBuffer: a file that size arrives in one read, a larger one in pieces that are
+// still in the cache when they are parsed (a buffer for all of it only adds memory and
+// page faults). A pipe or other stream goes on in 4,096-byte blocks.
 class Archive final {
 public:
     enum class Mode { Loading, Storing };
 
     static constexpr size_t kBufferSize = 4096;
-    static constexpr size_t kLargestBuffer = size_t{64} << 20;
+    static constexpr size_t kLargestBuffer = size_t{1} << 20;
 
     Archive(int fd, Mode mode);
     ~Archive();
