@@ -1,36 +1,10 @@
 #include "data/InsultStyle.h"
 
 #include "data/Archive.h"
+#include "data/ListWordsReader.h"
 #include "data/WordCipher.h"
 
-#include <algorithm>
 #include <utility>
-
-namespace {
-
-// Every stored word takes at least its length byte and one byte of text.
-constexpr uint64_t kSmallestStoredWord = 2;
-
-// The words of one list record, added unless the list holds them already. A list still
-// empty is sized once from the declared count, bounded by what the rest of the file can
-// hold, so a count that lies reserves nothing the file does not back.
-void ReadWords(Archive& archive, const WordCipher& cipher, int32_t count, WordList& list)
-{
-    if (count <= 0) {
-        return;
-    }
-    if (list.empty()) {
-        list.Reserve(static_cast<size_t>(std::min<uint64_t>(
-            static_cast<uint64_t>(count), archive.KnownBytesLeft() / kSmallestStoredWord)));
-    }
-    std::string word;  // one buffer for every word of the list
-    for (int32_t w = 0; w < count; ++w) {
-        cipher.DecodeInto(archive.ReadStringView(), word);
-        list.AddUnique(word);
-    }
-}
-
-}  // namespace
 
 InsultStyle::InsultStyle(std::string name) : name(std::move(name)) {}
 
@@ -48,7 +22,7 @@ void InsultStyle::Serialize(Archive& archive)
             if (!list) {
                 list = std::make_unique<WordList>();
             }
-            ReadWords(archive, cipher, wordCount, *list);
+            ReadListWords(archive, cipher, wordCount, *list);
         }
     } else {
         archive.WriteString(name);

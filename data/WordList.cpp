@@ -105,13 +105,24 @@ int32_t WordList::Find(std::string_view word) const
     return entry == 0 ? -1 : static_cast<int32_t>((entry & kIndexMask) - 1);
 }
 
+void WordList::PrefetchSlot(uint64_t hash) const
+{
+    if (!slots_.empty()) {
+        __builtin_prefetch(&slots_[HomeSlot(hash >> 32)]);
+    }
+}
+
 int32_t WordList::AddUnique(std::string_view word)
+{
+    return AddUnique(word, FoldedHash(word));
+}
+
+int32_t WordList::AddUnique(std::string_view word, uint64_t hash)
 {
     // At most three quarters full: probe runs stay short and mostly within one cache line.
     if (NeedsRoom(words_.size() + 1)) {
         Rehash(slots_.empty() ? 16 : slots_.size() * 2);
     }
-    const uint64_t hash = FoldedHash(word);
     const size_t slot = Probe(word, hash);
     if (slots_[slot] != 0) {
         return static_cast<int32_t>((slots_[slot] & kIndexMask) - 1);
