@@ -52,7 +52,8 @@ private:
     // Makes at least `count` (<= the buffer's capacity) bytes available at the read
     // position; raises ArchiveError (end of data) when the file has fewer left.
     void Require(size_t count);
-    // Before a refill: a regular file with more left than a block gets a buffer for all of it.
+    // Before a refill after the first block: a regular file with more left gets a buffer sized
+    // for the rest, up to kLargestBuffer.
     void GrowForTheRestOfTheFile();
     uint8_t ReadByte();
     uint16_t ReadUInt16();

@@ -107,9 +107,13 @@ int32_t WordList::Find(std::string_view word) const
 
 void WordList::PrefetchSlot(uint64_t hash) const
 {
+#if defined(__GNUC__) || defined(__clang__)
     if (!slots_.empty()) {
         __builtin_prefetch(&slots_[HomeSlot(hash >> 32)]);
     }
+#else
+    static_cast<void>(hash);
+#endif
 }
 
 int32_t WordList::AddUnique(std::string_view word)
