@@ -1,5 +1,8 @@
-// How long reading a large data file takes: styles x lists holding the given number of
-// distinct words in all, read through OpenDataFile into a fresh engine.
+// How long reading a data file takes and how much memory it needs: generated files of
+// styles x lists holding the given number of distinct words in all, and the shipped file.
+// Each is read in this process through OpenDataFile into a fresh engine, and as a whole
+// `razzlewick-data check` process, whose peak memory is reported. The run ends with the
+// ratio of the 2M-word time to the 1M-word time.
 #include "data/Archive.h"
 #include "data/InsultGenerator.h"
 #include "data/WordCipher.h"
@@ -7,13 +10,22 @@
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
+
+extern char** environ;
 
 namespace {
 
@@ -44,13 +56,8 @@ std::string MakeWord(uint64_t index)
 }
 
 // Writes the file value by value so the writer itself stays small in memory.
-std::string WriteDataFile(const Shape& shape)
+void WriteDataFile(const Shape& shape, const std::string& path)
 {
-    const std::string path =
-        (std::filesystem::temp_directory_path() /
-         ("razzlewick-bench-" + std::to_string(getpid()) + "-" + std::to_string(shape.totalWords) +
-          "-" + std::to_string(shape.styles) + "x" + std::to_string(shape.listsPerStyle) + ".dat"))
-            .string();
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         std::abort();
@@ -77,36 +84,78 @@ std::string WriteDataFile(const Shape& shape)
     }
     archive.Close();
     close(fd);
-    return path;
 }
 
-// Each file is written once per run and removed when the program ends.
+// Each file is written once per run into a private folder, removed when the program ends.
 class DataFiles final {
 public:
     ~DataFiles()
     {
-        for (const auto& entry : paths_) {
-            std::filesystem::remove(entry.second);
+        if (!folder_.empty()) {
+            std::filesystem::remove_all(folder_);
         }
     }
     const std::string& For(const Shape& shape)
     {
         auto& path = paths_[shape];
         if (path.empty()) {
-            path = WriteDataFile(shape);
+            path = Folder() + "/" + std::to_string(shape.totalWords) + "-" +
+                   std::to_string(shape.styles) + "x" + std::to_string(shape.listsPerStyle) +
+                   ".dat";
+            WriteDataFile(shape, path);
         }
         return path;
     }
 
 private:
+    const std::string& Folder()
+    {
+        if (folder_.empty()) {
+            std::string pattern =
+                (std::filesystem::temp_directory_path() / "razzlewick-bench-XXXXXX").string();
+            if (mkdtemp(pattern.data()) == nullptr) {
+                std::abort();
+            }
+            folder_ = pattern;
+        }
+        return folder_;
+    }
+
+    std::string folder_;
     std::map<Shape, std::string> paths_;
 };
 
-void BM_OpenDataFile(benchmark::State& state)
+DataFiles& Files()
 {
     static DataFiles files;
-    const std::string& path = files.For(Shape{state.range(0), static_cast<int32_t>(state.range(1)),
-                                              static_cast<int32_t>(state.range(2))});
+    return files;
+}
+
+Shape ShapeOf(const benchmark::State& state)
+{
+    return Shape{state.range(0), static_cast<int32_t>(state.range(1)),
+                 static_cast<int32_t>(state.range(2))};
+}
+
+// Seconds per load of the last measured run of each benchmark, for the closing ratios.
+std::map<std::string, double>& Seconds()
+{
+    static std::map<std::string, double> seconds;
+    return seconds;
+}
+
+std::string Key(const char* kind, const Shape& shape)
+{
+    return std::string(kind) + " " + std::to_string(shape.totalWords) + " " +
+           std::to_string(shape.styles) + "x" + std::to_string(shape.listsPerStyle);
+}
+
+// Shipped data: no shape, so no entry for the ratios.
+constexpr Shape kShipped{0, 0, 0};
+
+void LoadInProcess(benchmark::State& state, const std::string& path, const Shape& shape)
+{
+    const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         InsultGenerator engine;
         const int32_t opened = engine.OpenDataFile(Archive::Mode::Loading, &path, nullptr);
@@ -117,13 +166,123 @@ void BM_OpenDataFile(benchmark::State& state)
         benchmark::DoNotOptimize(engine.styles.size());
         // The engine is destroyed inside the timing, as the program does at exit.
     }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (state.iterations() > 0) {
+        Seconds()[Key("load", shape)] =
+            elapsed.count() / static_cast<double>(state.iterations());
+    }
+}
+
+struct Run {
+    double seconds = 0;
+    long peakKiB = 0;
+};
+
+// A spawned child starts with this process's peak as its own (the child runs in this
+// process's memory until it executes the tool), so the peak is first lowered to what is in
+// use now, which is little between loads.
+void ResetPeakMemory()
+{
+    if (FILE* refs = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", refs);
+        std::fclose(refs);
+    }
+}
+
+Run CheckOnce(const std::string& path)
+{
+    ResetPeakMemory();
+    const std::string tool = std::string(RAZZLEWICK_BIN_FOLDER) + "/razzlewick-data";
+    char* const argv[] = {const_cast<char*>(tool.c_str()), const_cast<char*>("check"),
+                          const_cast<char*>(path.c_str()), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, tool.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        std::abort();
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::abort();
+    }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    return {elapsed.count(), usage.ru_maxrss};
+}
+
+// Whole `razzlewick-data check` processes: the fastest and the median of several, since
+// other work on the machine only ever adds time; the peak memory of the largest.
+void CheckProcess(benchmark::State& state, const std::string& path, const Shape& shape)
+{
+    CheckOnce(path);  // warms the file cache
+    std::vector<Run> runs;
+    for (auto _ : state) {
+        runs.clear();
+        for (int i = 0; i < 15; ++i) {
+            runs.push_back(CheckOnce(path));
+        }
+        std::sort(runs.begin(), runs.end(),
+                  [](const Run& a, const Run& b) { return a.seconds < b.seconds; });
+        state.SetIterationTime(runs.front().seconds);
+    }
+    long peakKiB = 0;
+    for (const Run& run : runs) {
+        peakKiB = std::max(peakKiB, run.peakKiB);
+    }
+    state.counters["median_ms"] = runs[runs.size() / 2].seconds * 1000;
+    state.counters["peak_MiB"] = static_cast<double>(peakKiB) / 1024.0;
+    Seconds()[Key("check", shape)] = runs.front().seconds;
+}
+
+void BM_Load(benchmark::State& state)
+{
+    LoadInProcess(state, Files().For(ShapeOf(state)), ShapeOf(state));
+}
+
+void BM_Check(benchmark::State& state)
+{
+    CheckProcess(state, Files().For(ShapeOf(state)), ShapeOf(state));
+}
+
+void BM_LoadShipped(benchmark::State& state)
+{
+    LoadInProcess(state, RAZZLEWICK_DATA_FILE, kShipped);
+}
+
+void BM_CheckShipped(benchmark::State& state)
+{
+    CheckProcess(state, RAZZLEWICK_DATA_FILE, kShipped);
+}
+
+// 2M words against 1M words, both in 4 styles x 4 lists.
+void PrintRatio(const char* what, const char* kind)
+{
+    const auto& seconds = Seconds();
+    const auto one = seconds.find(Key(kind, Shape{1'000'000, 4, 4}));
+    const auto two = seconds.find(Key(kind, Shape{2'000'000, 4, 4}));
+    if (one != seconds.end() && two != seconds.end() && one->second > 0) {
+        std::printf("2M/1M words, %s: %.2f\n", what, two->second / one->second);
+    }
 }
 
 }  // namespace
 
-// Arguments: total words, styles, lists per style.
-BENCHMARK(BM_OpenDataFile)
+// Arguments: total words, styles, lists per style. The whole processes run first, while
+// this process is still small.
+BENCHMARK(BM_Check)
+    ->ArgNames({"words", "styles", "lists"})
+    ->Args({1'000'000, 4, 4})
+    ->Args({2'000'000, 4, 4})
+    ->Args({1'000'000, 1, 1})
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckShipped)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load)
     ->ArgNames({"words", "styles", "lists"})
     ->Args({1'000'000, 4, 4})
     ->Args({2'000'000, 4, 4})
@@ -132,5 +291,17 @@ BENCHMARK(BM_OpenDataFile)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
+BENCHMARK(BM_LoadShipped)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()->UseRealTime();
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    PrintRatio("in this process", "load");
+    PrintRatio("whole check process", "check");
+    return 0;
+}

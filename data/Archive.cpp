@@ -10,6 +10,7 @@
 #include <bit>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -24,7 +25,8 @@ std::string SystemError(const char* what, int error)
 
 }  // namespace
 
-Archive::Archive(int fd, Mode mode) : fd_(fd), mode_(mode)
+Archive::Archive(int fd, Mode mode)
+    : fd_(fd), mode_(mode), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize))
 {
     if (mode_ != Mode::Loading) {
         return;
@@ -65,21 +67,45 @@ size_t Archive::ReadFromFile(char* dest, size_t count)
     }
 }
 
+void Archive::GrowForTheRestOfTheFile()
+{
+    if (!firstBlockRead_ || fileRemaining_ <= 0) {
+        return;
+    }
+    const size_t kept = end_ - position_;
+    const auto wanted = static_cast<size_t>(
+        std::min<uint64_t>(kept + static_cast<uint64_t>(fileRemaining_), kLargestBuffer));
+    if (wanted <= capacity_) {
+        return;
+    }
+    // Not zeroed: every byte is read over before it is used.
+    auto larger = std::make_unique_for_overwrite<char[]>(wanted);
+    std::memcpy(larger.get(), buffer_.get() + position_, kept);
+    buffer_ = std::move(larger);
+    capacity_ = wanted;
+    position_ = 0;
+    end_ = kept;
+}
+
 void Archive::Require(size_t count)
 {
     if (end_ - position_ >= count) {
         return;
     }
-    std::memmove(buffer_.data(), buffer_.data() + position_, end_ - position_);
+    GrowForTheRestOfTheFile();
+    std::memmove(buffer_.get(), buffer_.get() + position_, end_ - position_);
     end_ -= position_;
     position_ = 0;
-    while (end_ < count && end_ < buffer_.size()) {
-        const size_t got = ReadFromFile(buffer_.data() + end_, buffer_.size() - end_);
+    // A regular file fills the buffer; a stream is read only until the value is there, as
+    // more may not come soon.
+    while (end_ < capacity_ && (end_ < count || fileRemaining_ > 0)) {
+        const size_t got = ReadFromFile(buffer_.get() + end_, capacity_ - end_);
         if (got == 0) {
             break;
         }
         end_ += got;
     }
+    firstBlockRead_ = true;
     if (end_ < count) {
         throw ArchiveError("end of data: " + std::to_string(count) + " bytes needed, " +
                            std::to_string(end_) + " left");
@@ -95,7 +121,7 @@ uint8_t Archive::ReadByte()
 uint16_t Archive::ReadUInt16()
 {
     Require(2);
-    const auto* p = reinterpret_cast<const unsigned char*>(buffer_.data() + position_);
+    const auto* p = reinterpret_cast<const unsigned char*>(buffer_.get() + position_);
     position_ += 2;
     return static_cast<uint16_t>(p[0] | (p[1] << 8));
 }
@@ -103,7 +129,7 @@ uint16_t Archive::ReadUInt16()
 uint32_t Archive::ReadUInt32()
 {
     Require(4);
-    const auto* p = reinterpret_cast<const unsigned char*>(buffer_.data() + position_);
+    const auto* p = reinterpret_cast<const unsigned char*>(buffer_.get() + position_);
     position_ += 4;
     return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
            (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
@@ -139,7 +165,7 @@ uint32_t Archive::ReadLength(bool* wide)
     return word;
 }
 
-std::string Archive::ReadBytes(uint64_t count)
+void Archive::CheckDeclaredLength(uint64_t count) const
 {
     const size_t buffered = end_ - position_;
     if (fileRemaining_ >= 0 && count > buffered + static_cast<uint64_t>(fileRemaining_)) {
@@ -147,19 +173,28 @@ std::string Archive::ReadBytes(uint64_t count)
             "end of data: a string of " + std::to_string(count) + " bytes declared, " +
             std::to_string(buffered + static_cast<uint64_t>(fileRemaining_)) + " left");
     }
-    std::string text;
+}
+
+uint64_t Archive::KnownBytesLeft() const
+{
+    return (end_ - position_) + static_cast<uint64_t>(std::max<int64_t>(fileRemaining_, 0));
+}
+
+void Archive::ReadLongBytes(uint64_t count)
+{
+    const size_t buffered = end_ - position_;
     const size_t fromBuffer = static_cast<size_t>(std::min<uint64_t>(count, buffered));
-    text.assign(buffer_.data() + position_, fromBuffer);
+    text_.assign(buffer_.get() + position_, fromBuffer);
     position_ += fromBuffer;
     // The rest comes straight from the file, in bounded pieces.
     uint64_t missing = count - fromBuffer;
     while (missing > 0) {
         const size_t piece = static_cast<size_t>(std::min<uint64_t>(missing, kStringChunk));
-        const size_t start = text.size();
-        text.resize(start + piece);
+        const size_t start = text_.size();
+        text_.resize(start + piece);
         size_t filled = 0;
         while (filled < piece) {
-            const size_t got = ReadFromFile(text.data() + start + filled, piece - filled);
+            const size_t got = ReadFromFile(text_.data() + start + filled, piece - filled);
             if (got == 0) {
                 throw ArchiveError("end of data: a string of " + std::to_string(count) +
                                    " bytes broke off after " + std::to_string(start + filled) +
@@ -169,10 +204,25 @@ std::string Archive::ReadBytes(uint64_t count)
         }
         missing -= piece;
     }
-    return text;
 }
 
-std::string Archive::ReadString()
+std::string_view Archive::ReadBytesView(uint64_t count)
+{
+    CheckDeclaredLength(count);
+    if (end_ - position_ < count) {
+        GrowForTheRestOfTheFile();
+        if (count > capacity_) {
+            ReadLongBytes(count);
+            return text_;
+        }
+        Require(static_cast<size_t>(count));
+    }
+    const std::string_view bytes(buffer_.get() + position_, static_cast<size_t>(count));
+    position_ += static_cast<size_t>(count);
+    return bytes;
+}
+
+std::string_view Archive::ReadStringView()
 {
     bool wide = false;
     const uint32_t length = ReadLength(&wide);
@@ -180,15 +230,25 @@ std::string Archive::ReadString()
         return {};
     }
     if (!wide) {
-        return ReadBytes(length);
+        return ReadBytesView(length);
     }
-    const std::string bytes = ReadBytes(uint64_t{length} * 2);
+    const std::string_view bytes = ReadBytesView(uint64_t{length} * 2);
     std::u16string units(length, u'\0');
     for (size_t i = 0; i < units.size(); ++i) {
         units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
                                          (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
     }
-    return Utf16ToWindows1252(units);
+    text_ = Utf16ToWindows1252(units);
+    return text_;
+}
+
+std::string Archive::ReadString()
+{
+    const std::string_view text = ReadStringView();
+    if (!text.empty() && text.data() == text_.data()) {
+        return std::exchange(text_, {});  // already a string of its own: hand it over
+    }
+    return std::string(text);
 }
 
 void Archive::WriteAll(const char* bytes, size_t count)
@@ -210,18 +270,18 @@ void Archive::Flush()
 {
     const size_t pending = position_;
     position_ = 0;
-    WriteAll(buffer_.data(), pending);
+    WriteAll(buffer_.get(), pending);
 }
 
 void Archive::PutBytes(const void* bytes, size_t count)
 {
     const auto* source = static_cast<const char*>(bytes);
     while (count > 0) {
-        if (position_ == buffer_.size()) {
+        if (position_ == capacity_) {
             Flush();
         }
-        const size_t piece = std::min(count, buffer_.size() - position_);
-        std::memcpy(buffer_.data() + position_, source, piece);
+        const size_t piece = std::min(count, capacity_ - position_);
+        std::memcpy(buffer_.get() + position_, source, piece);
         position_ += piece;
         source += piece;
         count -= piece;

@@ -1,6 +1,7 @@
 #include "data/InsultStyle.h"
 
 #include "data/Archive.h"
+#include "data/ListWordsReader.h"
 #include "data/WordCipher.h"
 
 #include <utility>
@@ -21,10 +22,7 @@ void InsultStyle::Serialize(Archive& archive)
             if (!list) {
                 list = std::make_unique<WordList>();
             }
-            // No reservation by the declared count: it may lie, and the file bounds the words.
-            for (int32_t w = 0; w < wordCount; ++w) {
-                list->AddUnique(cipher.Decode(archive.ReadString()));
-            }
+            ReadListWords(archive, cipher, wordCount, *list);
         }
     } else {
         archive.WriteString(name);

@@ -51,19 +51,35 @@ std::string WordCipher::Encode(std::string_view plain) const
 
 std::string WordCipher::Decode(std::string_view stored) const
 {
-    // Unescape and unscramble in one pass, stopping at the unscrambled terminator.
     std::string word;
-    word.reserve(stored.size());
+    DecodeInto(stored, word);
+    return word;
+}
+
+void WordCipher::DecodeInto(std::string_view stored, std::string& word) const
+{
+    // Unescape and unscramble in one pass, stopping at the unscrambled terminator. A plain
+    // word is never longer than its stored form, so the bytes go straight into `word`.
+    word.resize(stored.size());
+    char* const out = word.data();
+    size_t length = 0;
     const size_t keyLength = key_.size();
     size_t k = 0;
     for (size_t i = 0; i < stored.size(); ++i) {
         char byte = stored[i];
         if (byte == '\0') {
-            break;  // only the bytes before a zero in the stored string count
+            break;  // the stored form is the bytes before a zero
         }
+        bool last = false;
         if (byte == kEscape) {
-            // An escape at the very end takes the zero that ends the stored form.
-            const char next = i + 1 < stored.size() ? stored[++i] : '\0';
+            // An escape takes the byte after it. Where the stored form ends right behind the
+            // escape (at its end or at a zero), it takes the zero that ends it, as its last byte.
+            const char next = i + 1 < stored.size() ? stored[i + 1] : '\0';
+            if (next == '\0') {
+                last = true;
+            } else {
+                ++i;
+            }
             byte = next == kEscapedZero ? '\0' : next == kEscapedEscape ? kEscape : next;
         }
         if (keyLength != 0) {
@@ -75,8 +91,11 @@ std::string WordCipher::Decode(std::string_view stored) const
         if (byte == '\0') {
             break;
         }
-        word.push_back(byte);
+        out[length++] = byte;
+        if (last) {
+            break;
+        }
     }
     // A stored form without the scrambled terminator yields all its bytes.
-    return word;
+    word.resize(length);
 }

@@ -16,8 +16,11 @@ public:
     // XOR of byte k with key[k mod key length]; applying it twice restores the bytes.
     void ApplyKey(char* bytes, size_t n) const;
     std::string Encode(std::string_view plain) const;
-    // Never fails: a word scrambled with another key decodes to garbled text.
+    // Never fails: a word scrambled with another key decodes to garbled text. Only the bytes
+    // before a zero in `stored` are the stored form, even where an escape precedes the zero.
     std::string Decode(std::string_view stored) const;
+    // As Decode, into `word` (its old contents replaced), reusing the string's capacity.
+    void DecodeInto(std::string_view stored, std::string& word) const;
 
 private:
     std::string key_;

@@ -46,11 +46,13 @@ int Lock(int fd)
 
 ExclusiveOpen OpenExclusiveForReading(const std::string& path)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, because opening a FIFO for reading waits for a writer, possibly for ever.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return Failure(errno);
     }
-    // open() accepts a folder here; report it the way a folder opened as a file is refused.
+    // Only a regular file is read. open() accepts a folder, a FIFO or a device (also behind a
+    // link); each is refused the way a folder opened as a file is, before a read can wait.
     struct stat info {};
     if (fstat(fd, &info) != 0) {
         return FailAndClose(fd, errno);
@@ -58,8 +60,15 @@ ExclusiveOpen OpenExclusiveForReading(const std::string& path)
     if (S_ISDIR(info.st_mode)) {
         return FailAndClose(fd, EISDIR);
     }
+    if (!S_ISREG(info.st_mode)) {
+        return FailAndClose(fd, EPERM);
+    }
     if (const int error = Lock(fd)) {
         return FailAndClose(fd, error);
+    }
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags == -1 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
+        return FailAndClose(fd, errno);
     }
     return ExclusiveOpen{fd, kCauseNone, 0};
 }

@@ -15,7 +15,9 @@ struct ExclusiveOpen {
 
 // Opens a file with no sharing: an existing file for reading, or a created or emptied file
 // for writing, holding flock(LOCK_EX) so that a second exclusive open, here or in another
-// process, fails with a sharing violation. A folder opened for reading is refused as EISDIR.
+// process, fails with a sharing violation. Reading takes regular files only, and the open
+// never waits: a folder (EISDIR), a FIFO or device (EPERM) and a socket (ENXIO, from open
+// itself) all fail as access denied.
 ExclusiveOpen OpenExclusiveForReading(const std::string& path);
 ExclusiveOpen OpenExclusiveForWriting(const std::string& path);
 

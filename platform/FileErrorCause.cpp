@@ -19,6 +19,8 @@ int32_t FileErrorCauseFromErrno(int error)
         case EACCES:
         case EPERM:
         case EISDIR:
+        case ENXIO:  // a socket, or a device without its driver: no file to read
+        case ENODEV:
             return kCauseAccessDenied;
         case EIO:
             return kCauseHardIO;

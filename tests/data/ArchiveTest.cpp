@@ -7,11 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -171,6 +174,63 @@ TEST(Archive, ValuesAndStringsSurviveCrossingBufferBoundaries)
     EXPECT_EQ(archive.ReadString(), big);
     EXPECT_EQ(archive.ReadFloat32(), -1.5f);
     EXPECT_THROW(archive.ReadInt32(), ArchiveError);
+}
+
+// Value i: the int i, then a string of (i * 37) % 5000 bytes that differ along the string
+// and between strings, so a view that slipped by a byte or a refill would show.
+std::string Mixed(int32_t i)
+{
+    std::string text(static_cast<size_t>(i * 37 % 5000), ' ');
+    for (size_t k = 0; k < text.size(); ++k) {
+        text[k] = static_cast<char>('!' + (static_cast<size_t>(i) * 7 + k) % 90);
+    }
+    return text;
+}
+
+constexpr int32_t kMixedValues = 1200;  // about 3 MB: several refills of the largest buffer
+
+void ExpectMixedValues(int fd)
+{
+    Archive archive(fd, Archive::Mode::Loading);
+    for (int32_t i = 0; i < kMixedValues; ++i) {
+        ASSERT_EQ(archive.ReadInt32(), i);
+        ASSERT_EQ(archive.ReadStringView(), Mixed(i)) << i;
+    }
+    EXPECT_THROW(archive.ReadStringView(), ArchiveError);
+}
+
+TEST(Archive, StringViewsAreWholeAcrossEveryRefillOfAFileAndOfAPipe)
+{
+    DataFileWriter writer;
+    for (int32_t i = 0; i < kMixedValues; ++i) {
+        writer.Int32(i).String(Mixed(i));
+    }
+    const std::string& bytes = writer.bytes();
+    ASSERT_GT(bytes.size(), 2 * Archive::kLargestBuffer);
+
+    FileWith file(bytes);
+    ExpectMixedValues(file.fd());
+
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    std::thread feeder([&] {
+        // Should the reader stop early, a write fails instead of ending the test program.
+        sigset_t pipeSignal;
+        sigemptyset(&pipeSignal);
+        sigaddset(&pipeSignal, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
+        for (size_t at = 0; at < bytes.size();) {
+            const ssize_t put = write(fds[1], bytes.data() + at, bytes.size() - at);
+            if (put <= 0) {
+                break;
+            }
+            at += static_cast<size_t>(put);
+        }
+        close(fds[1]);
+    });
+    ExpectMixedValues(fds[0]);
+    close(fds[0]);  // a reader that stopped early unblocks the feeder
+    feeder.join();
 }
 
 struct PrefixCase {

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -152,6 +154,55 @@ TEST(InsultGeneratorSerialize, ABrokenOffFileKeepsWhatWasCompleteOnly)
                                       .bytes();
     EXPECT_THROW(Read(engine, brokenNew), ArchiveError);
     EXPECT_EQ(engine.styles.count("New"), 0u);
+}
+
+TEST(InsultGeneratorSerialize, AListThatBreaksOffKeepsEveryWordReadBeforeTheBreak)
+{
+    InsultGenerator engine;
+    Read(engine,
+         DataFileWriter().Version().Int32(1).Style("Old", "Old", "", 1).List(0, {"a"}).bytes());
+    // Five words declared, three there (one already in the list), then the file ends.
+    DataFileWriter broken;
+    broken.Version().Int32(1).Style("Old", "Old", "", 1).Int32(0).Int32(5);
+    for (const std::string word : {"b", "A", "c"}) {
+        broken.String(WordCipher().Encode(word));
+    }
+    EXPECT_THROW(Read(engine, broken.bytes()), ArchiveError);
+    EXPECT_EQ(Words(engine, "Old", 0), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+// The most memory this process has held at once, in KiB; first lowered to what it holds
+// now where the system allows, so each test measures its own peak.
+long PeakKiBFromNow()
+{
+    if (FILE* refs = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", refs);
+        std::fclose(refs);
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+TEST(InsultGeneratorSerialize, ALyingWordCountReservesNoMoreThanTheFileCanHold)
+{
+    // 20 million words declared in a file of a few dozen bytes.
+    const std::string bytes = DataFileWriter()
+                                  .Version()
+                                  .Int32(1)
+                                  .Style("Big", "Big", "", 1)
+                                  .Int32(0)
+                                  .Int32(20'000'000)
+                                  .String(WordCipher().Encode("only"))
+                                  .bytes();
+    const long before = PeakKiBFromNow();
+    InsultGenerator engine;
+    EXPECT_THROW(Read(engine, bytes), ArchiveError);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    // Sized by the declared count, the index alone would fill some 240 MB.
+    EXPECT_LT(usage.ru_maxrss - before, 32 * 1024);
+    EXPECT_EQ(engine.styles.count("Big"), 0u);
 }
 
 TEST(InsultGeneratorSerialize, StoringAndReadingBackGivesTheSameEngine)

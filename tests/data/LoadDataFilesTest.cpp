@@ -9,9 +9,14 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstring>
+#include <future>
 #include <map>
 #include <string>
 #include <vector>
@@ -125,6 +130,53 @@ TEST_F(LoadDataFiles, EachBadFileIsReportedAndTheGoodOnesStillLoad)
     EXPECT_EQ(engine.styles.count("Arabian"), 1u);
     EXPECT_EQ(engine.styles.count("Modern"), 1u);
     EXPECT_EQ(engine.styles.count("Locked"), 0u);
+}
+
+TEST_F(LoadDataFiles, SpecialFilesAreRefusedAtOnceAndEveryOtherFileStillLoads)
+{
+    program.WriteFile("good.dat", GoodFile());
+    const std::string fifo = program / "pipe.dat";
+    const std::string linkedFifo = program / "quiet.fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(linkedFifo.c_str(), 0600), 0);
+    ASSERT_EQ(symlink(linkedFifo.c_str(), (program / "linked.dat").c_str()), 0);
+    ASSERT_EQ(symlink("/dev/zero", (program / "zero.dat").c_str()), 0);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = program / "sock.dat";
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+
+    // A load that waits on a FIFO fails here after the deadline instead of stalling the run:
+    // writers that come and go let a blocked open or read go on, so the thread can end.
+    auto loading = std::async(std::launch::async,
+                              [&] { return engine.LoadDataFiles(&report, program.path()); });
+    if (loading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "loading still waits on a special file after 10 s";
+        while (loading.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+            for (const std::string& path : {fifo, linkedFifo}) {
+                const int writer = open(path.c_str(), O_WRONLY | O_NONBLOCK);
+                if (writer >= 0) {
+                    close(writer);
+                }
+            }
+        }
+    }
+    EXPECT_FALSE(loading.get());
+    close(listener);
+
+    ASSERT_EQ(report.size(), 5u);
+    const auto lines = ByName(report);
+    EXPECT_EQ(lines.at("good.dat").message, "Succeeded");
+    for (const std::string name : {"pipe.dat", "linked.dat", "zero.dat", "sock.dat"}) {
+        EXPECT_EQ(lines.at(name).message, "Access to " + program.path() + name + " was denied.");
+        EXPECT_TRUE(lines.at(name).failed) << name;
+    }
+    EXPECT_EQ(engine.filesFound, 5);
+    EXPECT_EQ(engine.filesLoaded, 1);
+    EXPECT_EQ(engine.styles.count("Modern"), 1u);
 }
 
 TEST_F(LoadDataFiles, WhenEveryFileFailsTheLastLineSaysNoneLoaded)

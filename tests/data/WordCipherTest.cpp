@@ -63,4 +63,14 @@ TEST(WordCipher, StoredFormsNotMadeByEncodeStillDecode)
     EXPECT_EQ(cipher.Decode(std::string("\x16\x51\x5E\x68\0\x41", 6)), "abc");
 }
 
+TEST(WordCipher, AZeroEndsTheStoredFormEvenRightAfterAnEscape)
+{
+    const WordCipher cipher;
+    // The escape takes the zero that ends the stored form (0 ^ 'w' = 'w'); 0x41 is not read.
+    EXPECT_EQ(cipher.Decode(std::string("\xAD\0\x41", 3)), "w");
+    EXPECT_EQ(cipher.Decode("\xAD"), "w");
+    // Later in a word: "ab" then the escape and the zero; "ab" + ('\0' ^ '=').
+    EXPECT_EQ(cipher.Decode(std::string("\x16\x51\xAD\0\x41\x42", 6)), "ab=");
+}
+
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -72,6 +74,23 @@ INSTANTIATE_TEST_SUITE_P(
                   "good.dat - Succeeded\nold.dat - Incompatible or corrupted data file\n",
                   1}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+
+TEST(DataToolCheck, AFifoOrADeviceIsDeniedAtOnceAndTheNextFileStillLoads)
+{
+    const ScratchFolder folder;
+    folder.Write("good.json", kGoodJson);
+    ASSERT_EQ(RunTool({"pack", "-o", "good.dat", "good.json"}, folder.path()).status, 0);
+    ASSERT_EQ(::mkfifo((folder / "pipe.dat").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", folder / "zero.dat");
+
+    // A tool that waited on the FIFO would be ended by RunTool's alarm: status -1.
+    const ToolRun run = RunTool({"check", "pipe.dat", "zero.dat", "good.dat"}, folder.path());
+    EXPECT_EQ(run.out,
+              "pipe.dat - Access to pipe.dat was denied.\n"
+              "zero.dat - Access to zero.dat was denied.\n"
+              "good.dat - Succeeded\n");
+    EXPECT_EQ(run.status, 1);
+}
 
 // Without files the tool searches as the program does: its own folder, then the current
 // one. A copy of the tool in a scratch folder makes its own folder controllable.

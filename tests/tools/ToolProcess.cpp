@@ -15,6 +15,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A tool that hangs is ended by SIGALRM, so its test fails instead of stalling the run.
+constexpr unsigned kToolSeconds = 30;
+
 std::string Slurp(const fs::path& file)
 {
     std::ifstream in(file, std::ios::binary);
@@ -48,6 +51,7 @@ ToolRun RunTool(const std::vector<std::string>& args, const fs::path& folder,
         if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
             ::chdir(folder.c_str()) != 0)
             ::_exit(127);
+        ::alarm(kToolSeconds);  // kept across execv
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+class Archive;
+class WordCipher;
+class WordList;
+
+// Reads the `count` stored words of one list record, decodes them and adds each to `list`
+// unless the list holds it already, in file order. A list still empty is sized once from
+// the count, bounded by what the rest of the file can hold, so a count that lies reserves
+// nothing the file does not back. When the read breaks off, every word read before the
+// error has been added.
+void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, WordList& list);
