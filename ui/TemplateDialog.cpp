@@ -2,6 +2,7 @@
 
 #include "ui/DialogBuilder.h"
 
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
 
@@ -31,6 +32,17 @@ void TemplateDialog::setVisible(bool visible)
     if (visible)
         EnsureInitialised();
     QDialog::setVisible(visible);
+}
+
+void TemplateDialog::keyPressEvent(QKeyEvent* event)
+{
+    // QDialog would close itself on Escape and look for a default button of its own on
+    // Return; as a page of another dialog that would only blank the page.
+    if (!isWindow()) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TemplateDialog::resizeEvent(QResizeEvent* event)

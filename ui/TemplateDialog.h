@@ -25,6 +25,8 @@ protected:
     virtual void OnInitDialog() {}
     // Keeps the menu bar as wide as the window.
     void resizeEvent(QResizeEvent* event) override;
+    // A dialog placed inside another leaves Escape and Return to the window around it.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int templateId_ = 0;
