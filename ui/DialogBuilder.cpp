@@ -1,6 +1,7 @@
 #include "ui/DialogBuilder.h"
 
 #include "ui/ArrowButton.h"
+#include "ui/DigitKeyFilter.h"
 #include "ui/DrawnButton.h"
 #include "ui/TemplatePicture.h"
 #include "ui/UpDown.h"
@@ -15,7 +16,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QRegularExpressionValidator>
 #include <QTabBar>
 
 #include <cmath>
@@ -93,10 +93,8 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
     auto* edit = new QLineEdit(parent);
     edit->setReadOnly(Has(control.style, CS::ReadOnly));
     edit->setFrame(Has(control.style, CS::Border));
-    if (Has(control.style, CS::Digits)) {
-        edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    }
+    if (Has(control.style, CS::Digits))
+        new DigitKeyFilter(edit);
     return edit;
 }
 
