@@ -13,6 +13,7 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
     BuildDialogFromTemplate(*this, dialogTemplate);
     // Without a sizing frame the user cannot resize the window.
     if ((dialogTemplate.style & (DialogStyle::ThickFrame | DialogStyle::Child)) == 0) {
+        sizingFrame_ = false;
         setFixedSize(size());
     }
 }

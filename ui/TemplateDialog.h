@@ -15,6 +15,8 @@ public:
 
     int TemplateId() const { return templateId_; }
     bool IsInitialised() const { return initialised_; }
+    // False for a window without a sizing frame, which the user cannot resize.
+    bool HasSizingFrame() const { return sizingFrame_; }
 
     // Runs OnInitDialog now if it has not run yet (tests use it to initialise without showing).
     void EnsureInitialised();
@@ -31,4 +33,5 @@ protected:
 private:
     int templateId_ = 0;
     bool initialised_ = false;
+    bool sizingFrame_ = true;
 };
