@@ -3,6 +3,7 @@
 #include "ui/ArrowButton.h"
 #include "ui/DigitKeyFilter.h"
 #include "ui/DrawnButton.h"
+#include "ui/TabControl.h"
 #include "ui/TemplatePicture.h"
 #include "ui/UpDown.h"
 
@@ -16,7 +17,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QTabBar>
 
 #include <cmath>
 #include <cstdint>
@@ -145,12 +145,8 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
             return MakeComboBox(control, parent);
         case ControlKind::UpDown:
             return new UpDown(parent);
-        case ControlKind::TabStrip: {
-            auto* tabs = new QTabBar(parent);
-            tabs->setDrawBase(true);
-            tabs->setExpanding(false);
-            return tabs;
-        }
+        case ControlKind::TabStrip:
+            return new TabControl(parent);
     }
     return new QWidget(parent);
 }
