@@ -235,7 +235,10 @@ void BuildDialogFromTemplate(QWidget& dialog, const DialogTemplate& dialogTempla
         if (!Has(dialogTemplate.style, DS::Visible))
             dialog.hide();
     } else {
-        Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        // An application window is an ordinary top-level window, which taskbars list and
+        // window switchers offer; a dialog is transient for its owner and listed with it.
+        Qt::WindowFlags flags = Has(dialogTemplate.style, DS::AppWindow) ? Qt::Window : Qt::Dialog;
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
         if (Has(dialogTemplate.style, DS::SystemMenu)) {
             flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         }

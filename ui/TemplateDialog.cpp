@@ -16,6 +16,7 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
         sizingFrame_ = false;
         setFixedSize(size());
     }
+    foreground_ = (dialogTemplate.style & DialogStyle::SetForeground) != 0;
 }
 
 TemplateDialog::~TemplateDialog() = default;
@@ -30,9 +31,18 @@ void TemplateDialog::EnsureInitialised()
 
 void TemplateDialog::setVisible(bool visible)
 {
-    if (visible)
+    if (visible) {
         EnsureInitialised();
+        // A window of its own with no owner has nothing to block: modal, window managers
+        // would take it for a dialog of the whole application and keep it off the taskbar.
+        if (windowType() == Qt::Window && parentWidget() == nullptr)
+            setAttribute(Qt::WA_ShowModal, false);
+    }
     QDialog::setVisible(visible);
+    if (visible && foreground_) {
+        raise();
+        activateWindow();
+    }
 }
 
 void TemplateDialog::keyPressEvent(QKeyEvent* event)

@@ -34,4 +34,5 @@ private:
     int templateId_ = 0;
     bool initialised_ = false;
     bool sizingFrame_ = true;
+    bool foreground_ = false;  // raised and activated whenever shown
 };
