@@ -20,7 +20,11 @@ std::string EscapeSpaces(const std::string& target)
 
 bool ShellOpen(const std::string& target, bool escapeSpaces)
 {
+    return platform::LaunchSucceeded(ShellOpenResult(target, escapeSpaces));
+}
+
+int ShellOpenResult(const std::string& target, bool escapeSpaces)
+{
     const platform::WaitCursor waitCursor;
-    return platform::LaunchSucceeded(
-        platform::XdgOpen(escapeSpaces ? EscapeSpaces(target) : target));
+    return platform::XdgOpen(escapeSpaces ? EscapeSpaces(target) : target);
 }

@@ -6,6 +6,7 @@
 #include "about/LegalText.h"
 #include "about/ProductInfo.h"
 #include "about/ProductText.h"
+#include "platform/ProgramFolder.h"
 #include "resources/templates/ResourceIds.h"
 #include "tests/platform/FakePrograms.h"
 #include "tests/support/GuiTesting.h"
@@ -19,6 +20,8 @@
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -194,6 +197,22 @@ TEST_F(AboutBox, MissingDocumentationShowsTheMessageOncePerPress)
             "Unable to locate NoSuchProduct.html.  It is most likely that you have an incomplete\n"
             "copy of NoSuchProduct.  Please complain to whoever sent it to you,\n"
             "and visit our web site to get the complete version of the software."));
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+// The guide beside the program is there; only the tool to open it is missing, and the
+// message says so instead of calling the copy incomplete.
+TEST_F(AboutBox, GuidePresentButNotOpenedNamesWhatIsMissing)
+{
+    ASSERT_TRUE(std::filesystem::exists(platform::ProgramFolder() + "Razzlewick.html"));
+    fakes.SetExit("xdg-open", "3");
+    auto dialog = Open();
+    guitest::ClickControl(dialog.get(), IDC_READ_DOCS);
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.LastText().toStdString(),
+              "Can't open link:\n\nThere is no application associated\n"
+              "with the given filename extension.");
+    EXPECT_EQ(fakes.Calls("xdg-open").size(), 1u) << "only the guide that is there was tried";
     EXPECT_TRUE(dialog->isVisible());
 }
 
