@@ -2,6 +2,7 @@
 
 #include "platform/LaunchCodes.h"
 #include "platform/XdgOpen.h"
+#include "platform/qt/UserInputWatch.h"
 #include "platform/qt/WaitCursor.h"
 
 std::string EscapeSpaces(const std::string& target)
@@ -26,5 +27,7 @@ bool ShellOpen(const std::string& target, bool escapeSpaces)
 int ShellOpenResult(const std::string& target, bool escapeSpaces)
 {
     const platform::WaitCursor waitCursor;
-    return platform::XdgOpen(escapeSpaces ? EscapeSpaces(target) : target);
+    platform::UserInputWatch input;
+    return platform::XdgOpen(escapeSpaces ? EscapeSpaces(target) : target,
+                             platform::kLauncherPatience, input.StopCondition());
 }
