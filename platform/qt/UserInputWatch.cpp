@@ -32,8 +32,11 @@ bool UserInputWatch::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::MouseButtonPress:
-        case QEvent::Close:
             acted_ = true;
+            break;
+        case QEvent::Close:
+            // The window manager's close box, not a tooltip or menu closing itself.
+            acted_ = acted_ || event->spontaneous();
             break;
         default:
             break;
