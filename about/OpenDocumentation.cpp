@@ -10,8 +10,7 @@ std::vector<std::string> DocumentationCandidates(const std::string& productName)
     return {productName + ".html", "ReadMe.html", "ReadMe.htm", "ReadMe.txt"};
 }
 
-bool OpenDocumentationIn(const std::string& folder, const std::string& productName,
-                         int* launchCode)
+bool OpenDocumentationIn(const std::string& folder, const std::string& productName, int* launchCode)
 {
     std::optional<int> firstPresentFailure;
     int code = platform::LaunchFileNotFound;

@@ -28,8 +28,8 @@ bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier |
-                                               Qt::MetaModifier;
+        const Qt::KeyboardModifiers commands =
+            Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
         if ((key->modifiers() & commands) == 0 && TypesNonDigit(key->text()))
             return true;
     } else if (event->type() == QEvent::InputMethod) {

@@ -257,7 +257,8 @@ TEST_F(AboutBox, EscapeAndReturnInsideAPageActOnTheBox)
             QWidget* target = place.target(dialog->Page(place.page));
             target->setFocus(Qt::MouseFocusReason);
             ASSERT_TRUE(target->hasFocus());
-            QTest::keyClick(target, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QTest::keyClick(target, key,
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
             EXPECT_TRUE(dialog->Page(place.page)->isVisibleTo(dialog.get()));
             EXPECT_FALSE(dialog->isVisible());
             EXPECT_EQ(dialog->result(),

@@ -25,9 +25,11 @@ TEST(MessageBox, ShowsTheLinesTheTextBreaksItselfWhole)
     for (const int points : {6, 7, 8, 9, 10, 11, 12}) {
         SCOPED_TRACE(testing::Message() << points << " pt");
         QApplication::setFont(DialogFont(points));
-        const std::unique_ptr<QMessageBox> box = platform::CreateMessageBox(
-            {.parent = &owner, .caption = QStringLiteral("Razzlewick"), .text = text,
-             .icon = platform::MessageIcon::Information});
+        const std::unique_ptr<QMessageBox> box =
+            platform::CreateMessageBox({.parent = &owner,
+                                        .caption = QStringLiteral("Razzlewick"),
+                                        .text = text,
+                                        .icon = platform::MessageIcon::Information});
         box->show();
         guitest::ProcessEvents();
         const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));

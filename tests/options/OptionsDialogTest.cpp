@@ -253,9 +253,11 @@ TEST_F(OptionsDialogTest, PastedCountGoesThroughTheCountChecks)
     WriteSettings("[settings]\nnum=7\n");
     Open();
     int paste = 0;
-    for (const Row row : {Row{" 12 ", "12", 12, 0}, Row{"abc", "12", 12, 1}, Row{"34", "34", 34, 0}}) {
+    for (const Row row :
+         {Row{" 12 ", "12", 12, 0}, Row{"abc", "12", 12, 1}, Row{"34", "34", 34, 0}}) {
         for (const bool fromMenu : {false, true}) {
-            SCOPED_TRACE(testing::Message() << '"' << row.pasted << (fromMenu ? "\" menu" : "\" keys"));
+            SCOPED_TRACE(testing::Message()
+                         << '"' << row.pasted << (fromMenu ? "\" menu" : "\" keys"));
             messages.Clear();
             QApplication::clipboard()->setText(QString::fromLatin1(row.pasted));
             CountEdit()->setFocus();

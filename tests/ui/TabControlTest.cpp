@@ -17,8 +17,8 @@ TEST(TabControl, DrawsThePaneFrameJoinedToTheSelectedHeader)
     for (const int templateId : {IDD_MAIN, IDD_ABOUT}) {
         SCOPED_TRACE(templateId);
         TemplateDialog dialog(templateId, nullptr);
-        auto* tabs = qobject_cast<TabControl*>(FindControlWidget(
-            &dialog, templateId == IDD_MAIN ? IDC_STYLE_TABS : IDC_ABOUT_TABS));
+        auto* tabs = qobject_cast<TabControl*>(
+            FindControlWidget(&dialog, templateId == IDD_MAIN ? IDC_STYLE_TABS : IDC_ABOUT_TABS));
         ASSERT_NE(tabs, nullptr);
         for (const char* text : {"First", "Second", "Third"})
             tabs->addTab(QString::fromLatin1(text));
