@@ -2,9 +2,11 @@
 
 #include "about/AboutMakerPage.h"
 #include "about/AboutTextPage.h"
+#include "about/CHyperLink.h"
 #include "about/LegalText.h"
 #include "about/ProductInfo.h"
 #include "data/Windows1252.h"
+#include "platform/LaunchCodes.h"
 #include "platform/qt/MessageBox.h"
 #include "resources/templates/ResourceIds.h"
 #include "ui/DialogBuilder.h"
@@ -140,7 +142,13 @@ void AboutDialog::OnMailUs()
 
 void AboutDialog::OnReadDocumentation()
 {
-    if (info_.OpenDocumentation()) {
+    int launchCode = 0;
+    if (info_.OpenDocumentation(&launchCode)) {
+        return;
+    }
+    // The guide is there but could not be opened: say what stood in the way.
+    if (launchCode != platform::LaunchFileNotFound) {
+        CHyperLink::ShowOpenError(launchCode);
         return;
     }
     const QString name = FromWindows1252(info_.name);

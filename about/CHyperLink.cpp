@@ -6,6 +6,7 @@
 #include "platform/StartProgram.h"
 #include "platform/XdgOpen.h"
 #include "platform/qt/MessageBox.h"
+#include "platform/qt/UserInputWatch.h"
 #include "platform/qt/WaitCursor.h"
 #include "ui/DialogBuilder.h"
 
@@ -128,7 +129,8 @@ void CHyperLink::ActivateLink()
 int CHyperLink::OpenLink(const std::string& url, int /*showCommand*/)
 {
     const platform::WaitCursor waitCursor;
-    const int code = platform::XdgOpen(url);
+    platform::UserInputWatch input;
+    const int code = platform::XdgOpen(url, platform::kLauncherPatience, input.StopCondition());
     if (platform::LaunchSucceeded(code)) {
         return code;
     }

@@ -1,18 +1,33 @@
 #include "about/OpenDocumentation.h"
 
 #include "about/ShellOpen.h"
+#include "platform/LaunchCodes.h"
+
+#include <optional>
 
 std::vector<std::string> DocumentationCandidates(const std::string& productName)
 {
     return {productName + ".html", "ReadMe.html", "ReadMe.htm", "ReadMe.txt"};
 }
 
-bool OpenDocumentationIn(const std::string& folder, const std::string& productName)
+bool OpenDocumentationIn(const std::string& folder, const std::string& productName, int* launchCode)
 {
+    std::optional<int> firstPresentFailure;
+    int code = platform::LaunchFileNotFound;
     for (const auto& candidate : DocumentationCandidates(productName)) {
-        if (ShellOpen(folder + candidate, false)) {
-            return true;
+        code = ShellOpenResult(folder + candidate, false);
+        if (platform::LaunchSucceeded(code))
+            break;
+        // A missing file is checked before anything starts; any other answer means the file
+        // is there and something else kept it from opening.
+        if (code != platform::LaunchFileNotFound && code != platform::LaunchPathNotFound &&
+            !firstPresentFailure) {
+            firstPresentFailure = code;
         }
     }
-    return false;
+    if (!platform::LaunchSucceeded(code))
+        code = firstPresentFailure.value_or(platform::LaunchFileNotFound);
+    if (launchCode != nullptr)
+        *launchCode = code;
+    return platform::LaunchSucceeded(code);
 }

@@ -8,5 +8,7 @@
 std::vector<std::string> DocumentationCandidates(const std::string& productName);
 
 // Opens the first candidate in `folder` (ending in '/', or empty for bare names) that the
-// desktop opens. False when none did; nothing is shown either way.
-bool OpenDocumentationIn(const std::string& folder, const std::string& productName);
+// desktop opens. False when none did; nothing is shown either way. The launch code says
+// why: the failure of the first candidate that is there, or "file not found" when none is.
+bool OpenDocumentationIn(const std::string& folder, const std::string& productName,
+                         int* launchCode = nullptr);

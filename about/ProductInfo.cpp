@@ -24,9 +24,9 @@ void ProductInfo::ShowAbout() const
     dialog.exec();
 }
 
-bool ProductInfo::OpenDocumentation() const
+bool ProductInfo::OpenDocumentation(int* launchCode) const
 {
-    return OpenDocumentationIn(platform::ProgramFolder(), name);
+    return OpenDocumentationIn(platform::ProgramFolder(), name, launchCode);
 }
 
 bool ProductInfo::OpenWebPage() const

@@ -27,8 +27,9 @@ struct ProductInfo final {
 
     // Runs the About box modally.
     void ShowAbout() const;
-    // Opens the documentation beside the program; false when no candidate opened.
-    bool OpenDocumentation() const;
+    // Opens the documentation beside the program; false when no candidate opened, with
+    // the launch code of the failure (see OpenDocumentationIn).
+    bool OpenDocumentation(int* launchCode = nullptr) const;
     // Opens the product's page on the maker's site; always true.
     bool OpenWebPage() const;
     // Starts a feedback mail; false only when both ways failed (the user has been told).

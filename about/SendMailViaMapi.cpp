@@ -2,6 +2,7 @@
 
 #include "platform/XdgEmail.h"
 #include "platform/qt/MessageBox.h"
+#include "platform/qt/UserInputWatch.h"
 #include "platform/qt/WaitCursor.h"
 
 #include <QApplication>
@@ -12,7 +13,9 @@ bool SendMailViaMapi(const std::string& address, const std::string& subject,
     platform::MailOutcome outcome = platform::MailOutcome::Refused;
     {
         const platform::WaitCursor waitCursor;
-        outcome = platform::XdgEmail(address, subject, body);
+        platform::UserInputWatch input;
+        outcome = platform::XdgEmail(address, subject, body, platform::kLauncherPatience,
+                                     input.StopCondition());
     }
     // The wait cursor ends before the message, so the box gets the ordinary arrow.
     if (outcome == platform::MailOutcome::NoMailTool && interactive) {

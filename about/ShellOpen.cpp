@@ -2,6 +2,7 @@
 
 #include "platform/LaunchCodes.h"
 #include "platform/XdgOpen.h"
+#include "platform/qt/UserInputWatch.h"
 #include "platform/qt/WaitCursor.h"
 
 std::string EscapeSpaces(const std::string& target)
@@ -20,7 +21,13 @@ std::string EscapeSpaces(const std::string& target)
 
 bool ShellOpen(const std::string& target, bool escapeSpaces)
 {
+    return platform::LaunchSucceeded(ShellOpenResult(target, escapeSpaces));
+}
+
+int ShellOpenResult(const std::string& target, bool escapeSpaces)
+{
     const platform::WaitCursor waitCursor;
-    return platform::LaunchSucceeded(
-        platform::XdgOpen(escapeSpaces ? EscapeSpaces(target) : target));
+    platform::UserInputWatch input;
+    return platform::XdgOpen(escapeSpaces ? EscapeSpaces(target) : target,
+                             platform::kLauncherPatience, input.StopCondition());
 }

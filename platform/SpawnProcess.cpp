@@ -77,7 +77,8 @@ void ReapLater(pid_t pid)
     }).detach();
 }
 
-LauncherOutcome WaitForLauncher(pid_t pid, std::chrono::milliseconds patience)
+LauncherOutcome WaitForLauncher(pid_t pid, std::chrono::milliseconds patience,
+                                const std::function<bool()>& stopWaiting)
 {
     const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
@@ -90,7 +91,7 @@ LauncherOutcome WaitForLauncher(pid_t pid, std::chrono::milliseconds patience)
             // Somebody else reaped it; all we can say is that it started.
             return {.stillRunning = true};
         }
-        if (std::chrono::steady_clock::now() >= deadline) {
+        if (std::chrono::steady_clock::now() >= deadline || (stopWaiting && stopWaiting())) {
             ReapLater(pid);
             return {.stillRunning = true};
         }

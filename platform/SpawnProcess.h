@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,9 +28,15 @@ struct LauncherOutcome final {
     int exitStatus = 0;         // the exit status when exited
 };
 
-// Waits up to `patience` for the process to end. One still running then is left to a
-// background reaper, so it never becomes a zombie and the caller never blocks longer.
-LauncherOutcome WaitForLauncher(pid_t pid, std::chrono::milliseconds patience);
+// A launcher may wait for the program it starts; still running after this long, it has
+// started it.
+inline constexpr std::chrono::milliseconds kLauncherPatience{2000};
+
+// Waits up to `patience` for the process to end, or until `stopWaiting` (asked between
+// looks) says so. One still running then is left to a background reaper, so it never
+// becomes a zombie and the caller never blocks longer.
+LauncherOutcome WaitForLauncher(pid_t pid, std::chrono::milliseconds patience,
+                                const std::function<bool()>& stopWaiting = {});
 
 // Reaps the process in the background whenever it ends; for programs nobody waits for.
 void ReapLater(pid_t pid);

@@ -8,7 +8,8 @@
 namespace platform {
 
 MailOutcome XdgEmail(const std::string& address, const std::string& subject,
-                     const std::optional<std::string>& body, std::chrono::milliseconds patience)
+                     const std::optional<std::string>& body, std::chrono::milliseconds patience,
+                     const std::function<bool()>& stopWaiting)
 {
     const auto program = FindProgram("xdg-email");
     if (!program) {
@@ -23,7 +24,7 @@ MailOutcome XdgEmail(const std::string& address, const std::string& subject,
     if (started.pid < 0) {
         return MailOutcome::NoMailTool;
     }
-    const auto outcome = WaitForLauncher(started.pid, patience);
+    const auto outcome = WaitForLauncher(started.pid, patience, stopWaiting);
     if (outcome.stillRunning || (outcome.exited && outcome.exitStatus == 0)) {
         return MailOutcome::Accepted;
     }

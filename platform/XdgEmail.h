@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/SpawnProcess.h"
+
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,9 +19,11 @@ enum class MailOutcome {
 };
 
 // Runs `xdg-email --subject SUBJECT [--body BODY] ADDRESS`. A mail program still busy
-// after `patience` has the compose window open and counts as accepted.
+// after `patience`, or when `stopWaiting` says so, has the compose window open and counts
+// as accepted.
 MailOutcome XdgEmail(const std::string& address, const std::string& subject,
                      const std::optional<std::string>& body,
-                     std::chrono::milliseconds patience = std::chrono::milliseconds(2000));
+                     std::chrono::milliseconds patience = kLauncherPatience,
+                     const std::function<bool()>& stopWaiting = {});
 
 }  // namespace platform

@@ -96,7 +96,8 @@ int LaunchCodeForXdgOpenExit(int exitStatus)
     }
 }
 
-int XdgOpen(const std::string& target, std::chrono::milliseconds patience)
+int XdgOpen(const std::string& target, std::chrono::milliseconds patience,
+            const std::function<bool()>& stopWaiting)
 {
     // Desktop launchers report every failure alike, so a missing local file is caught
     // here, before anything starts, and named as such.
@@ -114,7 +115,7 @@ int XdgOpen(const std::string& target, std::chrono::milliseconds patience)
         return started.error == ENOMEM || started.error == EAGAIN ? LaunchOutOfResources
                                                                   : LaunchNoAssociation;
     }
-    const auto outcome = WaitForLauncher(started.pid, patience);
+    const auto outcome = WaitForLauncher(started.pid, patience, stopWaiting);
     if (outcome.stillRunning) {
         return LaunchStarted;
     }

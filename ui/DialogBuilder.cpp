@@ -1,7 +1,9 @@
 #include "ui/DialogBuilder.h"
 
 #include "ui/ArrowButton.h"
+#include "ui/DigitKeyFilter.h"
 #include "ui/DrawnButton.h"
+#include "ui/TabControl.h"
 #include "ui/TemplatePicture.h"
 #include "ui/UpDown.h"
 
@@ -15,8 +17,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QRegularExpressionValidator>
-#include <QTabBar>
 
 #include <cmath>
 #include <cstdint>
@@ -93,10 +93,8 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
     auto* edit = new QLineEdit(parent);
     edit->setReadOnly(Has(control.style, CS::ReadOnly));
     edit->setFrame(Has(control.style, CS::Border));
-    if (Has(control.style, CS::Digits)) {
-        edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    }
+    if (Has(control.style, CS::Digits))
+        new DigitKeyFilter(edit);
     return edit;
 }
 
@@ -147,12 +145,8 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
             return MakeComboBox(control, parent);
         case ControlKind::UpDown:
             return new UpDown(parent);
-        case ControlKind::TabStrip: {
-            auto* tabs = new QTabBar(parent);
-            tabs->setDrawBase(true);
-            tabs->setExpanding(false);
-            return tabs;
-        }
+        case ControlKind::TabStrip:
+            return new TabControl(parent);
     }
     return new QWidget(parent);
 }
@@ -241,7 +235,10 @@ void BuildDialogFromTemplate(QWidget& dialog, const DialogTemplate& dialogTempla
         if (!Has(dialogTemplate.style, DS::Visible))
             dialog.hide();
     } else {
-        Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        // An application window is an ordinary top-level window, which taskbars list and
+        // window switchers offer; a dialog is transient for its owner and listed with it.
+        Qt::WindowFlags flags = Has(dialogTemplate.style, DS::AppWindow) ? Qt::Window : Qt::Dialog;
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
         if (Has(dialogTemplate.style, DS::SystemMenu)) {
             flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         }

@@ -58,10 +58,22 @@ void ResizableDialog::OnInitDialog()
     // its frame where it can before the window is mapped.
     winId();
     const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-    resize(width - frame.left() - frame.right(), height - frame.top() - frame.bottom());
+    const QSize client =
+        QSize(width - frame.left() - frame.right(), height - frame.top() - frame.bottom())
+            .expandedTo(minSize_);
+    // A window without a sizing frame keeps a fixed size, only not the template's.
+    if (HasSizingFrame()) {
+        resize(client);
+    } else {
+        setFixedSize(client);
+    }
     // A hidden window gets its resize event only when shown; the change counts now, so the
-    // anchors registered so far follow it, as they would on a live window.
+    // anchors registered so far follow it, as they would on a live window. It is no resize
+    // by the user, though: writing it back would only replace the stored size by itself, or
+    // by the template's size where the saved one could not apply.
+    const bool userResized = resized_;
     ApplySizeChange(size());
+    resized_ = userResized;
 }
 
 void ResizableDialog::resizeEvent(QResizeEvent* event)

@@ -2,6 +2,7 @@
 
 #include "ui/DialogBuilder.h"
 
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
 
@@ -12,8 +13,10 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
     BuildDialogFromTemplate(*this, dialogTemplate);
     // Without a sizing frame the user cannot resize the window.
     if ((dialogTemplate.style & (DialogStyle::ThickFrame | DialogStyle::Child)) == 0) {
+        sizingFrame_ = false;
         setFixedSize(size());
     }
+    foreground_ = (dialogTemplate.style & DialogStyle::SetForeground) != 0;
 }
 
 TemplateDialog::~TemplateDialog() = default;
@@ -28,9 +31,29 @@ void TemplateDialog::EnsureInitialised()
 
 void TemplateDialog::setVisible(bool visible)
 {
-    if (visible)
+    if (visible) {
         EnsureInitialised();
+        // A window of its own with no owner has nothing to block: modal, window managers
+        // would take it for a dialog of the whole application and keep it off the taskbar.
+        if (windowType() == Qt::Window && parentWidget() == nullptr)
+            setAttribute(Qt::WA_ShowModal, false);
+    }
     QDialog::setVisible(visible);
+    if (visible && foreground_) {
+        raise();
+        activateWindow();
+    }
+}
+
+void TemplateDialog::keyPressEvent(QKeyEvent* event)
+{
+    // QDialog would close itself on Escape and look for a default button of its own on
+    // Return; as a page of another dialog that would only blank the page.
+    if (!isWindow()) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TemplateDialog::resizeEvent(QResizeEvent* event)

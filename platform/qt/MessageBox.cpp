@@ -1,9 +1,11 @@
 #include "platform/qt/MessageBox.h"
 
-#include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -68,6 +70,48 @@ MessageResult FromQtButton(int button, MessageButtons buttons)
     }
 }
 
+// Past this width QMessageBox stops wrapping at word boundaries and breaks lines anywhere.
+int WrapAnywhereWidth(const QScreen* screen)
+{
+    const int screenWidth = screen != nullptr ? screen->availableGeometry().width() : 1024;
+    return screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
+}
+
+// The toolkit wraps a text wider than half the screen at a width of its own, which breaks
+// the lines our messages break themselves in mid-sentence. Giving the label the width of
+// its longest line, measured in the font it is shown in, keeps every line whole wherever
+// the screen has room for it.
+class WholeLineMessageBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        KeepLinesWhole();
+        QMessageBox::showEvent(event);
+    }
+
+private:
+    void KeepLinesWhole()
+    {
+        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (label == nullptr || layout() == nullptr)
+            return;
+        const bool wrap = label->wordWrap();
+        label->setWordWrap(false);
+        const int longestLine = label->sizeHint().width();
+        label->setWordWrap(wrap);
+        label->setMinimumWidth(longestLine);
+        layout()->invalidate();
+        // A line too long for the screen has to wrap: at the widest the box may be, and at a
+        // word rather than anywhere.
+        const int spare = WrapAnywhereWidth(screen()) - layout()->totalMinimumSize().width();
+        if (spare < 0)
+            label->setMinimumWidth(std::max(longestLine + spare, 0));
+    }
+};
+
 }  // namespace
 
 MessageResult ShowMessageBox(QWidget* parent, const QString& text, MessageIcon icon,
@@ -87,20 +131,9 @@ MessageResult ShowMessageBox(QWidget* parent, const QString& text, MessageIcon i
 
 std::unique_ptr<QMessageBox> CreateMessageBox(const MessageBoxRequest& request)
 {
-    auto box = std::make_unique<QMessageBox>(ToQtIcon(request.icon), request.caption, request.text,
-                                             ToQtButtons(request.buttons), request.parent);
-    // The toolkit wraps every line wider than half the screen, which breaks the long lines
-    // of the level warning in mid-sentence; a label as wide as the widest line keeps them.
-    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-        const QFontMetrics metrics(label->font());
-        int widest = 0;
-        for (const QString& line : request.text.split(QLatin1Char('\n')))
-            widest = qMax(widest, metrics.horizontalAdvance(line));
-        const QScreen* screen = box->screen();
-        const int limit = screen != nullptr ? screen->availableGeometry().width() * 3 / 4 : 800;
-        label->setMinimumWidth(qMin(widest, limit));
-    }
-    return box;
+    return std::make_unique<WholeLineMessageBox>(ToQtIcon(request.icon), request.caption,
+                                                 request.text, ToQtButtons(request.buttons),
+                                                 request.parent);
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)

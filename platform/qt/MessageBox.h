@@ -34,8 +34,8 @@ inline constexpr const char* kMessageBoxCaption = "Razzlewick";
 MessageResult ShowMessageBox(QWidget* parent, const QString& text, MessageIcon icon,
                              MessageButtons buttons = MessageButtons::Ok);
 
-// The real box ShowMessageBox runs, not yet shown; lines the text breaks itself are kept
-// whole instead of being wrapped at half the screen's width.
+// The real box ShowMessageBox runs, not yet shown; when shown, lines the text breaks itself
+// are kept whole instead of being wrapped at half the screen's width.
 std::unique_ptr<QMessageBox> CreateMessageBox(const MessageBoxRequest& request);
 
 // Replaces the handler (an empty function restores the real box); returns the old one.

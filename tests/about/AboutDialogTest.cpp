@@ -6,6 +6,7 @@
 #include "about/LegalText.h"
 #include "about/ProductInfo.h"
 #include "about/ProductText.h"
+#include "platform/ProgramFolder.h"
 #include "resources/templates/ResourceIds.h"
 #include "tests/platform/FakePrograms.h"
 #include "tests/support/GuiTesting.h"
@@ -15,9 +16,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabBar>
+#include <QTest>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -196,6 +200,22 @@ TEST_F(AboutBox, MissingDocumentationShowsTheMessageOncePerPress)
     EXPECT_TRUE(dialog->isVisible());
 }
 
+// The guide beside the program is there; only the tool to open it is missing, and the
+// message says so instead of calling the copy incomplete.
+TEST_F(AboutBox, GuidePresentButNotOpenedNamesWhatIsMissing)
+{
+    ASSERT_TRUE(std::filesystem::exists(platform::ProgramFolder() + "Razzlewick.html"));
+    fakes.SetExit("xdg-open", "3");
+    auto dialog = Open();
+    guitest::ClickControl(dialog.get(), IDC_READ_DOCS);
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.LastText().toStdString(),
+              "Can't open link:\n\nThere is no application associated\n"
+              "with the given filename extension.");
+    EXPECT_EQ(fakes.Calls("xdg-open").size(), 1u) << "only the guide that is there was tried";
+    EXPECT_TRUE(dialog->isVisible());
+}
+
 TEST_F(AboutBox, WebPageFailureIsSilentAndTheBoxStaysOpen)
 {
     fakes.SetExit("xdg-open", "3");
@@ -207,6 +227,44 @@ TEST_F(AboutBox, WebPageFailureIsSilentAndTheBoxStaysOpen)
     guitest::ClickControl(dialog.get(), IDOK);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+// The pages are child dialogs; a key they do not use belongs to the box, so Escape closes
+// it and Return presses its default button wherever the focus is, and no page ever hides.
+TEST_F(AboutBox, EscapeAndReturnInsideAPageActOnTheBox)
+{
+    struct Focus {
+        const char* name;
+        int page;
+        QWidget* (*target)(TemplateDialog* page);
+    };
+    const Focus places[] = {
+        {"link", 0,
+         [](TemplateDialog* page) -> QWidget* {
+             return qobject_cast<AboutMakerPage*>(page)->Link();
+         }},
+        {"overviewText", 1,
+         [](TemplateDialog* page) -> QWidget* { return FindControlWidget(page, IDC_PAGE_TEXT); }},
+        {"legalText", 2,
+         [](TemplateDialog* page) -> QWidget* { return FindControlWidget(page, IDC_PAGE_TEXT); }},
+    };
+    for (const Focus& place : places) {
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+            SCOPED_TRACE(testing::Message() << place.name << " key " << key);
+            auto dialog = Open();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+            guitest::Control<QTabBar>(dialog.get(), IDC_ABOUT_TABS)->setCurrentIndex(place.page);
+            QWidget* target = place.target(dialog->Page(place.page));
+            target->setFocus(Qt::MouseFocusReason);
+            ASSERT_TRUE(target->hasFocus());
+            QTest::keyClick(target, key,
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            EXPECT_TRUE(dialog->Page(place.page)->isVisibleTo(dialog.get()));
+            EXPECT_FALSE(dialog->isVisible());
+            EXPECT_EQ(dialog->result(),
+                      key == Qt::Key_Escape ? QDialog::Rejected : QDialog::Accepted);
+        }
+    }
 }
 
 TEST_F(AboutBox, ReopenedBoxShowsTheLinkUnvisitedAgain)

@@ -76,10 +76,25 @@ TEST_F(Documentation, OnlyReadMeTextPresent)
     EXPECT_EQ(fakes.Calls("xdg-open"), std::vector<Arguments>{{folder + "ReadMe.txt"}});
 }
 
-TEST_F(Documentation, NothingPresentMeansFalse)
+TEST_F(Documentation, NothingPresentMeansFalseWithFileNotFound)
 {
-    EXPECT_FALSE(OpenDocumentationIn(folder, "Razzlewick"));
+    int code = 0;
+    EXPECT_FALSE(OpenDocumentationIn(folder, "Razzlewick", &code));
+    EXPECT_EQ(code, 2);
     EXPECT_TRUE(fakes.Calls("xdg-open").empty());
+}
+
+TEST_F(Documentation, PresentFileThatDoesNotOpenGivesItsOwnFailure)
+{
+    Place("ReadMe.html");
+    Place("ReadMe.txt");
+    fakes.SetExitFor("xdg-open", "ReadMe.html", "5");
+    fakes.SetExitFor("xdg-open", "ReadMe.txt", "3");
+    int code = 0;
+    EXPECT_FALSE(OpenDocumentationIn(folder, "Razzlewick", &code));
+    // The first file that is there names the cause, not the missing ones after it.
+    EXPECT_EQ(code, 5);
+    EXPECT_EQ(fakes.Calls("xdg-open").size(), 2u);
 }
 
 TEST(OpenWebPage, OpensTheProductPageAndIsAlwaysTrue)

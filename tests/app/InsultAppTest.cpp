@@ -137,13 +137,17 @@ TEST_F(InsultAppTest, RealModalRunsGoFromTheProblemsOnToTheMainWindow)
     QTimer answer;
     answer.setInterval(10);
     QObject::connect(&answer, &QTimer::timeout, [this] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* problems = qobject_cast<StartupProblemsDialog*>(modal)) {
-            runs.push_back("problems");
-            guitest::ClickControl(problems, IDOK);
-        } else if (auto* main = qobject_cast<MainDialog*>(modal)) {
-            runs.push_back("main");
-            guitest::ClickControl(main, IDCANCEL);
+        // Both are windows of their own, so neither is an application-modal widget.
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            if (!shown->isVisible())
+                continue;
+            if (auto* problems = qobject_cast<StartupProblemsDialog*>(shown)) {
+                runs.push_back("problems");
+                guitest::ClickControl(problems, IDOK);
+            } else if (auto* main = qobject_cast<MainDialog*>(shown)) {
+                runs.push_back("main");
+                guitest::ClickControl(main, IDCANCEL);
+            }
         }
     });
     answer.start();

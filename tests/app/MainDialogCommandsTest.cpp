@@ -20,6 +20,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -414,6 +415,28 @@ TEST_F(MainDialogCommandsTest, WebPageAndMailGoToTheDesktopLauncher)
     EXPECT_EQ(lines[0], "http://www.tallowfern.example/Razzlewick.html");
     EXPECT_TRUE(lines[1].startsWith("mailto:feedback@tallowfern.example"))
         << lines[1].toStdString();
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+// A launcher that keeps running must not hold up the window: an Escape that arrives while
+// the web page is being opened ends the window then, not once the launcher has been given up.
+TEST_F(MainDialogCommandsTest, EscapeWhileALauncherLingersEndsTheWindowAtOnce)
+{
+    QTemporaryDir bin;
+    QFile script(bin.filePath(QStringLiteral("xdg-open")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexec sleep 5 </dev/null >/dev/null 2>&1\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
+    Open();
+    QCoreApplication::postEvent(window.get(),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    FindMenuAction(window.get(), ID_HELP_WEB_PAGE)->trigger();
+    qputenv("PATH", path);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
     EXPECT_EQ(messages.Count(), 0);
 }
 

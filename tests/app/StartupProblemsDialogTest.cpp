@@ -3,6 +3,7 @@
 #include "data/InsultGenerator.h"
 #include "data/LoadMessages.h"
 #include "resources/templates/ResourceIds.h"
+#include "settings/ProfileFile.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/GuiTesting.h"
 
@@ -145,6 +146,36 @@ TEST_F(StartupProblemsDialogTest, LongPathOfAccentedFoldersIsCutBetweenCharacter
     const QString line =
         "x.dat - " + QStringLiteral("Access to %1 was denied.").arg(path).left(254);
     EXPECT_TRUE(Shown().split('\n').contains(line)) << Shown().toStdString();
+}
+
+// The dialog has no sizing frame, yet a saved size still applies; a run without a resize
+// by the user leaves the stored entries alone, even where the saved size could not apply.
+TEST_F(StartupProblemsDialogTest, OpensAtTheSavedSizeAndKeepsTheStoredEntries)
+{
+    struct Row {
+        int cx;
+        int cy;
+        bool applies;  // a size below the creation size does not
+    };
+    for (const Row row : {Row{700, 400, true}, Row{100, 50, false}}) {
+        SCOPED_TRACE(testing::Message() << row.cx << "x" << row.cy);
+        ApplicationProfile().WriteInteger("99", "CX", row.cx);
+        ApplicationProfile().WriteInteger("99", "CY", row.cy);
+        {
+            StartupProblemsDialog problems({Closing(kLoadNoneLoaded)}, nullptr);
+            const QSize created = problems.size();
+            problems.show();
+            guitest::ProcessEvents();
+            if (row.applies) {
+                EXPECT_EQ(problems.frameGeometry().size(), QSize(row.cx, row.cy));
+            } else {
+                EXPECT_EQ(problems.size(), created);
+            }
+            problems.reject();
+        }
+        EXPECT_EQ(ApplicationProfile().ReadInteger("99", "CX", 0), row.cx);
+        EXPECT_EQ(ApplicationProfile().ReadInteger("99", "CY", 0), row.cy);
+    }
 }
 
 enum class Way { Continue, Exit, Escape, CloseBox };

@@ -8,6 +8,8 @@
 #include "ui/DrawnButton.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -238,13 +241,49 @@ TEST_F(OptionsDialogTest, ClearingTheCountComplainsAndPutsThePreviousCountBack)
     EXPECT_EQ(messages.Count(), 1) << "putting the count back raises nothing more";
 }
 
-TEST_F(OptionsDialogTest, BlanksAroundThePastedCountAreAccepted)
+// Typing takes digits only, but a paste over the whole text reaches the count's own checks.
+TEST_F(OptionsDialogTest, PastedCountGoesThroughTheCountChecks)
 {
+    struct Row {
+        const char* pasted;
+        const char* shown;
+        int count;
+        int messages;
+    };
+    WriteSettings("[settings]\nnum=7\n");
     Open();
-    CountEdit()->setText(QStringLiteral("  12 "));
-    EXPECT_EQ(messages.Count(), 0);
-    EXPECT_EQ(dialog->count, 12);
-    EXPECT_EQ(CountEdit()->text(), "12");
+    int paste = 0;
+    for (const Row row :
+         {Row{" 12 ", "12", 12, 0}, Row{"abc", "12", 12, 1}, Row{"34", "34", 34, 0}}) {
+        for (const bool fromMenu : {false, true}) {
+            SCOPED_TRACE(testing::Message()
+                         << '"' << row.pasted << (fromMenu ? "\" menu" : "\" keys"));
+            messages.Clear();
+            QApplication::clipboard()->setText(QString::fromLatin1(row.pasted));
+            CountEdit()->setFocus();
+            CountEdit()->selectAll();
+            if (fromMenu) {
+                std::unique_ptr<QMenu> menu(CountEdit()->createStandardContextMenu());
+                const QList<QAction*> actions = menu->actions();
+                const auto action = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
+                    return a->text().startsWith(QStringLiteral("&Paste"));
+                });
+                ASSERT_NE(action, actions.end());
+                ASSERT_TRUE((*action)->isEnabled());
+                (*action)->trigger();
+            } else {
+                QTest::keyClick(CountEdit(), Qt::Key_V, Qt::ControlModifier);
+            }
+            ++paste;
+            EXPECT_EQ(CountEdit()->text().toStdString(), row.shown);
+            EXPECT_EQ(dialog->count, row.count);
+            ASSERT_EQ(messages.Count(), row.messages);
+            if (row.messages > 0) {
+                EXPECT_EQ(messages.LastText(), kInvalidInteger);
+            }
+        }
+    }
+    EXPECT_EQ(paste, 6);
 }
 
 TEST_F(OptionsDialogTest, PastedTextBeyondSixteenBitsIsNotAnInteger)

@@ -8,6 +8,7 @@
 #include "ui/UpDown.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabBar>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +140,33 @@ TEST(DialogBuilder, DefaultButtonAndWindowCaption)
     EXPECT_EQ(options.windowTitle(), QStringLiteral("Razzlewick options"));
     // Without a sizing frame the size is fixed.
     EXPECT_EQ(options.minimumSize(), options.maximumSize());
+}
+
+// Windows marked as application windows are ordinary top-level windows, which taskbars
+// list; the others are dialogs of their owner. Run on its own, an application window is
+// modal to nothing, so window managers do not take it for a dialog either.
+TEST(DialogBuilder, ApplicationWindowsAreTopLevelWindowsModalToNothing)
+{
+    TemplateDialog about(IDD_ABOUT, nullptr);
+    EXPECT_EQ(about.windowType(), Qt::Dialog);
+    TemplateDialog page(IDD_ABOUT_TEXT_PAGE, &about);
+    EXPECT_FALSE(page.isWindow());
+    TemplateDialog owner(IDD_MAIN, nullptr);
+    TemplateDialog options(IDD_OPTIONS, &owner);
+    EXPECT_EQ(options.windowType(), Qt::Window);
+
+    for (const int id : {IDD_MAIN, IDD_STARTUP_PROBLEMS}) {
+        SCOPED_TRACE(id);
+        TemplateDialog window(id, nullptr);
+        EXPECT_EQ(window.windowType(), Qt::Window);
+        bool modal = true;
+        QTimer::singleShot(0, &window, [&window, &modal] {
+            modal = window.isModal() || QApplication::activeModalWidget() != nullptr;
+            window.accept();
+        });
+        EXPECT_EQ(window.exec(), QDialog::Accepted);
+        EXPECT_FALSE(modal);
+    }
 }
 
 TEST(DialogBuilder, MenuBarHoldsTheCommands)

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QTabBar>
+
+// A tab control as dialogs know it: the tab headers along the top and, over the rest of
+// its rectangle, the style's page frame joined to the selected header. The pages are the
+// controls that sit on it; the control itself only draws.
+class TabControl final : public QTabBar {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TabControl)
+
+public:
+    explicit TabControl(QWidget* parent = nullptr);
+    ~TabControl() override;
+
+    // The page area below the headers, where the frame is drawn.
+    QRect PaneRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect HeadersRect() const;
+};
