@@ -2,13 +2,10 @@
 
 #include "data/ArchiveError.h"
 #include "data/Windows1252.h"
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/FdIo.h"
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <cstring>
 #include <utility>
 
@@ -31,13 +28,7 @@ Archive::Archive(int fd, Mode mode)
     if (mode_ != Mode::Loading) {
         return;
     }
-    struct stat info {};
-    if (fstat(fd_, &info) == 0 && S_ISREG(info.st_mode)) {
-        const off_t offset = lseek(fd_, 0, SEEK_CUR);
-        if (offset >= 0) {
-            fileRemaining_ = std::max<int64_t>(0, static_cast<int64_t>(info.st_size) - offset);
-        }
-    }
+    fileRemaining_ = platform::BytesLeftInRegularFile(fd_).value_or(-1);
 }
 
 Archive::~Archive()
@@ -53,18 +44,14 @@ Archive::~Archive()
 
 size_t Archive::ReadFromFile(char* dest, size_t count)
 {
-    for (;;) {
-        const ssize_t got = read(fd_, dest, count);
-        if (got >= 0) {
-            if (fileRemaining_ >= 0) {
-                fileRemaining_ = std::max<int64_t>(0, fileRemaining_ - got);
-            }
-            return static_cast<size_t>(got);
-        }
-        if (errno != EINTR) {
-            throw ArchiveError(SystemError("read of the data file failed", errno));
-        }
+    const platform::IoResult got = platform::ReadSome(fd_, dest, count);
+    if (got.error != 0) {
+        throw ArchiveError(SystemError("read of the data file failed", got.error));
     }
+    if (fileRemaining_ >= 0) {
+        fileRemaining_ = std::max<int64_t>(0, fileRemaining_ - static_cast<int64_t>(got.count));
+    }
+    return got.count;
 }
 
 void Archive::GrowForTheRestOfTheFile()
@@ -253,16 +240,8 @@ std::string Archive::ReadString()
 
 void Archive::WriteAll(const char* bytes, size_t count)
 {
-    while (count > 0) {
-        const ssize_t put = write(fd_, bytes, count);
-        if (put < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw ArchiveError(SystemError("write of the data file failed", errno));
-        }
-        bytes += put;
-        count -= static_cast<size_t>(put);
+    if (const int error = platform::WriteAll(fd_, std::string_view(bytes, count))) {
+        throw ArchiveError(SystemError("write of the data file failed", error));
     }
 }
 

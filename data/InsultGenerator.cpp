@@ -3,10 +3,9 @@
 #include "data/ArchiveError.h"
 #include "data/LoadMessages.h"
 #include "platform/ExclusiveFile.h"
+#include "platform/FileSystem.h"
 #include "platform/FolderSearch.h"
 #include "platform/ProgramFolder.h"
-
-#include <unistd.h>
 
 #include <bit>
 #include <cstdint>
@@ -19,45 +18,6 @@ namespace {
 constexpr float kDataVersion = 3.2f;
 constexpr std::string_view kDefaultDataFile = "insltdat.dat";
 constexpr std::string_view kDataSuffix = ".dat";
-
-// Closes a descriptor on every way out; the exclusive lock goes with it.
-class FdGuard final {
-public:
-    explicit FdGuard(int fd) : fd_(fd) {}
-    ~FdGuard()
-    {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FdGuard(const FdGuard&) = delete;
-    FdGuard& operator=(const FdGuard&) = delete;
-    // Closes now and tells whether the system accepted it (a late write error shows here).
-    bool Close()
-    {
-        const int fd = std::exchange(fd_, -1);
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-std::string AbsolutePath(const std::string& path)
-{
-    if (!path.empty() && path.front() == '/') {
-        return path;
-    }
-    std::string folder(4096, '\0');
-    if (getcwd(folder.data(), folder.size()) == nullptr) {
-        return path;
-    }
-    folder.resize(folder.find('\0'));
-    if (folder.empty() || folder.back() != '/') {
-        folder.push_back('/');
-    }
-    return folder + path;
-}
 
 }  // namespace
 
@@ -127,28 +87,28 @@ int32_t InsultGenerator::OpenDataFile(Archive::Mode mode, const std::string* pat
         fileName = kDefaultDataFile;
     }
     const bool loading = mode == Archive::Mode::Loading;
-    const platform::ExclusiveOpen opened = loading ? platform::OpenExclusiveForReading(fileName)
-                                                   : platform::OpenExclusiveForWriting(fileName);
-    if (opened.fd < 0) {
+    platform::ExclusiveOpen opened = loading ? platform::OpenExclusiveForReading(fileName)
+                                             : platform::OpenExclusiveForWriting(fileName);
+    if (!opened.fd.IsOpen()) {
         if (error != nullptr) {
             *error = FileErrorInfo{opened.cause, opened.systemCode, fileName};
         }
         return -1;
     }
-    FdGuard file(opened.fd);
     // Storing has no version to check, so loadedOk reports whether every byte was written.
     if (!loading) {
         loadedOk = true;
     }
     try {
-        Archive archive(opened.fd, mode);
+        Archive archive(opened.fd.Get(), mode);
         Serialize(archive);
         archive.Close();
     } catch (const std::exception&) {
         // Bad data, a failed read or write, or exhausted memory: the file counts as unreadable.
         loadedOk = false;
     }
-    if (!file.Close() && !loading) {
+    // Closing drops the lock; a late write error shows here.
+    if (opened.fd.Close() != 0 && !loading) {
         loadedOk = false;
     }
     return 0;
@@ -197,7 +157,7 @@ void InsultGenerator::LoadFolder(const std::string& folder, std::vector<LoadResu
         *result = false;
         if (report != nullptr) {
             const std::string message =
-                opened == -1 ? FileErrorMessage(error.cause, AbsolutePath(error.path))
+                opened == -1 ? FileErrorMessage(error.cause, platform::AbsolutePath(error.path))
                              : std::string(kLoadCorrupted);
             report->push_back(LoadResult{name, message, true});
         }

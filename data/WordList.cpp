@@ -1,13 +1,10 @@
 #include "data/WordList.h"
 
+#include "platform/AsciiCase.h"
+
 #include <utility>
 
 namespace {
-
-constexpr unsigned char Fold(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
-}
 
 constexpr uint64_t kIndexMask = 0xFFFFFFFFu;
 
@@ -18,26 +15,13 @@ uint64_t WordList::FoldedHash(std::string_view word)
     // FNV-1a over the folded bytes, then a finaliser so both halves are well mixed.
     uint64_t hash = 0xCBF29CE484222325ull;
     for (const char c : word) {
-        hash ^= Fold(static_cast<unsigned char>(c));
+        hash ^= static_cast<unsigned char>(platform::FoldAsciiCase(c));
         hash *= 0x100000001B3ull;
     }
     hash ^= hash >> 33;
     hash *= 0xFF51AFD7ED558CCDull;
     hash ^= hash >> 33;
     return hash;
-}
-
-bool WordList::FoldedEqual(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (Fold(static_cast<unsigned char>(a[i])) != Fold(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 size_t WordList::HomeSlot(uint64_t tag) const
@@ -55,7 +39,8 @@ size_t WordList::Probe(std::string_view word, uint64_t hash) const
         if (entry == 0) {
             return slot;
         }
-        if ((entry >> 32) == tag && FoldedEqual(words_[(entry & kIndexMask) - 1], word)) {
+        if ((entry >> 32) == tag &&
+            platform::EqualsIgnoringAsciiCase(words_[(entry & kIndexMask) - 1], word)) {
             return slot;
         }
         if (++slot == slotCount) {

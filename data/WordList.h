@@ -33,7 +33,6 @@ public:
     void Reserve(size_t count);
 
 private:
-    static bool FoldedEqual(std::string_view a, std::string_view b);
     // The slot a 32-bit tag starts its search at: the tag scaled to the table's size.
     size_t HomeSlot(uint64_t tag) const;
     // Slot holding `word`'s index, or the empty slot where it would go.

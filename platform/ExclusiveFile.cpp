@@ -8,19 +8,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace platform {
 namespace {
 
 ExclusiveOpen Failure(int error)
 {
-    return ExclusiveOpen{-1, FileErrorCauseFromErrno(error), error};
-}
-
-ExclusiveOpen FailAndClose(int fd, int error)
-{
-    close(fd);
-    return Failure(error);
+    return ExclusiveOpen{UniqueFd(), FileErrorCauseFromErrno(error), error};
 }
 
 // Takes the exclusive lock that stands in for "no sharing". A held lock is a sharing
@@ -47,7 +42,8 @@ int Lock(int fd)
 ExclusiveOpen OpenExclusiveForReading(const std::string& path)
 {
     // Non-blocking, because opening a FIFO for reading waits for a writer, possibly for ever.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const int fd = file.Get();
     if (fd < 0) {
         return Failure(errno);
     }
@@ -55,38 +51,39 @@ ExclusiveOpen OpenExclusiveForReading(const std::string& path)
     // link); each is refused the way a folder opened as a file is, before a read can wait.
     struct stat info {};
     if (fstat(fd, &info) != 0) {
-        return FailAndClose(fd, errno);
+        return Failure(errno);
     }
     if (S_ISDIR(info.st_mode)) {
-        return FailAndClose(fd, EISDIR);
+        return Failure(EISDIR);
     }
     if (!S_ISREG(info.st_mode)) {
-        return FailAndClose(fd, EPERM);
+        return Failure(EPERM);
     }
     if (const int error = Lock(fd)) {
-        return FailAndClose(fd, error);
+        return Failure(error);
     }
     const int flags = fcntl(fd, F_GETFL);
     if (flags == -1 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
-        return FailAndClose(fd, errno);
+        return Failure(errno);
     }
-    return ExclusiveOpen{fd, kCauseNone, 0};
+    return ExclusiveOpen{std::move(file), kCauseNone, 0};
 }
 
 ExclusiveOpen OpenExclusiveForWriting(const std::string& path)
 {
     // Truncate only after the lock is held, so a file in use elsewhere is never emptied.
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    const int fd = file.Get();
     if (fd < 0) {
         return Failure(errno);
     }
     if (const int error = Lock(fd)) {
-        return FailAndClose(fd, error);
+        return Failure(error);
     }
     if (ftruncate(fd, 0) != 0) {
-        return FailAndClose(fd, errno);
+        return Failure(errno);
     }
-    return ExclusiveOpen{fd, kCauseNone, 0};
+    return ExclusiveOpen{std::move(file), kCauseNone, 0};
 }
 
 }  // namespace platform

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "platform/UniqueFd.h"
+
 #include <cstdint>
 #include <string>
 
 namespace platform {
 
-// Result of an exclusive open: the descriptor (the caller closes it, which drops the lock)
-// or -1 with the cause (FileErrorCause.h) and errno.
+// Result of an exclusive open: the open descriptor (closing it drops the lock), or none
+// with the cause (FileErrorCause.h) and errno.
 struct ExclusiveOpen {
-    int fd = -1;
+    UniqueFd fd;
     int32_t cause = 0;
     int systemCode = 0;
 };

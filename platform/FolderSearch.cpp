@@ -1,28 +1,29 @@
 #include "platform/FolderSearch.h"
 
+#include "platform/AsciiCase.h"
+
 #include <dirent.h>
 
+#include <functional>
 #include <memory>
 
 namespace platform {
 namespace {
 
-bool EndsWithFolded(std::string_view name, std::string_view suffix)
+// Calls `visit` with the name of every entry but "." and "..", in the folder's own order.
+void ForEachEntry(const std::string& folder, const std::function<void(std::string_view)>& visit)
 {
-    if (name.size() < suffix.size()) {
-        return false;
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()),
+                                                  ::closedir);
+    if (!dir) {
+        return;
     }
-    const std::string_view tail = name.substr(name.size() - suffix.size());
-    for (size_t i = 0; i < suffix.size(); ++i) {
-        auto a = static_cast<unsigned char>(tail[i]);
-        auto b = static_cast<unsigned char>(suffix[i]);
-        a = (a >= 'A' && a <= 'Z') ? static_cast<unsigned char>(a + 32) : a;
-        b = (b >= 'A' && b <= 'Z') ? static_cast<unsigned char>(b + 32) : b;
-        if (a != b) {
-            return false;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") {
+            visit(name);
         }
     }
-    return true;
 }
 
 }  // namespace
@@ -30,18 +31,23 @@ bool EndsWithFolded(std::string_view name, std::string_view suffix)
 std::vector<std::string> FindEntriesEndingWith(const std::string& folder, std::string_view suffix)
 {
     std::vector<std::string> names;
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.empty() ? "." : folder.c_str()),
-                                                  closedir);
-    if (!dir) {
-        return names;
-    }
-    while (const dirent* entry = readdir(dir.get())) {
-        const std::string_view name = entry->d_name;
-        if (name != "." && name != ".." && EndsWithFolded(name, suffix)) {
+    ForEachEntry(folder, [&](std::string_view name) {
+        if (EndsWithIgnoringAsciiCase(name, suffix)) {
             names.emplace_back(name);
         }
-    }
+    });
     return names;
+}
+
+std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, std::string_view name)
+{
+    std::optional<std::string> found;
+    ForEachEntry(folder, [&](std::string_view entry) {
+        if (EqualsIgnoringAsciiCase(entry, name) && (!found || entry < *found)) {
+            found = std::string(entry);
+        }
+    });
+    return found;
 }
 
 }  // namespace platform

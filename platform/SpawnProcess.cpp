@@ -1,5 +1,8 @@
 #include "platform/SpawnProcess.h"
 
+#include "platform/FdIo.h"
+#include "platform/UniqueFd.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -106,15 +109,17 @@ std::optional<std::string> RunAndCapture(const std::vector<std::string>& argv,
     if (pipe2(pipeEnds, O_CLOEXEC) != 0) {
         return std::nullopt;
     }
+    UniqueFd readEnd(pipeEnds[0]);
+    UniqueFd writeEnd(pipeEnds[1]);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, writeEnd.Get(), STDOUT_FILENO);
     const auto started = Spawn(argv, &actions);
     posix_spawn_file_actions_destroy(&actions);
-    close(pipeEnds[1]);
+    // Only the child writes: the end of its output is the end of the pipe.
+    writeEnd.Close();
     if (started.pid < 0) {
-        close(pipeEnds[0]);
         return std::nullopt;
     }
 
@@ -127,7 +132,7 @@ std::optional<std::string> RunAndCapture(const std::vector<std::string>& argv,
         if (left.count() <= 0) {
             break;
         }
-        pollfd readable{.fd = pipeEnds[0], .events = POLLIN, .revents = 0};
+        pollfd readable{.fd = readEnd.Get(), .events = POLLIN, .revents = 0};
         const int ready = poll(&readable, 1, static_cast<int>(left.count()));
         if (ready < 0 && errno == EINTR) {
             continue;
@@ -136,14 +141,11 @@ std::optional<std::string> RunAndCapture(const std::vector<std::string>& argv,
             break;
         }
         char buffer[4096];
-        const ssize_t count = read(pipeEnds[0], buffer, sizeof buffer);
-        if (count > 0) {
-            output.append(buffer, static_cast<size_t>(count));
-        } else if (count == 0 || errno != EINTR) {
-            ended = true;
-        }
+        const IoResult got = ReadSome(readEnd.Get(), buffer, sizeof buffer);
+        output.append(buffer, got.count);
+        ended = got.count == 0;
     }
-    close(pipeEnds[0]);
+    readEnd.Close();
 
     int status = 0;
     pid_t done = 0;

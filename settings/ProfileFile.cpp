@@ -1,13 +1,14 @@
 #include "settings/ProfileFile.h"
 
+#include "platform/ExecutablePath.h"
+#include "platform/FdIo.h"
+#include "platform/FileSystem.h"
+#include "platform/FolderSearch.h"
+#include "platform/ReadFile.h"
+#include "platform/ReplaceFile.h"
 #include "settings/ProfileInteger.h"
-#include "settings/ProfileStorage.h"
 #include "settings/ProfileText.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <array>
 #include <cstdlib>
 #include <utility>
 
@@ -16,19 +17,6 @@ namespace {
 // Values longer than this are cut, as by the 255-character buffer (terminator included) that
 // the settings were always read through.
 constexpr size_t maxValueLength = 254;
-
-std::string HomeFolder()
-{
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] == '/') {
-        return home;
-    }
-    const passwd* entry = ::getpwuid(::getuid());
-    if (entry != nullptr && entry->pw_dir != nullptr && entry->pw_dir[0] == '/') {
-        return entry->pw_dir;
-    }
-    return {};
-}
 
 std::string WithoutTrailingSlashes(std::string path)
 {
@@ -41,12 +29,7 @@ std::string WithoutTrailingSlashes(std::string path)
 // The executable's file name without its extension, e.g. "razzlewick".
 std::string ExecutableTitle()
 {
-    std::array<char, 4096> buffer{};
-    const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-    if (length <= 0) {
-        return "razzlewick";
-    }
-    std::string name(buffer.data(), static_cast<size_t>(length));
+    std::string name = platform::ExecutablePath();
     name.erase(0, name.rfind('/') + 1);
     const size_t dot = name.rfind('.');
     if (dot != std::string::npos && dot > 0) {
@@ -66,7 +49,7 @@ std::string ProfileFile::Folder()
     if (configHome != nullptr && configHome[0] == '/') {
         base = configHome;
     } else {
-        const std::string home = HomeFolder();
+        const std::string home = platform::HomeFolder();
         if (home.empty()) {
             return {};
         }
@@ -83,13 +66,13 @@ int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view key,
     if (folder.empty()) {
         return defaultValue;
     }
-    const auto actualName = ProfileStorage::FindIgnoringCase(folder, fileName);
+    const auto actualName = platform::FindEntryIgnoringCase(folder, fileName);
     if (!actualName) {
         return defaultValue;
     }
-    ProfileStorage::FileContents contents;
-    if (ProfileStorage::ReadWhole(folder + *actualName, contents) !=
-        ProfileStorage::ReadResult::read) {
+    platform::RegularFileContents contents;
+    if (platform::ReadRegularFile(folder + *actualName, contents) !=
+        platform::RegularFileRead::Read) {
         return defaultValue;
     }
     const auto value = FindProfileValue(contents.text, section, key);
@@ -103,33 +86,32 @@ void ProfileFile::WriteInteger(std::string_view section, std::string_view key, i
                                int radix) const
 {
     const std::string folder = Folder();
-    if (folder.empty() || !ProfileStorage::MakeFolders(folder)) {
+    if (folder.empty() || !platform::MakeFolders(folder)) {
         return;
     }
     // A settings file linked in from elsewhere (a dotfiles repository) stays a link: the
     // file it leads to is the one replaced, in its own folder.
-    const auto path = ProfileStorage::FollowLinks(
-        folder + ProfileStorage::FindIgnoringCase(folder, fileName).value_or(fileName));
+    const auto path = platform::FollowLinks(
+        folder + platform::FindEntryIgnoringCase(folder, fileName).value_or(fileName));
     if (!path) {
         return;
     }
-    const size_t nameStart = path->rfind('/') + 1;
 
-    ProfileStorage::FileContents contents;
+    platform::RegularFileContents contents;
     std::optional<unsigned> permissions;
-    switch (ProfileStorage::ReadWhole(*path, contents)) {
-        case ProfileStorage::ReadResult::read:
+    switch (platform::ReadRegularFile(*path, contents)) {
+        case platform::RegularFileRead::Read:
             // A file the user made read-only stays as it is, although the folder would let us
             // replace it.
-            if (::access(path->c_str(), W_OK) != 0) {
+            if (!platform::IsWritable(*path)) {
                 return;
             }
             permissions = contents.permissions;
             break;
-        case ProfileStorage::ReadResult::missing:
+        case platform::RegularFileRead::Missing:
             contents.text.clear();
             break;
-        case ProfileStorage::ReadResult::failed:
+        case platform::RegularFileRead::Failed:
             // Writing without the old text would throw every other setting away, and what is
             // not a file is not ours to replace.
             return;
@@ -138,8 +120,9 @@ void ProfileFile::WriteInteger(std::string_view section, std::string_view key, i
     const std::string updated =
         SetProfileValue(contents.text, section, key, FormatProfileInteger(value, radix));
     if (updated != contents.text || !permissions) {
-        ProfileStorage::Replace(path->substr(0, nameStart), path->substr(nameStart), updated,
-                                permissions);
+        platform::ReplaceFileAtomically(
+            *path, [&updated](int fd) { return platform::WriteAll(fd, updated) == 0; },
+            permissions);
     }
 }
 

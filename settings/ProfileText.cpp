@@ -1,5 +1,7 @@
 #include "settings/ProfileText.h"
 
+#include "platform/AsciiCase.h"
+
 #include <cstddef>
 
 namespace {
@@ -9,24 +11,6 @@ constexpr size_t none = std::string_view::npos;
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
-}
-
-char LowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Offsets of [begin, end) inside the whole text.
@@ -77,8 +61,8 @@ Location Locate(std::string_view text, std::string_view section, std::string_vie
 
         const size_t close = text[line.begin] == '[' ? text.find(']', line.begin) : none;
         if (close != none && close < line.end) {
-            inMatchingSection =
-                EqualIgnoringCase(Slice(text, Trim(text, {line.begin + 1, close})), section);
+            inMatchingSection = platform::EqualsIgnoringAsciiCase(
+                Slice(text, Trim(text, {line.begin + 1, close})), section);
             inFirstMatchingSection = inMatchingSection && !location.sectionFound;
             if (inFirstMatchingSection) {
                 location.sectionFound = true;
@@ -97,7 +81,7 @@ Location Locate(std::string_view text, std::string_view section, std::string_vie
         if (equals == none || equals >= line.end) {
             continue;
         }
-        if (EqualIgnoringCase(Slice(text, Trim(text, {line.begin, equals})), key)) {
+        if (platform::EqualsIgnoringAsciiCase(Slice(text, Trim(text, {line.begin, equals})), key)) {
             location.keyFound = true;
             location.value = Trim(text, {equals + 1, line.end});
             return location;

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 
@@ -16,18 +15,17 @@ TEST(ExclusiveFile, ASecondOpenOfAnOpenFileIsASharingViolation)
 {
     TempFolder folder;
     const std::string path = folder.WriteFile("f.dat", "data");
-    const platform::ExclusiveOpen first = platform::OpenExclusiveForReading(path);
-    ASSERT_GE(first.fd, 0);
+    platform::ExclusiveOpen first = platform::OpenExclusiveForReading(path);
+    ASSERT_TRUE(first.fd.IsOpen());
     for (const platform::ExclusiveOpen& second :
          {platform::OpenExclusiveForReading(path), platform::OpenExclusiveForWriting(path)}) {
-        EXPECT_EQ(second.fd, -1);
+        EXPECT_FALSE(second.fd.IsOpen());
         EXPECT_EQ(second.cause, platform::kCauseSharingViolation);
         EXPECT_EQ(second.systemCode, EWOULDBLOCK);
     }
-    close(first.fd);
+    first.fd.Close();
     const platform::ExclusiveOpen again = platform::OpenExclusiveForReading(path);
-    EXPECT_GE(again.fd, 0);
-    close(again.fd);
+    EXPECT_TRUE(again.fd.IsOpen());
 }
 
 TEST(ExclusiveFile, FailedOpensCarryCauseAndErrno)
@@ -44,7 +42,7 @@ TEST(ExclusiveFile, FailedOpensCarryCauseAndErrno)
                            Row{file + "/below.dat", platform::kCauseBadPath, ENOTDIR},
                            Row{folder / "dir.dat", platform::kCauseAccessDenied, EISDIR}}) {
         const platform::ExclusiveOpen opened = platform::OpenExclusiveForReading(row.path);
-        EXPECT_EQ(opened.fd, -1) << row.path;
+        EXPECT_FALSE(opened.fd.IsOpen()) << row.path;
         EXPECT_EQ(opened.cause, row.cause) << row.path;
         EXPECT_EQ(opened.systemCode, row.error) << row.path;
     }
@@ -55,15 +53,13 @@ TEST(ExclusiveFile, WritingCreatesOrEmptiesTheFile)
     TempFolder folder;
     const std::string path = folder.WriteFile("w.dat", "old contents");
     const platform::ExclusiveOpen opened = platform::OpenExclusiveForWriting(path);
-    ASSERT_GE(opened.fd, 0);
+    ASSERT_TRUE(opened.fd.IsOpen());
     struct stat info {};
-    ASSERT_EQ(fstat(opened.fd, &info), 0);
+    ASSERT_EQ(fstat(opened.fd.Get(), &info), 0);
     EXPECT_EQ(info.st_size, 0);
-    close(opened.fd);
 
     const platform::ExclusiveOpen created = platform::OpenExclusiveForWriting(folder / "new.dat");
-    EXPECT_GE(created.fd, 0);
-    close(created.fd);
+    EXPECT_TRUE(created.fd.IsOpen());
 }
 
 }  // namespace

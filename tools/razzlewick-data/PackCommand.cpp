@@ -2,19 +2,18 @@
 
 #include "data/Archive.h"
 #include "data/InsultGenerator.h"
+#include "platform/FileSystem.h"
+#include "platform/ReadFile.h"
+#include "platform/ReplaceFile.h"
 #include "tools/razzlewick-data/Arguments.h"
 #include "tools/razzlewick-data/JsonSource.h"
 #include "tools/razzlewick-data/SourceMerge.h"
 #include "tools/razzlewick-data/ToolError.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <iostream>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -37,85 +36,48 @@ output file is left untouched.
 
 std::string ReadSource(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw SourceError(path + ": cannot read: " + std::strerror(errno));
-    std::string text;
-    char block[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, block, sizeof block);
-        if (got == 0)
-            break;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            const int code = errno;
-            ::close(fd);
-            throw SourceError(path + ": cannot read: " + std::strerror(code));
-        }
-        text.append(block, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return text;
-}
-
-std::string Folder(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    platform::FileText source = platform::ReadWholeFile(path);
+    if (source.error != 0)
+        throw SourceError(path + ": cannot read: " + std::strerror(source.error));
+    return std::move(source.text);
 }
 
 // Writes the data file beside its final place and renames it over, so a failure never
 // leaves a half-written or emptied file behind.
 void WriteDataFile(InsultGenerator& engine, const std::string& output)
 {
-    std::string temporary = Folder(output) + ".razzlewick-data.XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        throw ToolError("cannot create a file in the folder of " + output + ": " +
-                        std::strerror(errno));
-
-    auto fail = [&](const std::string& what) {
-        const int code = errno;
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        throw ToolError("cannot write " + output + ": " + what +
-                        (code != 0 ? std::string(": ") + std::strerror(code) : ""));
+    std::string archiveError;
+    const auto write = [&engine, &archiveError](int fd) {
+        try {
+            Archive archive(fd, Archive::Mode::Storing);
+            engine.Serialize(archive);
+            archive.Close();
+            return true;
+        } catch (const std::exception& error) {
+            archiveError = error.what();
+            return false;
+        }
     };
-
-    try {
-        Archive archive(fd, Archive::Mode::Storing);
-        engine.Serialize(archive);
-        archive.Close();
-    } catch (const std::exception& error) {
-        errno = 0;
-        fail(error.what());
+    // The mode of the file replaced is kept; a new file gets the umask's.
+    const platform::ReplaceResult result =
+        platform::ReplaceFileAtomically(output, write, platform::RegularFilePermissions(output));
+    const std::string systemError = result.error != 0 ? std::strerror(result.error) : "";
+    switch (result.failedStep) {
+        case platform::ReplaceStep::None:
+            return;
+        case platform::ReplaceStep::Create:
+            throw ToolError("cannot create a file in the folder of " + output + ": " + systemError);
+        case platform::ReplaceStep::Write:
+            throw ToolError("cannot write " + output + ": " + archiveError);
+        case platform::ReplaceStep::Permissions:
+            throw ToolError("cannot write " + output + ": setting its permissions: " + systemError);
+        case platform::ReplaceStep::Flush:
+            throw ToolError("cannot write " + output + ": flushing it: " + systemError);
+        case platform::ReplaceStep::Close:
+        case platform::ReplaceStep::Rename:
+            break;
     }
-    // mkstemp makes the file private; give it the mode a new file would get, or keep
-    // the mode of the file it replaces.
-    struct stat existing {};
-    mode_t mode = 0;
-    if (::stat(output.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    if (::fchmod(fd, mode) != 0)
-        fail("setting its permissions");
-    if (::fsync(fd) != 0)
-        fail("flushing it");
-    if (::close(fd) != 0) {
-        const int code = errno;
-        ::unlink(temporary.c_str());
-        throw ToolError("cannot write " + output + ": " + std::strerror(code));
-    }
-    if (std::rename(temporary.c_str(), output.c_str()) != 0) {
-        const int code = errno;
-        ::unlink(temporary.c_str());
-        throw ToolError("cannot write " + output + ": " + std::strerror(code));
-    }
+    throw ToolError("cannot write " + output + ": " + systemError);
 }
 
 }  // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Paths and folders as the settings store and the data loader need them.
+
+// The path that symbolic links at `path` lead to, followed to the end (which need not
+// exist), so a linked file can be replaced where it lives instead of over the link. None
+// when the links go round in circles or cannot be read.
+std::optional<std::string> FollowLinks(std::string path);
+
+// Creates `folder` and any missing parents (mode 0700). True when the folder exists afterwards.
+bool MakeFolders(const std::string& folder);
+
+// `path` made absolute against the current folder; unchanged when it is absolute already or
+// the current folder cannot be determined.
+std::string AbsolutePath(const std::string& path);
+
+// The mode bits of the regular file at `path` (links followed); none for anything else.
+std::optional<unsigned> RegularFilePermissions(const std::string& path);
+
+// Whether this process may write to the file at `path`.
+bool IsWritable(const std::string& path);
+
+// The user's home folder: $HOME when it is absolute, else the password database's entry;
+// empty when neither gives an absolute path.
+std::string HomeFolder();
+
+}  // namespace platform

@@ -1,0 +1,68 @@
+#include "platform/ReplaceFile.h"
+
+#include "platform/UniqueFd.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace platform {
+
+namespace {
+
+// A name of our own with O_EXCL rather than mkstemp, so a new file gets the umask's mode
+// instead of mkstemp's 0600.
+UniqueFd CreateTemporary(const std::string& path, std::string& temporary)
+{
+    const auto slash = path.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string name = path.substr(folder.size());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = folder + "." + name + "." + std::to_string(::getpid()) + "." +
+                    std::to_string(attempt) + ".tmp";
+        UniqueFd file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (file.IsOpen() || errno != EEXIST) {
+            return file;
+        }
+    }
+    errno = EEXIST;
+    return UniqueFd();
+}
+
+}  // namespace
+
+ReplaceResult ReplaceFileAtomically(const std::string& path,
+                                    const std::function<bool(int fd)>& writeContents,
+                                    std::optional<unsigned> permissions)
+{
+    std::string temporary;
+    UniqueFd file = CreateTemporary(path, temporary);
+    if (!file.IsOpen()) {
+        return {ReplaceStep::Create, errno};
+    }
+    ReplaceResult result;
+    const auto fail = [&result](ReplaceStep step, int error) { result = {step, error}; };
+    if (!writeContents(file.Get())) {
+        fail(ReplaceStep::Write, 0);
+    } else if (permissions && ::fchmod(file.Get(), static_cast<mode_t>(*permissions)) != 0) {
+        fail(ReplaceStep::Permissions, errno);
+    } else if (::fsync(file.Get()) != 0) {
+        fail(ReplaceStep::Flush, errno);
+    }
+    if (const int error = file.Close(); error != 0 && result.Succeeded()) {
+        fail(ReplaceStep::Close, error);
+    }
+    if (result.Succeeded() && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        fail(ReplaceStep::Rename, errno);
+    }
+    if (!result.Succeeded()) {
+        ::unlink(temporary.c_str());
+    }
+    return result;
+}
+
+}  // namespace platform
