@@ -1,8 +1,8 @@
 #include "about/ProductInfo.h"
 
 #include "about/AboutDialog.h"
-#include "about/MakerSite.h"
 #include "about/OpenDocumentation.h"
+#include "about/ProductText.h"
 #include "about/SendMailViaMapi.h"
 #include "about/ShellOpen.h"
 #include "platform/ProgramFolder.h"

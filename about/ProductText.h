@@ -5,6 +5,9 @@
 // What this program says about itself in the About box. Windows-1252 bytes.
 inline constexpr const char* kProductName = "Razzlewick";
 inline constexpr const char* kProductVersion = "v3.2";
+// The maker's addresses. The domain is a reserved one, so no link ever reaches a real site.
+inline constexpr const char* kMakerSiteBase = "http://www.tallowfern.example";
+inline constexpr const char* kFeedbackAddress = "feedback@tallowfern.example";
 extern const char* const kProductDescription;
 extern const char* const kProductTerms;
 

@@ -1,4 +1,4 @@
-#include "tools/screenshots/Shots.h"
+#include "devtools/screenshots/Shots.h"
 
 #include "options/OptionsDialog.h"
 #include "platform/qt/MessageBox.h"

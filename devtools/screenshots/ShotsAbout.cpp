@@ -1,4 +1,4 @@
-#include "tools/screenshots/Shots.h"
+#include "devtools/screenshots/Shots.h"
 
 #include "about/AboutDialog.h"
 #include "about/ProductInfo.h"

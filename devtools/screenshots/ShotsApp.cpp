@@ -1,4 +1,4 @@
-#include "tools/screenshots/Shots.h"
+#include "devtools/screenshots/Shots.h"
 
 #include "app/MainDialog.h"
 #include "app/StartupProblemsDialog.h"

@@ -1,4 +1,4 @@
-#include "tools/screenshots/Shots.h"
+#include "devtools/screenshots/Shots.h"
 
 #include "resources/templates/DialogTemplate.h"
 #include "resources/templates/ResourceIds.h"

@@ -1,6 +1,6 @@
 // Writes a PNG of every registered picture to the folder given as the only argument.
 
-#include "tools/screenshots/Shots.h"
+#include "devtools/screenshots/Shots.h"
 
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
