@@ -8,7 +8,7 @@
 #include "about/ProductText.h"
 #include "platform/ProgramFolder.h"
 #include "resources/templates/ResourceIds.h"
-#include "tests/platform/FakePrograms.h"
+#include "tests/support/FakePrograms.h"
 #include "tests/support/GuiTesting.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "ui/DrawnButton.h"

@@ -1,6 +1,6 @@
 #include "about/CHyperLink.h"
 
-#include "tests/platform/FakePrograms.h"
+#include "tests/support/FakePrograms.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "ui/DialogBuilder.h"
 

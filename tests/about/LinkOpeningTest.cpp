@@ -1,7 +1,7 @@
 #include "about/OpenDocumentation.h"
 #include "about/ProductInfo.h"
 #include "about/ShellOpen.h"
-#include "tests/platform/FakePrograms.h"
+#include "tests/support/FakePrograms.h"
 
 #include <gtest/gtest.h>
 

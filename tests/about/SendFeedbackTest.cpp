@@ -1,6 +1,6 @@
 #include "about/ProductInfo.h"
 #include "about/SendMailViaMapi.h"
-#include "tests/platform/FakePrograms.h"
+#include "tests/support/FakePrograms.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <gtest/gtest.h>

@@ -5,26 +5,9 @@
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
 
-#include <cstdlib>
 #include <memory>
 
 namespace apptest {
-
-TempSettings::TempSettings()
-{
-    hadPrevious_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    previous_ = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", folder_.path().toLocal8Bit());
-}
-
-TempSettings::~TempSettings()
-{
-    if (hadPrevious_) {
-        qputenv("XDG_CONFIG_HOME", previous_);
-    } else {
-        qunsetenv("XDG_CONFIG_HOME");
-    }
-}
 
 void TempSettings::Set(const char* key, int value) const
 {

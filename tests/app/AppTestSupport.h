@@ -1,9 +1,9 @@
 #pragma once
 
 #include "data/InsultGenerator.h"
+#include "tests/support/ConfigHome.h"
 
 #include <QString>
-#include <QTemporaryDir>
 
 #include <string>
 #include <vector>
@@ -12,22 +12,15 @@
 // styles made in code, in an engine or written to a data file.
 namespace apptest {
 
-// Points XDG_CONFIG_HOME at a fresh temporary folder for the life of the object.
+// A settings folder of the test's own (see ScopedConfigHome), read and written an integer
+// of section "settings" of Razzlewick.ini at a time.
 class TempSettings final {
 public:
-    TempSettings();
-    ~TempSettings();
-    TempSettings(const TempSettings&) = delete;
-    TempSettings& operator=(const TempSettings&) = delete;
-
-    // Writes an integer to section "settings" of Razzlewick.ini.
     void Set(const char* key, int value) const;
     int Get(const char* key, int defaultValue) const;
 
 private:
-    QTemporaryDir folder_;
-    QByteArray previous_;
-    bool hadPrevious_ = false;
+    ScopedConfigHome configHome_;
 };
 
 struct StyleFixture final {

@@ -1,8 +1,8 @@
 #include "data/Archive.h"
 
 #include "data/ArchiveError.h"
-#include "tests/data/DataFileWriter.h"
-#include "tests/data/TempFolder.h"
+#include "tests/support/DataFileWriter.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

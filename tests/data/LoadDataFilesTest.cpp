@@ -2,8 +2,8 @@
 
 #include "data/LoadMessages.h"
 #include "platform/FileErrorCause.h"
-#include "tests/data/DataFileWriter.h"
-#include "tests/data/TempFolder.h"
+#include "tests/support/DataFileWriter.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Writes the fuzzers' seed files with the tests' own data-file writer:
 // make_fuzz_corpus OUTPUT_FOLDER (tests/fuzz/corpus).
-#include "tests/data/DataFileWriter.h"
+#include "tests/support/DataFileWriter.h"
 
 #include <cstdlib>
 #include <fstream>

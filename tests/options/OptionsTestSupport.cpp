@@ -1,53 +1,33 @@
 #include "tests/options/OptionsTestSupport.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
 #include <QWidget>
 
-#include <cstdlib>
-
 namespace optionstest {
 
-void SettingsFixture::SetUp()
-{
-    ASSERT_TRUE(configHome_.isValid());
-    hadPrevious_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    previous_ = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", configHome_.path().toLocal8Bit());
-}
+namespace {
 
-void SettingsFixture::TearDown()
-{
-    if (hadPrevious_) {
-        qputenv("XDG_CONFIG_HOME", previous_);
-    } else {
-        qunsetenv("XDG_CONFIG_HOME");
-    }
-}
+constexpr const char* kSettingsName = "Razzlewick.ini";
+
+}  // namespace
 
 QString SettingsFixture::SettingsPath() const
 {
-    return configHome_.path() + QStringLiteral("/razzlewick/Razzlewick.ini");
+    return QString::fromStdString(Folder() + kSettingsName);
 }
 
 void SettingsFixture::WriteSettings(const QByteArray& bytes) const
 {
-    ASSERT_TRUE(QDir(configHome_.path()).mkpath(QStringLiteral("razzlewick")));
-    QFile file(SettingsPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
+    WriteFile(kSettingsName, bytes.toStdString());
 }
 
 QByteArray SettingsFixture::ReadSettings() const
 {
-    QFile file(SettingsPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return QByteArray::fromStdString(ReadFile(kSettingsName));
 }
 
 bool SettingsFixture::SettingsExist() const

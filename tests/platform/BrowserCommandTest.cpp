@@ -1,7 +1,7 @@
 #include "platform/BrowserCommand.h"
 
 #include "platform/DesktopEntry.h"
-#include "tests/platform/FakePrograms.h"
+#include "tests/support/FakePrograms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/ExclusiveFile.h"
 
 #include "platform/FileErrorCause.h"
-#include "tests/data/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

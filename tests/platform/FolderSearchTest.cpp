@@ -1,6 +1,6 @@
 #include "platform/FolderSearch.h"
 
-#include "tests/data/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

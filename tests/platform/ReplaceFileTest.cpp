@@ -1,39 +1,18 @@
 #include "platform/ReplaceFile.h"
 
 #include "platform/FdIo.h"
-#include "tests/data/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::string Contents(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-std::vector<std::string> Entries(const TempFolder& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 unsigned ModeOf(const std::string& path)
 {
@@ -53,14 +32,14 @@ TEST(ReplaceFileAtomically, PutsTheNewContentsInPlaceWithTheGivenModeOrTheUmasks
     const std::string path = folder.WriteFile("settings.ini", "old\n");
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
     EXPECT_TRUE(platform::ReplaceFileAtomically(path, Writing("new\n"), 0640).Succeeded());
-    EXPECT_EQ(Contents(path), "new\n");
+    EXPECT_EQ(folder.ReadFile("settings.ini"), "new\n");
     EXPECT_EQ(ModeOf(path), 0640u);
 
     const mode_t mask = umask(022);
     EXPECT_TRUE(platform::ReplaceFileAtomically(folder / "fresh.dat", Writing("x")).Succeeded());
     umask(mask);
     EXPECT_EQ(ModeOf(folder / "fresh.dat"), 0644u) << "a new file gets the umask's mode";
-    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"fresh.dat", "settings.ini"}));
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"fresh.dat", "settings.ini"}));
 }
 
 TEST(ReplaceFileAtomically, AFailedWriteLeavesTheOldFileAndNoTemporary)
@@ -74,8 +53,8 @@ TEST(ReplaceFileAtomically, AFailedWriteLeavesTheOldFileAndNoTemporary)
     const platform::ReplaceResult result = platform::ReplaceFileAtomically(path, half);
     EXPECT_EQ(result.failedStep, platform::ReplaceStep::Write);
     EXPECT_EQ(result.error, 0) << "the writer knows why it failed";
-    EXPECT_EQ(Contents(path), "old contents");
-    EXPECT_EQ(Entries(folder), std::vector<std::string>{"insltdat.dat"});
+    EXPECT_EQ(folder.ReadFile("insltdat.dat"), "old contents");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"insltdat.dat"});
 }
 
 TEST(ReplaceFileAtomically, FailuresNameTheStepAndTheSystemError)
@@ -92,7 +71,7 @@ TEST(ReplaceFileAtomically, FailuresNameTheStepAndTheSystemError)
         platform::ReplaceFileAtomically(folder / "taken.ini", Writing("x"));
     EXPECT_EQ(taken.failedStep, platform::ReplaceStep::Rename);
     EXPECT_EQ(taken.error, EISDIR);
-    EXPECT_EQ(Entries(folder), std::vector<std::string>{"taken.ini"});
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"taken.ini"});
 }
 
 TEST(ReplaceFileAtomically, ALinkIsReplacedNotFollowed)
@@ -102,8 +81,8 @@ TEST(ReplaceFileAtomically, ALinkIsReplacedNotFollowed)
     std::filesystem::create_symlink(target, folder / "link.ini");
     ASSERT_TRUE(platform::ReplaceFileAtomically(folder / "link.ini", Writing("new")).Succeeded());
     EXPECT_FALSE(std::filesystem::is_symlink(folder / "link.ini"));
-    EXPECT_EQ(Contents(folder / "link.ini"), "new");
-    EXPECT_EQ(Contents(target), "target");
+    EXPECT_EQ(folder.ReadFile("link.ini"), "new");
+    EXPECT_EQ(folder.ReadFile("target.ini"), "target");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "platform/XdgEmail.h"
 
-#include "tests/platform/FakePrograms.h"
+#include "tests/support/FakePrograms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "settings/ProfileFile.h"
 
-#include "SettingsFolder.h"
+#include "tests/support/ConfigHome.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ void PrintTo(const DamagedFileRow& row, std::ostream* out)
     *out << row.name;
 }
 
-class DamagedFileTest : public SettingsFolderTest {
+class DamagedFileTest : public ConfigHomeTest {
 protected:
     void ReadsFirstValuesOrDefaultsAndWriteAddsOnlyOneEntry(const DamagedFileRow& row)
     {
@@ -84,18 +84,18 @@ INSTANTIATE_TEST_SUITE_P(
                        "[settings]\nnum=8\nontop=1\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-using FailedWrite = SettingsFolderTest;
+using FailedWrite = ConfigHomeTest;
 
 TEST_F(FailedWrite, SettingsFolderThatIsAFileLeavesEverythingAlone)
 {
-    std::filesystem::create_directories(configHome);
+    std::filesystem::create_directories(ConfigHome());
     {
-        std::ofstream blocker(configHome + "/razzlewick");
+        std::ofstream blocker(ConfigHome() + "razzlewick");
         blocker << "not a folder";
     }
     SettingsFile().WriteInteger("settings", "num", 5);
     EXPECT_EQ(SettingsFile().ReadInteger("settings", "num", 1), 1);
-    EXPECT_TRUE(std::filesystem::is_regular_file(configHome + "/razzlewick"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(ConfigHome() + "razzlewick"));
 }
 
 TEST_F(FailedWrite, ReadOnlyFolderKeepsTheStoredValues)
@@ -136,12 +136,12 @@ TEST_F(FailedWrite, UnreadableFileIsNotOverwritten)
 }
 
 // Settings kept elsewhere (a dotfiles repository) and linked into the settings folder.
-class LinkedSettings : public SettingsFolderTest {
+class LinkedSettings : public ConfigHomeTest {
 protected:
     void SetUp() override
     {
-        SettingsFolderTest::SetUp();
-        dotfiles = configHome + "/dotfiles/";
+        ConfigHomeTest::SetUp();
+        dotfiles = ConfigHome() + "dotfiles/";
         std::filesystem::create_directories(Folder());
         std::filesystem::create_directories(dotfiles);
     }
@@ -197,8 +197,7 @@ TEST_F(LinkedSettings, LinkToAPipeIsNeitherWaitedForNorReplaced)
     SettingsFile().WriteInteger("settings", "num", 5);
     ::alarm(0);
     EXPECT_TRUE(SettingsIsALink());
-    EXPECT_EQ(std::filesystem::status(dotfiles + "pipe").type(),
-              std::filesystem::file_type::fifo);
+    EXPECT_EQ(std::filesystem::status(dotfiles + "pipe").type(), std::filesystem::file_type::fifo);
 }
 
 TEST_F(LinkedSettings, ReadOnlyTargetIsLeftAlone)

@@ -1,7 +1,7 @@
 #include "settings/ProfileFile.h"
 
 #include "settings/SettingsKeys.h"
-#include "SettingsFolder.h"
+#include "tests/support/ConfigHome.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 
 namespace {
 
-using ProfileFileTest = SettingsFolderTest;
+using ProfileFileTest = ConfigHomeTest;
 namespace Keys = SettingsKeys;
 
 TEST_F(ProfileFileTest, FirstRunReadsEveryDefaultAndCreatesNothing)

@@ -1,6 +1,6 @@
 #include "settings/ProfileFile.h"
 
-#include "SettingsFolder.h"
+#include "tests/support/ConfigHome.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ void PrintTo(const ValueRow& row, std::ostream* out)
     *out << row.name;
 }
 
-class StoredNumber : public SettingsFolderTest, public ::testing::WithParamInterface<ValueRow> {};
+class StoredNumber : public ConfigHomeTest, public ::testing::WithParamInterface<ValueRow> {};
 
 TEST_P(StoredNumber, ReadsAsDecimalInteger)
 {

@@ -1,7 +1,7 @@
 #include "settings/UserOptions.h"
 
 #include "settings/ProfileFile.h"
-#include "SettingsFolder.h"
+#include "tests/support/ConfigHome.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-using UserOptionsTest = SettingsFolderTest;
+using UserOptionsTest = ConfigHomeTest;
 
 TEST_F(UserOptionsTest, FirstRunGivesTheDefaultsAndCreatesNothing)
 {
@@ -48,7 +48,7 @@ struct CountRow {
     int16_t count;
 };
 
-class UserOptionsCountTest : public SettingsFolderTest,
+class UserOptionsCountTest : public ConfigHomeTest,
                              public ::testing::WithParamInterface<CountRow> {};
 
 TEST_P(UserOptionsCountTest, CountKeepsSixteenBits)

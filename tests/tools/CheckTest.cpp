@@ -33,11 +33,11 @@ class CheckReport : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(CheckReport, LinesAndStatus)
 {
-    const ScratchFolder folder;
-    folder.Write("good.json", kGoodJson);
+    const TempFolder folder;
+    folder.WriteFile("good.json", kGoodJson);
     ASSERT_EQ(RunTool({"pack", "-o", "good.dat", "good.json"}, folder.path()).status, 0);
-    folder.Write("old.dat", std::string("\x00\x00\x40\x40", 4));
-    folder.Write("cut.dat", folder.Read("good.dat").substr(0, 12));
+    folder.WriteFile("old.dat", std::string("\x00\x00\x40\x40", 4));
+    folder.WriteFile("cut.dat", folder.ReadFile("good.dat").substr(0, 12));
     fs::create_directory(folder / "dir.dat");
 
     std::vector<std::string> args{"check"};
@@ -77,8 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DataToolCheck, AFifoOrADeviceIsDeniedAtOnceAndTheNextFileStillLoads)
 {
-    const ScratchFolder folder;
-    folder.Write("good.json", kGoodJson);
+    const TempFolder folder;
+    folder.WriteFile("good.json", kGoodJson);
     ASSERT_EQ(RunTool({"pack", "-o", "good.dat", "good.json"}, folder.path()).status, 0);
     ASSERT_EQ(::mkfifo((folder / "pipe.dat").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", folder / "zero.dat");
@@ -101,11 +101,11 @@ protected:
         fs::create_directory(folder / "bin");
         fs::create_directory(folder / "work");
         fs::copy_file(RAZZLEWICK_DATA_TOOL, tool);
-        folder.Write("good.json", kGoodJson);
+        folder.WriteFile("good.json", kGoodJson);
         ASSERT_EQ(RunTool({"pack", "-o", "good.dat", "good.json"}, folder.path()).status, 0);
     }
 
-    ScratchFolder folder;
+    TempFolder folder;
     fs::path tool = folder / "bin/razzlewick-data";
 };
 
@@ -143,16 +143,16 @@ TEST(DataToolStyles, KeysInByteOrderWithCombinationLabels)
     std::string words;
     for (int i = 0; i < 143; ++i)
         words += (i ? ",\"w" : "\"w") + std::to_string(i) + "\"";
-    const ScratchFolder folder;
-    folder.Write("big.json", R"({"styles": [{"key": "big", "template": "%0 %1", "lists": [
+    const TempFolder folder;
+    folder.WriteFile("big.json", R"({"styles": [{"key": "big", "template": "%0 %1", "lists": [
         {"number": 0, "words": ["a", "b", "c", "d", "e", "f", "g"]}, {"number": 1, "words": [)" +
-                                 words + "]}]}]}");
+                                     words + "]}]}]}");
     ASSERT_EQ(RunTool({"pack", "-o", "big.dat", "big.json"}, folder.path()).status, 0);
     ASSERT_EQ(RunTool({"pack", "-o", "golden.dat", RAZZLEWICK_TOOL_FIXTURES "/golden.json"},
                       folder.path())
                   .status,
               0);
-    folder.Write("old.dat", std::string("\x00\x00\x40\x40", 4));
+    folder.WriteFile("old.dat", std::string("\x00\x00\x40\x40", 4));
 
     const ToolRun run = RunTool({"styles", "golden.dat", "big.dat", "old.dat"}, folder.path());
     EXPECT_EQ(run.out,

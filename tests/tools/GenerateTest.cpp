@@ -1,4 +1,4 @@
-#include "tests/tools/DataFileBytes.h"
+#include "tests/support/DataFileWriter.h"
 #include "tests/tools/ToolProcess.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ protected:
         return RunTool(args, folder.path());
     }
 
-    ScratchFolder folder;
+    TempFolder folder;
 };
 
 // Worked out by hand from the generator (state = state * 214013 + 2531011, draw =
@@ -77,7 +77,7 @@ TEST_F(DataToolGenerate, UnknownStyleFailsNamingTheStyles)
 // unless --raw asks for the engine's bytes.
 TEST_F(DataToolGenerate, RawBytesOrUtf8)
 {
-    folder.Write("cafe.json", R"({"styles": [{"key": "Caf\u00e9", "template": "\u00e7a %0",
+    folder.WriteFile("cafe.json", R"({"styles": [{"key": "Caf\u00e9", "template": "\u00e7a %0",
         "lists": [{"number": 0, "words": ["\u20acuro"]}]}]})");
     ASSERT_EQ(RunTool({"pack", "-o", "cafe.dat", "cafe.json"}, folder.path()).status, 0);
 
@@ -112,12 +112,12 @@ TEST_F(DataToolGenerate, FailedFileStillGeneratesButReportsIt)
 // insult instead of dying for want of memory.
 TEST_F(DataToolGenerate, ManyEmptyListsAtTheLargestCount)
 {
-    DataFileBytes file;
+    DataFileWriter file;
     file.Version().Int32(1).String("Empty").String("Empty").String("Thou %0 art").Int32(50000);
     for (int32_t k = 0; k < 50000; ++k) {
         file.Int32(k).Int32(0);
     }
-    folder.Write("empty.dat", file.bytes());
+    folder.WriteFile("empty.dat", file.bytes());
     const ToolRun run = Generate({"--count", "32767", "--batches", "2", "Empty", "empty.dat"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2 * 32767);

@@ -42,9 +42,9 @@ class PackRejects : public testing::TestWithParam<BadSource> {};
 // neither a new output file nor a changed old one (nor a temporary file) behind.
 TEST_P(PackRejects, ReportsPlaceAndWritesNothing)
 {
-    const ScratchFolder folder;
-    folder.Write("good.json", kGoodSource);
-    folder.Write("bad.json", GetParam().json);
+    const TempFolder folder;
+    folder.WriteFile("good.json", kGoodSource);
+    folder.WriteFile("bad.json", GetParam().json);
 
     const ToolRun fresh =
         RunTool({"pack", "-o", "new.dat", "good.json", "bad.json"}, folder.path());
@@ -55,10 +55,10 @@ TEST_P(PackRejects, ReportsPlaceAndWritesNothing)
             << "missing \"" << fragment << "\" in " << fresh.err;
     EXPECT_EQ(std::count(fresh.err.begin(), fresh.err.end(), '\n'), 1) << fresh.err;
 
-    folder.Write("old.dat", "previous bytes");
+    folder.WriteFile("old.dat", "previous bytes");
     const ToolRun over = RunTool({"pack", "--output=old.dat", "bad.json"}, folder.path());
     EXPECT_EQ(over.status, 2);
-    EXPECT_EQ(folder.Read("old.dat"), "previous bytes");
+    EXPECT_EQ(folder.ReadFile("old.dat"), "previous bytes");
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"bad.json", "good.json", "old.dat"}));
 }
 
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DataToolPack, MissingSourceIsNamed)
 {
-    const ScratchFolder folder;
+    const TempFolder folder;
     const ToolRun run = RunTool({"pack", "nope.json"}, folder.path());
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "razzlewick-data pack: nope.json: cannot read: No such file or directory\n");
@@ -137,8 +137,8 @@ TEST(DataToolPack, MissingSourceIsNamed)
 
 TEST(DataToolPack, LongestStorableWordIsAccepted)
 {
-    const ScratchFolder folder;
-    folder.Write("long.json", SourceWithWords("[\"" + std::string(32765, 'A') + "\"]"));
+    const TempFolder folder;
+    folder.WriteFile("long.json", SourceWithWords("[\"" + std::string(32765, 'A') + "\"]"));
     const ToolRun run = RunTool({"pack", "long.json"}, folder.path());
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"insltdat.dat", "long.json"}));
@@ -147,15 +147,15 @@ TEST(DataToolPack, LongestStorableWordIsAccepted)
 // A replaced output keeps its permissions; a new one gets the usual ones for the umask.
 TEST(DataToolPack, ReplacesOutputKeepingItsMode)
 {
-    const ScratchFolder folder;
-    folder.Write("good.json", kGoodSource);
-    folder.Write("out.dat", "old");
+    const TempFolder folder;
+    folder.WriteFile("good.json", kGoodSource);
+    folder.WriteFile("out.dat", "old");
     ::chmod((folder / "out.dat").c_str(), 0640);
     ASSERT_EQ(RunTool({"pack", "-o", "out.dat", "good.json"}, folder.path()).status, 0);
     struct stat info {};
     ASSERT_EQ(::stat((folder / "out.dat").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
-    EXPECT_NE(folder.Read("out.dat"), "old");
+    EXPECT_NE(folder.ReadFile("out.dat"), "old");
 
     ASSERT_EQ(RunTool({"pack", "-o", "fresh.dat", "good.json"}, folder.path()).status, 0);
     ASSERT_EQ(::stat((folder / "fresh.dat").c_str(), &info), 0);
@@ -166,8 +166,8 @@ TEST(DataToolPack, ReplacesOutputKeepingItsMode)
 
 TEST(DataToolPack, UnwritableOutputFailsWithStatusOne)
 {
-    const ScratchFolder folder;
-    folder.Write("good.json", kGoodSource);
+    const TempFolder folder;
+    folder.WriteFile("good.json", kGoodSource);
     const ToolRun run =
         RunTool({"pack", "-o", "no/such/folder/out.dat", "good.json"}, folder.path());
     EXPECT_EQ(run.status, 1);
@@ -178,10 +178,11 @@ TEST(DataToolPack, UnwritableOutputFailsWithStatusOne)
 // duplicate is named.
 TEST(DataToolPack, MergesSourcesAndWarnsAboutDuplicates)
 {
-    const ScratchFolder folder;
-    folder.Write("one.json", R"({"styles": [{"key": "Modern", "name": "First", "template": "one %0",
+    const TempFolder folder;
+    folder.WriteFile("one.json",
+                     R"({"styles": [{"key": "Modern", "name": "First", "template": "one %0",
         "lists": [{"number": 0, "words": ["lout", "Oaf"]}]}]})");
-    folder.Write("two.json", R"({"styles": [{"key": "Modern", "template": "two %0 %1",
+    folder.WriteFile("two.json", R"({"styles": [{"key": "Modern", "template": "two %0 %1",
         "lists": [{"number": 0, "words": ["OAF", "clod", "CLOD"]}, {"number": 1, "words": ["x"]}]}]})");
     const ToolRun packed = RunTool({"pack", "one.json", "two.json"}, folder.path());
     EXPECT_EQ(packed.status, 0);

@@ -1,5 +1,5 @@
 #include "data/Windows1252.h"
-#include "tests/tools/DataFileBytes.h"
+#include "tests/support/DataFileWriter.h"
 #include "tests/tools/ToolProcess.h"
 
 #include <gtest/gtest.h>
@@ -13,12 +13,12 @@ using nlohmann::json;
 
 // Dumps `file`, packs the dump, dumps the result: both dumps must agree, and packing the
 // second dump must give the same bytes again.
-void ExpectStableRoundTrip(const ScratchFolder& folder, const std::string& file,
+void ExpectStableRoundTrip(const TempFolder& folder, const std::string& file,
                            std::string* firstDump = nullptr)
 {
     const ToolRun first = RunTool({"dump", file}, folder.path());
     ASSERT_EQ(first.status, 0) << first.err;
-    folder.Write("dump1.json", first.out);
+    folder.WriteFile("dump1.json", first.out);
     const ToolRun packed = RunTool({"pack", "-o", "again.dat", "dump1.json"}, folder.path());
     ASSERT_EQ(packed.status, 0) << packed.err;
     EXPECT_EQ(packed.err, "");
@@ -26,9 +26,9 @@ void ExpectStableRoundTrip(const ScratchFolder& folder, const std::string& file,
     ASSERT_EQ(second.status, 0) << second.err;
     EXPECT_EQ(second.out, first.out);
 
-    folder.Write("dump2.json", second.out);
+    folder.WriteFile("dump2.json", second.out);
     ASSERT_EQ(RunTool({"pack", "-o", "third.dat", "dump2.json"}, folder.path()).status, 0);
-    EXPECT_EQ(folder.Read("third.dat"), folder.Read("again.dat"));
+    EXPECT_EQ(folder.ReadFile("third.dat"), folder.ReadFile("again.dat"));
     if (firstDump != nullptr)
         *firstDump = first.out;
 }
@@ -42,7 +42,7 @@ TEST(DataToolRoundTrip, HandMadeFileWithEveryStringForm)
         allBytes += static_cast<char>(byte);
     std::string wordBytes = allBytes.substr(1);  // a word ends at its first zero byte
 
-    DataFileBytes file;
+    DataFileWriter file;
     file.Version().Int32(3);
     file.String("Modern", 7)
         .WideString(u"M\u00F6dern \u20AC\u4E2D")
@@ -55,8 +55,8 @@ TEST(DataToolRoundTrip, HandMadeFileWithEveryStringForm)
     file.Int32(0).Int32(2).Word("OAF").Word("clod");
     file.Int32(1).Int32(0);
 
-    const ScratchFolder folder;
-    folder.Write("hand.dat", file.bytes());
+    const TempFolder folder;
+    folder.WriteFile("hand.dat", file.bytes());
     std::string dumped;
     ExpectStableRoundTrip(folder, "hand.dat", &dumped);
 
@@ -80,15 +80,15 @@ TEST(DataToolRoundTrip, HandMadeFileWithEveryStringForm)
 // The wide name converts through the code page: characters it lacks become '?'.
 TEST(DataToolRoundTrip, WideTextBecomesWindows1252)
 {
-    DataFileBytes file;
+    DataFileWriter file;
     file.Version()
         .Int32(1)
         .String("K")
         .WideString(u"M\u00F6dern \u20AC\u4E2D")
         .String("t")
         .Int32(0);
-    const ScratchFolder folder;
-    folder.Write("wide.dat", file.bytes());
+    const TempFolder folder;
+    folder.WriteFile("wide.dat", file.bytes());
     const ToolRun run = RunTool({"dump", "wide.dat"}, folder.path());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(json::parse(run.out)["styles"][0]["name"], "M\u00F6dern \u20AC?");
@@ -96,8 +96,8 @@ TEST(DataToolRoundTrip, WideTextBecomesWindows1252)
 
 TEST(DataToolRoundTrip, PackedSourcesSurviveDumpAndPack)
 {
-    const ScratchFolder folder;
-    folder.Write("a.json", R"({"styles": [
+    const TempFolder folder;
+    folder.WriteFile("a.json", R"({"styles": [
         {"key": "\u00c7a", "template": "\r\n\t\"%0\"", "lists": [{"number": 2, "words": ["\u20ac", "\u0153uf"]}]},
         {"key": "", "name": "", "template": ""},
         {"key": "Z", "template": "z", "lists": [{"number": 0, "words": []}]}
@@ -115,10 +115,10 @@ TEST(DataToolRoundTrip, PackedSourcesSurviveDumpAndPack)
 
 TEST(DataToolDump, FailedFileIsReportedAndTheRestStillPrinted)
 {
-    const ScratchFolder folder;
-    folder.Write("good.json", R"({"styles": [{"key": "Kept", "template": "t"}]})");
+    const TempFolder folder;
+    folder.WriteFile("good.json", R"({"styles": [{"key": "Kept", "template": "t"}]})");
     ASSERT_EQ(RunTool({"pack", "-o", "good.dat", "good.json"}, folder.path()).status, 0);
-    folder.Write("old.dat", std::string("\x00\x00\x40\x40", 4));
+    folder.WriteFile("old.dat", std::string("\x00\x00\x40\x40", 4));
     const ToolRun run = RunTool({"dump", "good.dat", "old.dat"}, folder.path());
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "old.dat - Incompatible or corrupted data file\n");

@@ -27,7 +27,7 @@ class UsageErrors : public testing::TestWithParam<UsageCase> {};
 // file is read or written.
 TEST_P(UsageErrors, ExitTwoWithOneLine)
 {
-    const ScratchFolder folder;
+    const TempFolder folder;
     const ToolRun run = RunTool(GetParam().args, folder.path());
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
@@ -67,7 +67,7 @@ class HelpRequests : public testing::TestWithParam<std::vector<std::string>> {};
 
 TEST_P(HelpRequests, PrintUsageAndExitZero)
 {
-    const ScratchFolder folder;
+    const TempFolder folder;
     const ToolRun run = RunTool(GetParam(), folder.path());
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.starts_with("Usage: razzlewick-data")) << run.out;
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(DataTool, HelpRequests,
 
 TEST(DataToolHelp, NamesEveryCommand)
 {
-    const ScratchFolder folder;
+    const TempFolder folder;
     const ToolRun run = RunTool({"--help"}, folder.path());
     for (const char* command : {"pack", "dump", "check", "styles", "generate"})
         EXPECT_NE(run.out.find(std::string("  ") + command + " "), std::string::npos) << command;

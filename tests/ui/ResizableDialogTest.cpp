@@ -2,9 +2,9 @@
 
 #include "resources/templates/ResourceIds.h"
 #include "settings/ProfileFile.h"
+#include "tests/support/ConfigHome.h"
 #include "tests/support/GuiTesting.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -14,18 +14,9 @@
 namespace {
 
 // Each test gets its own settings folder.
-class ResizableDialogTest : public ::testing::Test {
+class ResizableDialogTest : public ConfigHomeTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(configHome_.isValid());
-        qputenv("XDG_CONFIG_HOME", configHome_.path().toLocal8Bit());
-    }
-    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
-
     static int Read(const char* key) { return ApplicationProfile().ReadInteger("66", key, 0); }
-
-    QTemporaryDir configHome_;
 };
 
 TEST_F(ResizableDialogTest, NeverSmallerThanItsCreationSize)

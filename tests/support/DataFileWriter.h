@@ -38,19 +38,34 @@ public:
         return Int32(bits);
     }
     DataFileWriter& Version() { return Bytes({0xCD, 0xCC, 0x4C, 0x40}); }
-    // Shortest narrow prefix, as the engine writes it.
-    DataFileWriter& String(std::string_view text)
+    // The shortest narrow prefix, as the engine writes it, or the 16-bit or 32-bit one when
+    // `prefixBytes` is 3 or 7.
+    DataFileWriter& String(std::string_view text, int prefixBytes = 1)
     {
         const size_t n = text.size();
-        if (n < 0xFF) {
-            Bytes({static_cast<uint8_t>(n)});
-        } else if (n < 0xFFFE) {
-            Bytes({0xFF, static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8)});
-        } else {
+        if (prefixBytes == 7 || n >= 0xFFFE) {
             Bytes({0xFF, 0xFF, 0xFF});
             Int32(static_cast<int32_t>(n));
+        } else if (prefixBytes == 3 || n >= 0xFF) {
+            Bytes({0xFF, static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8)});
+        } else {
+            Bytes({static_cast<uint8_t>(n)});
         }
         return Raw(text);
+    }
+    // A wide string: the marker, a one-byte count of UTF-16 units, then UTF-16LE.
+    DataFileWriter& WideString(std::u16string_view text)
+    {
+        Bytes({0xFF, 0xFE, 0xFF, static_cast<uint8_t>(text.size())});
+        for (const char16_t unit : text) {
+            Bytes({static_cast<uint8_t>(unit & 0xFF), static_cast<uint8_t>(unit >> 8)});
+        }
+        return *this;
+    }
+    // A word scrambled as the engine stores it.
+    DataFileWriter& Word(std::string_view plain, int prefixBytes = 1)
+    {
+        return String(WordCipher().Encode(plain), prefixBytes);
     }
     // Key, name, template and the list count; list records follow with List().
     DataFileWriter& Style(std::string_view key, std::string_view name,
@@ -62,7 +77,7 @@ public:
     {
         Int32(number).Int32(static_cast<int32_t>(words.size()));
         for (const std::string& word : words) {
-            String(WordCipher().Encode(word));
+            Word(word);
         }
         return *this;
     }
