@@ -5,11 +5,10 @@
 #include "about/CHyperLink.h"
 #include "about/LegalText.h"
 #include "about/ProductInfo.h"
-#include "data/Windows1252.h"
 #include "platform/LaunchCodes.h"
 #include "platform/qt/MessageBox.h"
 #include "resources/templates/ResourceIds.h"
-#include "ui/DialogBuilder.h"
+#include "ui/DisplayText.h"
 #include "ui/DrawnButton.h"
 
 #include <QLabel>
@@ -17,19 +16,8 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr int kCapsuleOutline = 3;
-
-QString FromWindows1252(const std::string& text)
-{
-    return QString::fromStdString(Windows1252ToUtf8(text));
-}
-
-}  // namespace
-
 AboutDialog::AboutDialog(const ProductInfo& info, QWidget* parent)
-    : TemplateDialog(IDD_ABOUT, parent), info_(info)
+    : TemplateDialog(IDD_ABOUT, parent), info_(info), tabs_(RequireControl<QTabBar>(IDC_ABOUT_TABS))
 {
 }
 
@@ -48,39 +36,34 @@ TemplateDialog* AboutDialog::Page(int index) const
                : nullptr;
 }
 
-void AboutDialog::OnInitDialog()
+void AboutDialog::BeforeFirstShow()
 {
-    TemplateDialog::OnInitDialog();
+    TemplateDialog::BeforeFirstShow();
 
-    const std::array<int, 4> buttonIds{IDOK, IDC_READ_DOCS, IDC_MAIL_US, IDC_WEB_PAGE};
-    for (size_t i = 0; i < buttonIds.size(); ++i) {
-        buttons_[i] = FindControl<DrawnButton>(this, buttonIds[i]);
-        if (buttons_[i] != nullptr) {
-            buttons_[i]->SetOutline(kCapsuleOutline);
-        }
+    const struct {
+        int id;
+        void (AboutDialog::*handler)();
+    } buttons[] = {{IDOK, &QDialog::accept},
+                   {IDC_READ_DOCS, &AboutDialog::OnReadDocumentation},
+                   {IDC_MAIL_US, &AboutDialog::OnMailUs},
+                   {IDC_WEB_PAGE, &AboutDialog::OnWebPage}};
+    for (const auto& [id, handler] : buttons) {
+        auto* button = RequireControl<DrawnButton>(id);
+        button->SetOutline(OutlineKind::Capsule);
+        connect(button, &QPushButton::clicked, this, handler);
     }
-    connect(buttons_[0], &QPushButton::clicked, this, &QDialog::accept);
-    connect(buttons_[1], &QPushButton::clicked, this, &AboutDialog::OnReadDocumentation);
-    connect(buttons_[2], &QPushButton::clicked, this, &AboutDialog::OnMailUs);
-    connect(buttons_[3], &QPushButton::clicked, this, &AboutDialog::OnWebPage);
 
-    const QString versionLine = FromWindows1252(info_.name + " " + info_.version);
+    const QString versionLine = EngineTextToDisplay(info_.name + " " + info_.version);
     setWindowTitle(QStringLiteral("About %1").arg(versionLine));
-    if (auto* label = FindControl<QLabel>(this, IDC_ABOUT_VERSION)) {
-        label->setText(versionLine);
-    }
-    if (auto* iconLabel = FindControl<QLabel>(this, IDC_ABOUT_ICON);
-        iconLabel != nullptr && !info_.icon.isNull()) {
-        iconLabel->setPixmap(info_.icon.pixmap(32, 32));
+    RequireControl<QLabel>(IDC_ABOUT_VERSION)->setText(versionLine);
+    if (!info_.icon.isNull()) {
+        RequireControl<QLabel>(IDC_ABOUT_ICON)->setPixmap(info_.icon.pixmap(32, 32));
     }
 
-    tabs_ = FindControl<QTabBar>(this, IDC_ABOUT_TABS);
-    if (tabs_ != nullptr) {
-        tabs_->setCurrentIndex(0);  // an empty strip selects its first tab when it arrives
-        tabs_->addTab(QStringLiteral("Tallowfern"));
-        tabs_->addTab(QStringLiteral("Overview"));
-        tabs_->addTab(QStringLiteral("Distribution and Legal"));
-    }
+    tabs_->setCurrentIndex(0);  // an empty strip selects its first tab when it arrives
+    tabs_->addTab(QStringLiteral("Tallowfern"));
+    tabs_->addTab(QStringLiteral("Overview"));
+    tabs_->addTab(QStringLiteral("Distribution and Legal"));
 
     pages_[0] = new AboutMakerPage(this);
     auto* overview = new AboutTextPage(this);
@@ -90,21 +73,16 @@ void AboutDialog::OnInitDialog()
     legal->SetText(DistributionAndLegalText(info_));
     pages_[2] = legal;
     for (TemplateDialog* page : pages_) {
-        page->EnsureInitialised();
+        page->PrepareFirstShow();
     }
 
     PlacePages();
     ShowPage();
-    if (tabs_ != nullptr) {
-        connect(tabs_, &QTabBar::currentChanged, this, &AboutDialog::ShowPage);
-    }
+    connect(tabs_, &QTabBar::currentChanged, this, &AboutDialog::ShowPage);
 }
 
 void AboutDialog::PlacePages()
 {
-    if (tabs_ == nullptr) {
-        return;
-    }
     // A page sits inside the strip, off its corner by the window frame and caption, so it
     // clears the tab headers. Before the window manager has framed the dialog the frame is
     // unknown (or there is none), so the headers' own height is the least offset used.
@@ -122,7 +100,7 @@ void AboutDialog::PlacePages()
 
 void AboutDialog::ShowPage()
 {
-    const int selected = tabs_ != nullptr ? tabs_->currentIndex() : -1;
+    const int selected = tabs_->currentIndex();
     for (size_t i = 0; i < pages_.size(); ++i) {
         if (pages_[i] != nullptr) {
             pages_[i]->setVisible(static_cast<int>(i) == selected);
@@ -151,7 +129,7 @@ void AboutDialog::OnReadDocumentation()
         CHyperLink::ShowOpenError(launchCode);
         return;
     }
-    const QString name = FromWindows1252(info_.name);
+    const QString name = EngineTextToDisplay(info_.name);
     platform::ShowMessageBox(
         this,
         QStringLiteral("Unable to locate %1.html.  It is most likely that you have an incomplete\n"

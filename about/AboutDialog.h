@@ -4,8 +4,9 @@
 
 #include <array>
 
-class DrawnButton;
 class QTabBar;
+
+class DrawnButton;
 struct ProductInfo;
 
 // The About box: name and version, the program icon, three tabbed pages (the maker, an
@@ -22,11 +23,11 @@ public:
     // Shows the page of the selected tab and hides the others.
     void ShowPage();
 
-    // The pages in tab order (none before initialisation).
+    // The pages in tab order (none before the first show).
     TemplateDialog* Page(int index) const;
 
 protected:
-    void OnInitDialog() override;
+    void BeforeFirstShow() override;
 
 private:
     void OnWebPage();
@@ -35,7 +36,6 @@ private:
     void PlacePages();
 
     const ProductInfo& info_;  // not owned
-    QTabBar* tabs_ = nullptr;
-    std::array<DrawnButton*, 4> buttons_{};
+    QTabBar* tabs_;
     std::array<TemplateDialog*, 3> pages_{};  // owned through Qt parenting, deleted in tab order
 };

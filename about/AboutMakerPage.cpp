@@ -2,7 +2,6 @@
 
 #include "about/CHyperLink.h"
 #include "resources/templates/ResourceIds.h"
-#include "ui/DialogBuilder.h"
 
 #include <QLabel>
 
@@ -10,15 +9,11 @@ AboutMakerPage::AboutMakerPage(QWidget* parent) : TemplateDialog(IDD_ABOUT_MAKER
 
 AboutMakerPage::~AboutMakerPage() = default;
 
-void AboutMakerPage::OnInitDialog()
+void AboutMakerPage::BeforeFirstShow()
 {
-    TemplateDialog::OnInitDialog();
-    captionLabel_ = FindControl<QLabel>(this, IDC_MAKER_CAPTION);
-    if (captionLabel_ != nullptr) {
-        captionLabel_->setText(QString::fromStdString(caption_));
-    }
-    if (auto* control = FindControl<QLabel>(this, IDC_MAKER_LINK)) {
-        link_ = new CHyperLink(this);
-        link_->Attach(control);
-    }
+    TemplateDialog::BeforeFirstShow();
+    captionLabel_ = RequireControl<QLabel>(IDC_MAKER_CAPTION);
+    captionLabel_->setText(QString::fromStdString(caption_));
+    link_ = new CHyperLink(this);
+    link_->Attach(RequireControl<QLabel>(IDC_MAKER_LINK));
 }

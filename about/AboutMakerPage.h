@@ -20,7 +20,7 @@ public:
     CHyperLink* Link() const { return link_; }
 
 protected:
-    void OnInitDialog() override;
+    void BeforeFirstShow() override;
 
 private:
     QLabel* captionLabel_ = nullptr;  // owned by the page through Qt

@@ -1,8 +1,7 @@
 #include "about/AboutTextPage.h"
 
-#include "data/Windows1252.h"
 #include "resources/templates/ResourceIds.h"
-#include "ui/DialogBuilder.h"
+#include "ui/DisplayText.h"
 
 #include <QPlainTextEdit>
 
@@ -10,13 +9,8 @@ AboutTextPage::AboutTextPage(QWidget* parent) : TemplateDialog(IDD_ABOUT_TEXT_PA
 
 AboutTextPage::~AboutTextPage() = default;
 
-void AboutTextPage::OnInitDialog()
+void AboutTextPage::BeforeFirstShow()
 {
-    TemplateDialog::OnInitDialog();
-    if (auto* edit = FindControl<QPlainTextEdit>(this, IDC_PAGE_TEXT)) {
-        // The edit keeps lines by LF; the CR of each CR LF would otherwise show as a glyph.
-        QString text = QString::fromStdString(Windows1252ToUtf8(text_));
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        edit->setPlainText(text);
-    }
+    TemplateDialog::BeforeFirstShow();
+    RequireControl<QPlainTextEdit>(IDC_PAGE_TEXT)->setPlainText(EngineTextToDisplay(text_));
 }

@@ -13,12 +13,12 @@ public:
     explicit AboutTextPage(QWidget* parent);
     ~AboutTextPage() override;
 
-    // The Windows-1252 text the page shows once it is initialised.
+    // The Windows-1252 text the page shows from its first show on.
     void SetText(std::string text) { text_ = std::move(text); }
     const std::string& Text() const { return text_; }
 
 protected:
-    void OnInitDialog() override;
+    void BeforeFirstShow() override;
 
 private:
     std::string text_;

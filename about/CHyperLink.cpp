@@ -1,12 +1,11 @@
 #include "about/CHyperLink.h"
 
 #include "about/OpenErrorText.h"
+#include "about/ShellOpen.h"
 #include "platform/BrowserCommand.h"
 #include "platform/LaunchCodes.h"
 #include "platform/StartProgram.h"
-#include "platform/XdgOpen.h"
 #include "platform/qt/MessageBox.h"
-#include "platform/qt/UserInputWatch.h"
 #include "platform/qt/WaitCursor.h"
 #include "ui/DialogBuilder.h"
 
@@ -128,9 +127,9 @@ void CHyperLink::ActivateLink()
 
 int CHyperLink::OpenLink(const std::string& url, int /*showCommand*/)
 {
+    // The wait cursor stays up while the browser is looked up, too.
     const platform::WaitCursor waitCursor;
-    platform::UserInputWatch input;
-    const int code = platform::XdgOpen(url, platform::kLauncherPatience, input.StopCondition());
+    const int code = ShellOpenResult(url, false);
     if (platform::LaunchSucceeded(code)) {
         return code;
     }

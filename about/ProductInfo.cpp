@@ -3,7 +3,7 @@
 #include "about/AboutDialog.h"
 #include "about/OpenDocumentation.h"
 #include "about/ProductText.h"
-#include "about/SendMailViaMapi.h"
+#include "about/SendMailDirectly.h"
 #include "about/ShellOpen.h"
 #include "platform/ProgramFolder.h"
 #include "platform/qt/MessageBox.h"
@@ -42,7 +42,7 @@ bool ProductInfo::SendFeedback() const
     if (ShellOpen(mailto, true)) {
         return true;
     }
-    if (SendMailViaMapi(kFeedbackAddress, subject, std::nullopt, true)) {
+    if (SendMailDirectly(kFeedbackAddress, subject, std::nullopt, true)) {
         return true;
     }
     platform::ShowMessageBox(

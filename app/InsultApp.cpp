@@ -17,7 +17,7 @@ InsultApp::InsultApp(std::string programFolder, ModalRunner runModal)
 {
 }
 
-bool InsultApp::InitInstance()
+void InsultApp::Run()
 {
     QApplication::setApplicationName(QStringLiteral("Razzlewick"));
     QApplication::setFont(DialogFont());
@@ -32,8 +32,7 @@ bool InsultApp::InitInstance()
     if (!loaded) {
         StartupProblemsDialog problems(report, nullptr);
         if (runModal_(problems) == QDialog::Rejected)
-            return false;
+            return;
     }
     runModal_(mainDialog);
-    return false;
 }

@@ -17,8 +17,8 @@ public:
     // An empty programFolder means the folder of the running program.
     explicit InsultApp(std::string programFolder = {}, ModalRunner runModal = {});
 
-    // The whole run. Returns false, as nothing is to happen after it.
-    bool InitInstance();
+    // The whole run: returns when the program is to end.
+    void Run();
 
 private:
     std::string programFolder_;

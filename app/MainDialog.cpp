@@ -4,28 +4,29 @@
 #include "about/ProductText.h"
 #include "about/SetClipboardText.h"
 #include "app/CompactTabStyle.h"
-#include "app/DisplayText.h"
-#include "app/ProgramIcon.h"
 #include "app/TextBoxScroll.h"
 #include "data/Windows1252.h"
 #include "generate/FormatCombinations.h"
 #include "generate/GeneratorOperations.h"
+#include "generate/InsultHistory.h"
 #include "generate/RandomSource.h"
 #include "options/OptionsDialog.h"
+#include "resources/templates/DialogTemplate.h"
 #include "resources/templates/ResourceIds.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
-#include "settings/UserOptions.h"
-#include "resources/templates/DialogTemplate.h"
 #include "ui/ArrowButton.h"
-#include "ui/DialogBuilder.h"
+#include "ui/DisplayText.h"
 #include "ui/DrawnButton.h"
+#include "ui/Pictures.h"
 #include "ui/ToolTipControl.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QWindow>
 
@@ -42,31 +43,27 @@ constexpr int kTabTextRoom = 20 - 1;
 // A batch of more lines than this is scrolled so that its end shows.
 constexpr int kVisibleLines = 6;
 
-// HistoryState bits: set when the step is not possible.
-constexpr int kCannotStepBack = 1;
-constexpr int kCannotStepForward = 2;
-
 }  // namespace
 
-MainDialog::MainDialog(QWidget* parent) : ResizableDialog(IDD_MAIN, parent)
+MainDialog::MainDialog(QWidget* parent)
+    : ResizableDialog(IDD_MAIN, parent),
+      exitButton_(RequireControl<DrawnButton>(IDCANCEL)),
+      copyButton_(RequireControl<DrawnButton>(IDC_COPY)),
+      againButton_(RequireControl<DrawnButton>(IDC_AGAIN)),
+      aboutButton_(RequireControl<DrawnButton>(IDC_ABOUT)),
+      undoButton_(RequireControl<ArrowButton>(IDC_UNDO)),
+      redoButton_(RequireControl<ArrowButton>(IDC_REDO)),
+      textBox_(RequireControl<QPlainTextEdit>(IDC_INSULT_TEXT)),
+      combinationsLabel_(RequireControl<QLabel>(IDC_COMBINATIONS)),
+      picture_(RequireControl<QLabel>(IDC_PICTURE)),
+      styleTabs_(RequireControl<QTabBar>(IDC_STYLE_TABS)),
+      frame_(RequireControl<QGroupBox>(IDC_FRAME)),
+      toolTipControl_(new ToolTipControl(this))
 {
-    exitButton = FindControl<DrawnButton>(this, IDCANCEL);
-    copyButton = FindControl<DrawnButton>(this, IDC_COPY);
-    againButton = FindControl<DrawnButton>(this, IDC_AGAIN);
-    aboutButton = FindControl<DrawnButton>(this, IDC_ABOUT);
-    undoButton = FindControl<ArrowButton>(this, IDC_UNDO);
-    redoButton = FindControl<ArrowButton>(this, IDC_REDO);
-    textBox = FindControlWidget(this, IDC_INSULT_TEXT);
-    combinationsLabel = FindControl<QLabel>(this, IDC_COMBINATIONS);
-    picture = FindControl<QLabel>(this, IDC_PICTURE);
-    styleTabs = FindControl<QTabBar>(this, IDC_STYLE_TABS);
-    frame = FindControlWidget(this, IDC_FRAME);
-    toolTipControl = new ToolTipControl(this);
     ConnectCommands();
 
-    icon = ProgramIcon();
-    ProductInfo& productInfo = TheProductInfo();
-    FillProductInfo(productInfo, icon);
+    icon_ = ProgramIcon();
+    FillProductInfo(TheProductInfo(), icon_);
     LoadSettings();
 }
 
@@ -74,32 +71,23 @@ MainDialog::~MainDialog() = default;
 
 void MainDialog::LoadSettings()
 {
-    const UserOptions stored = ReadUserOptions(SettingsFile());
-    count = stored.count;
-    capitalise = stored.capitalise;
-    alwaysOnTop = stored.alwaysOnTop;
-    level = stored.level;
-    tooltips = stored.tooltips;
-    autoCopy = stored.autoCopy;
+    options_ = ReadUserOptions(SettingsFile());
 }
 
 void MainDialog::ConnectCommands()
 {
     auto onClick = [this](QAbstractButton* button, void (MainDialog::*handler)()) {
-        if (button != nullptr)
-            connect(button, &QAbstractButton::clicked, this, handler);
+        connect(button, &QAbstractButton::clicked, this, handler);
     };
-    onClick(againButton, &MainDialog::OnAgain);
-    onClick(copyButton, &MainDialog::CopyToClipboard);
-    onClick(undoButton, &MainDialog::OnUndo);
-    onClick(redoButton, &MainDialog::OnRedo);
-    onClick(aboutButton, &MainDialog::OnAbout);
-    onClick(exitButton, &MainDialog::reject);
+    onClick(againButton_, &MainDialog::OnAgain);
+    onClick(copyButton_, &MainDialog::CopyToClipboard);
+    onClick(undoButton_, &MainDialog::OnUndo);
+    onClick(redoButton_, &MainDialog::OnRedo);
+    onClick(aboutButton_, &MainDialog::OnAbout);
+    onClick(exitButton_, &MainDialog::reject);
 
     auto onMenu = [this](int commandId, void (MainDialog::*handler)()) {
-        if (QAction* action = FindMenuAction(this, commandId)) {
-            connect(action, &QAction::triggered, this, handler);
-        }
+        connect(FindMenuAction(this, commandId), &QAction::triggered, this, handler);
     };
     onMenu(ID_FILE_EXIT, &MainDialog::reject);
     onMenu(ID_OPTIONS_PREFERENCES, &MainDialog::OnPreferences);
@@ -109,16 +97,13 @@ void MainDialog::ConnectCommands()
     onMenu(ID_HELP_DOCUMENTATION, &MainDialog::OnReadDocumentation);
 }
 
-void MainDialog::OnInitDialog()
+void MainDialog::BeforeFirstShow()
 {
-    ResizableDialog::OnInitDialog();
-    if (undoButton != nullptr)
-        undoButton->SetDirection(ArrowDirection::Left);
-    if (redoButton != nullptr)
-        redoButton->SetDirection(ArrowDirection::Right);
-    for (DrawnButton* button : {exitButton, copyButton, againButton, aboutButton}) {
-        if (button != nullptr)
-            button->SetOutline(OutlineKind::Capsule);
+    ResizableDialog::BeforeFirstShow();
+    undoButton_->SetDirection(ArrowDirection::Left);
+    redoButton_->SetDirection(ArrowDirection::Right);
+    for (DrawnButton* button : {exitButton_, copyButton_, againButton_, aboutButton_}) {
+        button->SetOutline(OutlineKind::Capsule);
     }
     // The main window never saves its size.
     restoreSize = 0;
@@ -135,77 +120,67 @@ void MainDialog::OnInitDialog()
     AddAnchor(IDC_COPY, MoveRight | MoveDown);
     AddAnchor(IDCANCEL, MoveRight | MoveDown);
 
-    AddSystemMenuItems();
-    setWindowIcon(icon);
+    AddWindowMenu();
+    setWindowIcon(icon_);
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
 
     int tab = SettingsFile().ReadInteger(SettingsKeys::section, SettingsKeys::tab,
                                          SettingsKeys::defaultTab);
     if (tab < 0 || tab >= kStyleCount)
         tab = 0;
-    if (styleTabs != nullptr) {
+    {
         // Filling and selecting are not the user's choice: no change notification.
-        const QSignalBlocker blocker(styleTabs);
+        const QSignalBlocker blocker(styleTabs_);
         // Narrower tabs, so no scroll buttons are needed: they would span the strip's height.
         auto* tabStyle = new CompactTabStyle;
-        tabStyle->setParent(styleTabs);
-        styleTabs->setStyle(tabStyle);
-        styleTabs->setUsesScrollButtons(false);
+        tabStyle->setParent(styleTabs_);
+        styleTabs_->setStyle(tabStyle);
+        styleTabs_->setUsesScrollButtons(false);
         for (const char* name : kStyleNames)
-            styleTabs->addTab(QString::fromLatin1(name));
-        styleTabs->setCurrentIndex(tab);
-        connect(styleTabs, &QTabBar::currentChanged, this, &MainDialog::RefreshStyle);
+            styleTabs_->addTab(QString::fromLatin1(name));
+        styleTabs_->setCurrentIndex(tab);
     }
+    connect(styleTabs_, &QTabBar::currentChanged, this, &MainDialog::RefreshStyle);
     RefreshStyle();
 
-    toolTipControl->AddTool(aboutButton,
-                            QStringLiteral("About Razzlewick.  Also feedback and web page info"));
-    toolTipControl->AddTool(againButton, QStringLiteral("Generate the insult(s)"));
-    toolTipControl->AddTool(copyButton, QStringLiteral("Copy to the clipboard as text"));
-    toolTipControl->AddTool(picture, QStringLiteral("A picture"));
-    toolTipControl->AddTool(combinationsLabel, QStringLiteral("Number of combinations available"));
-    toolTipControl->AddTool(undoButton, QStringLiteral("Undo"));
-    toolTipControl->AddTool(redoButton, QStringLiteral("Redo"));
-    toolTipControl->AddTool(styleTabs, QStringLiteral("Select a style"));
-    ActivateToolTips(tooltips != 0);
+    toolTipControl_->AddTool(aboutButton_,
+                             QStringLiteral("About Razzlewick.  Also feedback and web page info"));
+    toolTipControl_->AddTool(againButton_, QStringLiteral("Generate the insult(s)"));
+    toolTipControl_->AddTool(copyButton_, QStringLiteral("Copy to the clipboard as text"));
+    toolTipControl_->AddTool(picture_, QStringLiteral("A picture"));
+    toolTipControl_->AddTool(combinationsLabel_,
+                             QStringLiteral("Number of combinations available"));
+    toolTipControl_->AddTool(undoButton_, QStringLiteral("Undo"));
+    toolTipControl_->AddTool(redoButton_, QStringLiteral("Redo"));
+    toolTipControl_->AddTool(styleTabs_, QStringLiteral("Select a style"));
+    ActivateToolTips(options_.tooltips != 0);
 
-    PlaceTopmost(alwaysOnTop != 0);
-}
-
-int MainDialog::SelectedTab() const
-{
-    return styleTabs != nullptr ? styleTabs->currentIndex() : 0;
+    PlaceTopmost(options_.alwaysOnTop != 0);
 }
 
 void MainDialog::RefreshStyle()
 {
-    const int position = SelectedTab();
-    if (picture != nullptr && position >= 0 && position < kStyleCount) {
+    const int position = styleTabs_->currentIndex();
+    if (position >= 0 && position < kStyleCount) {
         // Drawn the first time its tab shows, so start-up draws one picture, not four.
-        QPixmap& stylePicture = stylePictures[position];
+        QPixmap& stylePicture = stylePictures_[position];
         if (stylePicture.isNull())
             stylePicture = LoadPicture(kStylePictureIds[position]);
-        picture->setPixmap(stylePicture);
+        picture_->setPixmap(stylePicture);
     }
-    if (position >= kFirstCoarseTab && level == 0) {
-        if (combinationsLabel != nullptr)
-            combinationsLabel->setText(QString::fromLatin1(kDisabledLabel));
-        currentText = kDisabledMessage;
-        SetEditText(textBox, EngineTextToDisplay(currentText));
+    if (position >= kFirstCoarseTab && options_.level == 0) {
+        combinationsLabel_->setText(QString::fromLatin1(kDisabledLabel));
+        currentText_ = kDisabledMessage;
+        textBox_->setPlainText(EngineTextToDisplay(currentText_));
         ShowControls(false);
         return;
     }
-    if (styleTabs != nullptr) {
-        const QString name = styleTabs->tabText(position).left(kTabTextRoom);
-        const QByteArray utf8 = name.toUtf8();
-        engine.SelectStyle(Utf8ToWindows1252(std::string_view(utf8.constData(), utf8.size())).text);
-    }
-    if (combinationsLabel != nullptr) {
-        combinationsLabel->setText(
-            EngineTextToDisplay(FormatCombinations(CombinationCount(engine))));
-    }
-    if (HistorySize(engine) > 0) {
-        currentText = ::CurrentText(engine);
+    const QString name = styleTabs_->tabText(position).left(kTabTextRoom);
+    const QByteArray utf8 = name.toUtf8();
+    engine_.SelectStyle(Utf8ToWindows1252(std::string_view(utf8.constData(), utf8.size())).text);
+    combinationsLabel_->setText(EngineTextToDisplay(FormatCombinations(CombinationCount(engine_))));
+    if (HistorySize(engine_) > 0) {
+        currentText_ = CurrentText(engine_);
         ShowText(false);
     } else {
         ShowText(true);
@@ -215,30 +190,27 @@ void MainDialog::RefreshStyle()
 void MainDialog::ShowText(bool generate)
 {
     if (generate)
-        currentText = Generate(engine, count, capitalise == 1);
-    scrollPending = false;
-    SetEditText(textBox, EngineTextToDisplay(currentText));
+        currentText_ = Generate(engine_, options_.count, options_.capitalise == 1);
+    scrollPending_ = false;
+    textBox_->setPlainText(EngineTextToDisplay(currentText_));
     ShowControls(true);
-    if (count > kVisibleLines)
+    if (options_.count > kVisibleLines)
         ScrollToEnd();
-    if (autoCopy != 0)
+    if (options_.autoCopy != 0)
         CopyToClipboard();
 }
 
 void MainDialog::ShowControls(bool show)
 {
-    const int state = show ? HistoryState(engine) : 0;
-    if (againButton != nullptr)
-        againButton->setVisible(show);
-    if (undoButton != nullptr)
-        undoButton->setVisible(show && (state & kCannotStepBack) == 0);
-    if (redoButton != nullptr)
-        redoButton->setVisible(show && (state & kCannotStepForward) == 0);
+    const int state = show ? HistoryState(engine_) : 0;
+    againButton_->setVisible(show);
+    undoButton_->setVisible(show && (state & historyBackImpossible) == 0);
+    redoButton_->setVisible(show && (state & historyForwardImpossible) == 0);
 }
 
 void MainDialog::CopyToClipboard()
 {
-    SetClipboardText(currentText);
+    SetClipboardText(currentText_);
 }
 
 void MainDialog::PlaceTopmost(bool onTop)
@@ -259,29 +231,30 @@ void MainDialog::PlaceTopmost(bool onTop)
 
 void MainDialog::ActivateToolTips(bool active)
 {
-    toolTipControl->Activate(active);
+    toolTipControl_->Activate(active);
 }
 
 void MainDialog::reject()
 {
-    SettingsFile().WriteInteger(SettingsKeys::section, SettingsKeys::tab, SelectedTab());
+    SettingsFile().WriteInteger(SettingsKeys::section, SettingsKeys::tab,
+                                styleTabs_->currentIndex());
     accept();
 }
 
 void MainDialog::ScrollToEnd()
 {
-    if (textBox == nullptr || !textBox->isVisible()) {
-        scrollPending = true;
+    if (!textBox_->isVisible()) {
+        scrollPending_ = true;
         return;
     }
-    scrollPending = false;
-    ScrollTextBox(textBox, TextBoxLineCount(textBox) - kVisibleLines);
+    scrollPending_ = false;
+    ScrollTextBox(*textBox_, TextBoxLineCount(*textBox_) - kVisibleLines);
 }
 
 void MainDialog::showEvent(QShowEvent* event)
 {
     ResizableDialog::showEvent(event);
-    if (scrollPending)
+    if (scrollPending_)
         ScrollToEnd();
 }
 
@@ -300,10 +273,9 @@ void MainDialog::resizeEvent(QResizeEvent* event)
 void MainDialog::RepaintControls()
 {
     for (QWidget* control :
-         std::initializer_list<QWidget*>{combinationsLabel, exitButton, copyButton, againButton,
-                                         aboutButton, undoButton, redoButton, picture}) {
-        if (control != nullptr)
-            control->update();
+         std::initializer_list<QWidget*>{combinationsLabel_, exitButton_, copyButton_, againButton_,
+                                         aboutButton_, undoButton_, redoButton_, picture_}) {
+        control->update();
     }
 }
 
@@ -314,13 +286,13 @@ void MainDialog::OnAgain()
 
 void MainDialog::OnUndo()
 {
-    currentText = StepBack(engine);
+    currentText_ = StepBack(engine_);
     ShowText(false);
 }
 
 void MainDialog::OnRedo()
 {
-    currentText = StepForward(engine);
+    currentText_ = StepForward(engine_);
     ShowText(false);
 }
 
@@ -332,24 +304,20 @@ void MainDialog::OnAbout()
 void MainDialog::OnPreferences()
 {
     // The dialog reads its starting values from the settings file, not from here.
-    OptionsDialog options(this);
-    if (options.exec() != QDialog::Accepted)
+    OptionsDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    count = options.count;
-    capitalise = options.capitalise;
-    alwaysOnTop = options.alwaysOnTop;
-    autoCopy = options.autoCopy;
-    if (options.level != level) {
-        level = options.level;
+    const UserOptions& chosen = dialog.Options();
+    const bool levelChanged = chosen.level != options_.level;
+    const bool toolTipsChanged = chosen.tooltips != options_.tooltips;
+    options_ = chosen;
+    if (levelChanged)
         RefreshStyle();
-    }
-    PlaceTopmost(alwaysOnTop != 0);
-    if (options.toolTips != tooltips) {
-        tooltips = options.toolTips;
-        ActivateToolTips(tooltips != 0);
-    }
+    PlaceTopmost(options_.alwaysOnTop != 0);
+    if (toolTipsChanged)
+        ActivateToolTips(options_.tooltips != 0);
     // A new count or capitalisation shows with the next batch; nothing is regenerated.
-    options.Save();
+    dialog.Save();
 }
 
 // The results are not used: a missing documentation file says nothing from the menu (the
@@ -369,33 +337,24 @@ void MainDialog::OnReadDocumentation()
     TheProductInfo().OpenDocumentation();
 }
 
-void MainDialog::AddSystemMenuItems()
+void MainDialog::AddWindowMenu()
 {
     // Window managers give a program no way into their window menu, so the About item lives
     // in a menu of its own on the window's background.
-    const std::string text = LoadResourceString(IDS_ABOUTBOX);
-    if (text.empty())
-        return;
-    systemMenu = new QMenu(this);
-    systemMenu->setObjectName(QStringLiteral("systemMenu"));
-    QAction* about = systemMenu->addAction(EngineTextToDisplay(text));
+    windowMenu_ = new QMenu(this);
+    windowMenu_->setObjectName(QStringLiteral("systemMenu"));
+    QAction* about = windowMenu_->addAction(EngineTextToDisplay(LoadResourceString(IDS_ABOUTBOX)));
     about->setData(IDM_ABOUTBOX);
-    connect(about, &QAction::triggered, this, [this] { OnSysCommand(IDM_ABOUTBOX); });
-}
-
-void MainDialog::OnSysCommand(int commandId)
-{
-    if ((commandId & ~0xF) == IDM_ABOUTBOX)
-        OnAbout();
+    connect(about, &QAction::triggered, this, &MainDialog::OnAbout);
 }
 
 void MainDialog::contextMenuEvent(QContextMenuEvent* event)
 {
     // The frame around the working area counts as background; every other control does not.
     QWidget* child = childAt(event->pos());
-    if (systemMenu == nullptr || (child != nullptr && child != frame)) {
+    if (child != nullptr && child != frame_) {
         event->ignore();
         return;
     }
-    systemMenu->popup(event->globalPos());
+    windowMenu_->popup(event->globalPos());
 }

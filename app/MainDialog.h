@@ -1,22 +1,24 @@
 #pragma once
 
 #include "data/InsultGenerator.h"
+#include "settings/UserOptions.h"
 #include "ui/ResizableDialog.h"
 
 #include <QIcon>
 #include <QPixmap>
 
 #include <array>
-#include <cstdint>
 #include <string>
+
+class QContextMenuEvent;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QTabBar;
 
 class ArrowButton;
 class DrawnButton;
-class QContextMenuEvent;
-class QLabel;
-class QMenu;
-class QTabBar;
-class QWidget;
 class ToolTipControl;
 
 // The program's only top-level window: the style tabs, the text box with the current
@@ -38,9 +40,13 @@ public:
     explicit MainDialog(QWidget* parent = nullptr);
     ~MainDialog() override;
 
-    InsultGenerator& Engine() { return engine; }
-    // What the text box shows and Copy puts on the clipboard (Windows-1252).
-    const std::string& CurrentText() const { return currentText; }
+    InsultGenerator& Engine() { return engine_; }
+    // The current text: what the text box shows and Copy puts on the clipboard
+    // (Windows-1252).
+    const std::string& Text() const { return currentText_; }
+    // The preferences in force: read from the settings file at construction, replaced by
+    // the options dialog's when the user confirms it.
+    const UserOptions& Options() const { return options_; }
 
     // Shows the selected tab's style: its current history entry, or a first batch.
     void RefreshStyle();
@@ -52,19 +58,9 @@ public:
     // Keeps the window above all others or not, without moving or resizing it.
     void PlaceTopmost(bool onTop);
     void ActivateToolTips(bool active);
-    // A command of the window menu; the system keeps the low four bits for itself.
-    void OnSysCommand(int commandId);
-
-    // The values read from the settings file at construction.
-    int16_t count = 1;
-    int32_t capitalise = 1;  // only 1 means on
-    int32_t alwaysOnTop = 0;
-    int32_t level = 0;
-    int32_t tooltips = 1;
-    int32_t autoCopy = 0;
 
 protected:
-    void OnInitDialog() override;
+    void BeforeFirstShow() override;
     // Every way of closing (Exit, File > Exit, Escape, the close box) comes here.
     void reject() override;
     void showEvent(QShowEvent* event) override;
@@ -79,8 +75,7 @@ private:
     void RepaintControls();
     // Scrolls a long batch so that its end shows, or once the window is shown.
     void ScrollToEnd();
-    int SelectedTab() const;
-    void AddSystemMenuItems();
+    void AddWindowMenu();
 
     void OnAgain();
     void OnUndo();
@@ -93,23 +88,25 @@ private:
     void OnReadDocumentation();
 
     // Controls, owned by the dialog through Qt parenting.
-    DrawnButton* exitButton = nullptr;
-    DrawnButton* copyButton = nullptr;
-    DrawnButton* againButton = nullptr;
-    DrawnButton* aboutButton = nullptr;
-    ArrowButton* undoButton = nullptr;
-    ArrowButton* redoButton = nullptr;
-    QWidget* textBox = nullptr;
-    QLabel* combinationsLabel = nullptr;
-    QLabel* picture = nullptr;
-    QTabBar* styleTabs = nullptr;
-    ToolTipControl* toolTipControl = nullptr;
-    QWidget* frame = nullptr;
-    QMenu* systemMenu = nullptr;  // none when the About item's string is empty
+    DrawnButton* exitButton_;
+    DrawnButton* copyButton_;
+    DrawnButton* againButton_;
+    DrawnButton* aboutButton_;
+    ArrowButton* undoButton_;
+    ArrowButton* redoButton_;
+    QPlainTextEdit* textBox_;
+    QLabel* combinationsLabel_;
+    QLabel* picture_;
+    QTabBar* styleTabs_;
+    QGroupBox* frame_;
+    ToolTipControl* toolTipControl_;
+    // The About item that window managers give no room in their window menu.
+    QMenu* windowMenu_ = nullptr;
 
-    std::string currentText;
-    bool scrollPending = false;  // a text arrived before the text box had its width
-    QIcon icon;
-    std::array<QPixmap, kStyleCount> stylePictures;
-    InsultGenerator engine;
+    UserOptions options_;
+    std::string currentText_;
+    bool scrollPending_ = false;  // a text arrived before the text box had its width
+    QIcon icon_;
+    std::array<QPixmap, kStyleCount> stylePictures_;
+    InsultGenerator engine_;
 };

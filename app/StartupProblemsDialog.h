@@ -23,15 +23,15 @@ public:
     // ends in CR LF.
     static std::string FormatReport(const std::vector<LoadResult>& report);
 
-    const std::string& ReportText() const { return reportText; }
-    int32_t SuccessCount() const { return successCount; }
+    const std::string& ReportText() const { return reportText_; }
+    int32_t SuccessCount() const { return successCount_; }
 
 protected:
-    void OnInitDialog() override;
+    void BeforeFirstShow() override;
 
 private:
     void OnAbout();
 
-    int32_t successCount = 0;
-    std::string reportText;
+    int32_t successCount_ = 0;
+    std::string reportText_;
 };

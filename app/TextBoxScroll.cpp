@@ -5,14 +5,11 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-int TextBoxLineCount(QWidget* textBox)
+int TextBoxLineCount(QPlainTextEdit& textBox)
 {
-    auto* edit = qobject_cast<QPlainTextEdit*>(textBox);
-    if (edit == nullptr)
-        return 0;
-    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(edit->document()->documentLayout());
+    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(textBox.document()->documentLayout());
     int lines = 0;
-    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = textBox.document()->begin(); block.isValid(); block = block.next()) {
         // The box lays its text out lazily; counting needs every block laid out now.
         if (layout != nullptr)
             layout->ensureBlockLayout(block);
@@ -21,12 +18,11 @@ int TextBoxLineCount(QWidget* textBox)
     return lines;
 }
 
-void ScrollTextBox(QWidget* textBox, int lines)
+void ScrollTextBox(QPlainTextEdit& textBox, int lines)
 {
-    auto* edit = qobject_cast<QPlainTextEdit*>(textBox);
-    if (edit == nullptr || lines == 0)
+    if (lines == 0)
         return;
     // The vertical scroll bar of a plain text box counts lines.
-    QScrollBar* bar = edit->verticalScrollBar();
+    QScrollBar* bar = textBox.verticalScrollBar();
     bar->setValue(bar->value() + lines);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-class QWidget;
+class QPlainTextEdit;
 
 // Line-wise scrolling of a multi-line text box, counting wrapped lines as the box shows
 // them. Only meaningful once the box has its on-screen width (it is laid out on show).
 
 // Lines the box's text takes at the box's width, the empty line after a final line
-// break included; 0 for a widget that is not a multi-line text box.
-int TextBoxLineCount(QWidget* textBox);
+// break included.
+int TextBoxLineCount(QPlainTextEdit& textBox);
 
 // Scrolls the box by that many lines from where it is (negative: up), within its range.
-void ScrollTextBox(QWidget* textBox, int lines);
+void ScrollTextBox(QPlainTextEdit& textBox, int lines);

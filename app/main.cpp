@@ -6,6 +6,6 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     InsultApp app;
-    app.InitInstance();
+    app.Run();
     return 0;
 }

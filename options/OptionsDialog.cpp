@@ -4,10 +4,9 @@
 #include "resources/templates/ResourceIds.h"
 #include "settings/ProfileFile.h"
 #include "settings/UserOptions.h"
-#include "ui/DialogBuilder.h"
 #include "ui/DrawnButton.h"
+#include "ui/SpinArrows.h"
 #include "ui/ToolTipControl.h"
-#include "ui/UpDown.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,143 +79,107 @@ std::optional<int16_t> ParseCount(const QString& text)
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(QWidget* parent) : TemplateDialog(IDD_OPTIONS, parent)
+OptionsDialog::OptionsDialog(QWidget* parent)
+    : TemplateDialog(IDD_OPTIONS, parent),
+      cancelButton_(RequireControl<DrawnButton>(IDCANCEL)),
+      okButton_(RequireControl<DrawnButton>(IDOK)),
+      spin_(RequireControl<SpinArrows>(IDC_COUNT_SPIN)),
+      countEdit_(RequireControl<QLineEdit>(IDC_COUNT)),
+      onTopCheck_(RequireControl<QCheckBox>(IDC_ON_TOP)),
+      levelList_(RequireControl<QComboBox>(IDC_LEVEL)),
+      toolTipsCheck_(RequireControl<QCheckBox>(IDC_TOOLTIPS)),
+      autoCopyCheck_(RequireControl<QCheckBox>(IDC_AUTOCOPY)),
+      countLabelControl_(RequireControl<QLabel>(IDC_COUNT_LABEL)),
+      capitaliseCheck_(RequireControl<QCheckBox>(IDC_CAPITALISE)),
+      toolTipControl_(new ToolTipControl(this)),
+      options_(ReadUserOptions(SettingsFile()))
 {
-    cancelButton = FindControl<DrawnButton>(this, IDCANCEL);
-    okButton = FindControl<DrawnButton>(this, IDOK);
-    spin = FindControl<UpDown>(this, IDC_COUNT_SPIN);
-    countEdit = FindControl<QLineEdit>(this, IDC_COUNT);
-    onTopCheck = FindControl<QCheckBox>(this, IDC_ON_TOP);
-    levelList = FindControl<QComboBox>(this, IDC_LEVEL);
-    toolTipsCheck = FindControl<QCheckBox>(this, IDC_TOOLTIPS);
-    autoCopyCheck = FindControl<QCheckBox>(this, IDC_AUTOCOPY);
-    countLabelControl = FindControl<QLabel>(this, IDC_COUNT_LABEL);
-    capitaliseCheck = FindControl<QCheckBox>(this, IDC_CAPITALISE);
-    toolTipControl = new ToolTipControl(this);
-
-    if (okButton != nullptr)
-        connect(okButton, &QPushButton::clicked, this, &OptionsDialog::accept);
-    if (cancelButton != nullptr) {
-        connect(cancelButton, &QPushButton::clicked, this, &OptionsDialog::reject);
-    }
-    if (countEdit != nullptr) {
-        connect(countEdit, &QLineEdit::textChanged, this, &OptionsDialog::OnCountChanged);
-    }
-    if (levelList != nullptr) {
-        connect(levelList, &QComboBox::currentIndexChanged, this, &OptionsDialog::OnLevelChanged);
-    }
-    if (toolTipsCheck != nullptr) {
-        connect(toolTipsCheck, &QCheckBox::clicked, this, &OptionsDialog::OnToolTipsClicked);
-    }
-    for (QCheckBox* check : {onTopCheck, toolTipsCheck, autoCopyCheck, capitaliseCheck}) {
+    connect(okButton_, &QPushButton::clicked, this, &OptionsDialog::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &OptionsDialog::reject);
+    connect(countEdit_, &QLineEdit::textChanged, this, &OptionsDialog::OnCountChanged);
+    connect(levelList_, &QComboBox::currentIndexChanged, this, &OptionsDialog::OnLevelChanged);
+    connect(toolTipsCheck_, &QCheckBox::clicked, this, &OptionsDialog::OnToolTipsClicked);
+    for (QCheckBox* check : {onTopCheck_, toolTipsCheck_, autoCopyCheck_, capitaliseCheck_}) {
         // A box shown half-ticked for a stored 2 is an ordinary two-state box once clicked.
-        if (check != nullptr)
-            connect(check, &QCheckBox::clicked, check, [check] { check->setTristate(false); });
+        connect(check, &QCheckBox::clicked, check, [check] { check->setTristate(false); });
     }
-
-    initialising = true;
-    countLabel.clear();
-    ReadSettings();
 }
 
 OptionsDialog::~OptionsDialog() = default;
 
-void OptionsDialog::ReadSettings()
-{
-    const UserOptions stored = ReadUserOptions(SettingsFile());
-    count = stored.count;
-    capitalise = stored.capitalise;
-    alwaysOnTop = stored.alwaysOnTop;
-    level = stored.level;
-    toolTips = stored.tooltips;
-    autoCopy = stored.autoCopy;
-}
-
 void OptionsDialog::Save() const
 {
-    WriteUserOptions(SettingsFile(), {.count = count,
-                                      .capitalise = capitalise,
-                                      .alwaysOnTop = alwaysOnTop,
-                                      .level = level,
-                                      .tooltips = toolTips,
-                                      .autoCopy = autoCopy});
+    WriteUserOptions(SettingsFile(), options_);
 }
 
-void OptionsDialog::OnInitDialog()
+void OptionsDialog::BeforeFirstShow()
 {
-    TemplateDialog::OnInitDialog();
-    UpdateData(false);
+    TemplateDialog::BeforeFirstShow();
+    WriteControls();
 
     if (QWidget* owner = parentWidget())
         setWindowIcon(owner->window()->windowIcon());
-    for (DrawnButton* button : {okButton, cancelButton}) {
-        if (button != nullptr)
-            button->SetOutline(OutlineKind::Capsule);
+    for (DrawnButton* button : {okButton_, cancelButton_}) {
+        button->SetOutline(OutlineKind::Capsule);
     }
-    if (spin != nullptr)
-        spin->SetRange(kMinimumCount, kMaximumCount);
+    spin_->SetRange(kMinimumCount, kMaximumCount);
 
     // Tips show even while another window is active.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     const QString countTip = QStringLiteral("Number of insults to generate each time");
-    toolTipControl->AddTool(countEdit, countTip);
-    toolTipControl->AddTool(spin, countTip);
-    toolTipControl->AddTool(capitaliseCheck,
-                            QStringLiteral("Capitalise the initial word of each insult"));
-    toolTipControl->AddTool(onTopCheck, QStringLiteral("Window is always on top"));
-    toolTipControl->AddTool(levelList, QStringLiteral("Offensiveness level (see docs)"));
-    toolTipControl->AddTool(toolTipsCheck, QStringLiteral("Turn ToolTips on and off"));
-    toolTipControl->AddTool(autoCopyCheck,
-                            QStringLiteral("Automatically copy insult(s) to the clipboard"));
-    toolTipControl->Activate(toolTips != 0);
+    toolTipControl_->AddTool(countEdit_, countTip);
+    toolTipControl_->AddTool(spin_, countTip);
+    toolTipControl_->AddTool(capitaliseCheck_,
+                             QStringLiteral("Capitalise the initial word of each insult"));
+    toolTipControl_->AddTool(onTopCheck_, QStringLiteral("Window is always on top"));
+    toolTipControl_->AddTool(levelList_, QStringLiteral("Offensiveness level (see docs)"));
+    toolTipControl_->AddTool(toolTipsCheck_, QStringLiteral("Turn ToolTips on and off"));
+    toolTipControl_->AddTool(autoCopyCheck_,
+                             QStringLiteral("Automatically copy insult(s) to the clipboard"));
+    toolTipControl_->Activate(options_.tooltips != 0);
 
-    initialising = false;
-    if (levelList != nullptr)
-        levelList->setFocus(Qt::OtherFocusReason);
+    initialising_ = false;
+    levelList_->setFocus(Qt::OtherFocusReason);
 }
 
 bool OptionsDialog::ToolTipsActive() const
 {
-    return toolTipControl->IsActive();
+    return toolTipControl_->IsActive();
 }
 
-bool OptionsDialog::UpdateData(bool saveAndValidate)
+void OptionsDialog::WriteControls()
 {
-    if (!saveAndValidate) {
-        const bool wasWriting = std::exchange(writingControls, true);
-        WriteCount();
-        WriteCheck(onTopCheck, alwaysOnTop);
-        if (levelList != nullptr) {
-            // A level the list has no entry for leaves it without a selection.
-            levelList->setCurrentIndex(level >= 0 && level < levelList->count() ? level : -1);
-        }
-        WriteCheck(toolTipsCheck, toolTips);
-        WriteCheck(autoCopyCheck, autoCopy);
-        if (countLabelControl != nullptr && countLabelControl->text() != countLabel) {
-            countLabelControl->setText(countLabel);
-        }
-        WriteCheck(capitaliseCheck, capitalise);
-        writingControls = wasWriting;
-        return true;
+    const bool wasWriting = std::exchange(writingControls_, true);
+    WriteCount();
+    WriteCheck(*onTopCheck_, options_.alwaysOnTop);
+    // A level the list has no entry for leaves it without a selection.
+    levelList_->setCurrentIndex(
+        options_.level >= 0 && options_.level < levelList_->count() ? options_.level : -1);
+    WriteCheck(*toolTipsCheck_, options_.tooltips);
+    WriteCheck(*autoCopyCheck_, options_.autoCopy);
+    if (countLabelControl_->text() != countLabel_) {
+        countLabelControl_->setText(countLabel_);
     }
+    WriteCheck(*capitaliseCheck_, options_.capitalise);
+    writingControls_ = wasWriting;
+}
 
+bool OptionsDialog::ReadControls()
+{
     if (!ReadCount())
         return false;
-    alwaysOnTop = ReadCheck(onTopCheck);
-    if (levelList != nullptr)
-        level = levelList->currentIndex();
-    toolTips = ReadCheck(toolTipsCheck);
-    autoCopy = ReadCheck(autoCopyCheck);
-    if (countLabelControl != nullptr)
-        countLabel = countLabelControl->text();
-    capitalise = ReadCheck(capitaliseCheck);
-    if (count < kMinimumCount || count > kMaximumCount) {
+    options_.alwaysOnTop = ReadCheck(*onTopCheck_);
+    options_.level = levelList_->currentIndex();
+    options_.tooltips = ReadCheck(*toolTipsCheck_);
+    options_.autoCopy = ReadCheck(*autoCopyCheck_);
+    countLabel_ = countLabelControl_->text();
+    options_.capitalise = ReadCheck(*capitaliseCheck_);
+    if (options_.count < kMinimumCount || options_.count > kMaximumCount) {
         // The focus stays with the last control read, as the range is checked after it.
         platform::ShowMessageBox(
             this, QString::fromLatin1(kRangeMessageTemplate).arg(kMinimumCount).arg(kMaximumCount),
             platform::MessageIcon::Exclamation);
-        if (capitaliseCheck != nullptr)
-            capitaliseCheck->setFocus(Qt::OtherFocusReason);
+        capitaliseCheck_->setFocus(Qt::OtherFocusReason);
         return false;
     }
     return true;
@@ -224,35 +187,29 @@ bool OptionsDialog::UpdateData(bool saveAndValidate)
 
 bool OptionsDialog::ReadCount()
 {
-    if (countEdit == nullptr)
-        return true;
-    const std::optional<int16_t> value = ParseCount(countEdit->text());
+    const std::optional<int16_t> value = ParseCount(countEdit_->text());
     if (!value) {
         platform::ShowMessageBox(this, QString::fromLatin1(kInvalidIntegerMessage),
                                  platform::MessageIcon::Exclamation);
-        countEdit->setFocus(Qt::OtherFocusReason);
-        countEdit->selectAll();
+        countEdit_->setFocus(Qt::OtherFocusReason);
+        countEdit_->selectAll();
         return false;
     }
-    count = *value;
+    options_.count = *value;
     return true;
 }
 
 void OptionsDialog::WriteCount()
 {
-    if (countEdit == nullptr)
-        return;
-    const QString text = QString::number(count);
+    const QString text = QString::number(options_.count);
     // Rewriting the same text would notify a change that did not happen.
-    if (countEdit->text() != text)
-        countEdit->setText(text);
+    if (countEdit_->text() != text)
+        countEdit_->setText(text);
 }
 
-int32_t OptionsDialog::ReadCheck(const QCheckBox* check)
+int32_t OptionsDialog::ReadCheck(const QCheckBox& check)
 {
-    if (check == nullptr)
-        return 0;
-    switch (check->checkState()) {
+    switch (check.checkState()) {
         case Qt::Checked:
             return 1;
         case Qt::PartiallyChecked:
@@ -263,36 +220,34 @@ int32_t OptionsDialog::ReadCheck(const QCheckBox* check)
     return 0;
 }
 
-void OptionsDialog::WriteCheck(QCheckBox* check, int32_t value)
+void OptionsDialog::WriteCheck(QCheckBox& check, int32_t value)
 {
-    if (check == nullptr)
-        return;
     // A box has three states; any other stored value shows unticked (and is read back as 0).
     if (value == 2) {
-        check->setTristate(true);
-        check->setCheckState(Qt::PartiallyChecked);
+        check.setTristate(true);
+        check.setCheckState(Qt::PartiallyChecked);
         return;
     }
-    check->setTristate(false);
-    check->setCheckState(value == 1 ? Qt::Checked : Qt::Unchecked);
+    check.setTristate(false);
+    check.setCheckState(value == 1 ? Qt::Checked : Qt::Unchecked);
 }
 
 void OptionsDialog::OnCountChanged()
 {
     // A failed read has shown its message; what follows puts the last good count back.
-    if (!initialising)
-        UpdateData(true);
-    countLabel = QString::fromLatin1(count == 1 ? kSingularLabel : kPluralLabel);
-    if (!initialising)
-        UpdateData(false);
+    if (!initialising_)
+        ReadControls();
+    countLabel_ = QString::fromLatin1(options_.count == 1 ? kSingularLabel : kPluralLabel);
+    if (!initialising_)
+        WriteControls();
 }
 
 void OptionsDialog::OnLevelChanged()
 {
-    if (writingControls || initialising)
+    if (writingControls_ || initialising_)
         return;
-    UpdateData(true);
-    if (level == kOffensiveLevel) {
+    ReadControls();
+    if (options_.level == kOffensiveLevel) {
         platform::ShowMessageBox(this, QString::fromLatin1(kLevelWarning),
                                  platform::MessageIcon::Exclamation);
     }
@@ -300,13 +255,13 @@ void OptionsDialog::OnLevelChanged()
 
 void OptionsDialog::OnToolTipsClicked()
 {
-    UpdateData(true);
-    toolTipControl->Activate(toolTips != 0);
+    ReadControls();
+    toolTipControl_->Activate(options_.tooltips != 0);
 }
 
 void OptionsDialog::accept()
 {
-    if (!UpdateData(true))
+    if (!ReadControls())
         return;
     TemplateDialog::accept();
 }

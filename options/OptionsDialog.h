@@ -1,18 +1,20 @@
 #pragma once
 
+#include "settings/UserOptions.h"
 #include "ui/TemplateDialog.h"
 
 #include <QString>
 
 #include <cstdint>
 
-class DrawnButton;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+
+class DrawnButton;
+class SpinArrows;
 class ToolTipControl;
-class UpDown;
 
 // The preferences: offensiveness level, insults per press and four switches. It starts
 // from the settings file, not from the main window. The dialog itself never writes: on OK
@@ -29,59 +31,56 @@ public:
     explicit OptionsDialog(QWidget* parent = nullptr);
     ~OptionsDialog() override;
 
+    // The values as the controls last gave them (or as read, before the user changed any).
+    const UserOptions& Options() const { return options_; }
+
     // Writes the six values to the settings file in a fixed order.
     void Save() const;
 
-    // Field exchange. Reading (true) copies every control into its member and then checks
-    // the count's range; a failure is shown, moves the focus, and returns false with the
-    // members after the failing step left as they were. Writing (false) fills the controls.
-    bool UpdateData(bool saveAndValidate = true);
+    // Copies every control into the values, in the order count, always on top, level,
+    // tooltips, auto copy, the count's label, capitalise; then checks the count's range. A
+    // failure is shown, moves the focus, and returns false with the values after the failing
+    // step left as they were.
+    bool ReadControls();
+    // Fills the controls from the values.
+    void WriteControls();
 
     bool ToolTipsActive() const;
 
     // OK closes only with a valid count.
     void accept() override;
 
-    // The values, in exchange order.
-    int16_t count = 1;
-    int32_t alwaysOnTop = 0;
-    int32_t level = 0;
-    int32_t toolTips = 1;
-    int32_t autoCopy = 0;
-    QString countLabel;
-    int32_t capitalise = 1;
-
 protected:
-    void OnInitDialog() override;
+    void BeforeFirstShow() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void ReadSettings();
-
     bool ReadCount();
     void WriteCount();
-    static int32_t ReadCheck(const QCheckBox* check);
-    static void WriteCheck(QCheckBox* check, int32_t value);
+    static int32_t ReadCheck(const QCheckBox& check);
+    static void WriteCheck(QCheckBox& check, int32_t value);
 
     void OnCountChanged();
     void OnLevelChanged();
     void OnToolTipsClicked();
 
     // Controls, owned by the dialog through Qt parenting.
-    DrawnButton* cancelButton = nullptr;
-    DrawnButton* okButton = nullptr;
-    UpDown* spin = nullptr;
-    QLineEdit* countEdit = nullptr;
-    QCheckBox* onTopCheck = nullptr;
-    QComboBox* levelList = nullptr;
-    QCheckBox* toolTipsCheck = nullptr;
-    QCheckBox* autoCopyCheck = nullptr;
-    QLabel* countLabelControl = nullptr;
-    QCheckBox* capitaliseCheck = nullptr;
-    ToolTipControl* toolTipControl = nullptr;
+    DrawnButton* cancelButton_;
+    DrawnButton* okButton_;
+    SpinArrows* spin_;
+    QLineEdit* countEdit_;
+    QCheckBox* onTopCheck_;
+    QComboBox* levelList_;
+    QCheckBox* toolTipsCheck_;
+    QCheckBox* autoCopyCheck_;
+    QLabel* countLabelControl_;
+    QCheckBox* capitaliseCheck_;
+    ToolTipControl* toolTipControl_;
 
-    bool initialising = true;
-    // Set while members are written to the controls, so that filling the level list is
+    UserOptions options_;
+    QString countLabel_;  // "insult each time" or "insults each time", as the count asks
+    bool initialising_ = true;
+    // Set while the values are written to the controls, so that filling the level list is
     // not taken for the user's choice.
-    bool writingControls = false;
+    bool writingControls_ = false;
 };

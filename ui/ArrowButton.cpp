@@ -51,9 +51,9 @@ ArrowButton::ArrowButton(QWidget* parent) : QPushButton(parent) {}
 
 ArrowButton::~ArrowButton() = default;
 
-void ArrowButton::SetDirection(int direction)
+void ArrowButton::SetDirection(ArrowDirection direction)
 {
-    direction_ = static_cast<ArrowDirection>(direction);
+    direction_ = direction;
     Shape();
 }
 

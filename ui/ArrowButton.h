@@ -16,8 +16,7 @@ public:
     ~ArrowButton() override;
 
     // Stores the direction and shapes the button again.
-    void SetDirection(int direction);
-    void SetDirection(ArrowDirection direction) { SetDirection(static_cast<int>(direction)); }
+    void SetDirection(ArrowDirection direction);
     ArrowDirection Direction() const { return direction_; }
 
     // Squares the button to the even smaller side and cuts it to the triangle; runs on

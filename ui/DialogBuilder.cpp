@@ -5,7 +5,7 @@
 #include "ui/DrawnButton.h"
 #include "ui/TabControl.h"
 #include "ui/TemplatePicture.h"
-#include "ui/UpDown.h"
+#include "ui/SpinArrows.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -144,7 +144,7 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
         case ControlKind::ComboDropDownList:
             return MakeComboBox(control, parent);
         case ControlKind::UpDown:
-            return new UpDown(parent);
+            return new SpinArrows(parent);
         case ControlKind::TabStrip:
             return new TabControl(parent);
     }
@@ -282,11 +282,11 @@ void BuildDialogFromTemplate(QWidget& dialog, const DialogTemplate& dialogTempla
         } else {
             widget->setFocusPolicy(Qt::NoFocus);
         }
-        if (auto* upDown = qobject_cast<UpDown*>(widget)) {
+        if (auto* spinArrows = qobject_cast<SpinArrows*>(widget)) {
             // The buddy is the control before the up-down in template order.
             auto* buddy = qobject_cast<QLineEdit*>(previous);
             if (buddy != nullptr && Has(control.style, CS::Buddy)) {
-                upDown->SetBuddy(buddy, Has(control.style, CS::AlignRight));
+                spinArrows->SetBuddy(buddy, Has(control.style, CS::AlignRight));
             }
         }
         if (auto* arrow = qobject_cast<ArrowButton*>(widget))

@@ -56,9 +56,9 @@ DrawnButton::DrawnButton(const QString& text, QWidget* parent) : QPushButton(tex
 
 DrawnButton::~DrawnButton() = default;
 
-void DrawnButton::SetOutline(int kind)
+void DrawnButton::SetOutline(OutlineKind kind)
 {
-    outline_.Build(static_cast<OutlineKind>(kind), rect());
+    outline_.Build(kind, rect());
     if (outline_.IsValid()) {
         setMask(outline_.RingRegion(0));
     } else {

@@ -18,8 +18,7 @@ public:
     ~DrawnButton() override;
 
     // Builds the outline from the current size and cuts the window to ring 0.
-    void SetOutline(int kind);
-    void SetOutline(OutlineKind kind) { SetOutline(static_cast<int>(kind)); }
+    void SetOutline(OutlineKind kind);
 
     const ButtonOutline& Outline() const { return outline_; }
     // How many times the three images were rendered.

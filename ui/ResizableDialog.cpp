@@ -26,9 +26,6 @@ ResizableDialog::ResizableDialog(int templateId, QWidget* parent)
 ResizableDialog::~ResizableDialog()
 {
     SaveSize();
-    lastSize_ = {};
-    minSize_ = {};
-    resized_ = false;
 }
 
 void ResizableDialog::AddAnchor(int controlId, int flags)
@@ -44,9 +41,9 @@ QString ResizableDialog::ProfileSection() const
     return QString::number(TemplateId(), 16);
 }
 
-void ResizableDialog::OnInitDialog()
+void ResizableDialog::BeforeFirstShow()
 {
-    TemplateDialog::OnInitDialog();
+    TemplateDialog::BeforeFirstShow();
     if (restoreSize == 0)
         return;
     const std::string section = ProfileSection().toStdString();

@@ -37,8 +37,8 @@ public:
     int restoreSize = 1;
 
 protected:
-    // Restores a saved size; derived dialogs call it first from their own initialisation.
-    void OnInitDialog() override;
+    // Restores a saved size; derived dialogs call it first from their own.
+    void BeforeFirstShow() override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 

@@ -1,10 +1,25 @@
 #include "ui/TemplateDialog.h"
 
-#include "ui/DialogBuilder.h"
-
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
+
+#include <utility>
+
+namespace {
+
+ControlFailureHandler& FailureHandler()
+{
+    static ControlFailureHandler handler;
+    return handler;
+}
+
+}  // namespace
+
+ControlFailureHandler SetControlFailureHandler(ControlFailureHandler handler)
+{
+    return std::exchange(FailureHandler(), std::move(handler));
+}
 
 TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
     : QDialog(parent), templateId_(templateId)
@@ -21,18 +36,33 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
 
 TemplateDialog::~TemplateDialog() = default;
 
-void TemplateDialog::EnsureInitialised()
+void TemplateDialog::PrepareFirstShow()
 {
-    if (initialised_)
+    if (firstShowPrepared_)
         return;
-    initialised_ = true;
-    OnInitDialog();
+    firstShowPrepared_ = true;
+    BeforeFirstShow();
+}
+
+void TemplateDialog::FailRequiredControl(int id, const char* wantedClass,
+                                         const QWidget* found) const
+{
+    const std::string message =
+        found == nullptr ? "dialog template " + std::to_string(templateId_) + " has no control " +
+                               std::to_string(id) + " (wanted a " + wantedClass + ")"
+                         : "control " + std::to_string(id) + " of dialog template " +
+                               std::to_string(templateId_) + " is a " +
+                               found->metaObject()->className() + ", not a " + wantedClass;
+    if (FailureHandler()) {
+        FailureHandler()(message);
+    }
+    qFatal("%s", message.c_str());
 }
 
 void TemplateDialog::setVisible(bool visible)
 {
     if (visible) {
-        EnsureInitialised();
+        PrepareFirstShow();
         // A window of its own with no owner has nothing to block: modal, window managers
         // would take it for a dialog of the whole application and keep it off the taskbar.
         if (windowType() == Qt::Window && parentWidget() == nullptr)

@@ -10,6 +10,6 @@ int main(int argc, char* argv[])
     QuitOnFirstPaint quit("MainDialog");
     application.installEventFilter(&quit);
     InsultApp app;
-    app.InitInstance();
+    app.Run();
     return 1;  // reached only when the window never painted
 }

@@ -16,7 +16,7 @@ QPixmap AboutShot(int tab)
     ProductInfo info;
     FillProductInfo(info, QIcon(QStringLiteral(":/images/%1.svg").arg(IDI_PROGRAM)));
     AboutDialog dialog(info, nullptr);
-    dialog.EnsureInitialised();
+    dialog.PrepareFirstShow();
     if (auto* tabs = FindControl<QTabBar>(&dialog, IDC_ABOUT_TABS))
         tabs->setCurrentIndex(tab);
     return GrabShown(dialog);

@@ -45,13 +45,15 @@ QPixmap ArrowSheet()
     QPixmap sheet(4 * 40, 2 * 40);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
-    for (int direction = 0; direction < 4; ++direction) {
+    const ArrowDirection directions[] = {ArrowDirection::Up, ArrowDirection::Down,
+                                         ArrowDirection::Left, ArrowDirection::Right};
+    for (int column = 0; column < 4; ++column) {
         for (int pressed = 0; pressed < 2; ++pressed) {
             ArrowButton arrow;
             arrow.resize(32, 32);
-            arrow.SetDirection(direction);
+            arrow.SetDirection(directions[column]);
             arrow.setDown(pressed == 1);
-            const QPoint at(direction * 40 + 4, pressed * 40 + 4);
+            const QPoint at(column * 40 + 4, pressed * 40 + 4);
             painter.setClipRegion(arrow.mask().translated(at));
             painter.drawPixmap(at, arrow.grab());
         }
@@ -72,7 +74,7 @@ void AddFrameworkShots(ShotList& shots)
                 button->SetOutline(OutlineKind::Capsule);
             }
             if (auto* undo = FindControl<ArrowButton>(&dialog, IDC_UNDO))
-                undo->SetDirection(2);
+                undo->SetDirection(ArrowDirection::Left);
             return GrabShown(dialog);
         });
     }

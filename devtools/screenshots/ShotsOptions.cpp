@@ -34,7 +34,7 @@ QPixmap MessageShot(const std::function<void(OptionsDialog&)>& action)
             });
         {
             OptionsDialog dialog;
-            dialog.EnsureInitialised();
+            dialog.PrepareFirstShow();
             action(dialog);
         }
         shown.parent = nullptr;  // the dialog that asked is gone

@@ -24,45 +24,33 @@ enum class ControlKind {
 namespace ControlStyle {
 inline constexpr std::uint32_t None = 0;
 inline constexpr std::uint32_t TabStop = 1u << 0;
-inline constexpr std::uint32_t Group = 1u << 1;
-inline constexpr std::uint32_t Center = 1u << 2;          // text or image centred horizontally
-inline constexpr std::uint32_t CenterVertical = 1u << 3;  // text or image centred vertically
-inline constexpr std::uint32_t NoPrefix = 1u << 4;        // "&" is shown as is
-inline constexpr std::uint32_t Multiline = 1u << 5;
-inline constexpr std::uint32_t ReadOnly = 1u << 6;
-inline constexpr std::uint32_t Border = 1u << 7;
-inline constexpr std::uint32_t VScroll = 1u << 8;
-inline constexpr std::uint32_t WordWrap = 1u << 9;
-inline constexpr std::uint32_t Digits = 1u << 10;  // edit accepts digits only
-inline constexpr std::uint32_t DefaultButton = 1u << 11;
-inline constexpr std::uint32_t TextLeft = 1u << 12;  // check box text left of the box
-inline constexpr std::uint32_t Transparent = 1u << 13;
-inline constexpr std::uint32_t HotTrack = 1u << 14;
-inline constexpr std::uint32_t RealSize = 1u << 15;     // picture keeps its own size
-inline constexpr std::uint32_t DialogFrame = 1u << 16;  // raised dialog-frame border
-inline constexpr std::uint32_t SunkenEdge = 1u << 17;
-inline constexpr std::uint32_t Buddy = 1u << 18;        // up-down bound to the preceding control
-inline constexpr std::uint32_t AlignRight = 1u << 19;   // up-down sits at the buddy's right edge
-inline constexpr std::uint32_t SetBuddyInt = 1u << 20;  // up-down writes its value into the buddy
-inline constexpr std::uint32_t ArrowKeys = 1u << 21;
-inline constexpr std::uint32_t NoThousands = 1u << 22;
+inline constexpr std::uint32_t Center = 1u << 1;          // text or image centred horizontally
+inline constexpr std::uint32_t CenterVertical = 1u << 2;  // text or image centred vertically
+inline constexpr std::uint32_t Multiline = 1u << 3;
+inline constexpr std::uint32_t ReadOnly = 1u << 4;
+inline constexpr std::uint32_t Border = 1u << 5;
+inline constexpr std::uint32_t VScroll = 1u << 6;
+inline constexpr std::uint32_t WordWrap = 1u << 7;
+inline constexpr std::uint32_t Digits = 1u << 8;  // edit accepts digits only
+inline constexpr std::uint32_t DefaultButton = 1u << 9;
+inline constexpr std::uint32_t TextLeft = 1u << 10;     // check box text left of the box
+inline constexpr std::uint32_t DialogFrame = 1u << 11;  // raised dialog-frame border
+inline constexpr std::uint32_t SunkenEdge = 1u << 12;
+inline constexpr std::uint32_t Buddy = 1u << 13;       // up-down bound to the preceding control
+inline constexpr std::uint32_t AlignRight = 1u << 14;  // up-down sits at the buddy's right edge
 }  // namespace ControlStyle
 
 // Window style flags of a dialog.
 namespace DialogStyle {
 inline constexpr std::uint32_t None = 0;
-inline constexpr std::uint32_t Popup = 1u << 0;
-inline constexpr std::uint32_t Child = 1u << 1;
-inline constexpr std::uint32_t Visible = 1u << 2;
-inline constexpr std::uint32_t Caption = 1u << 3;
-inline constexpr std::uint32_t SystemMenu = 1u << 4;
-inline constexpr std::uint32_t MinimizeBox = 1u << 5;
-inline constexpr std::uint32_t MaximizeBox = 1u << 6;
-inline constexpr std::uint32_t ThickFrame = 1u << 7;  // the user may resize it
-inline constexpr std::uint32_t ModalFrame = 1u << 8;
-inline constexpr std::uint32_t ClipChildren = 1u << 9;
-inline constexpr std::uint32_t AppWindow = 1u << 10;  // own task-bar entry
-inline constexpr std::uint32_t SetForeground = 1u << 11;
+inline constexpr std::uint32_t Child = 1u << 0;
+inline constexpr std::uint32_t Visible = 1u << 1;
+inline constexpr std::uint32_t SystemMenu = 1u << 2;
+inline constexpr std::uint32_t MinimizeBox = 1u << 3;
+inline constexpr std::uint32_t MaximizeBox = 1u << 4;
+inline constexpr std::uint32_t ThickFrame = 1u << 5;  // the user may resize it
+inline constexpr std::uint32_t AppWindow = 1u << 6;   // own task-bar entry
+inline constexpr std::uint32_t SetForeground = 1u << 7;
 }  // namespace DialogStyle
 
 struct ControlTemplate final {
@@ -84,7 +72,6 @@ struct DialogTemplate final {
     std::string caption;
     int width = 0;  // dialog units
     int height = 0;
-    std::string fontName;
     int fontPointSize = 0;
     std::uint32_t style = DialogStyle::None;
     int menuId = 0;                         // 0 when the dialog has no menu bar

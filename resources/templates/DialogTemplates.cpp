@@ -10,8 +10,6 @@ namespace CS = ControlStyle;
 namespace DS = DialogStyle;
 using K = ControlKind;
 
-const char* const kDialogFont = "MS Sans Serif";
-
 // The tables keep a control to a line or two, as a template reads best.
 // clang-format off
 DialogTemplate MainTemplate() {
@@ -20,16 +18,15 @@ DialogTemplate MainTemplate() {
         .caption = "Razzlewick",
         .width = 300,
         .height = 156,
-        .fontName = kDialogFont,
         .fontPointSize = 8,
-        .style = DS::Popup | DS::Visible | DS::Caption | DS::SystemMenu | DS::MinimizeBox |
-                 DS::MaximizeBox | DS::ThickFrame | DS::ClipChildren | DS::AppWindow,
+        .style = DS::Visible | DS::SystemMenu | DS::MinimizeBox | DS::MaximizeBox |
+                 DS::ThickFrame | DS::AppWindow,
         .menuId = IDR_MAIN_MENU,
         .controls = {
             {.id = IDC_FRAME, .kind = K::GroupBox, .x = 3, .y = 0, .width = 294, .height = 137,
-             .style = CS::Transparent, .name = "frame"},
+             .name = "frame"},
             {.id = IDC_STYLE_TABS, .kind = K::TabStrip, .x = 9, .y = 11, .width = 187, .height = 97,
-             .style = CS::Transparent | CS::TabStop, .name = "styleTabs"},
+             .style = CS::TabStop, .name = "styleTabs"},
             {.id = IDC_INSULT_TEXT, .kind = K::Edit, .x = 16, .y = 30, .width = 175, .height = 61,
              .style = CS::Multiline | CS::ReadOnly | CS::Border | CS::VScroll | CS::WordWrap |
                       CS::TabStop,
@@ -42,16 +39,15 @@ DialogTemplate MainTemplate() {
             {.id = IDC_REDO, .kind = K::PushButton, .x = 175, .y = 92, .width = 16, .height = 13,
              .style = CS::TabStop, .name = "redoButton"},
             {.id = IDC_PICTURE, .kind = K::StaticBitmap, .x = 201, .y = 11, .width = 89,
-             .height = 97, .style = CS::Center | CS::RealSize | CS::DialogFrame,
-             .name = "stylePicture", .imageId = IDB_SHAKESPEAREAN},
+             .height = 97, .style = CS::Center | CS::DialogFrame, .name = "stylePicture",
+             .imageId = IDB_SHAKESPEAREAN},
             {.id = IDC_ABOUT, .kind = K::PushButton, .text = " A&bout", .x = 9, .y = 114,
              .width = 37, .height = 16, .style = CS::TabStop, .name = "aboutButton"},
             {.id = IDC_AGAIN, .kind = K::PushButton, .text = " &Again please!", .x = 107, .y = 114,
              .width = 57, .height = 16, .style = CS::DefaultButton | CS::TabStop,
              .name = "againButton"},
             {.id = IDC_COPY, .kind = K::PushButton, .text = " &Copy to clipboard", .x = 172,
-             .y = 114, .width = 67, .height = 16, .style = CS::Group | CS::TabStop,
-             .name = "copyButton"},
+             .y = 114, .width = 67, .height = 16, .style = CS::TabStop, .name = "copyButton"},
             {.id = IDCANCEL, .kind = K::PushButton, .text = " E&xit", .x = 254, .y = 114,
              .width = 36, .height = 16, .style = CS::TabStop, .name = "exitButton"},
         },
@@ -64,10 +60,8 @@ DialogTemplate OptionsTemplate() {
         .caption = "Razzlewick options",
         .width = 163,
         .height = 125,
-        .fontName = kDialogFont,
         .fontPointSize = 8,
-        .style = DS::Popup | DS::Caption | DS::SystemMenu | DS::ModalFrame | DS::SetForeground |
-                 DS::AppWindow,
+        .style = DS::SystemMenu | DS::SetForeground | DS::AppWindow,
         .controls = {
             {.id = IDC_LEVEL, .kind = K::ComboDropDownList, .x = 8, .y = 18, .width = 147,
              .height = 52, .style = CS::VScroll | CS::TabStop, .name = "levelList",
@@ -89,8 +83,7 @@ DialogTemplate OptionsTemplate() {
             {.id = IDC_COUNT, .kind = K::Edit, .x = 8, .y = 53, .width = 40, .height = 14,
              .style = CS::Border | CS::TabStop | CS::Digits, .name = "countEdit"},
             {.id = IDC_COUNT_SPIN, .kind = K::UpDown, .x = 38, .y = 53, .width = 11, .height = 14,
-             .style = CS::Buddy | CS::AlignRight | CS::SetBuddyInt | CS::ArrowKeys | CS::NoThousands,
-             .name = "countSpin"},
+             .style = CS::Buddy | CS::AlignRight, .name = "countSpin"},
             {.id = IDC_COUNT_LABEL, .kind = K::StaticText, .text = "insults each time", .x = 8,
              .y = 71, .width = 53, .height = 9, .style = CS::CenterVertical,
              .name = "countLabel"},
@@ -109,9 +102,8 @@ DialogTemplate StartupProblemsTemplate() {
         .caption = "Razzlewick",
         .width = 276,
         .height = 127,
-        .fontName = kDialogFont,
         .fontPointSize = 8,
-        .style = DS::Popup | DS::Caption | DS::SystemMenu | DS::MinimizeBox | DS::AppWindow,
+        .style = DS::SystemMenu | DS::MinimizeBox | DS::AppWindow,
         .controls = {
             {.id = IDC_STATIC, .kind = K::StaticText,
              .text = "Razzlewick encountered errors during start-up:", .x = 5, .y = 4,
@@ -135,7 +127,6 @@ DialogTemplate AboutTextPageTemplate() {
         .id = IDD_ABOUT_TEXT_PAGE,
         .width = 253,
         .height = 102,
-        .fontName = kDialogFont,
         .fontPointSize = 8,
         .style = DS::Child | DS::Visible,
         .controls = {
@@ -152,17 +143,16 @@ DialogTemplate AboutTemplate() {
         .caption = "About ?",
         .width = 272,
         .height = 164,
-        .fontName = kDialogFont,
         .fontPointSize = 8,
-        .style = DS::Popup | DS::Caption | DS::SystemMenu | DS::ModalFrame,
+        .style = DS::SystemMenu,
         .controls = {
             {.id = IDC_ABOUT_VERSION, .kind = K::StaticText, .text = "Name and Version", .x = 7,
              .y = 5, .width = 230, .height = 8,
-             .style = CS::Center | CS::CenterVertical | CS::NoPrefix, .name = "versionLabel"},
+             .style = CS::Center | CS::CenterVertical, .name = "versionLabel"},
             {.id = IDC_ABOUT_ICON, .kind = K::StaticIcon, .x = 244, .y = 4, .width = 20,
              .height = 20, .name = "programIcon"},
             {.id = IDC_ABOUT_TABS, .kind = K::TabStrip, .x = 7, .y = 16, .width = 258, .height = 120,
-             .style = CS::HotTrack | CS::Transparent | CS::TabStop, .name = "pageTabs"},
+             .style = CS::TabStop, .name = "pageTabs"},
             {.id = IDC_WEB_PAGE, .kind = K::PushButton, .text = "&Web page", .x = 7, .y = 141,
              .width = 62, .height = 16, .style = CS::TabStop, .name = "webPageButton"},
             {.id = IDC_MAIL_US, .kind = K::PushButton, .text = "&Mail us!", .x = 75, .y = 141,
@@ -181,7 +171,6 @@ DialogTemplate AboutMakerPageTemplate() {
         .id = IDD_ABOUT_MAKER_PAGE,
         .width = 253,
         .height = 102,
-        .fontName = kDialogFont,
         .fontPointSize = 8,
         .style = DS::Child,
         .controls = {

@@ -1,5 +1,5 @@
 #include "about/ProductInfo.h"
-#include "about/SendMailViaMapi.h"
+#include "about/SendMailDirectly.h"
 #include "tests/support/FakePrograms.h"
 #include "tests/support/MessageBoxRecorder.h"
 
@@ -79,14 +79,14 @@ TEST(SendFeedback, NoMailAtAllGivesExactlyTheTwoMessagesInOrder)
     EXPECT_EQ(messages.Messages()[1].text, kBothFailed);
 }
 
-TEST(SendMailViaMapi, QuietWhenNotInteractiveAndPassesTheBody)
+TEST(SendMailDirectly, QuietWhenNotInteractiveAndPassesTheBody)
 {
     FakePrograms fakes;
     MessageBoxRecorder messages;
-    EXPECT_FALSE(SendMailViaMapi("a@b.example", "S", std::nullopt, false));
+    EXPECT_FALSE(SendMailDirectly("a@b.example", "S", std::nullopt, false));
     EXPECT_EQ(messages.Count(), 0);
     fakes.Add("xdg-email");
-    EXPECT_TRUE(SendMailViaMapi("a@b.example", "S", std::string("Hello there"), false));
+    EXPECT_TRUE(SendMailDirectly("a@b.example", "S", std::string("Hello there"), false));
     EXPECT_EQ(fakes.Calls("xdg-email"),
               (std::vector<Arguments>{{"--subject", "S", "--body", "Hello there", "a@b.example"}}));
 }

@@ -45,7 +45,7 @@ protected:
     }
 
     // Each modal run is recorded by kind; the main window's run is answered by closing it.
-    bool Run(std::function<int(StartupProblemsDialog&)> answerProblems)
+    void Run(std::function<int(StartupProblemsDialog&)> answerProblems)
     {
         InsultApp app(ProgramFolder(), [&](QDialog& dialog) {
             dialog.open();
@@ -55,7 +55,7 @@ protected:
             }
             if (auto* main = qobject_cast<MainDialog*>(&dialog)) {
                 runs.push_back("main");
-                mainText = main->CurrentText();
+                mainText = main->Text();
                 mainStyles = main->Engine().styles.size();
                 guitest::ClickControl(main, IDCANCEL);
                 return main->result();
@@ -63,7 +63,7 @@ protected:
             runs.push_back("other");
             return static_cast<int>(QDialog::Rejected);
         });
-        return app.InitInstance();
+        app.Run();
     }
 
     static int Press(StartupProblemsDialog& problems, int id)
@@ -87,7 +87,7 @@ private:
 TEST_F(InsultAppTest, CleanLoadOpensTheMainWindowDirectly)
 {
     WriteGoodFile("insltdat.dat");
-    EXPECT_FALSE(Run([](StartupProblemsDialog&) { return static_cast<int>(QDialog::Accepted); }));
+    Run([](StartupProblemsDialog&) { return static_cast<int>(QDialog::Accepted); });
     EXPECT_EQ(runs, (std::vector<std::string>{"main"}));
     EXPECT_EQ(mainStyles, 4u);
     EXPECT_TRUE(mainText.starts_with("May the fleas of ")) << mainText;
@@ -97,11 +97,11 @@ TEST_F(InsultAppTest, PartlyFailedLoadContinuesWithWhatLoaded)
 {
     WriteGoodFile("insltdat.dat");
     WriteBadFile("broken.dat");
-    EXPECT_FALSE(Run([this](StartupProblemsDialog& problems) {
+    Run([this](StartupProblemsDialog& problems) {
         problemsText = guitest::Control<QPlainTextEdit>(&problems, IDC_REPORT)->toPlainText();
         EXPECT_TRUE(guitest::Control<QAbstractButton>(&problems, IDOK)->isEnabled());
         return Press(problems, IDOK);
-    }));
+    });
     EXPECT_EQ(runs, (std::vector<std::string>{"problems", "main"}));
     EXPECT_TRUE(problemsText.contains("insltdat.dat - Succeeded\n")) << problemsText.toStdString();
     EXPECT_TRUE(problemsText.contains("broken.dat - ")) << problemsText.toStdString();
@@ -112,17 +112,17 @@ TEST_F(InsultAppTest, PartlyFailedLoadEndsOnExitWithoutMainWindow)
 {
     WriteGoodFile("insltdat.dat");
     WriteBadFile("broken.dat");
-    EXPECT_FALSE(Run([](StartupProblemsDialog& problems) { return Press(problems, IDCANCEL); }));
+    Run([](StartupProblemsDialog& problems) { return Press(problems, IDCANCEL); });
     EXPECT_EQ(runs, (std::vector<std::string>{"problems"}));
 }
 
 TEST_F(InsultAppTest, NoDataAtAllOffersOnlyExit)
 {
-    EXPECT_FALSE(Run([this](StartupProblemsDialog& problems) {
+    Run([this](StartupProblemsDialog& problems) {
         problemsText = guitest::Control<QPlainTextEdit>(&problems, IDC_REPORT)->toPlainText();
         EXPECT_FALSE(guitest::Control<QAbstractButton>(&problems, IDOK)->isEnabled());
         return Press(problems, IDCANCEL);
-    }));
+    });
     EXPECT_EQ(runs, (std::vector<std::string>{"problems"}));
     EXPECT_TRUE(problemsText.startsWith("No data files were found!\n\n"))
         << problemsText.toStdString();
@@ -152,7 +152,7 @@ TEST_F(InsultAppTest, RealModalRunsGoFromTheProblemsOnToTheMainWindow)
     });
     answer.start();
     InsultApp app(ProgramFolder());
-    EXPECT_FALSE(app.InitInstance());
+    app.Run();
     answer.stop();
     EXPECT_EQ(runs, (std::vector<std::string>{"problems", "main"}));
 }

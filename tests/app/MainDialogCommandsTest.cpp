@@ -152,7 +152,7 @@ TEST_F(MainDialogCommandsTest, RaisingTheLevelShowsModernAtOnceWithAFirstBatch)
         Ok(options);
     });
     EXPECT_EQ(messages.Count(), 1) << "the level warning";
-    EXPECT_EQ(main.level, 1);
+    EXPECT_EQ(main.Options().level, 1);
     EXPECT_EQ(HistorySize(main.Engine()), 1);
     EXPECT_NE(Label(), "Option disabled");
     EXPECT_NE(ShownText(), kDisabledText);
@@ -173,7 +173,7 @@ TEST_F(MainDialogCommandsTest, LoweringAndRaisingTheLevelKeepsMediterraneanHisto
         PickLevel(options, 0);
         Ok(options);
     });
-    EXPECT_EQ(main.level, 0);
+    EXPECT_EQ(main.Options().level, 0);
     EXPECT_EQ(Label(), "Option disabled");
     EXPECT_EQ(ShownText(), kDisabledText);
     EXPECT_FALSE(Shown(IDC_AGAIN));
@@ -203,9 +203,9 @@ TEST_F(MainDialogCommandsTest, CancelChangesNothingAndWritesNothing)
         FindControl<QLineEdit>(&options, IDC_COUNT)->setText(QStringLiteral("9"));
         Cancel(options);
     });
-    EXPECT_EQ(main.level, 0);
-    EXPECT_EQ(main.count, 2);
-    EXPECT_EQ(main.tooltips, 1);
+    EXPECT_EQ(main.Options().level, 0);
+    EXPECT_EQ(main.Options().count, 2);
+    EXPECT_EQ(main.Options().tooltips, 1);
     EXPECT_EQ(ShownText(), kDisabledText);
     EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -220,7 +220,7 @@ TEST_F(MainDialogCommandsTest, AlwaysOnTopTakesEffectOnOk)
         FindControl<QCheckBox>(&options, IDC_ON_TOP)->click();
         Ok(options);
     });
-    EXPECT_EQ(main.alwaysOnTop, 1);
+    EXPECT_EQ(main.Options().alwaysOnTop, 1);
     EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(main.geometry(), geometry);
@@ -246,14 +246,14 @@ TEST_F(MainDialogCommandsTest, MainWindowTipsStopOnlyAfterOk)
     });
     EXPECT_TRUE(mainTipsWhileOpen);
     EXPECT_FALSE(ShowsToolTip(again));
-    EXPECT_EQ(window->tooltips, 0);
+    EXPECT_EQ(window->Options().tooltips, 0);
     EXPECT_EQ(settings.Get("tooltips", -9), 0);
 }
 
 TEST_F(MainDialogCommandsTest, CountAndAutoCopyApplyFromTheNextBatch)
 {
     MainDialog& main = Open();
-    const std::string shown = main.CurrentText();
+    const std::string shown = main.Text();
     Preferences([](OptionsDialog& options) {
         auto* edit = FindControl<QLineEdit>(&options, IDC_COUNT);
         edit->selectAll();
@@ -261,13 +261,13 @@ TEST_F(MainDialogCommandsTest, CountAndAutoCopyApplyFromTheNextBatch)
         FindControl<QCheckBox>(&options, IDC_AUTOCOPY)->click();
         Ok(options);
     });
-    EXPECT_EQ(main.count, 3);
-    EXPECT_EQ(main.autoCopy, 1);
-    EXPECT_EQ(main.CurrentText(), shown) << "the text shown is not regenerated";
+    EXPECT_EQ(main.Options().count, 3);
+    EXPECT_EQ(main.Options().autoCopy, 1);
+    EXPECT_EQ(main.Text(), shown) << "the text shown is not regenerated";
 
     ASSERT_TRUE(guitest::ClickControl(window.get(), IDC_AGAIN));
     EXPECT_EQ(ShownText().count(QLatin1Char('\n')), 3);
-    EXPECT_EQ(QApplication::clipboard()->text(), apptest::FromEngineText(main.CurrentText()));
+    EXPECT_EQ(QApplication::clipboard()->text(), apptest::FromEngineText(main.Text()));
 }
 
 TEST_F(MainDialogCommandsTest, OkWritesTheSixKeysWithAutocopyInSmallLetters)
@@ -316,8 +316,14 @@ INSTANTIATE_TEST_SUITE_P(
                      ASSERT_EQ(menu->actions().size(), 1);
                      menu->actions().front()->trigger();
                  }},
-        // The low four bits of a window-menu command are the system's own.
-        AboutRow{"CommandWithLowBits", [](MainDialog& w) { w.OnSysCommand(IDM_ABOUTBOX | 0x7); }}),
+        // The item is found by its command number, as the window menu knows it.
+        AboutRow{"WindowMenuCommand",
+                 [](MainDialog& w) {
+                     for (QAction* action : w.findChildren<QAction*>()) {
+                         if (action->data().toInt() == IDM_ABOUTBOX)
+                             action->trigger();
+                     }
+                 }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainDialogCommandsTest, WindowMenuHoldsOnlyTheAboutItem)
@@ -328,9 +334,6 @@ TEST_F(MainDialogCommandsTest, WindowMenuHoldsOnlyTheAboutItem)
     ASSERT_EQ(menu->actions().size(), 1);
     EXPECT_EQ(menu->actions().front()->text(), "&About Razzlewick...");
     EXPECT_EQ(menu->actions().front()->data().toInt(), 16);
-    EXPECT_EQ(WhileModal([this] { window->OnSysCommand(32); }), "") << "not the About command";
-    EXPECT_EQ(WhileModal([this] { window->OnSysCommand(0x10000 | IDM_ABOUTBOX); }), "")
-        << "only the low four bits are the system's";
 }
 
 // Right-clicks the window at a point of its own; returns the popup that came up, if any.

@@ -82,7 +82,7 @@ TEST_F(MainDialogTest, FirstRunShowsAFreshArabianBatchWithOnlyAgainVisible)
     EXPECT_EQ(Tabs()->tabText(3), "Mediterranean");
     EXPECT_EQ(Tabs()->currentIndex(), 0);
     EXPECT_TRUE(ShownText().startsWith("May the fleas of ")) << ShownText().toStdString();
-    EXPECT_EQ(ShownText(), AsShown(window.CurrentText()));
+    EXPECT_EQ(ShownText(), AsShown(window.Text()));
     EXPECT_EQ(Label(), "8 combinations available");
     EXPECT_TRUE(Shown(IDC_AGAIN));
     EXPECT_FALSE(Shown(IDC_UNDO));
@@ -95,9 +95,9 @@ TEST_F(MainDialogTest, AutoCopyPutsTheOpeningBatchOnTheClipboardAtOnce)
     settings.Set("autoCopy", 1);
     QApplication::clipboard()->setText("stale");
     MainDialog& window = Open();
-    EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.CurrentText()));
+    EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.Text()));
     Click(IDC_AGAIN);
-    EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.CurrentText()));
+    EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.Text()));
 }
 
 TEST_F(MainDialogTest, WithoutAutoCopyOnlyTheCopyButtonTouchesTheClipboard)
@@ -106,8 +106,8 @@ TEST_F(MainDialogTest, WithoutAutoCopyOnlyTheCopyButtonTouchesTheClipboard)
     MainDialog& window = Open();
     EXPECT_EQ(QApplication::clipboard()->text(), "stale");
     Click(IDC_COPY);
-    EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.CurrentText()));
-    EXPECT_TRUE(window.CurrentText().ends_with(".\r\n"));
+    EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.Text()));
+    EXPECT_TRUE(window.Text().ends_with(".\r\n"));
 }
 
 TEST_F(MainDialogTest, CoarseTabAtLevelZeroOpensDisabledAndCopiesTheMessage)
@@ -151,19 +151,19 @@ TEST_F(MainDialogTest, CoarseTabsWorkAboveLevelZero)
 TEST_F(MainDialogTest, ArrowsFollowTheHistoryAndTabsKeepTheirEntry)
 {
     MainDialog& window = Open();
-    const std::string first = window.CurrentText();
+    const std::string first = window.Text();
     EXPECT_TRUE(Shown(IDC_AGAIN));
     EXPECT_FALSE(Shown(IDC_UNDO));
     EXPECT_FALSE(Shown(IDC_REDO));
 
     Click(IDC_AGAIN);
-    const std::string second = window.CurrentText();
+    const std::string second = window.Text();
     EXPECT_EQ(HistorySize(window.Engine()), 2);
     EXPECT_TRUE(Shown(IDC_UNDO));
     EXPECT_FALSE(Shown(IDC_REDO));
 
     Click(IDC_UNDO);
-    EXPECT_EQ(window.CurrentText(), first);
+    EXPECT_EQ(window.Text(), first);
     EXPECT_EQ(ShownText(), AsShown(first));
     EXPECT_FALSE(Shown(IDC_UNDO));
     EXPECT_TRUE(Shown(IDC_REDO));
@@ -172,13 +172,13 @@ TEST_F(MainDialogTest, ArrowsFollowTheHistoryAndTabsKeepTheirEntry)
     ClickTab(1);
     EXPECT_TRUE(ShownText().startsWith("Thou "));
     ClickTab(0);
-    EXPECT_EQ(window.CurrentText(), first);
+    EXPECT_EQ(window.Text(), first);
     EXPECT_EQ(HistorySize(window.Engine()), 2);
     EXPECT_FALSE(Shown(IDC_UNDO));
     EXPECT_TRUE(Shown(IDC_REDO));
 
     Click(IDC_REDO);
-    EXPECT_EQ(window.CurrentText(), second);
+    EXPECT_EQ(window.Text(), second);
     EXPECT_TRUE(Shown(IDC_UNDO));
     EXPECT_FALSE(Shown(IDC_REDO));
 }
@@ -215,7 +215,7 @@ TEST_P(MainDialogScrollTest, LongBatchesScrollByTheirLineCountMinusSix)
     // count insults, one line each or wrapped, and the empty line after the last break.
     const int expected = row.count * row.linesPerInsult + 1 - 6;
     QScrollBar* bar = TextBox()->verticalScrollBar();
-    EXPECT_EQ(TextBoxLineCount(TextBox()), row.count * row.linesPerInsult + 1);
+    EXPECT_EQ(TextBoxLineCount(*TextBox()), row.count * row.linesPerInsult + 1);
     EXPECT_EQ(bar->value(), expected) << "on opening";
     Click(IDC_AGAIN);
     EXPECT_EQ(bar->value(), expected) << "after Again";
@@ -379,12 +379,12 @@ TEST_F(MainDialogTest, SettingsAreReadAtConstruction)
     settings.Set("tooltips", 0);
     settings.Set("autocopy", 1);
     MainDialog window;
-    EXPECT_EQ(window.count, -25536);
-    EXPECT_EQ(window.capitalise, 2);
-    EXPECT_EQ(window.alwaysOnTop, 5);
-    EXPECT_EQ(window.level, 3);
-    EXPECT_EQ(window.tooltips, 0);
-    EXPECT_EQ(window.autoCopy, 1);
+    EXPECT_EQ(window.Options().count, -25536);
+    EXPECT_EQ(window.Options().capitalise, 2);
+    EXPECT_EQ(window.Options().alwaysOnTop, 5);
+    EXPECT_EQ(window.Options().level, 3);
+    EXPECT_EQ(window.Options().tooltips, 0);
+    EXPECT_EQ(window.Options().autoCopy, 1);
 }
 
 TEST_F(MainDialogTest, CapitalisationOnlyWhenTheSettingIsOne)

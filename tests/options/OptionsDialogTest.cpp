@@ -121,7 +121,7 @@ TEST_F(OptionsDialogTest, OkSavesNothingItselfAndSaveWritesTheSixKeysInOrder)
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_FALSE(SettingsExist()) << "the caller saves, not OK";
 
-    EXPECT_EQ(dialog->count, 42);
+    EXPECT_EQ(dialog->Options().count, 42);
     dialog->Save();
     const QByteArray text = ReadSettings();
     const QList<QByteArray> lines = text.trimmed().split('\n');
@@ -236,7 +236,7 @@ TEST_F(OptionsDialogTest, ClearingTheCountComplainsAndPutsThePreviousCountBack)
     EXPECT_EQ(messages.Messages()[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(messages.Messages()[0].caption, "Razzlewick");
     EXPECT_EQ(CountEdit()->text(), "7");
-    EXPECT_EQ(dialog->count, 7);
+    EXPECT_EQ(dialog->Options().count, 7);
     EXPECT_TRUE(CountEdit()->hasFocus());
     EXPECT_EQ(messages.Count(), 1) << "putting the count back raises nothing more";
 }
@@ -276,7 +276,7 @@ TEST_F(OptionsDialogTest, PastedCountGoesThroughTheCountChecks)
             }
             ++paste;
             EXPECT_EQ(CountEdit()->text().toStdString(), row.shown);
-            EXPECT_EQ(dialog->count, row.count);
+            EXPECT_EQ(dialog->Options().count, row.count);
             ASSERT_EQ(messages.Count(), row.messages);
             if (row.messages > 0) {
                 EXPECT_EQ(messages.LastText(), kInvalidInteger);
@@ -318,7 +318,7 @@ TEST_P(OptionsOutOfRangeTest, RangeMessageAndOkKeepsTheDialogOpen)
     TypeCount("6");
     ClickOk();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(dialog->count, 6);
+    EXPECT_EQ(dialog->Options().count, 6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, OptionsOutOfRangeTest, ::testing::Values("0", "501"));
@@ -364,7 +364,7 @@ TEST_F(OptionsDialogTest, ChoosingLevelOneWarnsEveryTime)
     EXPECT_EQ(messages.Count(), 1) << "level 0 says nothing";
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(messages.Count(), 2);
-    EXPECT_EQ(dialog->level, 1);
+    EXPECT_EQ(dialog->Options().level, 1);
 }
 
 TEST_F(OptionsDialogTest, ChoosingLevelOneWarnsEvenWhenStoredAsOne)
@@ -408,7 +408,7 @@ TEST_F(OptionsDialogTest, EnterInTheCountBoxMeansOk)
     TypeCount("3");
     QTest::keyClick(CountEdit(), Qt::Key_Return);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(dialog->count, 3);
+    EXPECT_EQ(dialog->Options().count, 3);
 }
 
 TEST_F(OptionsDialogTest, ButtonsAreCapsules)

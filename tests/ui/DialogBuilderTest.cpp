@@ -5,7 +5,7 @@
 #include "ui/ArrowButton.h"
 #include "ui/DrawnButton.h"
 #include "ui/TemplateDialog.h"
-#include "ui/UpDown.h"
+#include "ui/SpinArrows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         KindRow{"level", IDD_OPTIONS, IDC_LEVEL, &QComboBox::staticMetaObject},
         KindRow{"capitalise", IDD_OPTIONS, IDC_CAPITALISE, &QCheckBox::staticMetaObject},
         KindRow{"count", IDD_OPTIONS, IDC_COUNT, &QLineEdit::staticMetaObject},
-        KindRow{"spin", IDD_OPTIONS, IDC_COUNT_SPIN, &UpDown::staticMetaObject},
+        KindRow{"spin", IDD_OPTIONS, IDC_COUNT_SPIN, &SpinArrows::staticMetaObject},
         KindRow{"report", IDD_STARTUP_PROBLEMS, IDC_REPORT, &QPlainTextEdit::staticMetaObject},
         KindRow{"aboutTabs", IDD_ABOUT, IDC_ABOUT_TABS, &QTabBar::staticMetaObject},
         KindRow{"aboutIcon", IDD_ABOUT, IDC_ABOUT_ICON, &QLabel::staticMetaObject},

@@ -107,7 +107,7 @@ TEST_P(ResizableDialogRestore, SavedSizeNeedsBothEntries)
         ApplicationProfile().WriteInteger("66", "CY", row.cy);
     ResizableDialog dialog(IDD_MAIN, nullptr);
     const QSize created = dialog.size();
-    dialog.EnsureInitialised();
+    dialog.PrepareFirstShow();
     dialog.restoreSize = 0;  // nothing written back, so the rows stay independent
     dialog.show();
     if (row.restored) {
@@ -131,7 +131,7 @@ TEST_F(ResizableDialogTest, RestoreSwitchedOffBeforeInitialisationIgnoresSavedSi
     ResizableDialog dialog(IDD_MAIN, nullptr);
     dialog.restoreSize = 0;
     const QSize created = dialog.size();
-    dialog.EnsureInitialised();
+    dialog.PrepareFirstShow();
     EXPECT_EQ(dialog.size(), created);
 }
 
@@ -146,7 +146,7 @@ TEST_F(ResizableDialogTest, RestoredSizeMovesAnchorsRegisteredBeforeIt)
     const QPoint before = exitButton->pos();
     const QSize created = dialog.size();
     dialog.restoreSize = 1;
-    dialog.EnsureInitialised();
+    dialog.PrepareFirstShow();
     dialog.restoreSize = 0;
     EXPECT_EQ(dialog.frameGeometry().size(), QSize(725, 400));
     const QSize change = dialog.size() - created;

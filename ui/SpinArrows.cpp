@@ -1,4 +1,4 @@
-#include "ui/UpDown.h"
+#include "ui/SpinArrows.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -9,15 +9,15 @@
 
 #include <algorithm>
 
-UpDown::UpDown(QWidget* parent) : QWidget(parent)
+SpinArrows::SpinArrows(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
 }
 
 // Qt drops the event filter with this object; the buddy may already be gone.
-UpDown::~UpDown() = default;
+SpinArrows::~SpinArrows() = default;
 
-void UpDown::SetBuddy(QLineEdit* buddy, bool alignRight)
+void SpinArrows::SetBuddy(QLineEdit* buddy, bool alignRight)
 {
     if (buddy_ != nullptr)
         buddy_->removeEventFilter(this);
@@ -36,13 +36,13 @@ void UpDown::SetBuddy(QLineEdit* buddy, bool alignRight)
     }
 }
 
-void UpDown::SetRange(int lower, int upper)
+void SpinArrows::SetRange(int lower, int upper)
 {
     lower_ = lower;
     upper_ = upper;
 }
 
-int UpDown::Value() const
+int SpinArrows::Value() const
 {
     const int low = std::min(lower_, upper_);
     const int high = std::max(lower_, upper_);
@@ -51,7 +51,7 @@ int UpDown::Value() const
     return ok ? std::clamp(value, low, high) : lower_;
 }
 
-void UpDown::SetValue(int value)
+void SpinArrows::SetValue(int value)
 {
     if (buddy_ == nullptr)
         return;
@@ -63,13 +63,13 @@ void UpDown::SetValue(int value)
         buddy_->setText(text);
 }
 
-void UpDown::StepBy(int delta)
+void SpinArrows::StepBy(int delta)
 {
     // A reversed range (lower above upper) steps the other way, as up-down controls do.
     SetValue(Value() + (lower_ <= upper_ ? delta : -delta));
 }
 
-void UpDown::paintEvent(QPaintEvent*)
+void SpinArrows::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const int half = height() / 2;
@@ -90,14 +90,14 @@ void UpDown::paintEvent(QPaintEvent*)
     }
 }
 
-void UpDown::mousePressEvent(QMouseEvent* event)
+void SpinArrows::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !isEnabled())
         return;
     StepBy(event->position().y() < height() / 2.0 ? 1 : -1);
 }
 
-bool UpDown::eventFilter(QObject* watched, QEvent* event)
+bool SpinArrows::eventFilter(QObject* watched, QEvent* event)
 {
     // The event type first: the buddy also sends events while it is being destroyed, when
     // it is no longer a line edit and must not be looked at as one.

@@ -4,7 +4,9 @@
 #include <QPixmap>
 
 // Pictures compiled in under their resource numbers (":/images/<number>.svg"), drawn at
-// their own size. Rendering the SVG here keeps the program independent of image plugins.
+// their own size; a null pixmap for a number without a picture. Every picture of the
+// program comes through here: rendering the SVG ourselves keeps the program independent
+// of image plugins.
 QPixmap LoadPicture(int resourceId);
 
 // The program icon (resource 128) at the sizes window managers ask for.

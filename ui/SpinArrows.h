@@ -4,23 +4,22 @@
 #include <QPointer>
 #include <QWidget>
 
-// An up-down arrow pair bound to a buddy edit: each step writes the new integer into the
-// buddy (no thousands separators), so the buddy's own change notifications report it.
-class UpDown final : public QWidget {
+// The up and down arrows beside a number box (a spin control), bound to that buddy edit:
+// each step writes the new integer into the buddy (no thousands separators), so the
+// buddy's own change notifications report it.
+class SpinArrows final : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(UpDown)
+    Q_DISABLE_COPY_MOVE(SpinArrows)
 
 public:
-    explicit UpDown(QWidget* parent = nullptr);
-    ~UpDown() override;
+    explicit SpinArrows(QWidget* parent = nullptr);
+    ~SpinArrows() override;
 
     // Binds to the edit (not owned) and, when alignRight, moves to its right edge.
     void SetBuddy(QLineEdit* buddy, bool alignRight);
     QLineEdit* Buddy() const { return buddy_; }
 
     void SetRange(int lower, int upper);
-    int Lower() const { return lower_; }
-    int Upper() const { return upper_; }
 
     // The buddy's number clamped to the range (the lower bound when it holds no number).
     int Value() const;

@@ -1,4 +1,4 @@
-#include "about/SendMailViaMapi.h"
+#include "about/SendMailDirectly.h"
 
 #include "platform/XdgEmail.h"
 #include "platform/qt/MessageBox.h"
@@ -7,8 +7,8 @@
 
 #include <QApplication>
 
-bool SendMailViaMapi(const std::string& address, const std::string& subject,
-                     const std::optional<std::string>& body, bool interactive)
+bool SendMailDirectly(const std::string& address, const std::string& subject,
+                      const std::optional<std::string>& body, bool interactive)
 {
     platform::MailOutcome outcome = platform::MailOutcome::Refused;
     {

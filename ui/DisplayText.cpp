@@ -1,11 +1,8 @@
-#include "app/DisplayText.h"
+#include "ui/DisplayText.h"
 
 #include "data/Windows1252.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QStringDecoder>
-#include <QTextEdit>
 
 namespace {
 
@@ -38,26 +35,4 @@ QString FileSystemTextToDisplay(std::string_view bytes)
         text += decoder.hasError() ? EngineTextToDisplay(line) : WithPlainLineBreaks(decoded);
     }
     return text;
-}
-
-void SetEditText(QWidget* edit, const QString& text)
-{
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(edit)) {
-        plain->setPlainText(text);
-    } else if (auto* rich = qobject_cast<QTextEdit*>(edit)) {
-        rich->setPlainText(text);
-    } else if (auto* line = qobject_cast<QLineEdit*>(edit)) {
-        line->setText(text);
-    }
-}
-
-QString EditText(const QWidget* edit)
-{
-    if (auto* plain = qobject_cast<const QPlainTextEdit*>(edit))
-        return plain->toPlainText();
-    if (auto* rich = qobject_cast<const QTextEdit*>(edit))
-        return rich->toPlainText();
-    if (auto* line = qobject_cast<const QLineEdit*>(edit))
-        return line->text();
-    return {};
 }

@@ -1,4 +1,4 @@
-#include "ui/UpDown.h"
+#include "ui/SpinArrows.h"
 
 #include "resources/templates/ResourceIds.h"
 #include "ui/DialogBuilder.h"
@@ -15,7 +15,7 @@ namespace {
 struct OptionsFixture : ::testing::Test {
     TemplateDialog dialog{IDD_OPTIONS, nullptr};
     QLineEdit* edit = FindControl<QLineEdit>(&dialog, IDC_COUNT);
-    UpDown* spin = FindControl<UpDown>(&dialog, IDC_COUNT_SPIN);
+    SpinArrows* spin = FindControl<SpinArrows>(&dialog, IDC_COUNT_SPIN);
 };
 
 TEST_F(OptionsFixture, SpinIsBoundToTheCountBoxAtItsRightEdge)

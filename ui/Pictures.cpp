@@ -1,4 +1,4 @@
-#include "app/ProgramIcon.h"
+#include "ui/Pictures.h"
 
 #include "resources/templates/ResourceIds.h"
 
