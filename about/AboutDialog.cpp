@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace razzlewick {
+
 AboutDialog::AboutDialog(const ProductInfo& info, QWidget* parent)
     : TemplateDialog(IDD_ABOUT, parent), info_(info), tabs_(RequireControl<QTabBar>(IDC_ABOUT_TABS))
 {
@@ -138,3 +140,5 @@ void AboutDialog::OnReadDocumentation()
             .arg(name),
         platform::MessageIcon::Information);
 }
+
+}  // namespace razzlewick

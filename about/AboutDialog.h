@@ -6,6 +6,8 @@
 
 class QTabBar;
 
+namespace razzlewick {
+
 class DrawnButton;
 struct ProductInfo;
 
@@ -39,3 +41,5 @@ private:
     QTabBar* tabs_;
     std::array<TemplateDialog*, 3> pages_{};  // owned through Qt parenting, deleted in tab order
 };
+
+}  // namespace razzlewick

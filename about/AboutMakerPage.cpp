@@ -5,6 +5,8 @@
 
 #include <QLabel>
 
+namespace razzlewick {
+
 AboutMakerPage::AboutMakerPage(QWidget* parent) : TemplateDialog(IDD_ABOUT_MAKER_PAGE, parent) {}
 
 AboutMakerPage::~AboutMakerPage() = default;
@@ -17,3 +19,5 @@ void AboutMakerPage::BeforeFirstShow()
     link_ = new CHyperLink(this);
     link_->Attach(RequireControl<QLabel>(IDC_MAKER_LINK));
 }
+
+}  // namespace razzlewick

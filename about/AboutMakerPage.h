@@ -4,8 +4,11 @@
 
 #include <string>
 
-class CHyperLink;
 class QLabel;
+
+namespace razzlewick {
+
+class CHyperLink;
 
 // The About box's page about the maker: the logo, a caption line and the link to the
 // maker's web site.
@@ -27,3 +30,5 @@ private:
     CHyperLink* link_ = nullptr;      // owned by the page through Qt
     std::string caption_ = "Tallowfern Software";
 };
+
+}  // namespace razzlewick

@@ -5,6 +5,8 @@
 
 #include <QPlainTextEdit>
 
+namespace razzlewick {
+
 AboutTextPage::AboutTextPage(QWidget* parent) : TemplateDialog(IDD_ABOUT_TEXT_PAGE, parent) {}
 
 AboutTextPage::~AboutTextPage() = default;
@@ -14,3 +16,5 @@ void AboutTextPage::BeforeFirstShow()
     TemplateDialog::BeforeFirstShow();
     RequireControl<QPlainTextEdit>(IDC_PAGE_TEXT)->setPlainText(EngineTextToDisplay(text_));
 }
+
+}  // namespace razzlewick

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace razzlewick {
+
 // One page of the About box showing a read-only text (the overview, the legal terms).
 class AboutTextPage final : public TemplateDialog {
     Q_OBJECT
@@ -23,3 +25,5 @@ protected:
 private:
     std::string text_;
 };
+
+}  // namespace razzlewick

@@ -18,6 +18,8 @@
 
 #include <optional>
 
+namespace razzlewick {
+
 namespace {
 
 // Shared by every link and kept until the process ends, like the system's cursors.
@@ -256,3 +258,5 @@ void CHyperLink::keyPressEvent(QKeyEvent* event)
     }
     QLabel::keyPressEvent(event);
 }
+
+}  // namespace razzlewick

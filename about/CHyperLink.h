@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace razzlewick {
+
 // A static text that looks and acts like a web link: coloured by state (unvisited, visited,
 // focused, hovered), underlined, fitted to its text, with a hand cursor and the address as
 // its tooltip. It opens the address through the desktop, falling back to starting the
@@ -83,3 +85,5 @@ private:
     std::string url_;
     QFont linkFont_;
 };
+
+}  // namespace razzlewick

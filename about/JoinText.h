@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 
+namespace razzlewick {
+
 // Joins character array constants at compile time into one null-terminated array, so that
 // texts sharing a paragraph keep it in one place and are still plain constants.
 template <std::size_t... N>
@@ -14,3 +16,5 @@ constexpr auto JoinText(const char (&... parts)[N])
     ((std::copy_n(parts, N - 1, joined.begin() + at), at += N - 1), ...);
     return joined;
 }
+
+}  // namespace razzlewick

@@ -3,6 +3,8 @@
 #include "about/JoinText.h"
 #include "about/ProductInfo.h"
 
+namespace razzlewick {
+
 namespace {
 
 constexpr auto kDisclaimerText =
@@ -31,3 +33,5 @@ std::string DistributionAndLegalText(const ProductInfo& info)
     }
     return text;
 }
+
+}  // namespace razzlewick

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace razzlewick {
+
 struct ProductInfo;
 
 inline constexpr char kParagraphBreak[] = "\r\n\r\n";
@@ -24,3 +26,5 @@ extern const char* const kStandardDisclaimer;
 // The text of the Distribution and Legal page: the record's terms with the standard
 // disclaimer before, after or instead of them, as its disclaimer placement says.
 std::string DistributionAndLegalText(const ProductInfo& info);
+
+}  // namespace razzlewick

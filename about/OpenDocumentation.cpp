@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace razzlewick {
+
 std::vector<std::string> DocumentationCandidates(const std::string& productName)
 {
     return {productName + ".html", "ReadMe.html", "ReadMe.htm", "ReadMe.txt"};
@@ -31,3 +33,5 @@ bool OpenDocumentationIn(const std::string& folder, const std::string& productNa
         *launchCode = code;
     return platform::LaunchSucceeded(code);
 }
+
+}  // namespace razzlewick

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace razzlewick {
+
 // The documentation file names tried beside the program, in order: the product's own page
 // first, then the generic read-me files.
 std::vector<std::string> DocumentationCandidates(const std::string& productName);
@@ -12,3 +14,5 @@ std::vector<std::string> DocumentationCandidates(const std::string& productName)
 // why: the failure of the first candidate that is there, or "file not found" when none is.
 bool OpenDocumentationIn(const std::string& folder, const std::string& productName,
                          int* launchCode = nullptr);
+
+}  // namespace razzlewick

@@ -1,5 +1,7 @@
 #include "about/OpenErrorText.h"
 
+namespace razzlewick {
+
 namespace {
 
 std::string Explanation(int code)
@@ -43,3 +45,5 @@ std::string OpenErrorText(int code)
 {
     return "Can't open link:\n\n" + Explanation(code);
 }
+
+}  // namespace razzlewick

@@ -10,6 +10,8 @@
 
 #include <QApplication>
 
+namespace razzlewick {
+
 ProductInfo& TheProductInfo()
 {
     static ProductInfo info;
@@ -51,3 +53,5 @@ bool ProductInfo::SendFeedback() const
         platform::MessageIcon::None);
     return false;
 }
+
+}  // namespace razzlewick

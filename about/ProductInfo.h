@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace razzlewick {
+
 // Where the standard disclaimer stands on the About box's Distribution and Legal page.
 namespace DisclaimerPlacements {
 inline constexpr int OnlyWithoutTerms = 0;  // shown only when there is no terms text
@@ -38,3 +40,5 @@ struct ProductInfo final {
 
 // The program's one record.
 ProductInfo& TheProductInfo();
+
+}  // namespace razzlewick

@@ -3,6 +3,8 @@
 #include "about/JoinText.h"
 #include "about/LegalText.h"
 
+namespace razzlewick {
+
 // Sentences end in a full stop, a no-break space (0xA0) and a space, so a wrapping edit
 // control never starts a line with the second blank.
 const char* const kProductDescription =
@@ -39,3 +41,5 @@ void FillProductInfo(ProductInfo& info, const QIcon& icon)
     info.disclaimerPlacement = DisclaimerPlacements::OnlyWithoutTerms;
     info.icon = icon;
 }
+
+}  // namespace razzlewick

@@ -2,6 +2,8 @@
 
 #include "about/ProductInfo.h"
 
+namespace razzlewick {
+
 // What this program says about itself in the About box. Windows-1252 bytes.
 inline constexpr const char* kProductName = "Razzlewick";
 inline constexpr const char* kProductVersion = "v3.2";
@@ -15,3 +17,5 @@ extern const char* const kProductTerms;
 // (the main window's own, so both show one icon) and placement 0 (the terms carry their
 // own disclaimer); the owner window stays none.
 void FillProductInfo(ProductInfo& info, const QIcon& icon);
+
+}  // namespace razzlewick

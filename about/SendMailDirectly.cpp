@@ -7,6 +7,8 @@
 
 #include <QApplication>
 
+namespace razzlewick {
+
 bool SendMailDirectly(const std::string& address, const std::string& subject,
                       const std::optional<std::string>& body, bool interactive)
 {
@@ -26,3 +28,5 @@ bool SendMailDirectly(const std::string& address, const std::string& subject,
     }
     return outcome == platform::MailOutcome::Accepted;
 }
+
+}  // namespace razzlewick

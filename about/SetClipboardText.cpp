@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QString>
 
+namespace razzlewick {
+
 bool SetClipboardText(const std::string& text)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
@@ -19,3 +21,5 @@ bool SetClipboardText(const std::string& text)
     clipboard->setText(unicode);
     return clipboard->text() == unicode;
 }
+
+}  // namespace razzlewick

@@ -5,6 +5,8 @@
 #include "platform/qt/UserInputWatch.h"
 #include "platform/qt/WaitCursor.h"
 
+namespace razzlewick {
+
 std::string EscapeSpaces(const std::string& target)
 {
     std::string escaped;
@@ -31,3 +33,5 @@ int ShellOpenResult(const std::string& target, bool escapeSpaces)
     return platform::XdgOpen(escapeSpaces ? EscapeSpaces(target) : target,
                              platform::kLauncherPatience, input.StopCondition());
 }
+
+}  // namespace razzlewick

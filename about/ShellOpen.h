@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace razzlewick {
+
 // Opens a file or URL with the desktop's default action, showing the wait cursor while the
 // launcher starts. With escapeSpaces every blank is sent as "%20" and nothing else is
 // touched. True when the launcher accepted the target.
@@ -11,3 +13,5 @@ int ShellOpenResult(const std::string& target, bool escapeSpaces);
 
 // The target with every blank replaced by "%20".
 std::string EscapeSpaces(const std::string& target);
+
+}  // namespace razzlewick

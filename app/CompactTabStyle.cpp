@@ -1,5 +1,7 @@
 #include "app/CompactTabStyle.h"
 
+namespace razzlewick {
+
 namespace {
 
 // Horizontal padding taken off each tab; what remains still frames the text.
@@ -20,3 +22,5 @@ int CompactTabStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
         return value > kTabPaddingCut ? value - kTabPaddingCut : value;
     return value;
 }
+
+}  // namespace razzlewick

@@ -2,6 +2,8 @@
 
 #include <QProxyStyle>
 
+namespace razzlewick {
+
 // The application's style with narrower tabs, so the four style tabs fit the strip the
 // window's layout gives them instead of needing scroll buttons.
 class CompactTabStyle final : public QProxyStyle {
@@ -15,3 +17,5 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override;
 };
+
+}  // namespace razzlewick

@@ -11,6 +11,8 @@
 
 #include <vector>
 
+namespace razzlewick {
+
 InsultApp::InsultApp(std::string programFolder, ModalRunner runModal)
     : programFolder_(programFolder.empty() ? platform::ProgramFolder() : std::move(programFolder)),
       runModal_(runModal ? std::move(runModal) : [](QDialog& dialog) { return dialog.exec(); })
@@ -36,3 +38,5 @@ void InsultApp::Run()
     }
     runModal_(mainDialog);
 }
+
+}  // namespace razzlewick

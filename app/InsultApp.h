@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+namespace razzlewick {
+
 // The program's start-up and shutdown: builds the main window (and with it the empty
 // engine), loads the data files into it, shows the start-up problems when loading was
 // not clean, and runs the main window until the user closes it. Holds no state of the
@@ -24,3 +26,5 @@ private:
     std::string programFolder_;
     ModalRunner runModal_;
 };
+
+}  // namespace razzlewick

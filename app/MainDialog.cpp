@@ -32,6 +32,8 @@
 
 #include <ctime>
 
+namespace razzlewick {
+
 namespace {
 
 constexpr std::array<int, MainDialog::kStyleCount> kStylePictureIds = {
@@ -358,3 +360,5 @@ void MainDialog::contextMenuEvent(QContextMenuEvent* event)
     }
     windowMenu_->popup(event->globalPos());
 }
+
+}  // namespace razzlewick

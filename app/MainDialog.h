@@ -17,6 +17,8 @@ class QMenu;
 class QPlainTextEdit;
 class QTabBar;
 
+namespace razzlewick {
+
 class ArrowButton;
 class DrawnButton;
 class ToolTipControl;
@@ -110,3 +112,5 @@ private:
     std::array<QPixmap, kStyleCount> stylePictures_;
     InsultGenerator engine_;
 };
+
+}  // namespace razzlewick

@@ -8,6 +8,8 @@
 
 #include <QPlainTextEdit>
 
+namespace razzlewick {
+
 StartupProblemsDialog::StartupProblemsDialog(const std::vector<LoadResult>& report, QWidget* parent)
     : ResizableDialog(IDD_STARTUP_PROBLEMS, parent), reportText_(FormatReport(report))
 {
@@ -54,3 +56,5 @@ void StartupProblemsDialog::OnAbout()
 {
     TheProductInfo().ShowAbout();
 }
+
+}  // namespace razzlewick

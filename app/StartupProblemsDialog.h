@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace razzlewick {
+
 // Shown before the main window when the data files did not all load: lists the load
 // report, one line per file and the closing line, and lets the user go on with what did
 // load (only when something did), leave the program, or open the About box.
@@ -35,3 +37,5 @@ private:
     int32_t successCount_ = 0;
     std::string reportText_;
 };
+
+}  // namespace razzlewick

@@ -5,6 +5,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+namespace razzlewick {
+
 int TextBoxLineCount(QPlainTextEdit& textBox)
 {
     auto* layout = qobject_cast<QPlainTextDocumentLayout*>(textBox.document()->documentLayout());
@@ -26,3 +28,5 @@ void ScrollTextBox(QPlainTextEdit& textBox, int lines)
     QScrollBar* bar = textBox.verticalScrollBar();
     bar->setValue(bar->value() + lines);
 }
+
+}  // namespace razzlewick

@@ -2,6 +2,8 @@
 
 class QPlainTextEdit;
 
+namespace razzlewick {
+
 // Line-wise scrolling of a multi-line text box, counting wrapped lines as the box shows
 // them. Only meaningful once the box has its on-screen width (it is laid out on show).
 
@@ -11,3 +13,5 @@ int TextBoxLineCount(QPlainTextEdit& textBox);
 
 // Scrolls the box by that many lines from where it is (negative: up), within its range.
 void ScrollTextBox(QPlainTextEdit& textBox, int lines);
+
+}  // namespace razzlewick

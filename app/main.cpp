@@ -5,7 +5,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    InsultApp app;
+    razzlewick::InsultApp app;
     app.Run();
     return 0;
 }

@@ -14,6 +14,8 @@
 #include <memory>
 #include <string>
 
+using namespace razzlewick;
+
 namespace {
 
 InsultGenerator& ShippedData()

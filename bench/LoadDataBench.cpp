@@ -25,6 +25,8 @@
 #include <string>
 #include <vector>
 
+using namespace razzlewick;
+
 extern char** environ;
 
 namespace {
@@ -168,8 +170,7 @@ void LoadInProcess(benchmark::State& state, const std::string& path, const Shape
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     if (state.iterations() > 0) {
-        Seconds()[Key("load", shape)] =
-            elapsed.count() / static_cast<double>(state.iterations());
+        Seconds()[Key("load", shape)] = elapsed.count() / static_cast<double>(state.iterations());
     }
 }
 

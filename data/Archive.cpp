@@ -9,6 +9,8 @@
 #include <cstring>
 #include <utility>
 
+namespace razzlewick {
+
 namespace {
 
 // Strings are read into memory in pieces of this size, so a stream whose length is unknown
@@ -313,3 +315,5 @@ void Archive::Close()
         Flush();
     }
 }
+
+}  // namespace razzlewick

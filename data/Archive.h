@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace razzlewick {
+
 // Little-endian value stream over an open file descriptor. The archive never owns the
 // descriptor: the caller opens and closes the file. Every read returns a complete value or
 // raises ArchiveError.
@@ -86,3 +88,5 @@ private:
     std::string text_;
     bool closed_ = false;
 };
+
+}  // namespace razzlewick

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace razzlewick {
+
 // Why an open of a data file failed: the cause (platform/FileErrorCause.h numbering),
 // the system's errno and the path that was being opened.
 struct FileErrorInfo {
@@ -10,3 +12,5 @@ struct FileErrorInfo {
     int systemCode = 0;
     std::string path;
 };
+
+}  // namespace razzlewick

@@ -12,6 +12,8 @@
 #include <exception>
 #include <utility>
 
+namespace razzlewick {
+
 namespace {
 
 // The only version this program reads and writes; compared bit for bit.
@@ -163,3 +165,5 @@ void InsultGenerator::LoadFolder(const std::string& folder, std::vector<LoadResu
         }
     }
 }
+
+}  // namespace razzlewick

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace razzlewick {
+
 // The engine: every style read from the data files, keyed by style name (case-sensitive).
 // Data from several files merges into it. Composing and the history are added on top by
 // the generator code through currentStyle.
@@ -54,3 +56,5 @@ private:
     // Reads one folder's data files (folder "" = the current folder).
     void LoadFolder(const std::string& folder, std::vector<LoadResult>* report, bool* result);
 };
+
+}  // namespace razzlewick

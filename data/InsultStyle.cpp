@@ -6,6 +6,8 @@
 
 #include <utility>
 
+namespace razzlewick {
+
 InsultStyle::InsultStyle(std::string name) : name(std::move(name)) {}
 
 void InsultStyle::Serialize(Archive& archive)
@@ -55,3 +57,5 @@ void InsultStyle::Clear()
     wordLists.clear();
     history.clear();
 }
+
+}  // namespace razzlewick

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace razzlewick {
+
 class Archive;
 
 // One named style: a sentence template with placeholders %0, %1, ... and one numbered
@@ -32,3 +34,5 @@ public:
     std::vector<std::string> history;
     int32_t historyPosition = 0;
 };
+
+}  // namespace razzlewick

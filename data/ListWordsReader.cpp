@@ -8,6 +8,8 @@
 #include <array>
 #include <string>
 
+namespace razzlewick {
+
 namespace {
 
 // Every stored word takes at least its length byte and one byte of text.
@@ -58,3 +60,5 @@ void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, Wo
         throw;
     }
 }
+
+}  // namespace razzlewick

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace razzlewick {
+
 class Archive;
 class WordCipher;
 class WordList;
@@ -12,3 +14,5 @@ class WordList;
 // nothing the file does not back. When the read breaks off, every word read before the
 // error has been added.
 void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, WordList& list);
+
+}  // namespace razzlewick

@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace razzlewick {
+
 namespace {
 
 // Indexed by cause; the lock causes (11, 12) never use this table.
@@ -66,3 +68,5 @@ std::string FileErrorMessage(int32_t cause, const std::string& path)
     message.resize(CharactersLength(message, kFileErrorMessageLimit));
     return message;
 }
+
+}  // namespace razzlewick

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace razzlewick {
+
 // Texts of the load report, byte for byte as the start-up problems dialog shows them.
 inline constexpr std::string_view kLoadSucceeded = "Succeeded";
 inline constexpr std::string_view kLoadLocked = "File is locked, cannot read.";
@@ -24,3 +26,5 @@ inline constexpr size_t kFileErrorMessageLimit = 254;
 // UTF-8 sequences, or single bytes where the path is in another encoding.
 // The two lock causes give the locked text; an unknown cause gives the generic text.
 std::string FileErrorMessage(int32_t cause, const std::string& path);
+
+}  // namespace razzlewick

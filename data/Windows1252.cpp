@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace razzlewick {
+
 namespace {
 
 // 0x80-0x9F; the rest of the code page equals Unicode (Latin-1).
@@ -136,3 +138,5 @@ Utf8ToWindows1252Result Utf8ToWindows1252(std::string_view utf8)
     }
     return result;
 }
+
+}  // namespace razzlewick

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace razzlewick {
+
 // The one Windows-1252 table of the program. Engine text is 8-bit Windows-1252, as the data
 // files hold it; this converts it for wide strings, the screen, the clipboard and JSON.
 // The five bytes the code page leaves unassigned (0x81 0x8D 0x8F 0x90 0x9D) map to the C1
@@ -29,3 +31,5 @@ struct Utf8ToWindows1252Result {
 };
 // UTF-8 to Windows-1252; fails on invalid UTF-8 or a character the code page lacks.
 Utf8ToWindows1252Result Utf8ToWindows1252(std::string_view utf8);
+
+}  // namespace razzlewick

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace razzlewick {
+
 namespace {
 
 constexpr char kEscape = static_cast<char>(0xAD);
@@ -99,3 +101,5 @@ void WordCipher::DecodeInto(std::string_view stored, std::string& word) const
     // A stored form without the scrambled terminator yields all its bytes.
     word.resize(length);
 }
+
+}  // namespace razzlewick

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace razzlewick {
+
 // The fixed key that scrambles the words of every data file. It is never stored in them.
 inline constexpr std::string_view kWordKey = "w3=hq57t&zlnb";
 
@@ -25,3 +27,5 @@ public:
 private:
     std::string key_;
 };
+
+}  // namespace razzlewick

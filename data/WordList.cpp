@@ -4,6 +4,8 @@
 
 #include <utility>
 
+namespace razzlewick {
+
 namespace {
 
 constexpr uint64_t kIndexMask = 0xFFFFFFFFu;
@@ -121,3 +123,5 @@ int32_t WordList::AddUnique(std::string_view word, uint64_t hash)
     slots_[slot] = ((hash >> 32) << 32) | (static_cast<uint64_t>(index) + 1);
     return index;
 }
+
+}  // namespace razzlewick

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace razzlewick {
+
 // The words of one list in the order they were first added, unique without regard to the
 // case of A-Z. A hash index over the case-folded words keeps Find and AddUnique from
 // scanning the list, which matters for lists of a million words.
@@ -47,3 +49,5 @@ private:
     // those hash bits also choose the slot, so rehashing never touches the words.
     std::vector<uint64_t> slots_;
 };
+
+}  // namespace razzlewick

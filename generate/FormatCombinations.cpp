@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace razzlewick {
+
 std::string FormatCombinations(int64_t count)
 {
     uint64_t remaining = static_cast<uint64_t>(count);
@@ -14,3 +16,5 @@ std::string FormatCombinations(int64_t count)
     }
     return std::to_string(remaining) + suffix + " combinations available";
 }
+
+}  // namespace razzlewick

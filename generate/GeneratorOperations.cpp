@@ -3,6 +3,8 @@
 #include "generate/InsultComposer.h"
 #include "generate/InsultHistory.h"
 
+namespace razzlewick {
+
 std::string Generate(InsultGenerator& generator, int16_t count, bool capitalise)
 {
     return generator.currentStyle != nullptr ? Compose(*generator.currentStyle, count, capitalise)
@@ -38,3 +40,5 @@ int32_t HistorySize(const InsultGenerator& generator)
 {
     return generator.currentStyle != nullptr ? HistorySize(*generator.currentStyle) : 0;
 }
+
+}  // namespace razzlewick

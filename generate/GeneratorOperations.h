@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace razzlewick {
+
 // The engine's side of composing and the history: each forwards to the current style. With
 // no style current the text operations return "" and the numeric ones 0, and nothing changes.
 
@@ -16,3 +18,5 @@ std::string StepForward(InsultGenerator& generator);
 std::string CurrentText(const InsultGenerator& generator);
 int32_t HistoryState(const InsultGenerator& generator);
 int32_t HistorySize(const InsultGenerator& generator);
+
+}  // namespace razzlewick

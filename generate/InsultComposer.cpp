@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace razzlewick {
+
 namespace {
 
 void AdjustFirstLetter(std::string& text, bool capitalise)
@@ -54,7 +56,8 @@ bool ReplaceAll(std::string& text, size_t at, std::string_view key, std::string_
 class NumberedLists final {
 public:
     explicit NumberedLists(const InsultStyle& style)
-        : lists(style.wordLists.size()), present(style.wordLists.size() + 1),
+        : lists(style.wordLists.size()),
+          present(style.wordLists.size() + 1),
           keys(style.wordLists.size())
     {
         for (const auto& [number, list] : style.wordLists) {
@@ -153,8 +156,7 @@ std::string Compose(InsultStyle& style, int16_t count, bool capitalise)
         std::string scratch;
         for (int16_t i = 0; i < count; ++i) {
             const size_t room = kBatchTextLimit - result.size();
-            if (room < 3 ||
-                !ExpandInsult(style.templateText, lists, room - 3, insult, scratch)) {
+            if (room < 3 || !ExpandInsult(style.templateText, lists, room - 3, insult, scratch)) {
                 break;
             }
             result.append(insult);
@@ -165,3 +167,5 @@ std::string Compose(InsultStyle& style, int16_t count, bool capitalise)
     AppendHistory(style, result);
     return result;
 }
+
+}  // namespace razzlewick

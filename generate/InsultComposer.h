@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace razzlewick {
+
 // The most text one batch may hold. Words that name further placeholders can multiply an
 // insult at every step, so a data file alone could otherwise ask for more memory than exists.
 inline constexpr size_t kBatchTextLimit = size_t{16} << 20;
@@ -21,3 +23,5 @@ inline constexpr size_t kBatchTextLimit = size_t{16} << 20;
 // A batch ends early, with the whole insults composed so far, at the insult that would take
 // it past kBatchTextLimit.
 std::string Compose(InsultStyle& style, int16_t count, bool capitalise);
+
+}  // namespace razzlewick

@@ -4,6 +4,8 @@
 #include <limits>
 #include <utility>
 
+namespace razzlewick {
+
 namespace {
 
 constexpr const char* atLimit = "(At limit)";
@@ -81,3 +83,5 @@ int32_t HistorySize(const InsultStyle& style)
     return static_cast<int32_t>(
         std::min<int64_t>(Size(style), std::numeric_limits<int32_t>::max()));
 }
+
+}  // namespace razzlewick

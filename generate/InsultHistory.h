@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace razzlewick {
+
 // Each style's record of the batches it composed, walked with the Undo and Redo arrows.
 // Entries are only ever appended; a step past either end parks the position at -1 or size.
 
@@ -23,3 +25,5 @@ std::string CurrentText(const InsultStyle& style);
 // historyBackImpossible and historyForwardImpossible, or-ed together.
 int32_t HistoryState(const InsultStyle& style);
 int32_t HistorySize(const InsultStyle& style);
+
+}  // namespace razzlewick

@@ -1,5 +1,7 @@
 #include "generate/RandomSource.h"
 
+namespace razzlewick {
+
 namespace {
 
 constexpr uint32_t kMultiplier = 214013u;
@@ -40,3 +42,5 @@ void SkipRandom(uint64_t draws)
     }
     state = state * totalMultiplier + totalIncrement;
 }
+
+}  // namespace razzlewick

@@ -20,6 +20,8 @@
 #include <optional>
 #include <utility>
 
+namespace razzlewick {
+
 namespace {
 
 const char* const kInvalidIntegerMessage = "Please enter an integer.";
@@ -283,3 +285,5 @@ void OptionsDialog::keyPressEvent(QKeyEvent* event)
     }
     TemplateDialog::keyPressEvent(event);
 }
+
+}  // namespace razzlewick

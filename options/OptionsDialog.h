@@ -12,6 +12,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
+namespace razzlewick {
+
 class DrawnButton;
 class SpinArrows;
 class ToolTipControl;
@@ -84,3 +86,5 @@ private:
     // not taken for the user's choice.
     bool writingControls_ = false;
 };
+
+}  // namespace razzlewick

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Case folding of A-Z alone. File names, settings keys and word lists compare this way
 // whatever the locale says, so "DATA.DAT" and "data.dat" match on every machine.
@@ -32,4 +32,4 @@ constexpr bool EndsWithIgnoringAsciiCase(std::string_view text, std::string_view
            EqualsIgnoringAsciiCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -3,7 +3,7 @@
 #include "platform/DesktopEntry.h"
 #include "platform/SpawnProcess.h"
 
-namespace platform {
+namespace razzlewick::platform {
 
 namespace {
 
@@ -109,4 +109,4 @@ std::vector<std::string> BrowserCommandFor(const std::string& exec, const std::s
     return command;
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // The browser the desktop has registered for web pages, as a second way to open a link
 // when xdg-open fails.
@@ -21,4 +21,4 @@ std::optional<std::string> RegisteredBrowserExec(
 // leaves no program.
 std::vector<std::string> BrowserCommandFor(const std::string& exec, const std::string& url);
 
-}  // namespace platform
+}  // namespace razzlewick::platform

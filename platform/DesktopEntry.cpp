@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
-namespace platform {
+namespace razzlewick::platform {
 
 namespace {
 
@@ -197,4 +197,4 @@ std::vector<std::string> SplitExecLine(const std::string& exec)
     return arguments;
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Desktop entries (*.desktop files) as far as starting the program they describe needs.
 
@@ -26,4 +26,4 @@ std::optional<std::string> ReadExecLine(const std::string& path);
 // No shell is involved, so nothing else is special.
 std::vector<std::string> SplitExecLine(const std::string& exec);
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <utility>
 
-namespace platform {
+namespace razzlewick::platform {
 namespace {
 
 ExclusiveOpen Failure(int error)
@@ -86,4 +86,4 @@ ExclusiveOpen OpenExclusiveForWriting(const std::string& path)
     return ExclusiveOpen{std::move(file), kCauseNone, 0};
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

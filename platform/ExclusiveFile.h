@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Result of an exclusive open: the open descriptor (closing it drops the lock), or none
 // with the cause (FileErrorCause.h) and errno.
@@ -23,4 +23,4 @@ struct ExclusiveOpen {
 ExclusiveOpen OpenExclusiveForReading(const std::string& path);
 ExclusiveOpen OpenExclusiveForWriting(const std::string& path);
 
-}  // namespace platform
+}  // namespace razzlewick::platform

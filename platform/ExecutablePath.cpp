@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace platform {
+namespace razzlewick::platform {
 
 std::string ExecutablePath()
 {
@@ -16,4 +16,4 @@ std::string ExecutablePath()
     return std::string(buffer.data(), static_cast<size_t>(length));
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

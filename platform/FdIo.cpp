@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 
-namespace platform {
+namespace razzlewick::platform {
 
 IoResult ReadSome(int fd, char* dest, std::size_t count)
 {
@@ -64,4 +64,4 @@ std::optional<std::int64_t> BytesLeftInRegularFile(int fd)
     return std::max<std::int64_t>(0, static_cast<std::int64_t>(info.st_size) - offset);
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

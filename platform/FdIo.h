@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Reading and writing an open descriptor, carried on after interruptions by signals.
 
@@ -28,4 +28,4 @@ int WriteAll(int fd, std::string_view bytes);
 // a device or anything else whose length is unknown.
 std::optional<std::int64_t> BytesLeftInRegularFile(int fd);
 
-}  // namespace platform
+}  // namespace razzlewick::platform

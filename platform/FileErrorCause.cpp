@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-namespace platform {
+namespace razzlewick::platform {
 
 int32_t FileErrorCauseFromErrno(int error)
 {
@@ -33,4 +33,4 @@ int32_t FileErrorCauseFromErrno(int error)
     }
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

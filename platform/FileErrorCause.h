@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // File-error causes, numbered as the load report's message table orders them.
 enum FileErrorCause : int32_t {
@@ -26,4 +26,4 @@ enum FileErrorCause : int32_t {
 // The cause for an errno value of a failed open.
 int32_t FileErrorCauseFromErrno(int error);
 
-}  // namespace platform
+}  // namespace razzlewick::platform

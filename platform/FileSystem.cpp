@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace platform {
+namespace razzlewick::platform {
 
 std::optional<std::string> FollowLinks(std::string path)
 {
@@ -91,4 +91,4 @@ std::string HomeFolder()
     return {};
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Paths and folders as the settings store and the data loader need them.
 
@@ -29,4 +29,4 @@ bool IsWritable(const std::string& path);
 // empty when neither gives an absolute path.
 std::string HomeFolder();
 
-}  // namespace platform
+}  // namespace razzlewick::platform

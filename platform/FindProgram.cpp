@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-namespace platform {
+namespace razzlewick::platform {
 
 std::optional<std::string> FindProgram(const std::string& name)
 {
@@ -39,4 +39,4 @@ std::optional<std::string> FindProgram(const std::string& name)
     }
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // The full path of an executable file `name` in the folders of $PATH, looked up now (so a
 // program installed while we run is found); empty when there is none.
 std::optional<std::string> FindProgram(const std::string& name);
 
-}  // namespace platform
+}  // namespace razzlewick::platform

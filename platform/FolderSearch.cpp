@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-namespace platform {
+namespace razzlewick::platform {
 namespace {
 
 // Calls `visit` with the name of every entry but "." and "..", in the folder's own order.
@@ -50,4 +50,4 @@ std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, std:
     return found;
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Names of the entries of `folder` ("" = the current folder) whose names end in `suffix`
 // without regard to the case of A-Z, in the order the folder lists them. Entries of every
@@ -17,4 +17,4 @@ std::vector<std::string> FindEntriesEndingWith(const std::string& folder, std::s
 // entry. None when there is no such entry or the folder cannot be read.
 std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, std::string_view name);
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-namespace platform {
+namespace razzlewick::platform {
 
 int LaunchCodeForStartError(int error)
 {
@@ -28,4 +28,4 @@ int LaunchCodeForStartError(int error)
     }
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Launch results follow the shell's convention: above 32 is success, anything else is
 // one of the shell's error codes.
@@ -20,4 +20,4 @@ inline constexpr bool LaunchSucceeded(int code)
 // The shell code for a program that could not be started at all (errno of the start).
 int LaunchCodeForStartError(int error);
 
-}  // namespace platform
+}  // namespace razzlewick::platform

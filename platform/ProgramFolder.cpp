@@ -2,7 +2,7 @@
 
 #include "platform/ExecutablePath.h"
 
-namespace platform {
+namespace razzlewick::platform {
 
 std::string ProgramFolder()
 {
@@ -11,4 +11,4 @@ std::string ProgramFolder()
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

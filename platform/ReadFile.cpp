@@ -8,7 +8,7 @@
 
 #include <cerrno>
 
-namespace platform {
+namespace razzlewick::platform {
 
 FileText ReadWholeFile(const std::string& path)
 {
@@ -44,4 +44,4 @@ RegularFileRead ReadRegularFile(const std::string& path, RegularFileContents& co
                                                    : RegularFileRead::Failed;
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Whole files read into memory.
 
@@ -26,4 +26,4 @@ struct RegularFileContents final {
 // or any other error, is Failed. Opening never waits, not even on a pipe with no writer.
 RegularFileRead ReadRegularFile(const std::string& path, RegularFileContents& contents);
 
-}  // namespace platform
+}  // namespace razzlewick::platform

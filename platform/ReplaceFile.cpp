@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 
-namespace platform {
+namespace razzlewick::platform {
 
 namespace {
 
@@ -65,4 +65,4 @@ ReplaceResult ReplaceFileAtomically(const std::string& path,
     return result;
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // The step at which replacing a file failed.
 enum class ReplaceStep { None, Create, Write, Permissions, Flush, Close, Rename };
@@ -26,4 +26,4 @@ ReplaceResult ReplaceFileAtomically(const std::string& path,
                                     const std::function<bool(int fd)>& writeContents,
                                     std::optional<unsigned> permissions = std::nullopt);
 
-}  // namespace platform
+}  // namespace razzlewick::platform

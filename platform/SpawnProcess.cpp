@@ -15,7 +15,7 @@
 
 extern char** environ;
 
-namespace platform {
+namespace razzlewick::platform {
 
 namespace {
 
@@ -167,4 +167,4 @@ std::optional<std::string> RunAndCapture(const std::vector<std::string>& argv,
     return output;
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

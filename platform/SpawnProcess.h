@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Starting other programs. Every program is started from an argument vector with
 // posix_spawnp, so no argument (a URL, an address, a file name) is ever read by a shell.
@@ -46,4 +46,4 @@ void ReapLater(pid_t pid);
 std::optional<std::string> RunAndCapture(const std::vector<std::string>& argv,
                                          std::chrono::milliseconds patience);
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -3,7 +3,7 @@
 #include "platform/LaunchCodes.h"
 #include "platform/SpawnProcess.h"
 
-namespace platform {
+namespace razzlewick::platform {
 
 int StartProgram(const std::vector<std::string>& argv)
 {
@@ -15,4 +15,4 @@ int StartProgram(const std::vector<std::string>& argv)
     return LaunchStarted;
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

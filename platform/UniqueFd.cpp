@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <utility>
 
-namespace platform {
+namespace razzlewick::platform {
 
 UniqueFd::~UniqueFd()
 {
@@ -38,4 +38,4 @@ int UniqueFd::Close()
     return ::close(fd) == 0 ? 0 : errno;
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

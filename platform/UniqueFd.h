@@ -1,6 +1,6 @@
 #pragma once
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Owns an open file descriptor and closes it on every way out. Closing also drops an
 // flock() held through it.
@@ -26,4 +26,4 @@ private:
     int fd_ = -1;
 };
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace platform {
+namespace razzlewick::platform {
 
 MailOutcome XdgEmail(const std::string& address, const std::string& subject,
                      const std::optional<std::string>& body, std::chrono::milliseconds patience,
@@ -31,4 +31,4 @@ MailOutcome XdgEmail(const std::string& address, const std::string& subject,
     return MailOutcome::Refused;
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // A new mail in the user's mail program, through xdg-email: the direct way of sending
 // feedback when handing over a mailto: address failed.
@@ -26,4 +26,4 @@ MailOutcome XdgEmail(const std::string& address, const std::string& subject,
                      std::chrono::milliseconds patience = kLauncherPatience,
                      const std::function<bool()>& stopWaiting = {});
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -8,7 +8,7 @@
 #include <cctype>
 #include <cerrno>
 
-namespace platform {
+namespace razzlewick::platform {
 
 namespace {
 
@@ -125,4 +125,4 @@ int XdgOpen(const std::string& target, std::chrono::milliseconds patience,
     return LaunchCodeForXdgOpenExit(outcome.exitStatus);
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Opens a file or URL with the desktop's default action through xdg-open and answers
 // with the shell's launch code (see LaunchCodes.h): above 32 when it started. A launcher
@@ -17,4 +17,4 @@ int XdgOpen(const std::string& target, std::chrono::milliseconds patience = kLau
 // The shell's code for an exit status of xdg-open.
 int LaunchCodeForXdgOpenExit(int exitStatus);
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <utility>
 
+namespace razzlewick {
+
 namespace {
 
 // Values longer than this are cut, as by the 255-character buffer (terminator included) that
@@ -137,3 +139,5 @@ const ProfileFile& ApplicationProfile()
     static const ProfileFile profile(ExecutableTitle() + ".INI");
     return profile;
 }
+
+}  // namespace razzlewick

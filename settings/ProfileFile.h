@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace razzlewick {
+
 // One initialisation file of sections and key=value lines in the settings folder, read and
 // written an integer at a time. Holds nothing but the file name: every read sees the file as
 // it is on disk now, and every write rewrites it at once.
@@ -38,3 +40,5 @@ const ProfileFile& SettingsFile();
 // The per-program profile that keeps window sizes: "<executable title>.INI", which for the
 // program itself is the same file as SettingsFile().
 const ProfileFile& ApplicationProfile();
+
+}  // namespace razzlewick

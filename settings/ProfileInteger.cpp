@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace razzlewick {
+
 int32_t ParseProfileInteger(std::string_view text)
 {
     size_t i = 0;
@@ -45,3 +47,5 @@ std::string FormatProfileInteger(int32_t value, int radix)
     std::reverse(text.begin(), text.end());
     return text;
 }
+
+}  // namespace razzlewick

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace razzlewick {
+
 // Integer text as the settings file holds it.
 
 // Leading white space and one sign are allowed; conversion stops at the first non-digit, and
@@ -14,3 +16,5 @@ int32_t ParseProfileInteger(std::string_view text);
 // value in the given radix (2 to 36, lower-case digits; anything else means 10), with a
 // leading minus sign when negative.
 std::string FormatProfileInteger(int32_t value, int radix = 10);
+
+}  // namespace razzlewick

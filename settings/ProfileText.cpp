@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+namespace razzlewick {
+
 namespace {
 
 constexpr size_t none = std::string_view::npos;
@@ -143,3 +145,5 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
     result.append(text.substr(insertAt));
     return result;
 }
+
+}  // namespace razzlewick

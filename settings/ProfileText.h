@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace razzlewick {
+
 // The initialisation-file format on its own, without files: finding a key's value in the
 // text and changing one value while every other byte stays as it was.
 //
@@ -22,3 +24,5 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
 // needed) added. Added lines use the text's own line ending.
 std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
                             std::string_view value);
+
+}  // namespace razzlewick

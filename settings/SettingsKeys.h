@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace razzlewick {
+
 // The entries of the settings file that the main window and the options dialog share,
 // with the values a first run starts from.
 namespace SettingsKeys {
@@ -29,3 +31,5 @@ inline constexpr int32_t defaultAutoCopy = 0;
 inline constexpr int32_t defaultTab = 0;
 
 }  // namespace SettingsKeys
+
+}  // namespace razzlewick

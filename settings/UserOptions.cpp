@@ -2,6 +2,8 @@
 
 #include "settings/ProfileFile.h"
 
+namespace razzlewick {
+
 UserOptions ReadUserOptions(const ProfileFile& settings)
 {
     namespace K = SettingsKeys;
@@ -27,3 +29,5 @@ void WriteUserOptions(const ProfileFile& settings, const UserOptions& options)
     settings.WriteInteger(K::section, K::tooltips, options.tooltips);
     settings.WriteInteger(K::section, K::autoCopyWritten, options.autoCopy);
 }
+
+}  // namespace razzlewick

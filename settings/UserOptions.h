@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace razzlewick {
+
 class ProfileFile;
 
 // The six preferences that the main window reads at start and the options dialog edits, as
@@ -24,3 +26,5 @@ UserOptions ReadUserOptions(const ProfileFile& settings);
 // Writes the six values in a fixed order (count, capitalise, always on top, level, tooltips,
 // auto copy), the last under its lower-case name.
 void WriteUserOptions(const ProfileFile& settings, const UserOptions& options);
+
+}  // namespace razzlewick

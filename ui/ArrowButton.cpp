@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <initializer_list>
 
+namespace razzlewick {
+
 namespace {
 
 // Draws a chain of lines pixel by pixel, each line leaving out its end pixel. A dotted
@@ -190,3 +192,5 @@ void ArrowButton::paintEvent(QPaintEvent*)
         }
     }
 }
+
+}  // namespace razzlewick

@@ -3,6 +3,8 @@
 #include <QPolygon>
 #include <QPushButton>
 
+namespace razzlewick {
+
 enum class ArrowDirection : int { Up = 0, Down = 1, Left = 2, Right = 3 };
 
 // A small text-less push button cut to a triangle and drawn as a raised or sunken 3-D
@@ -30,3 +32,5 @@ protected:
 private:
     ArrowDirection direction_ = ArrowDirection::Right;
 };
+
+}  // namespace razzlewick

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace razzlewick {
+
 namespace {
 
 // Rounding as the outline formulas define it: add 0.5, truncate toward zero.
@@ -143,3 +145,5 @@ QRegion ButtonOutline::RingRegion(int index) const
         return {};
     return QRegion(RingPolygon(index), Qt::OddEvenFill);
 }
+
+}  // namespace razzlewick

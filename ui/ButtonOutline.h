@@ -8,6 +8,8 @@
 #include <array>
 #include <vector>
 
+namespace razzlewick {
+
 enum class OutlineKind : int { Rectangle = 0, Diamond = 1, Circle = 2, Capsule = 3 };
 
 // The outline of a drawn button: ring 0 is the edge itself, rings 1, 2 and 3 are copies
@@ -34,3 +36,5 @@ private:
 
     std::array<std::vector<QPoint>, kRingCount> rings_;
 };
+
+}  // namespace razzlewick

@@ -21,6 +21,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace razzlewick {
+
 namespace {
 
 namespace CS = ControlStyle;
@@ -341,3 +343,5 @@ int MenuBarHeight(const QWidget* dialog)
     const QVariant value = dialog != nullptr ? dialog->property(kMenuHeightProperty) : QVariant();
     return value.isValid() ? value.toInt() : 0;
 }
+
+}  // namespace razzlewick

@@ -11,6 +11,8 @@
 class QAction;
 class QMenuBar;
 
+namespace razzlewick {
+
 // Turns dialog templates into widgets at the pixel rectangles the dialog-unit rule gives,
 // and finds them again by control id. The dialogs keep their behaviour; this keeps layout.
 
@@ -53,3 +55,5 @@ QAction* FindMenuAction(const QWidget* dialog, int commandId);
 
 // Height of the menu bar above the controls (0 without a menu).
 int MenuBarHeight(const QWidget* dialog);
+
+}  // namespace razzlewick

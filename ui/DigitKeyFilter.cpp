@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace razzlewick {
+
 namespace {
 
 // Control characters (Ctrl+V and the like) are commands, not typed text.
@@ -38,3 +40,5 @@ bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+}  // namespace razzlewick

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+namespace razzlewick {
+
 // Lets an edit take digits only from the keyboard. Pasted and dropped text still arrives
 // whole, so the dialog's own checks can answer for it instead of the edit dropping it.
 class DigitKeyFilter final : public QObject {
@@ -16,3 +18,5 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+}  // namespace razzlewick

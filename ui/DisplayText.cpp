@@ -4,6 +4,8 @@
 
 #include <QStringDecoder>
 
+namespace razzlewick {
+
 namespace {
 
 QString WithPlainLineBreaks(QString text)
@@ -36,3 +38,5 @@ QString FileSystemTextToDisplay(std::string_view bytes)
     }
     return text;
 }
+
+}  // namespace razzlewick

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace razzlewick {
+
 namespace {
 
 // An edge line: each segment drawn from point i + 1 back to point i, both ends painted.
@@ -224,3 +226,5 @@ void DrawnButton::RenderText(QPainter& painter, bool pressed) const
     }
     painter.restore();
 }
+
+}  // namespace razzlewick

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+namespace razzlewick {
+
 // A push button cut to a polygon outline and painted as a shaded bevel lit from the upper
 // left. Its normal, focused and pressed looks are rendered together into pixmaps when the
 // outline is set or the enabled/default state changes; a paint only copies one of them.
@@ -61,3 +63,5 @@ private:
     bool dirty_ = true;
     int renderCount_ = 0;
 };
+
+}  // namespace razzlewick

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPen>
 
+namespace razzlewick {
+
 // A one-pixel pen that stays one pixel under any painter scale, for the drawn buttons' edges.
 inline QPen HairlinePen(QColor colour)
 {
@@ -11,3 +13,5 @@ inline QPen HairlinePen(QColor colour)
     pen.setCosmetic(true);
     return pen;
 }
+
+}  // namespace razzlewick

@@ -10,6 +10,8 @@
 #include <map>
 #include <utility>
 
+namespace razzlewick {
+
 namespace {
 
 QPixmap Render(QSvgRenderer& renderer, QSize size)
@@ -80,3 +82,5 @@ QIcon ProgramIcon()
 {
     return QIcon(new LazySvgIconEngine(ResourcePath(IDI_PROGRAM)));
 }
+
+}  // namespace razzlewick

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+namespace razzlewick {
+
 // Pictures compiled in under their resource numbers (":/images/<number>.svg"), drawn at
 // their own size; a null pixmap for a number without a picture. Every picture of the
 // program comes through here: rendering the SVG ourselves keeps the program independent
@@ -11,3 +13,5 @@ QPixmap LoadPicture(int resourceId);
 
 // The program icon (resource 128) at the sizes window managers ask for.
 QIcon ProgramIcon();
+
+}  // namespace razzlewick

@@ -7,6 +7,8 @@
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
+namespace razzlewick {
+
 namespace {
 
 constexpr std::string_view kWidthKey = "CX";
@@ -139,3 +141,5 @@ void ResizableDialog::SaveSize()
     ApplicationProfile().WriteInteger(section, kWidthKey, outer.width());
     ApplicationProfile().WriteInteger(section, kHeightKey, outer.height());
 }
+
+}  // namespace razzlewick

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace razzlewick {
+
 // How an anchored control follows a change of the dialog's client size.
 enum AnchorFlags : std::uint16_t {
     MoveRight = 1,
@@ -51,3 +53,5 @@ private:
     bool resized_ = false;
     std::vector<std::uint32_t> anchors_;  // id in the low 16 bits, flags in the high
 };
+
+}  // namespace razzlewick

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+namespace razzlewick {
+
 SpinArrows::SpinArrows(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -110,3 +112,5 @@ bool SpinArrows::eventFilter(QObject* watched, QEvent* event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+}  // namespace razzlewick

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace razzlewick {
+
 // The up and down arrows beside a number box (a spin control), bound to that buddy edit:
 // each step writes the new integer into the buddy (no thousands separators), so the
 // buddy's own change notifications report it.
@@ -37,3 +39,5 @@ private:
     int lower_ = 0;
     int upper_ = 100;
 };
+
+}  // namespace razzlewick

@@ -3,6 +3,8 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 
+namespace razzlewick {
+
 TabControl::TabControl(QWidget* parent) : QTabBar(parent)
 {
     // The pane frame carries the line under the headers.
@@ -46,3 +48,5 @@ void TabControl::paintEvent(QPaintEvent* event)
     }
     QTabBar::paintEvent(event);
 }
+
+}  // namespace razzlewick

@@ -2,6 +2,8 @@
 
 #include <QTabBar>
 
+namespace razzlewick {
+
 // A tab control as dialogs know it: the tab headers along the top and, over the rest of
 // its rectangle, the style's page frame joined to the selected header. The pages are the
 // controls that sit on it; the control itself only draws.
@@ -22,3 +24,5 @@ protected:
 private:
     QRect HeadersRect() const;
 };
+
+}  // namespace razzlewick

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+namespace razzlewick {
+
 namespace {
 
 ControlFailureHandler& FailureHandler()
@@ -92,3 +94,5 @@ void TemplateDialog::resizeEvent(QResizeEvent* event)
     if (QMenuBar* bar = FindMenuBar(this))
         bar->resize(event->size().width(), bar->height());
 }
+
+}  // namespace razzlewick

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+namespace razzlewick {
+
 // What happens when a dialog lacks a control its code relies on. The builder makes every
 // control a template lists, so this is a programming error: by default the program stops
 // with the message. Tests put in a handler that throws, to read the message.
@@ -64,3 +66,5 @@ private:
     bool sizingFrame_ = true;
     bool foreground_ = false;  // raised and activated whenever shown
 };
+
+}  // namespace razzlewick

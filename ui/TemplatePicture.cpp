@@ -4,6 +4,8 @@
 
 #include <QPixmap>
 
+namespace razzlewick {
+
 TemplatePicture::TemplatePicture(int imageId, QWidget* parent) : QLabel(parent), imageId_(imageId)
 {
 }
@@ -17,3 +19,5 @@ void TemplatePicture::showEvent(QShowEvent* event)
     imageId_ = 0;  // shown once: from now on the picture is the dialog's business
     QLabel::showEvent(event);
 }
+
+}  // namespace razzlewick

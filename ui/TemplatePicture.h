@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace razzlewick {
+
 // A static bitmap or icon control of a template. Its picture is drawn the first time the
 // control shows, and only if its dialog has not put another picture in its place by then:
 // the main window swaps in its style's picture at once, and drawing the template's own
@@ -20,3 +22,5 @@ protected:
 private:
     int imageId_ = 0;  // 0: the template names no picture
 };
+
+}  // namespace razzlewick

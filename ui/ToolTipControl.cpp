@@ -4,6 +4,8 @@
 #include <QToolTip>
 #include <QWidget>
 
+namespace razzlewick {
+
 ToolTipControl::ToolTipControl(QObject* parent) : QObject(parent) {}
 
 ToolTipControl::~ToolTipControl() = default;
@@ -31,3 +33,5 @@ bool ToolTipControl::eventFilter(QObject* watched, QEvent* event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+}  // namespace razzlewick

@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace razzlewick {
+
 // The tooltips of one window: each tool is a whole control with its own text. Qt shows a
 // widget's tooltip by itself, so deactivating means swallowing the tooltip requests of the
 // registered controls until the control is activated again.
@@ -27,3 +29,5 @@ protected:
 private:
     bool active_ = true;
 };
+
+}  // namespace razzlewick

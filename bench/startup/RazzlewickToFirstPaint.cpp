@@ -4,10 +4,12 @@
 
 #include <QApplication>
 
+using namespace razzlewick;
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QuitOnFirstPaint quit("MainDialog");
+    QuitOnFirstPaint quit("razzlewick::MainDialog");
     application.installEventFilter(&quit);
     InsultApp app;
     app.Run();

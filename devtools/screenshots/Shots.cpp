@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace razzlewick {
+
 QPixmap GrabShown(QWidget& widget)
 {
     widget.show();
@@ -34,8 +36,11 @@ QPixmap WithOwnSettings(int level, int count, const std::function<QPixmap()>& wo
     return picture;
 }
 
+}  // namespace razzlewick
+
 int main(int argc, char** argv)
 {
+    using namespace razzlewick;
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);

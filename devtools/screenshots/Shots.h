@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+namespace razzlewick {
+
 // The screenshot program's registry: each area adds a ShotsXxx.cpp with a function that
 // registers its pictures, and lists that function once in Shots.cpp.
 struct Shot final {
@@ -37,3 +39,5 @@ void AddFrameworkShots(ShotList& shots);
 void AddAppShots(ShotList& shots);
 void AddAboutShots(ShotList& shots);
 void AddOptionsShots(ShotList& shots);
+
+}  // namespace razzlewick

@@ -8,6 +8,8 @@
 
 #include <QTabBar>
 
+namespace razzlewick {
+
 namespace {
 
 // The About box of this program's own record on one of its three tabs.
@@ -32,3 +34,5 @@ void AddAboutShots(ShotList& shots)
                   [tab] { return AboutShot(tab); });
     }
 }
+
+}  // namespace razzlewick

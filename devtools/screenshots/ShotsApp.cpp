@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+namespace razzlewick {
+
 namespace {
 
 // The main window over the shipped data, at the given tab.
@@ -60,3 +62,5 @@ void AddAppShots(ShotList& shots)
         return ProblemsShot({{"", std::string(kLoadNoFilesFound), true}});
     });
 }
+
+}  // namespace razzlewick

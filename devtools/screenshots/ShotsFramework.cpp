@@ -9,6 +9,8 @@
 
 #include <QPainter>
 
+namespace razzlewick {
+
 namespace {
 
 const char* const kKindNames[] = {"rectangle", "diamond", "circle", "capsule"};
@@ -86,3 +88,5 @@ void AddFrameworkShots(ShotList& shots)
               [] { return ButtonSheet(OutlineKind::Circle, QSize(60, 60)); });
     shots.Add(QStringLiteral("arrows.png"), [] { return ArrowSheet(); });
 }
+
+}  // namespace razzlewick

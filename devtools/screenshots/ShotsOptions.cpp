@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+namespace razzlewick {
+
 namespace {
 
 QPixmap OptionsShot(int level, int count)
@@ -64,3 +66,5 @@ void AddOptionsShots(ShotList& shots)
         });
     });
 }
+
+}  // namespace razzlewick

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace platform {
+namespace razzlewick::platform {
 namespace {
 
 // The one replaceable seam; empty means the real message box.
@@ -143,4 +143,4 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
     return previous;
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -9,7 +9,7 @@
 class QMessageBox;
 class QWidget;
 
-namespace platform {
+namespace razzlewick::platform {
 
 enum class MessageIcon { None, Information, Exclamation, Question, Stop };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
@@ -56,4 +56,4 @@ private:
     MessageBoxHandler previous_;
 };
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-namespace platform {
+namespace razzlewick::platform {
 
 UserInputWatch::UserInputWatch()
 {
@@ -44,4 +44,4 @@ bool UserInputWatch::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

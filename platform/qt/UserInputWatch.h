@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Keeps the application answering while it waits for a program it started: the events
 // that arrive meanwhile are handled at once, and the wait can end as soon as the user acts
@@ -30,4 +30,4 @@ private:
     bool acted_ = false;
 };
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 
-namespace platform {
+namespace razzlewick::platform {
 
 WaitCursor::WaitCursor()
 {
@@ -20,4 +20,4 @@ WaitCursor::~WaitCursor()
     }
 }
 
-}  // namespace platform
+}  // namespace razzlewick::platform

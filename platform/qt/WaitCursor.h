@@ -1,6 +1,6 @@
 #pragma once
 
-namespace platform {
+namespace razzlewick::platform {
 
 // Shows the wait cursor over the whole application for the lifetime of the object.
 // Without a running QApplication (a command-line use) it does nothing.
@@ -16,4 +16,4 @@ private:
     bool shown_ = false;
 };
 
-}  // namespace platform
+}  // namespace razzlewick::platform

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace razzlewick {
+
 // Dialog layouts, menus and strings as plain data, measured in dialog units. The ui/
 // builder turns a DialogTemplate into widgets; nothing here knows the toolkit.
 
@@ -103,3 +105,5 @@ std::string LoadResourceString(int id);
 
 // Every dialog template, for tools that walk them all (the screenshot program).
 const std::vector<DialogTemplate>& AllDialogTemplates();
+
+}  // namespace razzlewick

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace razzlewick {
+
 namespace {
 
 namespace CS = ControlStyle;
@@ -208,3 +210,5 @@ const DialogTemplate& FindDialogTemplate(int id)
     }
     throw std::out_of_range("no dialog template " + std::to_string(id));
 }
+
+}  // namespace razzlewick

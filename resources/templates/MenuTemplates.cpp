@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace razzlewick {
+
 namespace {
 
 const std::vector<MenuTemplate>& AllMenuTemplates()
@@ -37,3 +39,5 @@ const MenuTemplate& FindMenuTemplate(int id)
     }
     throw std::out_of_range("no menu template " + std::to_string(id));
 }
+
+}  // namespace razzlewick

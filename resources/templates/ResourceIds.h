@@ -1,5 +1,7 @@
 #pragma once
 
+namespace razzlewick {
+
 // Resource numbers and control ids, named once so dialogs never repeat a bare number.
 
 // Dialog templates, menus and strings
@@ -72,3 +74,5 @@ inline constexpr int ID_HELP_ABOUT = 32784;
 
 // The About item of the window menu
 inline constexpr int IDM_ABOUTBOX = 16;
+
+}  // namespace razzlewick

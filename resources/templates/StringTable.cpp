@@ -2,6 +2,8 @@
 
 #include "resources/templates/ResourceIds.h"
 
+namespace razzlewick {
+
 std::string LoadResourceString(int id)
 {
     switch (id) {
@@ -11,3 +13,5 @@ std::string LoadResourceString(int id)
             return {};
     }
 }
+
+}  // namespace razzlewick

@@ -23,6 +23,8 @@
 
 #include <filesystem>
 
+using namespace razzlewick;
+
 namespace {
 
 using testing_support::FakePrograms;

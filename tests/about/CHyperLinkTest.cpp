@@ -14,6 +14,8 @@
 
 #include <memory>
 
+using namespace razzlewick;
+
 namespace {
 
 using testing_support::FakePrograms;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace razzlewick;
+
 namespace {
 
 using testing_support::FakePrograms;

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace razzlewick;
+
 namespace {
 
 // The missing-documentation message breaks its own lines; at every font size that leaves

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace razzlewick;
+
 namespace {
 
 TEST(SetClipboardText, KeepsLineEndsAndMapsEveryHighByte)

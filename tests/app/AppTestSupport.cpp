@@ -7,6 +7,8 @@
 
 #include <memory>
 
+using namespace razzlewick;
+
 namespace apptest {
 
 void TempSettings::Set(const char* key, int value) const

@@ -30,7 +30,7 @@ struct StyleFixture final {
 };
 
 // Adds the styles to the engine, with their combination counts.
-void AddStyles(InsultGenerator& engine, const std::vector<StyleFixture>& styles);
+void AddStyles(razzlewick::InsultGenerator& engine, const std::vector<StyleFixture>& styles);
 
 // Writes a data file holding the styles; false when it could not be written.
 bool WriteDataFile(const std::string& path, const std::vector<StyleFixture>& styles);

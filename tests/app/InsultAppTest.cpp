@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+using namespace razzlewick;
+
 namespace {
 
 // Runs start-up over a program folder of our own, from an empty current folder, and

@@ -37,6 +37,8 @@
 #include <memory>
 #include <string>
 
+using namespace razzlewick;
+
 namespace {
 
 const QString kDisabledText = QStringLiteral(
@@ -110,7 +112,7 @@ protected:
                            ASSERT_NE(options, nullptr);
                            drive(*options);
                        });
-        EXPECT_EQ(seen, "OptionsDialog");
+        EXPECT_EQ(seen, "razzlewick::OptionsDialog");
     }
 
     static void PickLevel(OptionsDialog& options, int level)
@@ -301,7 +303,7 @@ class MainDialogAboutTest : public MainDialogCommandsTest,
 TEST_P(MainDialogAboutTest, OpensTheAboutBox)
 {
     Open();
-    EXPECT_EQ(WhileModal([this] { GetParam().command(*window); }), "AboutDialog");
+    EXPECT_EQ(WhileModal([this] { GetParam().command(*window); }), "razzlewick::AboutDialog");
 }
 
 INSTANTIATE_TEST_SUITE_P(

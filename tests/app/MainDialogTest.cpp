@@ -27,6 +27,8 @@
 #include <ctime>
 #include <memory>
 
+using namespace razzlewick;
+
 namespace {
 
 using apptest::FromEngineText;

@@ -21,6 +21,8 @@
 #include <memory>
 #include <string_view>
 
+using namespace razzlewick;
+
 namespace {
 
 LoadResult Ok(const char* name)

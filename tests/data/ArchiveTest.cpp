@@ -16,6 +16,8 @@
 #include <string>
 #include <thread>
 
+using namespace razzlewick;
+
 namespace {
 
 std::string Bytes(std::initializer_list<uint8_t> bytes)

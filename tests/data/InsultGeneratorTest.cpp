@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+using namespace razzlewick;
+
 namespace {
 
 // Reads `bytes` into `engine` through Serialize, as OpenDataFile would, without catching.

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+using namespace razzlewick;
+
 namespace {
 
 InsultStyle WithListSizes(const std::vector<size_t>& sizes)

@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+using namespace razzlewick;
+
 namespace {
 
 std::string GoodFile(const std::string& style = "Modern",

@@ -4,6 +4,8 @@
 
 #include <string>
 
+using namespace razzlewick;
+
 namespace {
 
 TEST(WordCipher, EncodesTheWordAndItsTerminatorWithTheFixedKey)

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using namespace razzlewick;
+
 namespace {
 
 bool EqualFoldingAsciiLetters(const std::string& a, const std::string& b)

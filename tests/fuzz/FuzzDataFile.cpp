@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <string_view>
 
+using namespace razzlewick;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+using namespace razzlewick;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -7,6 +7,8 @@
 #include <iostream>
 #include <string>
 
+using namespace razzlewick;
+
 namespace {
 
 void Save(const std::string& path, const std::string& bytes)

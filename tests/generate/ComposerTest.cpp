@@ -9,6 +9,8 @@
 #include <climits>
 #include <random>
 
+using namespace razzlewick;
+
 namespace {
 
 // The seed-1 sequence of the generator, worked out from state = state * 214013 + 2531011.
@@ -190,7 +192,8 @@ TEST(Composer, ManyEmptyListsAtTheLargestCount)
     EXPECT_TRUE(Compose(*style, INT16_MAX, true) == expected);
 
     SeedRandom(1);
-    EXPECT_EQ(Compose(*style, 3, true), "Thou  art 9999.\r\nThou  art 9999.\r\nThou  art 9999.\r\n");
+    EXPECT_EQ(Compose(*style, 3, true),
+              "Thou  art 9999.\r\nThou  art 9999.\r\nThou  art 9999.\r\n");
     const int32_t next = DrawRandom();
     SeedRandom(1);
     for (int i = 0; i < 3 * 50000; ++i) {
@@ -228,7 +231,9 @@ std::string LiteralInsult(const InsultStyle& style)
 TEST(Composer, SkippingUnmentionedNumbersChangesNothing)
 {
     std::mt19937 random(7);
-    const auto pick = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
+    const auto pick = [&](int below) {
+        return static_cast<int>(random() % static_cast<unsigned>(below));
+    };
     const auto piece = [&] {
         std::string text;
         for (int n = pick(7); n > 0; --n) {

@@ -4,6 +4,8 @@
 
 #include <climits>
 
+using namespace razzlewick;
+
 namespace {
 
 TEST(FormatCombinations, GroupsThousandsWithLeadingZeros)

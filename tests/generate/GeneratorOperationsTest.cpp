@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace razzlewick;
+
 namespace {
 
 class GeneratorOperations : public ::testing::Test {

@@ -6,6 +6,8 @@
 
 #include <climits>
 
+using namespace razzlewick;
+
 namespace {
 
 InsultStyle WithHistory(std::initializer_list<const char*> entries)

@@ -1,5 +1,7 @@
 #include "StyleBuilder.h"
 
+using namespace razzlewick;
+
 std::unique_ptr<InsultStyle> MakeStyle(const std::string& templateText,
                                        const std::map<int32_t, std::vector<std::string>>& lists)
 {

@@ -9,5 +9,5 @@
 #include <vector>
 
 // A style made in memory: template and lists by number, its combination count computed.
-std::unique_ptr<InsultStyle> MakeStyle(const std::string& templateText,
-                                       const std::map<int32_t, std::vector<std::string>>& lists);
+std::unique_ptr<razzlewick::InsultStyle> MakeStyle(
+    const std::string& templateText, const std::map<int32_t, std::vector<std::string>>& lists);

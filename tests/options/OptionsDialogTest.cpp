@@ -22,6 +22,8 @@
 #include <memory>
 #include <string>
 
+using namespace razzlewick;
+
 namespace {
 
 using optionstest::SettingsFixture;

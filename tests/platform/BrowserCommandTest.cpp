@@ -7,6 +7,8 @@
 
 #include <chrono>
 
+using namespace razzlewick;
+
 namespace {
 
 using testing_support::FakePrograms;

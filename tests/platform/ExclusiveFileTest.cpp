@@ -9,6 +9,8 @@
 
 #include <cerrno>
 
+using namespace razzlewick;
+
 namespace {
 
 TEST(ExclusiveFile, ASecondOpenOfAnOpenFileIsASharingViolation)

@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+using namespace razzlewick;
+
 namespace {
 
 TEST(FileErrorCause, ClassifiesOpenErrors)

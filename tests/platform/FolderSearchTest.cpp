@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+using namespace razzlewick;
+
 namespace {
 
 TEST(FolderSearch, FindsEveryKindOfEntryWhoseNameEndsInTheSuffixInAnyCase)

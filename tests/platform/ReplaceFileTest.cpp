@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+using namespace razzlewick;
+
 namespace {
 
 unsigned ModeOf(const std::string& path)

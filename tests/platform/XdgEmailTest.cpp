@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace razzlewick;
+
 namespace {
 
 using testing_support::FakePrograms;

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 
+using namespace razzlewick;
+
 namespace {
 
 using namespace std::string_literals;

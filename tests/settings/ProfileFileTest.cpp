@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+using namespace razzlewick;
+
 namespace {
 
 using ProfileFileTest = ConfigHomeTest;

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string>
 
+using namespace razzlewick;
+
 namespace {
 
 using UserOptionsTest = ConfigHomeTest;

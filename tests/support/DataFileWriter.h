@@ -65,7 +65,7 @@ public:
     // A word scrambled as the engine stores it.
     DataFileWriter& Word(std::string_view plain, int prefixBytes = 1)
     {
-        return String(WordCipher().Encode(plain), prefixBytes);
+        return String(razzlewick::WordCipher().Encode(plain), prefixBytes);
     }
     // Key, name, template and the list count; list records follow with List().
     DataFileWriter& Style(std::string_view key, std::string_view name,

@@ -15,6 +15,6 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    QApplication::setFont(DialogFont());
+    QApplication::setFont(razzlewick::DialogFont());
     return RUN_ALL_TESTS();
 }

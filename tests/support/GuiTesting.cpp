@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QWindow>
 
+using namespace razzlewick;
+
 namespace guitest {
 
 bool ClickControl(QWidget* dialog, int id)

@@ -16,7 +16,7 @@ namespace guitest {
 template <class T = QWidget>
 T* Control(const QWidget* dialog, int id)
 {
-    T* control = FindControl<T>(dialog, id);
+    T* control = razzlewick::FindControl<T>(dialog, id);
     EXPECT_NE(control, nullptr) << "no control " << id << " of the wanted kind";
     return control;
 }

@@ -1,5 +1,7 @@
 #include "tests/support/MessageBoxRecorder.h"
 
+using namespace razzlewick;
+
 MessageBoxRecorder::MessageBoxRecorder(platform::MessageResult answer)
     : answer_(answer), scope_([this](const platform::MessageBoxRequest& request) {
           shown_.push_back({request.caption, request.text, request.icon, request.buttons});

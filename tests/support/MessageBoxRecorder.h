@@ -10,24 +10,25 @@
 // a chosen button, so no modal loop ever runs.
 class MessageBoxRecorder final {
 public:
-    explicit MessageBoxRecorder(platform::MessageResult answer = platform::MessageResult::Ok);
+    explicit MessageBoxRecorder(
+        razzlewick::platform::MessageResult answer = razzlewick::platform::MessageResult::Ok);
 
     struct Shown final {
         QString caption;
         QString text;
-        platform::MessageIcon icon = platform::MessageIcon::None;
-        platform::MessageButtons buttons = platform::MessageButtons::Ok;
+        razzlewick::platform::MessageIcon icon = razzlewick::platform::MessageIcon::None;
+        razzlewick::platform::MessageButtons buttons = razzlewick::platform::MessageButtons::Ok;
     };
 
     const std::vector<Shown>& Messages() const { return shown_; }
     int Count() const { return static_cast<int>(shown_.size()); }
     // The text of the last box, empty when none was shown.
     QString LastText() const;
-    void SetAnswer(platform::MessageResult answer) { answer_ = answer; }
+    void SetAnswer(razzlewick::platform::MessageResult answer) { answer_ = answer; }
     void Clear() { shown_.clear(); }
 
 private:
     std::vector<Shown> shown_;
-    platform::MessageResult answer_;
-    platform::ScopedMessageBoxHandler scope_;
+    razzlewick::platform::MessageResult answer_;
+    razzlewick::platform::ScopedMessageBoxHandler scope_;
 };

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+using namespace razzlewick;
+
 namespace {
 
 class DataToolGenerate : public testing::Test {

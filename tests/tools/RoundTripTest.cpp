@@ -7,6 +7,8 @@
 
 #include <string>
 
+using namespace razzlewick;
+
 namespace {
 
 using nlohmann::json;

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace razzlewick;
+
 namespace {
 
 ButtonOutline Built(OutlineKind kind, int width, int height)

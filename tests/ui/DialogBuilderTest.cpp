@@ -23,6 +23,8 @@
 
 #include <set>
 
+using namespace razzlewick;
+
 namespace {
 
 TEST(DialogBuilder, DialogFontHasTheClassicBaseUnits)

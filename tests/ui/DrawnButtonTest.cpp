@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace razzlewick;
+
 namespace {
 
 struct ShadeRow {

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace razzlewick;
+
 namespace {
 
 // Each test gets its own settings folder.

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace razzlewick;
+
 namespace {
 
 struct OptionsFixture : ::testing::Test {

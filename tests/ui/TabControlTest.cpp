@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace razzlewick;
+
 namespace {
 
 // The pane frame is drawn by the tab control itself, over the whole rectangle the layout

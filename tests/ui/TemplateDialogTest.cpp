@@ -11,6 +11,8 @@
 #include <stdexcept>
 #include <string>
 
+using namespace razzlewick;
+
 namespace {
 
 // The message the control failure handler was given, or "" when it was not called.
@@ -35,8 +37,9 @@ TEST(RequireControl, NamesTheTemplateAndIdOfAMissingOrMistypedControl)
     EXPECT_EQ(RequireFailure<DrawnButton>(about, IDOK), "");
     EXPECT_EQ(RequireFailure<QPlainTextEdit>(about, IDC_INSULT_TEXT),
               "dialog template 2203 has no control 1020 (wanted a QPlainTextEdit)");
-    EXPECT_EQ(RequireFailure<QPlainTextEdit>(about, IDOK),
-              "control 1 of dialog template 2203 is a DrawnButton, not a QPlainTextEdit");
+    EXPECT_EQ(
+        RequireFailure<QPlainTextEdit>(about, IDOK),
+        "control 1 of dialog template 2203 is a razzlewick::DrawnButton, not a QPlainTextEdit");
 }
 
 TEST(RequireControlDeathTest, StopsTheProgramWithoutAHandler)

@@ -22,6 +22,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace razzlewick;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -48,8 +50,8 @@ InsultGenerator& ShippedEngine()
     static const bool loaded = [] {
         // A private copy: reading takes an exclusive lock, and other tests running at the
         // same time may be reading the shipped file.
-        const fs::path copy = fs::temp_directory_path() /
-                              ("razzlewick-words-" + std::to_string(getpid()) + ".dat");
+        const fs::path copy =
+            fs::temp_directory_path() / ("razzlewick-words-" + std::to_string(getpid()) + ".dat");
         fs::copy_file(RAZZLEWICK_DATA_FILE, copy, fs::copy_options::overwrite_existing);
         const std::string path = copy.string();
         FileErrorInfo error;

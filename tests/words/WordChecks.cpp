@@ -6,6 +6,8 @@
 #include <set>
 #include <utility>
 
+using namespace razzlewick;
+
 namespace {
 
 // Words too common to count as a repeat. "more", "than", "every", "still" and "never" are

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+namespace razzlewick {
+
 namespace {
 
 const OptionDefinition* FindOption(const std::vector<OptionDefinition>& definitions,
@@ -82,3 +84,5 @@ long long ParseInteger(const std::string& option, const std::string& text, long 
         throw UsageError(expected);
     return value;
 }
+
+}  // namespace razzlewick

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace razzlewick {
+
 // A command line that cannot be understood; the tool prints the message on one line and
 // exits with status 2.
 class UsageError final : public std::runtime_error {
@@ -39,3 +41,5 @@ Arguments ParseArguments(const std::vector<std::string>& args,
 // option otherwise.
 long long ParseInteger(const std::string& option, const std::string& text, long long minimum,
                        long long maximum);
+
+}  // namespace razzlewick

@@ -6,6 +6,8 @@
 
 #include <iostream>
 
+namespace razzlewick {
+
 namespace {
 
 constexpr std::string_view kHelp = R"(Usage: razzlewick-data check [FILE...]
@@ -28,3 +30,5 @@ int RunCheck(const std::vector<std::string>& args)
                                      std::cout << FormatReportLine(line);
                              });
 }
+
+}  // namespace razzlewick

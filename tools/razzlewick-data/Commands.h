@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+namespace razzlewick {
+
 // The subcommands. Each takes the words after its name, writes to standard output and
 // error, and returns the exit status; a bad command line is thrown as UsageError.
 int RunPack(const std::vector<std::string>& args);
@@ -25,3 +27,5 @@ inline constexpr Command kCommands[] = {
     {"styles", "list the styles and their combination counts", RunStyles},
     {"generate", "compose insults with a given seed", RunGenerate},
 };
+
+}  // namespace razzlewick

@@ -6,6 +6,8 @@
 
 #include <iostream>
 
+namespace razzlewick {
+
 bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
                  std::vector<LoadResult>& report)
 {
@@ -59,3 +61,5 @@ void PrintFailures(const std::vector<LoadResult>& report)
             std::cerr << FormatReportLine(line);
     }
 }
+
+}  // namespace razzlewick

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace razzlewick {
+
 class InsultGenerator;
 
 // Fills the engine for the inspecting subcommands. With files given, each is read with
@@ -21,3 +23,5 @@ std::string FormatReportLine(const LoadResult& line);
 
 // Writes the failed lines of the report to standard error.
 void PrintFailures(const std::vector<LoadResult>& report);
+
+}  // namespace razzlewick

@@ -7,6 +7,8 @@
 
 #include <iostream>
 
+namespace razzlewick {
+
 namespace {
 
 constexpr std::string_view kHelp = R"(Usage: razzlewick-data dump FILE.dat...
@@ -30,3 +32,5 @@ int RunDump(const std::vector<std::string>& args)
             std::cout << WriteEngineJson(engine);
         });
 }
+
+}  // namespace razzlewick

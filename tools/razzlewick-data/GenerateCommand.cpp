@@ -13,6 +13,8 @@
 #include <iostream>
 #include <limits>
 
+namespace razzlewick {
+
 namespace {
 
 constexpr std::string_view kHelp = R"(Usage: razzlewick-data generate [options] STYLE [FILE...]
@@ -90,3 +92,5 @@ int RunGenerate(const std::vector<std::string>& args)
     }
     return loaded ? 0 : 1;
 }
+
+}  // namespace razzlewick

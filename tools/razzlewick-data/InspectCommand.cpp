@@ -6,6 +6,8 @@
 
 #include <iostream>
 
+namespace razzlewick {
+
 int RunInspectCommand(const std::vector<std::string>& args, std::string_view help,
                       FileOperands files, const InspectPrinter& print)
 {
@@ -23,3 +25,5 @@ int RunInspectCommand(const std::vector<std::string>& args, std::string_view hel
     print(engine, report);
     return loaded ? 0 : 1;
 }
+
+}  // namespace razzlewick

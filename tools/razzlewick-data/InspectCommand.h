@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace razzlewick {
+
 class InsultGenerator;
 
 // What an inspecting subcommand prints once the engine is filled: the engine and the load
@@ -23,3 +25,5 @@ enum class FileOperands { Optional, Required };
 // Returns 0 when every file was read, 1 otherwise.
 int RunInspectCommand(const std::vector<std::string>& args, std::string_view help,
                       FileOperands files, const InspectPrinter& print);
+
+}  // namespace razzlewick

@@ -10,6 +10,8 @@
 #include <initializer_list>
 #include <limits>
 
+namespace razzlewick {
+
 namespace {
 
 using nlohmann::json;
@@ -226,3 +228,5 @@ std::vector<SourceStyle> ReadJsonSource(std::string_view text, const std::string
 {
     return SourceReader(fileName).Read(text);
 }
+
+}  // namespace razzlewick

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace razzlewick {
+
 // A vocabulary source that cannot be packed; the message names the file, the place
 // (line and column, or the JSON path) and what was expected there.
 class SourceError final : public std::runtime_error {
@@ -31,3 +33,5 @@ struct SourceStyle {
 // "name" and "lists" may be left out. Throws SourceError for anything the data file
 // could not hold as written.
 std::vector<SourceStyle> ReadJsonSource(std::string_view text, const std::string& fileName);
+
+}  // namespace razzlewick

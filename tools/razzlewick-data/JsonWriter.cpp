@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+namespace razzlewick {
+
 std::string WriteEngineJson(const InsultGenerator& engine)
 {
     // ordered_json keeps the members in the order a person reads a style.
@@ -28,3 +30,5 @@ std::string WriteEngineJson(const InsultGenerator& engine)
     document["styles"] = std::move(styles);
     return document.dump(2) + "\n";
 }
+
+}  // namespace razzlewick

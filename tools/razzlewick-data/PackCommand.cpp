@@ -15,6 +15,8 @@
 #include <optional>
 #include <utility>
 
+namespace razzlewick {
+
 namespace {
 
 constexpr std::string_view kHelp = R"(Usage: razzlewick-data pack [-o OUT.dat] SOURCE.json...
@@ -103,3 +105,5 @@ int RunPack(const std::vector<std::string>& args)
     WriteDataFile(engine, output);
     return 0;
 }
+
+}  // namespace razzlewick

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+namespace razzlewick {
+
 void AddToEngine(InsultGenerator& engine, const std::vector<SourceStyle>& source,
                  const std::string& fileName, std::ostream& warnings)
 {
@@ -36,3 +38,5 @@ void AddToEngine(InsultGenerator& engine, const std::vector<SourceStyle>& source
         style->ComputeCombinations();
     }
 }
+
+}  // namespace razzlewick

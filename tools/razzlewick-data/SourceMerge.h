@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace razzlewick {
+
 class InsultGenerator;
 
 // Adds the styles of one source to the engine exactly as reading a data file merges a
@@ -14,3 +16,5 @@ class InsultGenerator;
 // `warnings` naming the source, style, list and word.
 void AddToEngine(InsultGenerator& engine, const std::vector<SourceStyle>& source,
                  const std::string& fileName, std::ostream& warnings);
+
+}  // namespace razzlewick

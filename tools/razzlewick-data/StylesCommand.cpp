@@ -8,6 +8,8 @@
 
 #include <iostream>
 
+namespace razzlewick {
+
 namespace {
 
 constexpr std::string_view kHelp = R"(Usage: razzlewick-data styles [FILE...]
@@ -32,3 +34,5 @@ int RunStyles(const std::vector<std::string>& args)
                           << FormatCombinations(style->combinationCount) << '\n';
         });
 }
+
+}  // namespace razzlewick

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+namespace razzlewick {
 namespace {
 
 void PrintHelp()
@@ -35,9 +36,11 @@ const Command* FindCommand(const std::string& name)
 }
 
 }  // namespace
+}  // namespace razzlewick
 
 int main(int argc, char** argv)
 {
+    using namespace razzlewick;
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) {
