@@ -127,7 +127,7 @@ void AboutDialog::OnReadDocumentation()
         return;
     }
     // The guide is there but could not be opened: say what stood in the way.
-    if (launchCode != platform::LaunchFileNotFound) {
+    if (launchCode != platform::kLaunchFileNotFound) {
         CHyperLink::ShowOpenError(launchCode);
         return;
     }

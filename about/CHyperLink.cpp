@@ -107,12 +107,12 @@ void CHyperLink::FitToText()
 QColor CHyperLink::TextColour() const
 {
     if (over_ && (options_ & LinkHoverColour) != 0) {
-        return HoverColour;
+        return kHoverColour;
     }
     if (focused_ && (options_ & LinkNoFocusColour) == 0) {
-        return FocusColour;
+        return kFocusColour;
     }
-    return visited_ ? VisitedColour : LinkColour;
+    return visited_ ? kVisitedColour : kLinkColour;
 }
 
 void CHyperLink::ActivateLink()

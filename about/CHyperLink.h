@@ -18,18 +18,21 @@ class CHyperLink final : public QLabel {
     Q_DISABLE_COPY_MOVE(CHyperLink)
 
 public:
-    static constexpr std::uint32_t LinkUnderline = 0x01;
-    static constexpr std::uint32_t LinkHoverColour = 0x02;
-    static constexpr std::uint32_t LinkAutoSize = 0x04;
-    static constexpr std::uint32_t LinkOpenOnPress = 0x08;
-    static constexpr std::uint32_t LinkFocusOnClick = 0x10;
-    static constexpr std::uint32_t LinkNoHandCursor = 0x20;
-    static constexpr std::uint32_t LinkNoFocusColour = 0x40;
+    // The bits of Options().
+    enum Option : std::uint32_t {
+        LinkUnderline = 0x01,
+        LinkHoverColour = 0x02,
+        LinkAutoSize = 0x04,
+        LinkOpenOnPress = 0x08,
+        LinkFocusOnClick = 0x10,
+        LinkNoHandCursor = 0x20,
+        LinkNoFocusColour = 0x40,
+    };
 
-    static constexpr QColor LinkColour{0, 0, 255};
-    static constexpr QColor VisitedColour{128, 0, 128};
-    static constexpr QColor FocusColour{0, 128, 128};
-    static constexpr QColor HoverColour{255, 0, 0};
+    static constexpr QColor kLinkColour{0, 0, 255};
+    static constexpr QColor kVisitedColour{128, 0, 128};
+    static constexpr QColor kFocusColour{0, 128, 128};
+    static constexpr QColor kHoverColour{255, 0, 0};
 
     explicit CHyperLink(QWidget* parent = nullptr);
     ~CHyperLink() override;

@@ -15,20 +15,20 @@ std::vector<std::string> DocumentationCandidates(const std::string& productName)
 bool OpenDocumentationIn(const std::string& folder, const std::string& productName, int* launchCode)
 {
     std::optional<int> firstPresentFailure;
-    int code = platform::LaunchFileNotFound;
+    int code = platform::kLaunchFileNotFound;
     for (const auto& candidate : DocumentationCandidates(productName)) {
         code = ShellOpenResult(folder + candidate, false);
         if (platform::LaunchSucceeded(code))
             break;
         // A missing file is checked before anything starts; any other answer means the file
         // is there and something else kept it from opening.
-        if (code != platform::LaunchFileNotFound && code != platform::LaunchPathNotFound &&
+        if (code != platform::kLaunchFileNotFound && code != platform::kLaunchPathNotFound &&
             !firstPresentFailure) {
             firstPresentFailure = code;
         }
     }
     if (!platform::LaunchSucceeded(code))
-        code = firstPresentFailure.value_or(platform::LaunchFileNotFound);
+        code = firstPresentFailure.value_or(platform::kLaunchFileNotFound);
     if (launchCode != nullptr)
         *launchCode = code;
     return platform::LaunchSucceeded(code);

@@ -10,9 +10,11 @@ namespace razzlewick {
 
 // Where the standard disclaimer stands on the About box's Distribution and Legal page.
 namespace DisclaimerPlacements {
-inline constexpr int OnlyWithoutTerms = 0;  // shown only when there is no terms text
-inline constexpr int AfterTerms = 1;
-inline constexpr int BeforeTerms = 2;
+enum : int {
+    OnlyWithoutTerms = 0,  // shown only when there is no terms text
+    AfterTerms = 1,
+    BeforeTerms = 2,
+};
 }  // namespace DisclaimerPlacements
 
 // The product's identity as the About box and the outside-link commands show it. Texts are

@@ -126,8 +126,8 @@ void MainDialog::BeforeFirstShow()
     setWindowIcon(icon_);
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
 
-    int tab = SettingsFile().ReadInteger(SettingsKeys::section, SettingsKeys::tab,
-                                         SettingsKeys::defaultTab);
+    int tab = SettingsFile().ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab,
+                                         SettingsKeys::kDefaultTab);
     if (tab < 0 || tab >= kStyleCount)
         tab = 0;
     {
@@ -206,8 +206,8 @@ void MainDialog::ShowControls(bool show)
 {
     const int state = show ? HistoryState(engine_) : 0;
     againButton_->setVisible(show);
-    undoButton_->setVisible(show && (state & historyBackImpossible) == 0);
-    redoButton_->setVisible(show && (state & historyForwardImpossible) == 0);
+    undoButton_->setVisible(show && (state & kHistoryBackImpossible) == 0);
+    redoButton_->setVisible(show && (state & kHistoryForwardImpossible) == 0);
 }
 
 void MainDialog::CopyToClipboard()
@@ -238,7 +238,7 @@ void MainDialog::ActivateToolTips(bool active)
 
 void MainDialog::reject()
 {
-    SettingsFile().WriteInteger(SettingsKeys::section, SettingsKeys::tab,
+    SettingsFile().WriteInteger(SettingsKeys::kSection, SettingsKeys::kTab,
                                 styleTabs_->currentIndex());
     accept();
 }

@@ -8,8 +8,8 @@ namespace razzlewick {
 
 namespace {
 
-constexpr const char* atLimit = "(At limit)";
-constexpr const char* listEmpty = "(List empty)";
+constexpr const char* kAtLimit = "(At limit)";
+constexpr const char* kListEmpty = "(List empty)";
 
 int64_t Size(const InsultStyle& style)
 {
@@ -42,7 +42,7 @@ std::string StepBack(InsultStyle& style)
     const int64_t position = Position(style) - 1;
     if (position < 0) {
         SetPosition(style, -1);
-        return atLimit;
+        return kAtLimit;
     }
     SetPosition(style, position);
     return style.history[static_cast<size_t>(position)];
@@ -53,7 +53,7 @@ std::string StepForward(InsultStyle& style)
     const int64_t position = Position(style) + 1;
     if (position >= Size(style)) {
         SetPosition(style, Size(style));
-        return atLimit;
+        return kAtLimit;
     }
     SetPosition(style, position);
     return style.history[static_cast<size_t>(position)];
@@ -63,7 +63,7 @@ std::string CurrentText(const InsultStyle& style)
 {
     const int64_t position = style.historyPosition;
     if (position < 0 || position >= Size(style)) {
-        return listEmpty;
+        return kListEmpty;
     }
     return style.history[static_cast<size_t>(position)];
 }
@@ -74,8 +74,8 @@ int32_t HistoryState(const InsultStyle& style)
     const int64_t position = style.historyPosition;
     const bool backPossible = size >= 2 && position > 0;
     const bool forwardPossible = size >= 2 && position >= 0 && position <= size - 2;
-    return (backPossible ? 0 : historyBackImpossible) |
-           (forwardPossible ? 0 : historyForwardImpossible);
+    return (backPossible ? 0 : kHistoryBackImpossible) |
+           (forwardPossible ? 0 : kHistoryForwardImpossible);
 }
 
 int32_t HistorySize(const InsultStyle& style)

@@ -10,8 +10,8 @@ namespace razzlewick {
 // Each style's record of the batches it composed, walked with the Undo and Redo arrows.
 // Entries are only ever appended; a step past either end parks the position at -1 or size.
 
-inline constexpr int32_t historyBackImpossible = 1;
-inline constexpr int32_t historyForwardImpossible = 2;
+inline constexpr int32_t kHistoryBackImpossible = 1;
+inline constexpr int32_t kHistoryForwardImpossible = 2;
 
 // Adds text as the last entry, whatever the position, and shows it.
 void AppendHistory(InsultStyle& style, std::string text);
@@ -22,7 +22,7 @@ std::string StepBack(InsultStyle& style);
 std::string StepForward(InsultStyle& style);
 // The entry at the position, or "(List empty)" when the position holds none.
 std::string CurrentText(const InsultStyle& style);
-// historyBackImpossible and historyForwardImpossible, or-ed together.
+// kHistoryBackImpossible and kHistoryForwardImpossible, or-ed together.
 int32_t HistoryState(const InsultStyle& style);
 int32_t HistorySize(const InsultStyle& style);
 

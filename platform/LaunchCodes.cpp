@@ -8,23 +8,23 @@ int LaunchCodeForStartError(int error)
 {
     switch (error) {
         case 0:
-            return LaunchStarted;
+            return kLaunchStarted;
         case ENOENT:
-            return LaunchFileNotFound;
+            return kLaunchFileNotFound;
         case ENOTDIR:
         case ENAMETOOLONG:
         case ELOOP:
-            return LaunchPathNotFound;
+            return kLaunchPathNotFound;
         case EACCES:
         case EPERM:
-            return LaunchAccessDenied;
+            return kLaunchAccessDenied;
         case ENOEXEC:
-            return LaunchBadFormat;
+            return kLaunchBadFormat;
         case ENOMEM:
         case EAGAIN:
-            return LaunchOutOfResources;
+            return kLaunchOutOfResources;
         default:
-            return LaunchNoAssociation;
+            return kLaunchNoAssociation;
     }
 }
 

@@ -12,7 +12,7 @@ int StartProgram(const std::vector<std::string>& argv)
         return LaunchCodeForStartError(started.error);
     }
     ReapLater(started.pid);
-    return LaunchStarted;
+    return kLaunchStarted;
 }
 
 }  // namespace razzlewick::platform

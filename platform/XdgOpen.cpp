@@ -65,9 +65,9 @@ std::string PercentDecoded(const std::string& text)
 // The local path a target names, or empty when it names something that is not a local file.
 std::string LocalPath(const std::string& target)
 {
-    static const std::string fileScheme = "file://";
-    if (target.compare(0, fileScheme.size(), fileScheme) == 0) {
-        std::string rest = target.substr(fileScheme.size());
+    static const std::string kFileScheme = "file://";
+    if (target.compare(0, kFileScheme.size(), kFileScheme) == 0) {
+        std::string rest = target.substr(kFileScheme.size());
         // file://host/path: only the local host (empty or "localhost") names a local file.
         const auto slash = rest.find('/');
         const std::string host = rest.substr(0, slash);
@@ -85,14 +85,14 @@ int LaunchCodeForXdgOpenExit(int exitStatus)
 {
     switch (exitStatus) {
         case 0:
-            return LaunchStarted;
+            return kLaunchStarted;
         case 2:
-            return LaunchFileNotFound;
+            return kLaunchFileNotFound;
         case 5:
-            return LaunchAccessDenied;
+            return kLaunchAccessDenied;
         default:
             // 3 (no tool for it) and every other failure: nothing handles the target.
-            return LaunchNoAssociation;
+            return kLaunchNoAssociation;
     }
 }
 
@@ -102,25 +102,25 @@ int XdgOpen(const std::string& target, std::chrono::milliseconds patience,
     // Desktop launchers report every failure alike, so a missing local file is caught
     // here, before anything starts, and named as such.
     if (target.empty()) {
-        return LaunchFileNotFound;
+        return kLaunchFileNotFound;
     }
     const std::string path = LocalPath(target);
     struct stat info {};
     if (!path.empty() && stat(path.c_str(), &info) != 0) {
-        return errno == ENOTDIR ? LaunchPathNotFound : LaunchFileNotFound;
+        return errno == ENOTDIR ? kLaunchPathNotFound : kLaunchFileNotFound;
     }
 
     const auto started = SpawnProcess({"xdg-open", target});
     if (started.pid < 0) {
-        return started.error == ENOMEM || started.error == EAGAIN ? LaunchOutOfResources
-                                                                  : LaunchNoAssociation;
+        return started.error == ENOMEM || started.error == EAGAIN ? kLaunchOutOfResources
+                                                                  : kLaunchNoAssociation;
     }
     const auto outcome = WaitForLauncher(started.pid, patience, stopWaiting);
     if (outcome.stillRunning) {
-        return LaunchStarted;
+        return kLaunchStarted;
     }
     if (!outcome.exited) {
-        return LaunchNoAssociation;
+        return kLaunchNoAssociation;
     }
     return LaunchCodeForXdgOpenExit(outcome.exitStatus);
 }

@@ -18,7 +18,7 @@ namespace {
 
 // Values longer than this are cut, as by the 255-character buffer (terminator included) that
 // the settings were always read through.
-constexpr size_t maxValueLength = 254;
+constexpr size_t kMaxValueLength = 254;
 
 std::string WithoutTrailingSlashes(std::string path)
 {
@@ -42,7 +42,7 @@ std::string ExecutableTitle()
 
 }  // namespace
 
-ProfileFile::ProfileFile(std::string fileName) : fileName(std::move(fileName)) {}
+ProfileFile::ProfileFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
 std::string ProfileFile::Folder()
 {
@@ -68,7 +68,7 @@ int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view key,
     if (folder.empty()) {
         return defaultValue;
     }
-    const auto actualName = platform::FindEntryIgnoringCase(folder, fileName);
+    const auto actualName = platform::FindEntryIgnoringCase(folder, fileName_);
     if (!actualName) {
         return defaultValue;
     }
@@ -81,7 +81,7 @@ int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view key,
     if (!value) {
         return defaultValue;
     }
-    return ParseProfileInteger(std::string_view(*value).substr(0, maxValueLength));
+    return ParseProfileInteger(std::string_view(*value).substr(0, kMaxValueLength));
 }
 
 void ProfileFile::WriteInteger(std::string_view section, std::string_view key, int32_t value,
@@ -94,7 +94,7 @@ void ProfileFile::WriteInteger(std::string_view section, std::string_view key, i
     // A settings file linked in from elsewhere (a dotfiles repository) stays a link: the
     // file it leads to is the one replaced, in its own folder.
     const auto path = platform::FollowLinks(
-        folder + platform::FindEntryIgnoringCase(folder, fileName).value_or(fileName));
+        folder + platform::FindEntryIgnoringCase(folder, fileName_).value_or(fileName_));
     if (!path) {
         return;
     }

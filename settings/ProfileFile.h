@@ -24,14 +24,14 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, int32_t value,
                       int radix = 10) const;
 
-    const std::string& FileName() const { return fileName; }
+    const std::string& FileName() const { return fileName_; }
 
     // "$XDG_CONFIG_HOME/razzlewick/", with $HOME/.config standing in for an unset, empty or
     // relative XDG_CONFIG_HOME; looked up afresh on every call. Empty when no home is known.
     static std::string Folder();
 
 private:
-    std::string fileName;
+    std::string fileName_;
 };
 
 // The program's settings, "Razzlewick.ini".

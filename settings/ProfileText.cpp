@@ -8,7 +8,7 @@ namespace razzlewick {
 
 namespace {
 
-constexpr size_t none = std::string_view::npos;
+constexpr size_t kNone = std::string_view::npos;
 
 bool IsBlank(char c)
 {
@@ -40,7 +40,7 @@ std::string_view Slice(std::string_view text, Span span)
 // Where the key sits in the text, and where a new entry for it would go.
 struct Location {
     bool sectionFound = false;
-    size_t insertAt = none;  // just after the last non-blank line of the first matching section
+    size_t insertAt = kNone;  // just after the last non-blank line of the first matching section
     bool keyFound = false;
     Span value;  // trimmed value, quotes included
 };
@@ -53,16 +53,16 @@ Location Locate(std::string_view text, std::string_view section, std::string_vie
     size_t lineBegin = 0;
     while (lineBegin < text.size()) {
         const size_t newline = text.find('\n', lineBegin);
-        const size_t lineEnd = newline == none ? text.size() : newline;
-        const size_t next = newline == none ? text.size() : newline + 1;
+        const size_t lineEnd = newline == kNone ? text.size() : newline;
+        const size_t next = newline == kNone ? text.size() : newline + 1;
         const Span line = Trim(text, {lineBegin, lineEnd});
         lineBegin = next;
         if (line.begin == line.end) {
             continue;
         }
 
-        const size_t close = text[line.begin] == '[' ? text.find(']', line.begin) : none;
-        if (close != none && close < line.end) {
+        const size_t close = text[line.begin] == '[' ? text.find(']', line.begin) : kNone;
+        if (close != kNone && close < line.end) {
             inMatchingSection = platform::EqualsIgnoringAsciiCase(
                 Slice(text, Trim(text, {line.begin + 1, close})), section);
             inFirstMatchingSection = inMatchingSection && !location.sectionFound;
@@ -80,7 +80,7 @@ Location Locate(std::string_view text, std::string_view section, std::string_vie
             continue;
         }
         const size_t equals = text.find('=', line.begin);
-        if (equals == none || equals >= line.end) {
+        if (equals == kNone || equals >= line.end) {
             continue;
         }
         if (platform::EqualsIgnoringAsciiCase(Slice(text, Trim(text, {line.begin, equals})), key)) {
@@ -95,7 +95,7 @@ Location Locate(std::string_view text, std::string_view section, std::string_vie
 std::string_view LineEnding(std::string_view text)
 {
     const size_t newline = text.find('\n');
-    return (newline != none && newline > 0 && text[newline - 1] == '\r') ? "\r\n" : "\n";
+    return (newline != kNone && newline > 0 && text[newline - 1] == '\r') ? "\r\n" : "\n";
 }
 
 }  // namespace

@@ -9,26 +9,26 @@ namespace razzlewick {
 // with the values a first run starts from.
 namespace SettingsKeys {
 
-inline constexpr std::string_view section = "settings";
+inline constexpr std::string_view kSection = "settings";
 
-inline constexpr std::string_view insultCount = "num";
-inline constexpr std::string_view capitalise = "caps";
-inline constexpr std::string_view alwaysOnTop = "ontop";
-inline constexpr std::string_view level = "level";
-inline constexpr std::string_view tooltips = "tooltips";
+inline constexpr std::string_view kInsultCount = "num";
+inline constexpr std::string_view kCapitalise = "caps";
+inline constexpr std::string_view kAlwaysOnTop = "ontop";
+inline constexpr std::string_view kLevel = "level";
+inline constexpr std::string_view kTooltips = "tooltips";
 // One entry under two spellings: keys match without regard to case, so a value written as
 // "autocopy" is read back as "autoCopy".
-inline constexpr std::string_view autoCopyRead = "autoCopy";
-inline constexpr std::string_view autoCopyWritten = "autocopy";
-inline constexpr std::string_view tab = "tab";
+inline constexpr std::string_view kAutoCopyRead = "autoCopy";
+inline constexpr std::string_view kAutoCopyWritten = "autocopy";
+inline constexpr std::string_view kTab = "tab";
 
-inline constexpr int32_t defaultInsultCount = 1;
-inline constexpr int32_t defaultCapitalise = 1;
-inline constexpr int32_t defaultAlwaysOnTop = 0;
-inline constexpr int32_t defaultLevel = 0;
-inline constexpr int32_t defaultTooltips = 1;
-inline constexpr int32_t defaultAutoCopy = 0;
-inline constexpr int32_t defaultTab = 0;
+inline constexpr int32_t kDefaultInsultCount = 1;
+inline constexpr int32_t kDefaultCapitalise = 1;
+inline constexpr int32_t kDefaultAlwaysOnTop = 0;
+inline constexpr int32_t kDefaultLevel = 0;
+inline constexpr int32_t kDefaultTooltips = 1;
+inline constexpr int32_t kDefaultAutoCopy = 0;
+inline constexpr int32_t kDefaultTab = 0;
 
 }  // namespace SettingsKeys
 

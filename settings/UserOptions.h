@@ -12,12 +12,12 @@ class ProfileFile;
 // the settings file keeps them. Only the count is narrowed; the switches keep whatever integer
 // was stored, and each reader decides what counts as on.
 struct UserOptions final {
-    int16_t count = SettingsKeys::defaultInsultCount;
-    int32_t capitalise = SettingsKeys::defaultCapitalise;
-    int32_t alwaysOnTop = SettingsKeys::defaultAlwaysOnTop;
-    int32_t level = SettingsKeys::defaultLevel;
-    int32_t tooltips = SettingsKeys::defaultTooltips;
-    int32_t autoCopy = SettingsKeys::defaultAutoCopy;
+    int16_t count = SettingsKeys::kDefaultInsultCount;
+    int32_t capitalise = SettingsKeys::kDefaultCapitalise;
+    int32_t alwaysOnTop = SettingsKeys::kDefaultAlwaysOnTop;
+    int32_t level = SettingsKeys::kDefaultLevel;
+    int32_t tooltips = SettingsKeys::kDefaultTooltips;
+    int32_t autoCopy = SettingsKeys::kDefaultAutoCopy;
 };
 
 // Each value from the settings section, or its first-run default.

@@ -11,14 +11,14 @@
 // start-up measurement stops at the first picture the user would see.
 class QuitOnFirstPaint final : public QObject {
 public:
-    explicit QuitOnFirstPaint(const char* windowClass) : windowClass(windowClass) {}
+    explicit QuitOnFirstPaint(const char* windowClass) : windowClass_(windowClass) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
             const auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget != nullptr && widget->window()->inherits(windowClass)) {
+            if (widget != nullptr && widget->window()->inherits(windowClass_)) {
                 // After the paint has been handled: leave without tearing anything down.
                 QMetaObject::invokeMethod(
                     qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
@@ -28,5 +28,5 @@ protected:
     }
 
 private:
-    const char* windowClass;
+    const char* windowClass_;
 };

@@ -29,8 +29,8 @@ QPixmap WithOwnSettings(int level, int count, const std::function<QPixmap()>& wo
     const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
     const ProfileFile& settings = SettingsFile();
-    settings.WriteInteger(SettingsKeys::section, SettingsKeys::level, level);
-    settings.WriteInteger(SettingsKeys::section, SettingsKeys::insultCount, count);
+    settings.WriteInteger(SettingsKeys::kSection, SettingsKeys::kLevel, level);
+    settings.WriteInteger(SettingsKeys::kSection, SettingsKeys::kInsultCount, count);
     QPixmap picture = work();
     qputenv("XDG_CONFIG_HOME", previous);
     return picture;

@@ -18,7 +18,7 @@ namespace {
 QPixmap MainWindowShot(int tab, int level, int count)
 {
     return WithOwnSettings(level, count, [tab] {
-        SettingsFile().WriteInteger(SettingsKeys::section, SettingsKeys::tab, tab);
+        SettingsFile().WriteInteger(SettingsKeys::kSection, SettingsKeys::kTab, tab);
         MainDialog window;
         std::vector<LoadResult> report;
         window.Engine().LoadDataFiles(&report, platform::ProgramFolder());

@@ -22,37 +22,42 @@ enum class ControlKind {
     TabStrip,
 };
 
-// Style flags of a control, one bit each, as the layout tables name them.
+// Style flags of a control, one bit each, as the layout tables name them: enumerators that
+// convert to the template's 32-bit style word.
 namespace ControlStyle {
-inline constexpr std::uint32_t None = 0;
-inline constexpr std::uint32_t TabStop = 1u << 0;
-inline constexpr std::uint32_t Center = 1u << 1;          // text or image centred horizontally
-inline constexpr std::uint32_t CenterVertical = 1u << 2;  // text or image centred vertically
-inline constexpr std::uint32_t Multiline = 1u << 3;
-inline constexpr std::uint32_t ReadOnly = 1u << 4;
-inline constexpr std::uint32_t Border = 1u << 5;
-inline constexpr std::uint32_t VScroll = 1u << 6;
-inline constexpr std::uint32_t WordWrap = 1u << 7;
-inline constexpr std::uint32_t Digits = 1u << 8;  // edit accepts digits only
-inline constexpr std::uint32_t DefaultButton = 1u << 9;
-inline constexpr std::uint32_t TextLeft = 1u << 10;     // check box text left of the box
-inline constexpr std::uint32_t DialogFrame = 1u << 11;  // raised dialog-frame border
-inline constexpr std::uint32_t SunkenEdge = 1u << 12;
-inline constexpr std::uint32_t Buddy = 1u << 13;       // up-down bound to the preceding control
-inline constexpr std::uint32_t AlignRight = 1u << 14;  // up-down sits at the buddy's right edge
+enum : std::uint32_t {
+    None = 0,
+    TabStop = 1u << 0,
+    Center = 1u << 1,          // text or image centred horizontally
+    CenterVertical = 1u << 2,  // text or image centred vertically
+    Multiline = 1u << 3,
+    ReadOnly = 1u << 4,
+    Border = 1u << 5,
+    VScroll = 1u << 6,
+    WordWrap = 1u << 7,
+    Digits = 1u << 8,  // edit accepts digits only
+    DefaultButton = 1u << 9,
+    TextLeft = 1u << 10,     // check box text left of the box
+    DialogFrame = 1u << 11,  // raised dialog-frame border
+    SunkenEdge = 1u << 12,
+    Buddy = 1u << 13,       // up-down bound to the preceding control
+    AlignRight = 1u << 14,  // up-down sits at the buddy's right edge
+};
 }  // namespace ControlStyle
 
 // Window style flags of a dialog.
 namespace DialogStyle {
-inline constexpr std::uint32_t None = 0;
-inline constexpr std::uint32_t Child = 1u << 0;
-inline constexpr std::uint32_t Visible = 1u << 1;
-inline constexpr std::uint32_t SystemMenu = 1u << 2;
-inline constexpr std::uint32_t MinimizeBox = 1u << 3;
-inline constexpr std::uint32_t MaximizeBox = 1u << 4;
-inline constexpr std::uint32_t ThickFrame = 1u << 5;  // the user may resize it
-inline constexpr std::uint32_t AppWindow = 1u << 6;   // own task-bar entry
-inline constexpr std::uint32_t SetForeground = 1u << 7;
+enum : std::uint32_t {
+    None = 0,
+    Child = 1u << 0,
+    Visible = 1u << 1,
+    SystemMenu = 1u << 2,
+    MinimizeBox = 1u << 3,
+    MaximizeBox = 1u << 4,
+    ThickFrame = 1u << 5,  // the user may resize it
+    AppWindow = 1u << 6,   // own task-bar entry
+    SetForeground = 1u << 7,
+};
 }  // namespace DialogStyle
 
 struct ControlTemplate final {

@@ -82,18 +82,18 @@ TEST_P(DisclaimerPlacement, BuildsTheLegalPage)
     EXPECT_EQ(DistributionAndLegalText(info), GetParam().expected);
 }
 
-const std::string D = kStandardDisclaimer;
-const std::string B = "\r\n\r\n";
+const std::string kDisclaimer = kStandardDisclaimer;
+const std::string kBreak = "\r\n\r\n";
 
-INSTANTIATE_TEST_SUITE_P(Placements, DisclaimerPlacement,
-                         ::testing::Values(PlacementRow{"OnlyWithoutTermsHasTerms", 0, "T",
-                                                        "T" + B},
-                                           PlacementRow{"OnlyWithoutTermsNoTerms", 0, "", D},
-                                           PlacementRow{"AfterTerms", 1, "T", "T" + B + D},
-                                           PlacementRow{"AfterNoTerms", 1, "", D},
-                                           PlacementRow{"BeforeTerms", 2, "T", D + B + "T" + B},
-                                           PlacementRow{"BeforeNoTerms", 2, "", D + B}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Placements, DisclaimerPlacement,
+    ::testing::Values(PlacementRow{"OnlyWithoutTermsHasTerms", 0, "T", "T" + kBreak},
+                      PlacementRow{"OnlyWithoutTermsNoTerms", 0, "", kDisclaimer},
+                      PlacementRow{"AfterTerms", 1, "T", "T" + kBreak + kDisclaimer},
+                      PlacementRow{"AfterNoTerms", 1, "", kDisclaimer},
+                      PlacementRow{"BeforeTerms", 2, "T", kDisclaimer + kBreak + "T" + kBreak},
+                      PlacementRow{"BeforeNoTerms", 2, "", kDisclaimer + kBreak}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class AboutBox : public ::testing::Test {
 protected:
@@ -280,7 +280,7 @@ TEST_F(AboutBox, ReopenedBoxShowsTheLinkUnvisitedAgain)
     auto dialog = Open();
     auto* link = qobject_cast<AboutMakerPage*>(dialog->Page(0))->Link();
     EXPECT_FALSE(link->IsVisited());
-    EXPECT_EQ(link->TextColour(), CHyperLink::LinkColour);
+    EXPECT_EQ(link->TextColour(), CHyperLink::kLinkColour);
 }
 
 }  // namespace

@@ -110,14 +110,14 @@ TEST(CHyperLink, ColourFollowsTheStateRule)
     FakePrograms fakes;
     fakes.Add("xdg-open");
     LinkWindow w;
-    EXPECT_EQ(w.link->TextColour(), CHyperLink::LinkColour);
+    EXPECT_EQ(w.link->TextColour(), CHyperLink::kLinkColour);
 
     // Hovering changes nothing while the hover option is off, everything once it is on.
     Move(w.link, QPoint(2, 2));
     EXPECT_TRUE(w.link->IsOver());
-    EXPECT_EQ(w.link->TextColour(), CHyperLink::LinkColour);
+    EXPECT_EQ(w.link->TextColour(), CHyperLink::kLinkColour);
     w.link->SetOptions(w.link->Options() | CHyperLink::LinkHoverColour);
-    EXPECT_EQ(w.link->TextColour(), CHyperLink::HoverColour);
+    EXPECT_EQ(w.link->TextColour(), CHyperLink::kHoverColour);
     Move(w.link, QPoint(-5, 2));
     EXPECT_FALSE(w.link->IsOver());
     w.link->SetOptions(0x15);
@@ -129,13 +129,13 @@ TEST(CHyperLink, ColourFollowsTheStateRule)
     QTest::mouseClick(w.link, Qt::LeftButton);
     EXPECT_TRUE(w.link->IsVisited());
     EXPECT_TRUE(w.link->hasFocus());
-    EXPECT_EQ(w.link->TextColour(), CHyperLink::FocusColour);
+    EXPECT_EQ(w.link->TextColour(), CHyperLink::kFocusColour);
     w.link->SetOptions(0x15 | CHyperLink::LinkNoFocusColour);
-    EXPECT_EQ(w.link->TextColour(), CHyperLink::VisitedColour);
+    EXPECT_EQ(w.link->TextColour(), CHyperLink::kVisitedColour);
     w.link->SetOptions(0x15);
     w.link->clearFocus();
     EXPECT_FALSE(w.link->IsFocused());
-    EXPECT_EQ(w.link->TextColour(), CHyperLink::VisitedColour);
+    EXPECT_EQ(w.link->TextColour(), CHyperLink::kVisitedColour);
     EXPECT_EQ(fakes.Calls("xdg-open").size(), 1u);
 
     // The colour is what is painted: the underline is drawn in it.
@@ -143,7 +143,7 @@ TEST(CHyperLink, ColourFollowsTheStateRule)
     bool found = false;
     for (int y = 0; y < image.height() && !found; ++y) {
         for (int x = 0; x < image.width() && !found; ++x) {
-            found = QColor(image.pixel(x, y)) == CHyperLink::VisitedColour;
+            found = QColor(image.pixel(x, y)) == CHyperLink::kVisitedColour;
         }
     }
     EXPECT_TRUE(found);

@@ -13,12 +13,12 @@ namespace apptest {
 
 void TempSettings::Set(const char* key, int value) const
 {
-    SettingsFile().WriteInteger(SettingsKeys::section, key, value);
+    SettingsFile().WriteInteger(SettingsKeys::kSection, key, value);
 }
 
 int TempSettings::Get(const char* key, int defaultValue) const
 {
-    return SettingsFile().ReadInteger(SettingsKeys::section, key, defaultValue);
+    return SettingsFile().ReadInteger(SettingsKeys::kSection, key, defaultValue);
 }
 
 void AddStyles(InsultGenerator& engine, const std::vector<StyleFixture>& styles)

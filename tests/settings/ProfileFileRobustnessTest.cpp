@@ -64,8 +64,8 @@ TEST_F(DamagedFileTest, HugeLinesAreSkippedOrCutAndKept)
          "[settings]\ncaps=" + hugeLine + "\nnum=2\nontop=1\n"});
 }
 
-const std::string binary = "\x00\xff\xfe[settings]\n\x01num=2\n[settings]\nnum=3\ncaps=\x80\n"s;
-const std::string nulInValue =
+const std::string kBinary = "\x00\xff\xfe[settings]\n\x01num=2\n[settings]\nnum=3\ncaps=\x80\n"s;
+const std::string kNulInValue =
     "[settings]\nnum=4\x00"
     "5\n"s;
 
@@ -75,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedFileRow{"Empty", "", 1, 1, "[settings]\nontop=1\n"},
         DamagedFileRow{"UnclosedBracketsAndStrayEquals", "]]][[[=\n==\n[\n[settings\nnum=5\n", 1, 1,
                        "]]][[[=\n==\n[\n[settings\nnum=5\n\n[settings]\nontop=1\n"},
-        DamagedFileRow{"BinaryBytes", binary, 3, 0, binary + "ontop=1\n"},
-        DamagedFileRow{"NulInsideValue", nulInValue, 4, 1, nulInValue + "ontop=1\n"},
+        DamagedFileRow{"BinaryBytes", kBinary, 3, 0, kBinary + "ontop=1\n"},
+        DamagedFileRow{"NulInsideValue", kNulInValue, 4, 1, kNulInValue + "ontop=1\n"},
         DamagedFileRow{"DuplicateSections",
                        "[settings]\nnum=2\n[other]\ncaps=5\n[SETTINGS]\nnum=9\ncaps=0\n", 2, 0,
                        "[settings]\nnum=2\nontop=1\n[other]\ncaps=5\n[SETTINGS]\nnum=9\ncaps=0\n"},

@@ -22,13 +22,15 @@ namespace Keys = SettingsKeys;
 TEST_F(ProfileFileTest, FirstRunReadsEveryDefaultAndCreatesNothing)
 {
     const ProfileFile& settings = SettingsFile();
-    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::insultCount, Keys::defaultInsultCount), 1);
-    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::capitalise, Keys::defaultCapitalise), 1);
-    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::alwaysOnTop, Keys::defaultAlwaysOnTop), 0);
-    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::level, Keys::defaultLevel), 0);
-    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::tooltips, Keys::defaultTooltips), 1);
-    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::autoCopyRead, Keys::defaultAutoCopy), 0);
-    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::tab, Keys::defaultTab), 0);
+    EXPECT_EQ(settings.ReadInteger(Keys::kSection, Keys::kInsultCount, Keys::kDefaultInsultCount),
+              1);
+    EXPECT_EQ(settings.ReadInteger(Keys::kSection, Keys::kCapitalise, Keys::kDefaultCapitalise), 1);
+    EXPECT_EQ(settings.ReadInteger(Keys::kSection, Keys::kAlwaysOnTop, Keys::kDefaultAlwaysOnTop),
+              0);
+    EXPECT_EQ(settings.ReadInteger(Keys::kSection, Keys::kLevel, Keys::kDefaultLevel), 0);
+    EXPECT_EQ(settings.ReadInteger(Keys::kSection, Keys::kTooltips, Keys::kDefaultTooltips), 1);
+    EXPECT_EQ(settings.ReadInteger(Keys::kSection, Keys::kAutoCopyRead, Keys::kDefaultAutoCopy), 0);
+    EXPECT_EQ(settings.ReadInteger(Keys::kSection, Keys::kTab, Keys::kDefaultTab), 0);
     EXPECT_FALSE(std::filesystem::exists(Folder()));
 }
 
@@ -46,11 +48,11 @@ TEST_F(ProfileFileTest, FirstWriteCreatesFolderFileAndSection)
 TEST_F(ProfileFileTest, AutoCopyWrittenInLowerCaseIsReadAsAutoCopy)
 {
     const ProfileFile& settings = SettingsFile();
-    settings.WriteInteger(Keys::section, Keys::autoCopyWritten, 1);
-    EXPECT_EQ(settings.ReadInteger(Keys::section, Keys::autoCopyRead, Keys::defaultAutoCopy), 1);
+    settings.WriteInteger(Keys::kSection, Keys::kAutoCopyWritten, 1);
+    EXPECT_EQ(settings.ReadInteger(Keys::kSection, Keys::kAutoCopyRead, Keys::kDefaultAutoCopy), 1);
 
     // A second write replaces the one entry instead of adding a twin.
-    settings.WriteInteger("SETTINGS", Keys::autoCopyRead, 0);
+    settings.WriteInteger("SETTINGS", Keys::kAutoCopyRead, 0);
     EXPECT_EQ(ReadFile("Razzlewick.ini"), "[settings]\nautocopy=0\n");
 }
 

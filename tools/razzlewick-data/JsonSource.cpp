@@ -84,9 +84,9 @@ private:
     int32_t Number(const json& list, const std::string& path) const
     {
         const std::string numberPath = path + "/number";
-        constexpr const char* expected = "a whole number from -2147483648 to 2147483647";
+        constexpr const char* kExpected = "a whole number from -2147483648 to 2147483647";
         if (!list.contains("number"))
-            Fail(path, "missing member \"number\" (" + std::string(expected) + ")");
+            Fail(path, "missing member \"number\" (" + std::string(kExpected) + ")");
         const json& value = list["number"];
         const bool inRange = (value.is_number_integer() && !value.is_number_unsigned() &&
                               value.get<int64_t>() >= std::numeric_limits<int32_t>::min() &&
@@ -94,7 +94,7 @@ private:
                              (value.is_number_unsigned() &&
                               value.get<uint64_t>() <= std::numeric_limits<int32_t>::max());
         if (!inRange)
-            Fail(numberPath, "expected " + std::string(expected) + ", found " + Describe(value));
+            Fail(numberPath, "expected " + std::string(kExpected) + ", found " + Describe(value));
         return static_cast<int32_t>(value.get<int64_t>());
     }
 
