@@ -3,9 +3,9 @@
 #include "ui/ArrowButton.h"
 #include "ui/DigitKeyFilter.h"
 #include "ui/DrawnButton.h"
+#include "ui/SpinArrows.h"
 #include "ui/TabControl.h"
 #include "ui/TemplatePicture.h"
-#include "ui/SpinArrows.h"
 
 #include <QAction>
 #include <QCheckBox>

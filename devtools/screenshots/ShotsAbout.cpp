@@ -1,8 +1,7 @@
-#include "devtools/screenshots/Shots.h"
-
 #include "about/AboutDialog.h"
 #include "about/ProductInfo.h"
 #include "about/ProductText.h"
+#include "devtools/screenshots/Shots.h"
 #include "resources/templates/ResourceIds.h"
 #include "ui/DialogBuilder.h"
 

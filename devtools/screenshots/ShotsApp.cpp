@@ -1,8 +1,7 @@
-#include "devtools/screenshots/Shots.h"
-
 #include "app/MainDialog.h"
 #include "app/StartupProblemsDialog.h"
 #include "data/LoadMessages.h"
+#include "devtools/screenshots/Shots.h"
 #include "platform/ProgramFolder.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"

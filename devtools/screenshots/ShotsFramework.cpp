@@ -1,5 +1,4 @@
 #include "devtools/screenshots/Shots.h"
-
 #include "resources/templates/DialogTemplate.h"
 #include "resources/templates/ResourceIds.h"
 #include "ui/ArrowButton.h"

@@ -1,5 +1,4 @@
 #include "devtools/screenshots/Shots.h"
-
 #include "options/OptionsDialog.h"
 #include "platform/qt/MessageBox.h"
 #include "resources/templates/ResourceIds.h"

@@ -1,5 +1,4 @@
 #include "resources/templates/DialogTemplate.h"
-
 #include "resources/templates/ResourceIds.h"
 
 #include <stdexcept>

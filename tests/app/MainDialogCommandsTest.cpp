@@ -1,7 +1,6 @@
-#include "app/MainDialog.h"
-
 #include "about/ProductInfo.h"
 #include "about/ProductText.h"
+#include "app/MainDialog.h"
 #include "generate/GeneratorOperations.h"
 #include "options/OptionsDialog.h"
 #include "resources/templates/ResourceIds.h"

@@ -1,5 +1,4 @@
 #include "data/InsultGenerator.h"
-
 #include "data/LoadMessages.h"
 #include "platform/FileErrorCause.h"
 #include "tests/support/DataFileWriter.h"

@@ -1,8 +1,7 @@
 #include "generate/InsultComposer.h"
-
 #include "generate/InsultHistory.h"
 #include "generate/RandomSource.h"
-#include "StyleBuilder.h"
+#include "tests/generate/StyleBuilder.h"
 
 #include <gtest/gtest.h>
 

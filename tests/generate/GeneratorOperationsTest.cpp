@@ -2,7 +2,7 @@
 
 #include "generate/InsultHistory.h"
 #include "generate/RandomSource.h"
-#include "StyleBuilder.h"
+#include "tests/generate/StyleBuilder.h"
 
 #include <gtest/gtest.h>
 

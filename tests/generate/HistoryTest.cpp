@@ -1,6 +1,5 @@
-#include "generate/InsultHistory.h"
-
 #include "generate/InsultComposer.h"
+#include "generate/InsultHistory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "StyleBuilder.h"
+#include "tests/generate/StyleBuilder.h"
 
 using namespace razzlewick;
 

@@ -8,12 +8,12 @@
 #include "ui/DrawnButton.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QMenu>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
 #include "settings/ProfileFile.h"
-
 #include "tests/support/ConfigHome.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 #include "tests/support/GuiTesting.h"
 #include "ui/ArrowButton.h"
 #include "ui/DrawnButton.h"
-#include "ui/TemplateDialog.h"
 #include "ui/SpinArrows.h"
+#include "ui/TemplateDialog.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,10 +6,12 @@
 #include "generate/FormatCombinations.h"
 #include "generate/GeneratorOperations.h"
 #include "generate/RandomSource.h"
-#include "WordChecks.h"
+#include "tests/words/WordChecks.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -19,7 +21,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 using namespace razzlewick;

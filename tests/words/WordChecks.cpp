@@ -1,4 +1,4 @@
-#include "WordChecks.h"
+#include "tests/words/WordChecks.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,5 @@
-#include "tools/razzlewick-data/Commands.h"
-
 #include "data/InsultGenerator.h"
+#include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/DataLoading.h"
 #include "tools/razzlewick-data/InspectCommand.h"
 

@@ -1,10 +1,9 @@
-#include "tools/razzlewick-data/Commands.h"
-
 #include "data/InsultGenerator.h"
 #include "data/Windows1252.h"
 #include "generate/GeneratorOperations.h"
 #include "generate/RandomSource.h"
 #include "tools/razzlewick-data/Arguments.h"
+#include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/DataLoading.h"
 #include "tools/razzlewick-data/ToolError.h"
 

@@ -1,11 +1,10 @@
-#include "tools/razzlewick-data/Commands.h"
-
 #include "data/Archive.h"
 #include "data/InsultGenerator.h"
 #include "platform/FileSystem.h"
 #include "platform/ReadFile.h"
 #include "platform/ReplaceFile.h"
 #include "tools/razzlewick-data/Arguments.h"
+#include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/JsonSource.h"
 #include "tools/razzlewick-data/SourceMerge.h"
 #include "tools/razzlewick-data/ToolError.h"

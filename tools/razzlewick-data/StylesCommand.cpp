@@ -1,8 +1,7 @@
-#include "tools/razzlewick-data/Commands.h"
-
 #include "data/InsultGenerator.h"
 #include "data/Windows1252.h"
 #include "generate/FormatCombinations.h"
+#include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/DataLoading.h"
 #include "tools/razzlewick-data/InspectCommand.h"
 
