@@ -20,6 +20,8 @@ InsultApp::InsultApp(std::string programFolder, ModalRunner runModal)
 bool InsultApp::InitInstance()
 {
     QApplication::setApplicationName(QStringLiteral("Razzlewick"));
+    // Names the desktop file, so docks and the Wayland app id match the installed entry.
+    QApplication::setDesktopFileName(QStringLiteral("example.tallowfern.Razzlewick"));
     QApplication::setFont(DialogFont());
 
     MainDialog mainDialog;
