@@ -4,6 +4,7 @@
 #include "app/StartupProblemsDialog.h"
 #include "data/LoadResult.h"
 #include "platform/ProgramFolder.h"
+#include "platform/qt/ClipboardAfterExit.h"
 #include "platform/qt/WaitCursor.h"
 #include "ui/DialogBuilder.h"
 
@@ -37,5 +38,7 @@ bool InsultApp::InitInstance()
             return false;
     }
     runModal_(mainDialog);
+    if (const std::string problem = platform::KeepClipboardAfterExit(); !problem.empty())
+        qWarning("razzlewick: cannot keep the clipboard after exit: %s", problem.c_str());
     return false;
 }
