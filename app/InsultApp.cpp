@@ -4,6 +4,7 @@
 #include "app/StartupProblemsDialog.h"
 #include "data/LoadResult.h"
 #include "platform/ProgramFolder.h"
+#include "platform/qt/ClipboardAfterExit.h"
 #include "platform/qt/WaitCursor.h"
 #include "ui/DialogBuilder.h"
 
@@ -20,6 +21,8 @@ InsultApp::InsultApp(std::string programFolder, ModalRunner runModal)
 bool InsultApp::InitInstance()
 {
     QApplication::setApplicationName(QStringLiteral("Razzlewick"));
+    // Names the desktop file, so docks and the Wayland app id match the installed entry.
+    QApplication::setDesktopFileName(QStringLiteral("example.tallowfern.Razzlewick"));
     QApplication::setFont(DialogFont());
 
     MainDialog mainDialog;
@@ -35,5 +38,7 @@ bool InsultApp::InitInstance()
             return false;
     }
     runModal_(mainDialog);
+    if (const std::string problem = platform::KeepClipboardAfterExit(); !problem.empty())
+        qWarning("razzlewick: cannot keep the clipboard after exit: %s", problem.c_str());
     return false;
 }

@@ -4,6 +4,7 @@
 #include "about/ProductText.h"
 #include "about/SetClipboardText.h"
 #include "app/CompactTabStyle.h"
+#include "app/CopyWhenActive.h"
 #include "app/DisplayText.h"
 #include "app/ProgramIcon.h"
 #include "app/TextBoxScroll.h"
@@ -62,6 +63,7 @@ MainDialog::MainDialog(QWidget* parent) : ResizableDialog(IDD_MAIN, parent)
     styleTabs = FindControl<QTabBar>(this, IDC_STYLE_TABS);
     frame = FindControlWidget(this, IDC_FRAME);
     toolTipControl = new ToolTipControl(this);
+    autoCopier = new CopyWhenActive(this, [this] { CopyToClipboard(); });
     ConnectCommands();
 
     icon = ProgramIcon();
@@ -222,7 +224,7 @@ void MainDialog::ShowText(bool generate)
     if (count > kVisibleLines)
         ScrollToEnd();
     if (autoCopy != 0)
-        CopyToClipboard();
+        autoCopier->Request();
 }
 
 void MainDialog::ShowControls(bool show)

@@ -11,6 +11,7 @@
 #include <string>
 
 class ArrowButton;
+class CopyWhenActive;
 class DrawnButton;
 class QContextMenuEvent;
 class QLabel;
@@ -104,6 +105,7 @@ private:
     QLabel* picture = nullptr;
     QTabBar* styleTabs = nullptr;
     ToolTipControl* toolTipControl = nullptr;
+    CopyWhenActive* autoCopier = nullptr;  // AutoCopy, held back until the window has focus
     QWidget* frame = nullptr;
     QMenu* systemMenu = nullptr;  // none when the About item's string is empty
 
