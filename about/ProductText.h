@@ -4,7 +4,8 @@
 
 // What this program says about itself in the About box. Windows-1252 bytes.
 inline constexpr const char* kProductName = "Razzlewick";
-inline constexpr const char* kProductVersion = "v3.2";
+// The version is the project's own (CMakeLists.txt), which the Debian package also carries.
+inline constexpr const char* kProductVersion = "v" RAZZLEWICK_VERSION;
 extern const char* const kProductDescription;
 extern const char* const kProductTerms;
 

@@ -12,7 +12,8 @@ for file in lib/razzlewick/insltdat.dat lib/razzlewick/Razzlewick.html bin/razzl
             lib/razzlewick/razzlewick-clipkeeper \
             share/applications/example.tallowfern.Razzlewick.desktop \
             share/metainfo/example.tallowfern.Razzlewick.metainfo.xml \
-            share/icons/hicolor/scalable/apps/example.tallowfern.Razzlewick.svg; do
+            share/icons/hicolor/scalable/apps/example.tallowfern.Razzlewick.svg \
+            share/doc/razzlewick/copyright share/doc/razzlewick/changelog.gz; do
   [[ -e "$prefix/$file" ]] || fail "$file is not installed"
 done
 [[ -e "$prefix/bin/razzlewick" ]] || fail "bin/razzlewick is not installed"
