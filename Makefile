@@ -2,6 +2,7 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+PACKAGE_BUILD ?= build-package
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 # Tests run side by side, one per core.
@@ -15,7 +16,7 @@ export ASAN_OPTIONS ?= detect_leaks=1:abort_on_error=0:strict_string_checks=1
 export UBSAN_OPTIONS ?= halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS ?= suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run test test-plain test-asan screenshots bench fuzz fuzz-smoke install clean
+.PHONY: all deps configure build run test test-plain test-asan screenshots bench fuzz fuzz-smoke install package clean
 
 all: build
 
@@ -60,5 +61,9 @@ fuzz-smoke: deps
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
+# The Debian package razzlewick_<version>_<arch>.deb, from a Release build of its own.
+package: deps
+	@scripts/build-package $(PACKAGE_BUILD) $(CMAKE_FLAGS)
+
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -6,7 +6,8 @@ namespace razzlewick {
 
 // What this program says about itself in the About box. Windows-1252 bytes.
 inline constexpr const char* kProductName = "Razzlewick";
-inline constexpr const char* kProductVersion = "v3.2";
+// The version is the project's own (CMakeLists.txt), which the Debian package also carries.
+inline constexpr const char* kProductVersion = "v" RAZZLEWICK_VERSION;
 // The maker's addresses. The domain is a reserved one, so no link ever reaches a real site.
 inline constexpr const char* kMakerSiteBase = "http://www.tallowfern.example";
 inline constexpr const char* kFeedbackAddress = "feedback@tallowfern.example";

@@ -4,6 +4,7 @@
 #include "app/StartupProblemsDialog.h"
 #include "data/LoadResult.h"
 #include "platform/ProgramFolder.h"
+#include "platform/qt/ClipboardAfterExit.h"
 #include "platform/qt/WaitCursor.h"
 #include "ui/DialogBuilder.h"
 
@@ -22,6 +23,8 @@ InsultApp::InsultApp(std::string programFolder, ModalRunner runModal)
 void InsultApp::Run()
 {
     QApplication::setApplicationName(QStringLiteral("Razzlewick"));
+    // Names the desktop file, so docks and the Wayland app id match the installed entry.
+    QApplication::setDesktopFileName(QStringLiteral("example.tallowfern.Razzlewick"));
     QApplication::setFont(DialogFont());
 
     MainDialog mainDialog;
@@ -37,6 +40,8 @@ void InsultApp::Run()
             return;
     }
     runModal_(mainDialog);
+    if (const std::string problem = platform::KeepClipboardAfterExit(); !problem.empty())
+        qWarning("razzlewick: cannot keep the clipboard after exit: %s", problem.c_str());
 }
 
 }  // namespace razzlewick

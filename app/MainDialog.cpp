@@ -4,6 +4,7 @@
 #include "about/ProductText.h"
 #include "about/SetClipboardText.h"
 #include "app/CompactTabStyle.h"
+#include "app/CopyWhenActive.h"
 #include "app/TextBoxScroll.h"
 #include "data/Windows1252.h"
 #include "generate/FormatCombinations.h"
@@ -60,7 +61,8 @@ MainDialog::MainDialog(QWidget* parent)
       picture_(RequireControl<QLabel>(IDC_PICTURE)),
       styleTabs_(RequireControl<QTabBar>(IDC_STYLE_TABS)),
       frame_(RequireControl<QGroupBox>(IDC_FRAME)),
-      toolTipControl_(new ToolTipControl(this))
+      toolTipControl_(new ToolTipControl(this)),
+      autoCopier_(new CopyWhenActive(this, [this] { CopyToClipboard(); }))
 {
     ConnectCommands();
 
@@ -199,7 +201,7 @@ void MainDialog::ShowText(bool generate)
     if (options_.count > kVisibleLines)
         ScrollToEnd();
     if (options_.autoCopy != 0)
-        CopyToClipboard();
+        autoCopier_->Request();
 }
 
 void MainDialog::ShowControls(bool show)

@@ -20,6 +20,7 @@ class QTabBar;
 namespace razzlewick {
 
 class ArrowButton;
+class CopyWhenActive;
 class DrawnButton;
 class ToolTipControl;
 
@@ -102,6 +103,7 @@ private:
     QTabBar* styleTabs_;
     QGroupBox* frame_;
     ToolTipControl* toolTipControl_;
+    CopyWhenActive* autoCopier_;  // AutoCopy, held back until the window has focus
     // The About item that window managers give no room in their window menu.
     QMenu* windowMenu_ = nullptr;
 

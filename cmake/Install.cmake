@@ -11,3 +11,8 @@ function(razzlewick_install_program target)
          \"${link_dir}/$<TARGET_FILE_NAME:${target}>\" SYMBOLIC)
     message(STATUS \"Linking: ${link_dir}/$<TARGET_FILE_NAME:${target}>\")")
 endfunction()
+
+# Helper programs that only our programs start: beside them, with no link in <prefix>/bin.
+function(razzlewick_install_helper target)
+  install(TARGETS ${target} RUNTIME DESTINATION ${RAZZLEWICK_INSTALL_DIR})
+endfunction()

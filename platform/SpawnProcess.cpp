@@ -30,16 +30,17 @@ std::vector<char*> ArgumentPointers(const std::vector<std::string>& argv)
     return pointers;
 }
 
-// posix_spawnp with optional file actions; stdin of the child is always /dev/null so a
-// launcher never competes with us for the terminal.
-SpawnResult Spawn(const std::vector<std::string>& argv, posix_spawn_file_actions_t* actions)
+// posix_spawnp with the caller's file actions and optional attributes.
+SpawnResult Spawn(const std::vector<std::string>& argv, posix_spawn_file_actions_t* actions,
+                  const posix_spawnattr_t* attributes = nullptr)
 {
     if (argv.empty() || argv.front().empty()) {
         return {.pid = -1, .error = ENOENT};
     }
     auto pointers = ArgumentPointers(argv);
     pid_t pid = -1;
-    const int error = posix_spawnp(&pid, pointers[0], actions, nullptr, pointers.data(), environ);
+    const int error =
+        posix_spawnp(&pid, pointers[0], actions, attributes, pointers.data(), environ);
     if (error != 0) {
         return {.pid = -1, .error = error};
     }
@@ -62,6 +63,25 @@ SpawnResult SpawnProcess(const std::vector<std::string>& argv)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     const auto result = Spawn(argv, &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    return result;
+}
+
+SpawnResult SpawnDetached(const std::vector<std::string>& argv, int input)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, input, STDIN_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    // Descriptors we inherited without close-on-exec (a caller's pipe, say) must not be
+    // held open for as long as it runs.
+    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+    const auto result = Spawn(argv, &actions, &attributes);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     return result;
 }

@@ -21,6 +21,10 @@ struct SpawnResult final {
 // Starts argv[0] (looked up on PATH) with the given arguments; nothing waits for it.
 SpawnResult SpawnProcess(const std::vector<std::string>& argv);
 
+// Starts a program meant to outlive us: in a session of its own, so a closing terminal
+// does not end it, with `input` as its standard input and its output going nowhere.
+SpawnResult SpawnDetached(const std::vector<std::string>& argv, int input);
+
 // How a waited-for launcher ended.
 struct LauncherOutcome final {
     bool stillRunning = false;  // it outlived the patience; it is reaped in the background

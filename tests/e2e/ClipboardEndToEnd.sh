@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program under a real X server and reads the clipboard from another
-# program: the one test that proves the insults reach other applications.
+# program: the one test that proves the insults reach other applications. Then the last
+# batch must stay on the clipboard after the program ends, through the clipboard keeper,
+# and the keeper must end once another program copies.
 # Usage: ClipboardEndToEnd.sh PROGRAM
 set -uo pipefail
 program=$1
@@ -22,20 +24,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and writes its number to the given descriptor.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-  [[ -s "$work/display" ]] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || break
-  sleep 0.1
-done
-exec 3>&-
-[[ -s "$work/display" ]] || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
-export DISPLAY=":$(tr -d '\n' <"$work/display")"
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/../support/Xvfb.sh"
+start_xvfb "$work" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
 # In the sanitizer build: the X keyboard library hands strndup strings that are not
 # NUL-terminated, which the strndup interceptor reports; that library is not ours.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0"
@@ -50,7 +40,7 @@ app_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Razzlewick$' 2>/dev/null | head -n 1)
 [[ -n "$window" ]] || fail "no main window appeared; program output: $(cat "$work/app.log")"
 
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 wait_for_clipboard() {  # waits until the clipboard differs from $1
   local text
   for _ in $(seq 100); do
@@ -68,7 +58,7 @@ clipboard | tail -c 3 | od -An -c | grep -q '\.  *\\r  *\\n' || fail "the text d
 
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 xdotool key --window "$window" Return
-wait_for_clipboard "$first" >/dev/null || fail "Enter did not put a new batch on the clipboard"
+second=$(wait_for_clipboard "$first") || fail "Enter did not put a new batch on the clipboard"
 
 xdotool key --window "$window" Escape
 for _ in $(seq 50); do
@@ -79,4 +69,29 @@ kill -0 "$app_pid" 2>/dev/null && fail "the program did not end on Escape"
 app_pid=
 grep -qi '^tab=0' "$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini" \
   || fail "the settings file holds no tab: $(cat "$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini")"
+
+# No clipboard manager runs here, so the keeper holds the last batch.
+kept=
+for _ in $(seq 20); do
+  kept=$(clipboard | od -An -c | tr -s ' ')
+  [[ "$kept" == "$second" ]] && break
+  sleep 0.1
+done
+[[ "$kept" == "$second" ]] || fail "after exit the clipboard holds '$kept', not the last batch"
+
+# Keepers serving this test's display; those of other tests run with other displays.
+keepers() {
+  local pid
+  for pid in $(pgrep -f razzlewick-clipkeeper); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "DISPLAY=$DISPLAY" && echo "$pid"
+  done
+}
+[[ $(keepers | wc -l) -eq 1 ]] || fail "expected one clipboard keeper, found: $(keepers)"
+printf 'something else' | xclip -i -selection clipboard >/dev/null 2>&1
+for _ in $(seq 20); do
+  [[ -z "$(keepers)" ]] && break
+  sleep 0.1
+done
+[[ -z "$(keepers)" ]] || fail "the clipboard keeper did not end when another program copied"
+[[ "$(clipboard)" == "something else" ]] || fail "the other program's text is not on the clipboard"
 echo "clipboard end-to-end: passed"

@@ -9,12 +9,16 @@ fail() { echo "FAILED: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 for file in lib/razzlewick/insltdat.dat lib/razzlewick/Razzlewick.html bin/razzlewick-data \
+            lib/razzlewick/razzlewick-clipkeeper \
             share/applications/example.tallowfern.Razzlewick.desktop \
             share/metainfo/example.tallowfern.Razzlewick.metainfo.xml \
-            share/icons/hicolor/scalable/apps/example.tallowfern.Razzlewick.svg; do
+            share/icons/hicolor/scalable/apps/example.tallowfern.Razzlewick.svg \
+            share/doc/razzlewick/copyright share/doc/razzlewick/changelog.gz; do
   [[ -e "$prefix/$file" ]] || fail "$file is not installed"
 done
 [[ -e "$prefix/bin/razzlewick" ]] || fail "bin/razzlewick is not installed"
+# The program finds the keeper beside itself; nobody runs it by name.
+[[ -e "$prefix/bin/razzlewick-clipkeeper" ]] && fail "the clipboard keeper is linked into bin/"
 
 output=$(cd / && "$prefix/bin/razzlewick-data" check) || fail "the installed data check failed: $output"
 [[ "$output" == "insltdat.dat - Succeeded" ]] || fail "unexpected check output: $output"

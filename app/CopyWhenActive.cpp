@@ -1,0 +1,41 @@
+#include "app/CopyWhenActive.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWidget>
+
+#include <utility>
+
+namespace razzlewick {
+
+CopyWhenActive::CopyWhenActive(QWidget* window, std::function<void()> copy)
+    : QObject(window), window_(window), copy_(std::move(copy))
+{
+    window->installEventFilter(this);
+}
+
+bool CopyWhenActive::NeedsFocus()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void CopyWhenActive::Request()
+{
+    if (NeedsFocus() && !window_->isActiveWindow()) {
+        pending_ = true;
+        return;
+    }
+    pending_ = false;
+    copy_();
+}
+
+bool CopyWhenActive::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window_ && event->type() == QEvent::WindowActivate && pending_) {
+        pending_ = false;
+        copy_();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace razzlewick

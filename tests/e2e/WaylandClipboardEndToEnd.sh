@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Starts the real program as a native client of a Wayland compositor and reads the
+# clipboard through the compositor: the first batch (AutoCopy at start-up) and the batch
+# after Enter must both arrive. weston runs on its X11 backend inside Xvfb, as that
+# backend gives it a seat with a keyboard; the headless backend has none.
+# The app id the program gives its window must name the desktop file, or docks show a
+# generic icon.
+# Usage: WaylandClipboardEndToEnd.sh PROGRAM DESKTOP-FILE-FOLDER
+set -uo pipefail
+program=$1
+desktop_folder=$2
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*"; exit 1; }
+
+for tool in Xvfb weston wl-paste xdotool; do
+  command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+weston_pid=
+app_pid=
+cleanup() {
+  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null
+  [[ -n "$weston_pid" ]] && kill "$weston_pid" 2>/dev/null
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+  [[ -s "$work/display" ]] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
+done
+exec 3>&-
+[[ -s "$work/display" ]] || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
+export DISPLAY=":$(tr -d '\n' <"$work/display")"
+
+# A runtime folder and socket of this test's own, so runs side by side never meet.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+socket="razzlewick-test-$$"
+weston --backend=x11-backend.so --shell=kiosk-shell.so --use-pixman --no-config --idle-time=0 \
+  --width=1024 --height=768 --socket="$socket" >"$work/weston.log" 2>&1 &
+weston_pid=$!
+for _ in $(seq 100); do
+  [[ -S "$XDG_RUNTIME_DIR/$socket" ]] && break
+  kill -0 "$weston_pid" 2>/dev/null || break
+  sleep 0.1
+done
+[[ -S "$XDG_RUNTIME_DIR/$socket" ]] || skip "weston could not start: $(tail -n 3 "$work/weston.log")"
+export WAYLAND_DISPLAY="$socket"
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0"
+
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME/razzlewick"
+printf '[settings]\r\nautocopy=1\r\nnum=3\r\n' >"$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini"
+
+# No DISPLAY for the program: it must run on Wayland itself, not fall back to X.
+# The protocol log (standard error) shows the app id the window asks for.
+(cd "$work" && exec env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program") \
+  >"$work/app.log" 2>"$work/protocol.log" &
+app_pid=$!
+
+clipboard() { timeout 5 wl-paste --no-newline 2>/dev/null; }
+wait_for_clipboard() {  # waits until the clipboard differs from $1
+  local text
+  for _ in $(seq 100); do
+    kill -0 "$app_pid" 2>/dev/null || return 1
+    text=$(clipboard | od -An -c | tr -s ' ')
+    [[ -n "$text" && "$text" != "$1" ]] && { echo "$text"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+first=$(wait_for_clipboard "") \
+  || fail "the first batch never reached the clipboard; program output: $(cat "$work/app.log")"
+insults=$(clipboard | grep -c $'\r$')
+[[ "$insults" -eq 3 ]] || fail "expected 3 insults on the clipboard, found $insults: $first"
+
+# weston's window fills the X screen; X gives the keyboard to the window under the pointer,
+# and weston hands it on to the focused client, the program.
+xdotool mousemove 1000 10
+xdotool key Return
+wait_for_clipboard "$first" >/dev/null \
+  || fail "Enter did not put a new batch on the clipboard; program output: $(cat "$work/app.log")"
+
+xdotool key Escape
+for _ in $(seq 50); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$app_pid" 2>/dev/null && fail "the program did not end on Escape"
+app_pid=
+
+app_id=$(sed -n 's/.*xdg_toplevel@[0-9]*\.set_app_id("\([^"]*\)").*/\1/p' "$work/protocol.log" | head -n 1)
+[[ -n "$app_id" ]] || fail "the window set no app id"
+[[ -f "$desktop_folder/$app_id.desktop" ]] \
+  || fail "the app id $app_id names no desktop file in $desktop_folder"
+echo "Wayland clipboard end-to-end: passed"

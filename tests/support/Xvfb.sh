@@ -1,0 +1,20 @@
+# Sourced by the whole-program tests: starts a private X server for the programs they run.
+# start_xvfb WORK_DIR: on success DISPLAY names the server and xvfb_pid is its process;
+# on failure it returns 1 and WORK_DIR/xvfb.log says why. The caller stops the server.
+start_xvfb() {
+  local work=$1
+  # Xvfb picks a free display itself and writes its number to the given descriptor.
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 50); do
+    [[ -s "$work/display" ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  exec 3>&-
+  [[ -s "$work/display" ]] || return 1
+  export DISPLAY=":$(tr -d '\n' <"$work/display")"
+  unset WAYLAND_DISPLAY
+  export QT_QPA_PLATFORM=xcb
+}
