@@ -1,10 +1,11 @@
 #include "platform/ClipboardKeeper.h"
 
+#include "platform/FdIo.h"
 #include "platform/SpawnProcess.h"
+#include "platform/UniqueFd.h"
 
 #include <poll.h>
 #include <sys/socket.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -15,33 +16,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Waits for `events` on `fd` until `deadline`; false when the time ran out or poll failed.
-bool WaitFor(int fd, short events, Clock::time_point deadline)
-{
-    for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
-            return false;
-        }
-        pollfd ready{.fd = fd, .events = events, .revents = 0};
-        const int count = poll(&ready, 1, static_cast<int>(left.count()));
-        if (count > 0) {
-            return true;
-        }
-        if (count == 0 || errno != EINTR) {
-            return false;
-        }
-    }
-}
-
 // Sends the whole text without blocking past the deadline; a keeper that died or stopped
 // reading must not hang or kill (SIGPIPE) the exiting program.
 std::string SendAll(int fd, const std::string& text, Clock::time_point deadline)
 {
     size_t sent = 0;
     while (sent < text.size()) {
-        if (!WaitFor(fd, POLLOUT, deadline)) {
+        if (!WaitForDescriptor(fd, POLLOUT, deadline)) {
             return "the keeper did not take the text in time";
         }
         const ssize_t count =
@@ -63,7 +44,7 @@ std::string ReadAnswer(int fd, Clock::time_point deadline)
     std::string answer;
     char buffer[256];
     while (answer.find('\n') == std::string::npos && answer.size() < 4096) {
-        if (!WaitFor(fd, POLLIN, deadline)) {
+        if (!WaitForDescriptor(fd, POLLIN, deadline)) {
             return "the keeper did not answer in time";
         }
         const ssize_t count = recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
@@ -93,20 +74,20 @@ std::string StartClipboardKeeper(const std::string& keeper, const std::string& u
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
         return std::string("no socket for the keeper (") + std::strerror(errno) + ")";
     }
-    const SpawnResult started = SpawnDetached({keeper}, ends[1]);
-    close(ends[1]);
+    const UniqueFd ours(ends[0]);
+    UniqueFd theirs(ends[1]);
+    const SpawnResult started = SpawnDetached({keeper}, theirs.Get());
+    theirs.Close();
     if (started.pid < 0) {
-        close(ends[0]);
         return keeper + ": " + std::strerror(started.error);
     }
     ReapLater(started.pid);
 
     const auto deadline = Clock::now() + patience;
-    std::string problem = SendAll(ends[0], utf8Text, deadline);
+    std::string problem = SendAll(ours.Get(), utf8Text, deadline);
     if (problem.empty()) {
-        problem = ReadAnswer(ends[0], deadline);
+        problem = ReadAnswer(ours.Get(), deadline);
     }
-    close(ends[0]);
     return problem;
 }
 

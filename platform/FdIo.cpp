@@ -1,5 +1,6 @@
 #include "platform/FdIo.h"
 
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,6 +8,25 @@
 #include <cerrno>
 
 namespace razzlewick::platform {
+
+bool WaitForDescriptor(int fd, short events, std::chrono::steady_clock::time_point deadline)
+{
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            return false;
+        }
+        pollfd ready{.fd = fd, .events = events, .revents = 0};
+        const int count = ::poll(&ready, 1, static_cast<int>(left.count()));
+        if (count > 0) {
+            return true;
+        }
+        if (count == 0 || errno != EINTR) {
+            return false;
+        }
+    }
+}
 
 IoResult ReadSome(int fd, char* dest, std::size_t count)
 {

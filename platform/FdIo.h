@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -14,6 +15,10 @@ struct IoResult final {
     std::size_t count = 0;  // bytes moved; 0 with no error is the end of the file
     int error = 0;          // errno of a failed call
 };
+
+// Waits until the descriptor is ready for `events` (POLLIN, POLLOUT) or `deadline` passes;
+// false when the time ran out or the wait failed.
+bool WaitForDescriptor(int fd, short events, std::chrono::steady_clock::time_point deadline);
 
 // Reads up to `count` bytes into `dest`.
 IoResult ReadSome(int fd, char* dest, std::size_t count);

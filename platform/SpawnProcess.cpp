@@ -146,20 +146,7 @@ std::optional<std::string> RunAndCapture(const std::vector<std::string>& argv,
     std::string output;
     const auto deadline = std::chrono::steady_clock::now() + patience;
     bool ended = false;
-    while (!ended) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) {
-            break;
-        }
-        pollfd readable{.fd = readEnd.Get(), .events = POLLIN, .revents = 0};
-        const int ready = poll(&readable, 1, static_cast<int>(left.count()));
-        if (ready < 0 && errno == EINTR) {
-            continue;
-        }
-        if (ready <= 0) {
-            break;
-        }
+    while (!ended && WaitForDescriptor(readEnd.Get(), POLLIN, deadline)) {
         char buffer[4096];
         const IoResult got = ReadSome(readEnd.Get(), buffer, sizeof buffer);
         output.append(buffer, got.count);
