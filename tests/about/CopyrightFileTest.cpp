@@ -88,6 +88,38 @@ std::vector<std::string> CopyrightFileParagraphs()
     return paragraphs;
 }
 
+// The paragraphs of the repository's LICENSE: nothing but the terms, a blank line between
+// paragraphs.
+std::vector<std::string> LicenseFileParagraphs()
+{
+    std::ifstream file(RAZZLEWICK_LICENSE_FILE);
+    std::vector<std::string> paragraphs;
+    std::string line;
+    std::string paragraph;
+    while (std::getline(file, line)) {
+        if (line.empty()) {
+            paragraphs.push_back(Words(paragraph));
+            paragraph.clear();
+        } else {
+            paragraph += line + "\n";
+        }
+    }
+    if (!paragraph.empty()) {
+        paragraphs.push_back(Words(paragraph));
+    }
+    return paragraphs;
+}
+
+TEST(LicenseFile, StatesTheTermsOfTheAboutBoxWordForWord)
+{
+    const auto aboutBox = AboutBoxParagraphs();
+    const auto license = LicenseFileParagraphs();
+    ASSERT_EQ(license.size(), aboutBox.size()) << RAZZLEWICK_LICENSE_FILE;
+    for (size_t i = 0; i < aboutBox.size(); ++i) {
+        EXPECT_EQ(license[i], aboutBox[i]) << "paragraph " << i + 1;
+    }
+}
+
 TEST(CopyrightFile, StatesTheTermsOfTheAboutBoxWordForWord)
 {
     const auto aboutBox = AboutBoxParagraphs();
