@@ -55,16 +55,37 @@ std::vector<std::string> AboutBoxParagraphs()
     return paragraphs;
 }
 
+// Collects the lines of a file's paragraphs as their words.
+class Paragraphs final {
+public:
+    void AddLine(const std::string& line) { paragraph_ += line + "\n"; }
+    void EndParagraph()
+    {
+        if (!paragraph_.empty()) {
+            paragraphs_.push_back(Words(paragraph_));
+        }
+        paragraph_.clear();
+    }
+    std::vector<std::string> Done()
+    {
+        EndParagraph();
+        return paragraphs_;
+    }
+
+private:
+    std::vector<std::string> paragraphs_;
+    std::string paragraph_;
+};
+
 // The paragraphs of the licence text in the Debian copyright file's "Files: *" stanza:
 // the continuation lines after its License field, " ." between paragraphs.
 std::vector<std::string> CopyrightFileParagraphs()
 {
     std::ifstream file(RAZZLEWICK_COPYRIGHT_FILE);
-    std::vector<std::string> paragraphs;
+    Paragraphs paragraphs;
     std::string line;
     bool inFiles = false;
     bool inLicense = false;
-    std::string paragraph;
     while (std::getline(file, line)) {
         if (line.rfind("Files: *", 0) == 0) {
             inFiles = true;
@@ -75,17 +96,13 @@ std::vector<std::string> CopyrightFileParagraphs()
                 break;
             }
             if (line == " .") {
-                paragraphs.push_back(Words(paragraph));
-                paragraph.clear();
+                paragraphs.EndParagraph();
             } else {
-                paragraph += line + "\n";
+                paragraphs.AddLine(line);
             }
         }
     }
-    if (!paragraph.empty()) {
-        paragraphs.push_back(Words(paragraph));
-    }
-    return paragraphs;
+    return paragraphs.Done();
 }
 
 // The paragraphs of the repository's LICENSE: nothing but the terms, a blank line between
@@ -93,42 +110,36 @@ std::vector<std::string> CopyrightFileParagraphs()
 std::vector<std::string> LicenseFileParagraphs()
 {
     std::ifstream file(RAZZLEWICK_LICENSE_FILE);
-    std::vector<std::string> paragraphs;
+    Paragraphs paragraphs;
     std::string line;
-    std::string paragraph;
     while (std::getline(file, line)) {
         if (line.empty()) {
-            paragraphs.push_back(Words(paragraph));
-            paragraph.clear();
+            paragraphs.EndParagraph();
         } else {
-            paragraph += line + "\n";
+            paragraphs.AddLine(line);
         }
     }
-    if (!paragraph.empty()) {
-        paragraphs.push_back(Words(paragraph));
-    }
-    return paragraphs;
+    return paragraphs.Done();
 }
 
-TEST(LicenseFile, StatesTheTermsOfTheAboutBoxWordForWord)
+void ExpectTheAboutBoxTerms(const std::vector<std::string>& paragraphs, const char* file)
 {
     const auto aboutBox = AboutBoxParagraphs();
-    const auto license = LicenseFileParagraphs();
-    ASSERT_EQ(license.size(), aboutBox.size()) << RAZZLEWICK_LICENSE_FILE;
+    ASSERT_FALSE(paragraphs.empty()) << "no licence text in " << file;
+    ASSERT_EQ(paragraphs.size(), aboutBox.size()) << file;
     for (size_t i = 0; i < aboutBox.size(); ++i) {
-        EXPECT_EQ(license[i], aboutBox[i]) << "paragraph " << i + 1;
+        EXPECT_EQ(paragraphs[i], aboutBox[i]) << file << ", paragraph " << i + 1;
     }
 }
 
 TEST(CopyrightFile, StatesTheTermsOfTheAboutBoxWordForWord)
 {
-    const auto aboutBox = AboutBoxParagraphs();
-    const auto copyright = CopyrightFileParagraphs();
-    ASSERT_FALSE(copyright.empty()) << "no licence text in " << RAZZLEWICK_COPYRIGHT_FILE;
-    ASSERT_EQ(copyright.size(), aboutBox.size());
-    for (size_t i = 0; i < aboutBox.size(); ++i) {
-        EXPECT_EQ(copyright[i], aboutBox[i]) << "paragraph " << i + 1;
-    }
+    ExpectTheAboutBoxTerms(CopyrightFileParagraphs(), RAZZLEWICK_COPYRIGHT_FILE);
+}
+
+TEST(LicenseFile, StatesTheTermsOfTheAboutBoxWordForWord)
+{
+    ExpectTheAboutBoxTerms(LicenseFileParagraphs(), RAZZLEWICK_LICENSE_FILE);
 }
 
 }  // namespace

@@ -29,17 +29,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-  [[ -s "$work/display" ]] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || break
-  sleep 0.1
-done
-exec 3>&-
-[[ -s "$work/display" ]] || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
-export DISPLAY=":$(tr -d '\n' <"$work/display")"
+source "$(dirname "$0")/../support/Xvfb.sh"
+start_xvfb "$work" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
 
 # A runtime folder and socket of this test's own, so runs side by side never meet.
 export XDG_RUNTIME_DIR="$work/runtime"
