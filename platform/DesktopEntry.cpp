@@ -1,32 +1,19 @@
 #include "platform/DesktopEntry.h"
 
+#include "platform/XdgDataFolders.h"
+
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <fstream>
 
 namespace razzlewick::platform {
 
 namespace {
 
-std::string Environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string() : std::string(value);
-}
-
 bool IsRegularFile(const std::string& path)
 {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-std::string WithSlash(std::string folder)
-{
-    if (!folder.empty() && folder.back() != '/') {
-        folder.push_back('/');
-    }
-    return folder;
 }
 
 std::string UnescapeString(const std::string& value)
@@ -78,30 +65,11 @@ std::string Trimmed(const std::string& text)
 std::vector<std::string> ApplicationFolders()
 {
     std::vector<std::string> folders;
-    std::string dataHome = Environment("XDG_DATA_HOME");
-    if (dataHome.empty() || dataHome.front() != '/') {
-        const std::string home = Environment("HOME");
-        dataHome = home.empty() ? std::string() : WithSlash(home) + ".local/share";
+    if (const std::string dataHome = DataHomeFolder(); !dataHome.empty()) {
+        folders.push_back(dataHome + "applications/");
     }
-    if (!dataHome.empty()) {
-        folders.push_back(WithSlash(dataHome) + "applications/");
-    }
-    std::string dataDirs = Environment("XDG_DATA_DIRS");
-    if (dataDirs.empty()) {
-        dataDirs = "/usr/local/share:/usr/share";
-    }
-    size_t start = 0;
-    while (start <= dataDirs.size()) {
-        const auto colon = dataDirs.find(':', start);
-        const auto entry =
-            dataDirs.substr(start, colon == std::string::npos ? std::string::npos : colon - start);
-        if (!entry.empty() && entry.front() == '/') {
-            folders.push_back(WithSlash(entry) + "applications/");
-        }
-        if (colon == std::string::npos) {
-            break;
-        }
-        start = colon + 1;
+    for (const std::string& folder : DataDirFolders()) {
+        folders.push_back(folder + "applications/");
     }
     return folders;
 }

@@ -8,9 +8,8 @@ namespace razzlewick::platform {
 
 // Desktop entries (*.desktop files) as far as starting the program they describe needs.
 
-// The folders searched for desktop files, in order: $XDG_DATA_HOME/applications
-// (default ~/.local/share), then applications/ in each of $XDG_DATA_DIRS
-// (default /usr/local/share:/usr/share). Relative entries are ignored.
+// The folders searched for desktop files, in order: applications/ in the data home, then
+// in each of the data folders (XdgDataFolders.h).
 std::vector<std::string> ApplicationFolders();
 
 // The first file for the desktop id ("firefox.desktop") in those folders; an id with

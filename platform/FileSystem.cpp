@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <memory>
 #include <utility>
 
 namespace razzlewick::platform {
@@ -76,6 +77,38 @@ std::optional<unsigned> RegularFilePermissions(const std::string& path)
 bool IsWritable(const std::string& path)
 {
     return ::access(path.c_str(), W_OK) == 0;
+}
+
+ResolvedFolder ResolveFolder(const std::string& folder)
+{
+    const std::unique_ptr<char, decltype(&std::free)> resolved(
+        ::realpath(folder.empty() ? "." : folder.c_str(), nullptr), &std::free);
+    if (!resolved) {
+        return {{}, errno};
+    }
+    struct stat info {};
+    if (::stat(resolved.get(), &info) != 0) {
+        return {{}, errno};
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return {{}, ENOTDIR};
+    }
+    std::string path = resolved.get();
+    if (path.back() != '/') {
+        path.push_back('/');
+    }
+    return {std::move(path), 0};
+}
+
+bool PathExists(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+int RemoveFile(const std::string& path)
+{
+    return ::unlink(path.c_str()) == 0 ? 0 : errno;
 }
 
 std::string HomeFolder()

@@ -25,6 +25,21 @@ std::optional<unsigned> RegularFilePermissions(const std::string& path);
 // Whether this process may write to the file at `path`.
 bool IsWritable(const std::string& path);
 
+// A folder with every link and "." or ".." resolved (realpath), ending in '/'; `error` is
+// the errno when that fails (ENOENT for a folder that is not there, ELOOP for links that go
+// round in circles) and ENOTDIR when the path leads to something other than a folder.
+struct ResolvedFolder final {
+    std::string path;
+    int error = 0;
+};
+ResolvedFolder ResolveFolder(const std::string& folder);
+
+// Whether anything is at `path`, a link that leads nowhere included.
+bool PathExists(const std::string& path);
+
+// Removes the file or link at `path`; 0, or the errno of the failure.
+int RemoveFile(const std::string& path);
+
 // The user's home folder: $HOME when it is absolute, else the password database's entry;
 // empty when neither gives an absolute path.
 std::string HomeFolder();
