@@ -2,12 +2,16 @@
 
 #include "data/ArchiveError.h"
 #include "data/LoadMessages.h"
+#include "data/LoadObserver.h"
 #include "platform/ExclusiveFile.h"
+#include "platform/FileErrorCause.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderSearch.h"
 #include "platform/ProgramFolder.h"
 
+#include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstdint>
 #include <exception>
 #include <utility>
@@ -20,6 +24,14 @@ namespace {
 constexpr float kDataVersion = 3.2f;
 constexpr std::string_view kDefaultDataFile = "insltdat.dat";
 constexpr std::string_view kDataSuffix = ".dat";
+
+// A folder that is there but cannot be searched gets one line, naming it and the cause.
+void MarkUnusable(SearchedFolder& searched, int error)
+{
+    searched.outcome = FolderOutcome::Unusable;
+    searched.lines.push_back(
+        {{}, FileErrorMessage(platform::FileErrorCauseFromErrno(error), searched.path), true});
+}
 
 }  // namespace
 
@@ -41,14 +53,17 @@ void InsultGenerator::Serialize(Archive& archive)
         const int32_t styleCount = archive.ReadInt32();
         for (int32_t i = 0; i < styleCount; ++i) {
             std::string key = archive.ReadString();
+            if (observer != nullptr) {
+                observer->StyleStarted(key);
+            }
             const auto found = styles.find(key);
             if (found != styles.end()) {
-                found->second->Serialize(archive);
+                found->second->Serialize(archive, observer);
                 continue;
             }
             // A new style joins the map only once its whole record has been read.
             auto style = std::make_unique<InsultStyle>(key);
-            style->Serialize(archive);
+            style->Serialize(archive, observer);
             styles.emplace(std::move(key), std::move(style));
         }
         loadedOk = true;
@@ -100,6 +115,8 @@ int32_t InsultGenerator::OpenDataFile(Archive::Mode mode, const std::string* pat
     // Storing has no version to check, so loadedOk reports whether every byte was written.
     if (!loading) {
         loadedOk = true;
+    } else if (observer != nullptr) {
+        observer->FileOpened(fileName);
     }
     try {
         Archive archive(opened.fd.Get(), mode);
@@ -126,43 +143,76 @@ bool InsultGenerator::LoadDataFiles(std::vector<LoadResult>* report,
 {
     filesFound = 0;
     filesLoaded = 0;
+    searchedFolders.clear();
     bool result = true;
-    // Both passes always run, so a program started from its own folder reads each file twice;
-    // the second reading merges into the first and changes nothing.
-    LoadFolder(programFolder, report, &result);
-    LoadFolder(std::string(), report, &result);
-    if (filesFound == 0 || filesLoaded == 0) {
+    // Both first passes always run, so a program started from its own folder reads each file
+    // twice; the second reading merges into the first and changes nothing. The folders added
+    // after them are read once whatever links lead to them.
+    std::vector<std::string> resolvedFolders;
+    for (const DataFolder& folder : DataFolderSearchOrder(programFolder)) {
+        SearchedFolder& searched = searchedFolders.emplace_back();
+        searched.role = folder.role;
+        searched.path = platform::AbsolutePath(folder.path);
+        const platform::ResolvedFolder resolved = platform::ResolveFolder(folder.path);
+        const bool firstPasses =
+            folder.role == DataFolderRole::Program || folder.role == DataFolderRole::Current;
+        if (firstPasses) {
+            LoadFolder(folder.path, false, searched, &result);
+        } else if (resolved.error == ENOENT) {
+            searched.outcome = FolderOutcome::Missing;
+        } else if (resolved.error != 0) {
+            MarkUnusable(searched, resolved.error);
+            result = false;
+        } else if (std::find(resolvedFolders.begin(), resolvedFolders.end(), resolved.path) !=
+                   resolvedFolders.end()) {
+            searched.outcome = FolderOutcome::AlreadyRead;
+            searched.sameAs = resolved.path;
+        } else {
+            LoadFolder(folder.path, true, searched, &result);
+        }
+        if (resolved.error == 0 && searched.outcome != FolderOutcome::AlreadyRead) {
+            resolvedFolders.push_back(resolved.path);
+        }
+        if (report != nullptr) {
+            report->insert(report->end(), searched.lines.begin(), searched.lines.end());
+        }
+    }
+    if (const std::string_view closing = ClosingMessage(filesFound, filesLoaded);
+        !closing.empty()) {
         result = false;
         if (report != nullptr) {
-            report->push_back(LoadResult{
-                {}, std::string(filesFound == 0 ? kLoadNoFilesFound : kLoadNoneLoaded), true});
+            report->push_back(LoadResult{{}, std::string(closing), true});
         }
     }
     return result;
 }
 
-void InsultGenerator::LoadFolder(const std::string& folder, std::vector<LoadResult>* report,
-                                 bool* result)
+void InsultGenerator::LoadFolder(const std::string& folder, bool reportUnreadable,
+                                 SearchedFolder& searched, bool* result)
 {
+    int listError = 0;
+    const std::vector<std::string> names =
+        platform::FindEntriesEndingWith(folder, kDataSuffix, &listError);
+    if (listError != 0 && reportUnreadable) {
+        MarkUnusable(searched, listError);
+        *result = false;
+        return;
+    }
     FileErrorInfo error;
-    for (const std::string& name : platform::FindEntriesEndingWith(folder, kDataSuffix)) {
+    for (const std::string& name : names) {
         ++filesFound;
         const std::string path = folder + name;
         const int32_t opened = OpenDataFile(Archive::Mode::Loading, &path, &error);
         if (opened != -1 && loadedOk) {
             ++filesLoaded;
-            if (report != nullptr) {
-                report->push_back(LoadResult{name, std::string(kLoadSucceeded), false});
-            }
+            searched.lines.push_back(LoadResult{name, std::string(kLoadSucceeded), false});
             continue;
         }
         *result = false;
-        if (report != nullptr) {
-            const std::string message =
-                opened == -1 ? FileErrorMessage(error.cause, platform::AbsolutePath(error.path))
-                             : std::string(kLoadCorrupted);
-            report->push_back(LoadResult{name, message, true});
-        }
+        const std::string message =
+            opened == -1 ? FileErrorMessage(error.cause, platform::AbsolutePath(error.path))
+                         : std::string(kLoadCorrupted);
+        searched.lines.push_back(LoadResult{name, message, true});
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Archive.h"
+#include "data/DataFolders.h"
 #include "data/FileErrorInfo.h"
 #include "data/InsultStyle.h"
 #include "data/LoadResult.h"
@@ -12,6 +13,8 @@
 #include <vector>
 
 namespace razzlewick {
+
+class LoadObserver;
 
 // The engine: every style read from the data files, keyed by style name (case-sensitive).
 // Data from several files merges into it. Composing and the history are added on top by
@@ -37,10 +40,11 @@ public:
     // otherwise 0, and loadedOk tells whether the read (or write) succeeded.
     int32_t OpenDataFile(Archive::Mode mode, const std::string* path, FileErrorInfo* error);
 
-    // Reads every *.dat in the program folder, then in the current folder, appending one
-    // line per file (and a closing line when nothing was found or read) to `report`,
-    // which may be null. True only when files were found and all of them read.
-    // The core shows no cursor: the application holds a wait cursor around this call.
+    // Reads every *.dat of each folder of DataFolderSearchOrder in turn, in name order,
+    // appending one line per file (and per folder that is there but cannot be read, and a
+    // closing line when nothing was found or read) to `report`, which may be null, and
+    // recording the search in searchedFolders. True only when files were found and all of
+    // them read. The core shows no cursor: the application holds a wait cursor around this.
     bool LoadDataFiles(std::vector<LoadResult>* report);
     // As above with the program folder given (ending in '/', or empty for none).
     bool LoadDataFiles(std::vector<LoadResult>* report, const std::string& programFolder);
@@ -51,10 +55,16 @@ public:
     int32_t filesFound = 0;
     InsultStyle* currentStyle = nullptr;  // not owning; one of styles or none
     std::map<std::string, std::unique_ptr<InsultStyle>> styles;
+    // Every folder of the last LoadDataFiles, in search order, with what came of it.
+    std::vector<SearchedFolder> searchedFolders;
+    // Hears of every file and record read; not owning, none by default.
+    LoadObserver* observer = nullptr;
 
 private:
-    // Reads one folder's data files (folder "" = the current folder).
-    void LoadFolder(const std::string& folder, std::vector<LoadResult>* report, bool* result);
+    // Reads the data files of `folder` ("" = the current folder) into `searched`. A folder
+    // that cannot be listed gives a line of its own when `reportUnreadable` is set.
+    void LoadFolder(const std::string& folder, bool reportUnreadable, SearchedFolder& searched,
+                    bool* result);
 };
 
 }  // namespace razzlewick

@@ -2,6 +2,7 @@
 
 #include "data/Archive.h"
 #include "data/ListWordsReader.h"
+#include "data/LoadObserver.h"
 #include "data/WordCipher.h"
 
 #include <utility>
@@ -10,21 +11,27 @@ namespace razzlewick {
 
 InsultStyle::InsultStyle(std::string name) : name(std::move(name)) {}
 
-void InsultStyle::Serialize(Archive& archive)
+void InsultStyle::Serialize(Archive& archive, LoadObserver* observer)
 {
     const WordCipher cipher;
     if (archive.IsLoading()) {
         name = archive.ReadString();
         templateText = archive.ReadString();
+        if (observer != nullptr) {
+            observer->TemplateRead(name, templateText);
+        }
         const int32_t listCount = archive.ReadInt32();
         for (int32_t i = 0; i < listCount; ++i) {
             const int32_t number = archive.ReadInt32();
             const int32_t wordCount = archive.ReadInt32();
+            if (observer != nullptr) {
+                observer->ListStarted(number, wordCount);
+            }
             auto& list = wordLists[number];
             if (!list) {
                 list = std::make_unique<WordList>();
             }
-            ReadListWords(archive, cipher, wordCount, *list);
+            ReadListWords(archive, cipher, wordCount, *list, observer);
         }
     } else {
         archive.WriteString(name);

@@ -11,6 +11,7 @@
 namespace razzlewick {
 
 class Archive;
+class LoadObserver;
 
 // One named style: a sentence template with placeholders %0, %1, ... and one numbered
 // word list per placeholder. Composing and the history work on the public fields and
@@ -20,8 +21,9 @@ public:
     explicit InsultStyle(std::string name);
 
     // Loading merges into what is there: name and template are replaced, new list numbers
-    // are added, words are added only when the list does not hold them yet.
-    void Serialize(Archive& archive);
+    // are added, words are added only when the list does not hold them yet. `observer`, when
+    // given, hears of what is read.
+    void Serialize(Archive& archive, LoadObserver* observer = nullptr);
     // Product of the list sizes (an empty list counts as 1) minus 1, wrapping on overflow.
     void ComputeCombinations();
     // Deletes every list and empties the history.

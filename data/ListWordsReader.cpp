@@ -1,6 +1,7 @@
 #include "data/ListWordsReader.h"
 
 #include "data/Archive.h"
+#include "data/LoadObserver.h"
 #include "data/WordCipher.h"
 #include "data/WordList.h"
 
@@ -22,7 +23,8 @@ constexpr int32_t kLookahead = 8;
 
 }  // namespace
 
-void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, WordList& list)
+void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, WordList& list,
+                   LoadObserver* observer)
 {
     if (count <= 0) {
         return;
@@ -36,10 +38,19 @@ void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, Wo
     std::array<uint64_t, kLookahead> hashes{};
     int32_t decoded = 0;
     int32_t added = 0;
+    // Words found at or after this index came from this record, not from an earlier one.
+    const size_t recordStart = list.size();
     const auto addNext = [&] {
         const size_t at = static_cast<size_t>(added % kLookahead);
-        list.AddUnique(words[at], hashes[at]);
         ++added;
+        if (observer == nullptr) {
+            list.AddUnique(words[at], hashes[at]);
+            return;
+        }
+        const size_t before = list.size();
+        const auto index = static_cast<size_t>(list.AddUnique(words[at], hashes[at]));
+        const bool droppedInRecord = list.size() == before && index >= recordStart;
+        observer->WordRead(words[at], droppedInRecord ? &list[index] : nullptr);
     };
     try {
         while (added < count) {

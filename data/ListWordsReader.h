@@ -5,6 +5,7 @@
 namespace razzlewick {
 
 class Archive;
+class LoadObserver;
 class WordCipher;
 class WordList;
 
@@ -12,7 +13,8 @@ class WordList;
 // unless the list holds it already, in file order. A list still empty is sized once from
 // the count, bounded by what the rest of the file can hold, so a count that lies reserves
 // nothing the file does not back. When the read breaks off, every word read before the
-// error has been added.
-void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, WordList& list);
+// error has been added. `observer`, when given, hears of every word as it is added.
+void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, WordList& list,
+                   LoadObserver* observer = nullptr);
 
 }  // namespace razzlewick

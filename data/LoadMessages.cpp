@@ -51,6 +51,14 @@ size_t CharactersLength(std::string_view text, size_t characters)
 
 }  // namespace
 
+std::string_view ClosingMessage(int32_t filesFound, int32_t filesLoaded)
+{
+    if (filesFound == 0) {
+        return kLoadNoFilesFound;
+    }
+    return filesLoaded == 0 ? kLoadNoneLoaded : std::string_view();
+}
+
 std::string FileErrorMessage(int32_t cause, const std::string& path)
 {
     if (cause == platform::kCauseSharingViolation || cause == platform::kCauseLockViolation) {

@@ -19,6 +19,9 @@ inline constexpr std::string_view kLoadNoFilesFound =
 inline constexpr std::string_view kLoadNoneLoaded =
     "No data files were successfully loaded.  Cannot continue";
 
+// The closing line of a load report, or "" when files were found and one of them was read.
+std::string_view ClosingMessage(int32_t filesFound, int32_t filesLoaded);
+
 // Longest file-error message, in characters; longer ones are cut.
 inline constexpr size_t kFileErrorMessageLimit = 254;
 

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "data/LoadResult.h"
+
+#include <string>
+#include <vector>
+
+namespace razzlewick {
+
+// Where data files are looked for, in this order. The first two are always searched, so a
+// program started from its own folder reads its files twice; a later folder that resolves to
+// one searched before is not read again.
+enum class DataFolderRole {
+    Program,  // the program's own folder
+    Current,  // the current folder
+    User,     // razzlewick/ in the user's data home: styles of their own
+    System,   // razzlewick/ in each of the desktop's data folders
+};
+
+struct DataFolder final {
+    DataFolderRole role = DataFolderRole::Program;
+    std::string path;  // ending in '/'; "" is the current folder
+};
+
+// The folders in search order, the program folder given (ending in '/'; "" when it is not
+// known, which searches the current folder in its place).
+std::vector<DataFolder> DataFolderSearchOrder(const std::string& programFolder);
+
+// The user's own folder, where `razzlewick-data install` puts files; empty when no home
+// folder is known.
+std::string UserDataFolder();
+
+enum class FolderOutcome {
+    Read,         // its data files were tried (there may have been none)
+    Missing,      // not there: skipped without a report line
+    AlreadyRead,  // resolves to a folder searched before
+    Unusable,     // there, but not a folder that can be read: one report line says why
+};
+
+// What the last search made of one folder.
+struct SearchedFolder final {
+    DataFolderRole role = DataFolderRole::Program;
+    std::string path;  // absolute, ending in '/'
+    FolderOutcome outcome = FolderOutcome::Read;
+    std::string sameAs;             // AlreadyRead: the earlier folder, resolved
+    std::vector<LoadResult> lines;  // the report lines it gave, in order
+};
+
+}  // namespace razzlewick

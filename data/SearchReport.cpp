@@ -1,0 +1,80 @@
+#include "data/SearchReport.h"
+
+#include "data/InsultGenerator.h"
+#include "data/LoadMessages.h"
+
+namespace razzlewick {
+
+namespace {
+
+constexpr std::string_view kIndent = "  ";
+
+std::string_view RoleHeading(DataFolderRole role)
+{
+    switch (role) {
+        case DataFolderRole::Program:
+            return "Program folder: ";
+        case DataFolderRole::Current:
+            return "Current folder: ";
+        case DataFolderRole::User:
+            return "Your styles folder: ";
+        case DataFolderRole::System:
+            return "System folder: ";
+    }
+    return {};
+}
+
+std::string WithPlainLineBreaks(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size() + 1);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') {
+            result += text[i];
+        }
+    }
+    result += '\n';
+    return result;
+}
+
+}  // namespace
+
+std::string FormatReportLine(const LoadResult& line)
+{
+    return WithPlainLineBreaks(line.fileName.empty() ? line.message
+                                                     : line.fileName + " - " + line.message);
+}
+
+std::string FormatSearchReport(const InsultGenerator& engine)
+{
+    std::string text;
+    for (const SearchedFolder& folder : engine.searchedFolders) {
+        text.append(RoleHeading(folder.role)).append(folder.path).append("\n");
+        switch (folder.outcome) {
+            case FolderOutcome::Missing:
+                text.append(kIndent).append("not there\n");
+                continue;
+            case FolderOutcome::AlreadyRead:
+                text.append(kIndent).append("the same folder as " + folder.sameAs +
+                                            ", not read again\n");
+                continue;
+            case FolderOutcome::Read:
+                if (folder.lines.empty()) {
+                    text.append(kIndent).append("no data files\n");
+                }
+                break;
+            case FolderOutcome::Unusable:
+                break;
+        }
+        for (const LoadResult& line : folder.lines) {
+            text.append(kIndent).append(FormatReportLine(line));
+        }
+    }
+    if (const std::string_view closing = ClosingMessage(engine.filesFound, engine.filesLoaded);
+        !closing.empty() && !engine.searchedFolders.empty()) {
+        text += WithPlainLineBreaks(closing);
+    }
+    return text;
+}
+
+}  // namespace razzlewick
