@@ -1,4 +1,5 @@
 #include "data/InsultGenerator.h"
+#include "data/SearchReport.h"
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/DataLoading.h"
 #include "tools/razzlewick-data/InspectCommand.h"
@@ -9,13 +10,19 @@ namespace razzlewick {
 
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: razzlewick-data check [FILE...]
+constexpr std::string_view kHelp = R"(Usage: razzlewick-data check [--strict] [FILE...]
 
 Prints the load report, one line per file as the start-up problems dialog lists it,
 and the closing line when nothing was found or nothing could be read. With no FILE,
-looks for *.dat in the tool's own folder and then in the current folder, as the
-program does. Exit status 0 when every file was read, 1 otherwise.
+searches as the program does and reports folder by folder: the tool's own folder, the
+current folder, then razzlewick/ in $XDG_DATA_HOME (~/.local/share) and in each of
+$XDG_DATA_DIRS (/usr/local/share:/usr/share); each folder's files in name order.
 
+Content that composes badly gets a warning on standard error naming the file, style,
+list and word (see "razzlewick-data pack --help"). Exit status 0 when every file was
+read, 1 otherwise.
+
+  --strict     treat warnings as errors: exit status 1 when there is one
   -h, --help   show this help
 )";
 
@@ -23,11 +30,18 @@ program does. Exit status 0 when every file was read, 1 otherwise.
 
 int RunCheck(const std::vector<std::string>& args)
 {
-    return RunInspectCommand(args, kHelp, FileOperands::Optional,
-                             [](const InsultGenerator&, const std::vector<LoadResult>& report) {
-                                 for (const LoadResult& line : report)
-                                     std::cout << FormatReportLine(line);
-                             });
+    return RunInspectCommand(
+        args, kHelp, FileOperands::Optional,
+        [](const InsultGenerator& engine, const std::vector<LoadResult>& report) {
+            // A search (no FILE) is reported folder by folder, as the program lists it.
+            if (!engine.searchedFolders.empty()) {
+                std::cout << FormatSearchReport(engine);
+                return;
+            }
+            for (const LoadResult& line : report)
+                std::cout << FormatReportLine(line);
+        },
+        ContentReview::On);
 }
 
 }  // namespace razzlewick

@@ -13,6 +13,8 @@ int RunDump(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunStyles(const std::vector<std::string>& args);
 int RunGenerate(const std::vector<std::string>& args);
+int RunInstall(const std::vector<std::string>& args);
+int RunUninstall(const std::vector<std::string>& args);
 
 struct Command {
     std::string_view name;
@@ -26,6 +28,8 @@ inline constexpr Command kCommands[] = {
     {"check", "print the load report of data files", RunCheck},
     {"styles", "list the styles and their combination counts", RunStyles},
     {"generate", "compose insults with a given seed", RunGenerate},
+    {"install", "put data files of your own where Razzlewick finds them", RunInstall},
+    {"uninstall", "remove a data file from your own folder", RunUninstall},
 };
 
 }  // namespace razzlewick

@@ -12,16 +12,20 @@ class InsultGenerator;
 // Fills the engine for the inspecting subcommands. With files given, each is read with
 // OpenDataFile in order and reported, counted and closed off as LoadDataFiles does
 // (files found = the files given; a line names the file as given). With none, runs
-// LoadDataFiles itself: the tool's own folder, then the current folder.
+// LoadDataFiles itself: the tool's own folder, then the current folder, then the user's
+// and the system's data folders. A file that failed because it holds JSON text gets a hint
+// on standard error to pack it.
 // Returns what LoadDataFiles would: true when every file was read and at least one found.
 bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
                  std::vector<LoadResult>& report);
 
-// A report line as the start-up problems dialog shows it ("%s - %s", or the message
-// alone), with its CR LF breaks as plain line breaks and a final "\n".
-std::string FormatReportLine(const LoadResult& line);
+// When the file holds JSON text, not packed words, says on standard error how to pack it.
+void PrintJsonHint(const std::string& path);
 
 // Writes the failed lines of the report to standard error.
 void PrintFailures(const std::vector<LoadResult>& report);
+
+// The styles the engine offers, "A, B, C", or "none".
+std::string StyleList(const InsultGenerator& engine);
 
 }  // namespace razzlewick

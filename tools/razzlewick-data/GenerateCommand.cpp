@@ -72,11 +72,8 @@ int RunGenerate(const std::vector<std::string>& args)
     if (key.ok)
         engine.SelectStyle(key.text);
     if (!key.ok || engine.currentStyle == nullptr) {
-        std::string known;
-        for (const auto& entry : engine.styles)
-            known += (known.empty() ? "" : ", ") + Windows1252ToUtf8(entry.first);
         throw ToolError("no style has the key \"" + styleArgument +
-                        "\" (styles: " + (known.empty() ? "none" : known) + ")");
+                        "\" (styles: " + StyleList(engine) + ")");
     }
 
     SeedRandom(seed);

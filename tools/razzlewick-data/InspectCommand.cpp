@@ -2,6 +2,7 @@
 
 #include "data/InsultGenerator.h"
 #include "tools/razzlewick-data/Arguments.h"
+#include "tools/razzlewick-data/ContentChecks.h"
 #include "tools/razzlewick-data/DataLoading.h"
 
 #include <iostream>
@@ -9,9 +10,12 @@
 namespace razzlewick {
 
 int RunInspectCommand(const std::vector<std::string>& args, std::string_view help,
-                      FileOperands files, const InspectPrinter& print)
+                      FileOperands files, const InspectPrinter& print, ContentReview review)
 {
-    const Arguments arguments = ParseArguments(args, {});
+    std::vector<OptionDefinition> options;
+    if (review == ContentReview::On)
+        options.push_back({"--strict", "", false});
+    const Arguments arguments = ParseArguments(args, options);
     if (arguments.help) {
         std::cout << help;
         return 0;
@@ -20,10 +24,18 @@ int RunInspectCommand(const std::vector<std::string>& args, std::string_view hel
         throw UsageError("no data file given");
 
     InsultGenerator engine;
+    ContentChecks checks;
+    if (review == ContentReview::On)
+        engine.observer = &checks;
     std::vector<LoadResult> report;
     const bool loaded = LoadForTool(engine, arguments.operands, report);
+    engine.observer = nullptr;
+    checks.CheckStyles(engine);
     print(engine, report);
-    return loaded ? 0 : 1;
+    std::cout.flush();
+    const bool strict = arguments.Has("--strict");
+    checks.Print(std::cerr, strict);
+    return loaded && !(strict && !checks.Warnings().empty()) ? 0 : 1;
 }
 
 }  // namespace razzlewick

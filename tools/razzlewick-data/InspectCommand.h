@@ -19,11 +19,17 @@ using InspectPrinter =
 // Whether a subcommand runs without FILE operands (and then looks for *.dat as the program does).
 enum class FileOperands { Optional, Required };
 
+// Whether a subcommand also looks for content that composes badly (ContentChecks) and
+// takes --strict, which makes each finding an error.
+enum class ContentReview { Off, On };
+
 // The frame of the subcommands that read data files and print what came of it (check, dump,
 // styles): prints `help` for -h/--help; otherwise fills an engine from the FILE operands as
-// LoadForTool does and hands it to `print`. No FILE where one is required is a UsageError.
-// Returns 0 when every file was read, 1 otherwise.
+// LoadForTool does and hands it to `print`, then prints the findings of a review on standard
+// error. No FILE where one is required is a UsageError. Returns 0 when every file was read
+// (and, with --strict, nothing was found), 1 otherwise.
 int RunInspectCommand(const std::vector<std::string>& args, std::string_view help,
-                      FileOperands files, const InspectPrinter& print);
+                      FileOperands files, const InspectPrinter& print,
+                      ContentReview review = ContentReview::Off);
 
 }  // namespace razzlewick

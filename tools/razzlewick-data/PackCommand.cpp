@@ -1,30 +1,39 @@
-#include "data/Archive.h"
 #include "data/InsultGenerator.h"
 #include "platform/FileSystem.h"
-#include "platform/ReadFile.h"
-#include "platform/ReplaceFile.h"
 #include "tools/razzlewick-data/Arguments.h"
 #include "tools/razzlewick-data/Commands.h"
+#include "tools/razzlewick-data/ContentChecks.h"
 #include "tools/razzlewick-data/JsonSource.h"
+#include "tools/razzlewick-data/OutputFile.h"
 #include "tools/razzlewick-data/SourceMerge.h"
 #include "tools/razzlewick-data/ToolError.h"
 
-#include <cstring>
 #include <iostream>
-#include <optional>
-#include <utility>
 
 namespace razzlewick {
 
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: razzlewick-data pack [-o OUT.dat] SOURCE.json...
+constexpr const char* kDefaultOutput = "insltdat.dat";
+
+constexpr std::string_view kHelp =
+    R"(Usage: razzlewick-data pack [-o OUT.dat] [--force] [--strict] SOURCE.json...
 
 Reads the JSON sources in order into one engine, merging them as data files merge
 (a later template and name win; a word already in its list, ignoring the case of
 A-Z, is dropped with a warning), and writes the engine as a data file.
 
-  -o, --output OUT.dat   the data file to write (default insltdat.dat)
+Content that composes badly gets a warning on standard error naming the file, style,
+list and word: a placeholder no list fills (%5 with three lists, %10 read as %1 and
+"0"), a gap or a repeat in the list numbers, a negative list number, an empty list,
+an empty word, blanks at either end of a word or two in a row, a word that holds a
+placeholder, punctuation at the template's end, an empty key, and words that differ
+only in case. Warnings leave the exit status as it is.
+
+  -o, --output OUT.dat   the data file to write, replacing it if it exists
+                         (default insltdat.dat, which is never replaced without --force)
+  --force                replace insltdat.dat when it exists and -o is not given
+  --strict               treat warnings as errors: nothing is written, exit status 2
   -h, --help             show this help
 
 Source format:
@@ -35,73 +44,44 @@ Windows-1252. A bad source is reported with its place and exit status 2, and the
 output file is left untouched.
 )";
 
-std::string ReadSource(const std::string& path)
-{
-    platform::FileText source = platform::ReadWholeFile(path);
-    if (source.error != 0)
-        throw SourceError(path + ": cannot read: " + std::strerror(source.error));
-    return std::move(source.text);
-}
-
-// Writes the data file beside its final place and renames it over, so a failure never
-// leaves a half-written or emptied file behind.
-void WriteDataFile(InsultGenerator& engine, const std::string& output)
-{
-    std::string archiveError;
-    const auto write = [&engine, &archiveError](int fd) {
-        try {
-            Archive archive(fd, Archive::Mode::Storing);
-            engine.Serialize(archive);
-            archive.Close();
-            return true;
-        } catch (const std::exception& error) {
-            archiveError = error.what();
-            return false;
-        }
-    };
-    // The mode of the file replaced is kept; a new file gets the umask's.
-    const platform::ReplaceResult result =
-        platform::ReplaceFileAtomically(output, write, platform::RegularFilePermissions(output));
-    const std::string systemError = result.error != 0 ? std::strerror(result.error) : "";
-    switch (result.failedStep) {
-        case platform::ReplaceStep::None:
-            return;
-        case platform::ReplaceStep::Create:
-            throw ToolError("cannot create a file in the folder of " + output + ": " + systemError);
-        case platform::ReplaceStep::Write:
-            throw ToolError("cannot write " + output + ": " + archiveError);
-        case platform::ReplaceStep::Permissions:
-            throw ToolError("cannot write " + output + ": setting its permissions: " + systemError);
-        case platform::ReplaceStep::Flush:
-            throw ToolError("cannot write " + output + ": flushing it: " + systemError);
-        case platform::ReplaceStep::Close:
-        case platform::ReplaceStep::Rename:
-            break;
-    }
-    throw ToolError("cannot write " + output + ": " + systemError);
-}
-
 }  // namespace
 
 int RunPack(const std::vector<std::string>& args)
 {
-    const Arguments arguments = ParseArguments(args, {{"--output", "-o", true}});
+    const Arguments arguments = ParseArguments(
+        args, {{"--output", "-o", true}, {"--force", "", false}, {"--strict", "", false}});
     if (arguments.help) {
         std::cout << kHelp;
         return 0;
     }
     if (arguments.operands.empty())
         throw UsageError("no JSON source given");
-    const std::string output =
-        arguments.Has("--output") ? arguments.options.at("--output") : "insltdat.dat";
+    const bool named = arguments.Has("--output");
+    const std::string output = named ? arguments.options.at("--output") : kDefaultOutput;
     if (output.empty())
         throw UsageError("option --output needs a file name");
+    // The current folder is one the program reads: a pack run there by mistake would replace
+    // the words it finds, so only an output named on purpose is replaced.
+    if (!named && !arguments.Has("--force") && platform::PathExists(output)) {
+        throw ToolError(output +
+                        " already exists in the current folder; name the output with "
+                        "-o, or give --force to replace it");
+    }
 
     // Every source is read and checked before anything is written.
     InsultGenerator engine;
+    ContentChecks checks;
     for (const std::string& source : arguments.operands)
-        AddToEngine(engine, ReadJsonSource(ReadSource(source), source), source, std::cerr);
-    WriteDataFile(engine, output);
+        AddToEngine(engine, ReadJsonSource(ReadSourceText(source), source), source, checks);
+    checks.CheckStyles(engine);
+    const bool strict = arguments.Has("--strict");
+    checks.Print(std::cerr, strict);
+    if (strict && !checks.Warnings().empty()) {
+        std::cerr << "razzlewick-data pack: " << output << " not written: --strict and "
+                  << checks.Warnings().size() << " finding(s)\n";
+        return 2;
+    }
+    WriteEngineFile(engine, output);
     return 0;
 }
 

@@ -1,16 +1,18 @@
 #include "tools/razzlewick-data/SourceMerge.h"
 
 #include "data/InsultGenerator.h"
-#include "data/Windows1252.h"
+#include "data/LoadObserver.h"
 
 #include <memory>
 
 namespace razzlewick {
 
 void AddToEngine(InsultGenerator& engine, const std::vector<SourceStyle>& source,
-                 const std::string& fileName, std::ostream& warnings)
+                 const std::string& fileName, LoadObserver& observer)
 {
+    observer.FileOpened(fileName);
     for (const SourceStyle& record : source) {
+        observer.StyleStarted(record.key);
         auto found = engine.styles.find(record.key);
         InsultStyle* style =
             found != engine.styles.end()
@@ -19,20 +21,16 @@ void AddToEngine(InsultGenerator& engine, const std::vector<SourceStyle>& source
                       .first->second.get();
         style->name = record.name;
         style->templateText = record.templateText;
+        observer.TemplateRead(record.name, record.templateText);
         for (const SourceList& list : record.lists) {
+            observer.ListStarted(list.number, static_cast<int32_t>(list.words.size()));
             std::unique_ptr<WordList>& words = style->wordLists[list.number];
             if (!words)
                 words = std::make_unique<WordList>();
             for (const std::string& word : list.words) {
                 const std::size_t before = words->size();
                 const auto index = static_cast<std::size_t>(words->AddUnique(word));
-                if (index < before) {
-                    warnings << "razzlewick-data: warning: " << fileName << ": style \""
-                             << Windows1252ToUtf8(record.key) << "\", list " << list.number
-                             << ": dropped duplicate word \"" << Windows1252ToUtf8(word)
-                             << "\" (the list holds \"" << Windows1252ToUtf8((*words)[index])
-                             << "\")\n";
-                }
+                observer.WordRead(word, index < before ? &(*words)[index] : nullptr);
             }
         }
         style->ComputeCombinations();

@@ -2,19 +2,19 @@
 
 #include "tools/razzlewick-data/JsonSource.h"
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace razzlewick {
 
 class InsultGenerator;
+class LoadObserver;
 
 // Adds the styles of one source to the engine exactly as reading a data file merges a
 // record: a later name and template replace earlier ones, new lists are added, and a word
-// the list already holds (ignoring the case of A-Z) is dropped with a warning on
-// `warnings` naming the source, style, list and word.
+// the list already holds (ignoring the case of A-Z) is dropped. `observer` hears of the
+// source as of a data file being read, a dropped word with the word the list kept.
 void AddToEngine(InsultGenerator& engine, const std::vector<SourceStyle>& source,
-                 const std::string& fileName, std::ostream& warnings);
+                 const std::string& fileName, LoadObserver& observer);
 
 }  // namespace razzlewick

@@ -1,0 +1,192 @@
+#include "tools/razzlewick-data/ContentChecks.h"
+
+#include "data/InsultGenerator.h"
+#include "data/Windows1252.h"
+
+#include <filesystem>
+
+namespace razzlewick {
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::string Quoted(std::string_view windows1252)
+{
+    return "\"" + Windows1252ToUtf8(windows1252) + "\"";
+}
+
+// The digits of every placeholder in `text` ("%" followed by digits), in order.
+std::vector<std::string_view> PlaceholderDigits(std::string_view text)
+{
+    std::vector<std::string_view> found;
+    for (size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%', at + 1)) {
+        size_t end = at + 1;
+        while (end < text.size() && IsDigit(text[end]))
+            ++end;
+        if (end > at + 1)
+            found.push_back(text.substr(at + 1, end - at - 1));
+    }
+    return found;
+}
+
+// Which placeholders a style of `count` lists fills: lists 0 to count-1, whatever their numbers.
+std::string FilledRange(size_t count)
+{
+    if (count == 0)
+        return "the style has no lists";
+    return "only %0 to %" + std::to_string(count - 1) + " are filled (" + std::to_string(count) +
+           (count == 1 ? " list)" : " lists)");
+}
+
+// What the composer makes of one placeholder of a template with `count` lists, or "" when
+// it fills it as written. Lists are filled in ascending order and matched as plain text,
+// so the first number that is a prefix of the digits takes the placeholder.
+std::string PlaceholderProblem(std::string_view digits, size_t count)
+{
+    for (size_t k = 0; k < count; ++k) {
+        const std::string number = std::to_string(k);
+        if (!digits.starts_with(number))
+            continue;
+        if (number.size() == digits.size())
+            return {};
+        return "placeholder %" + std::string(digits) + " is read as %" + number +
+               " followed by \"" + std::string(digits.substr(number.size())) + "\"";
+    }
+    return "placeholder %" + std::string(digits) + " has no list: " + FilledRange(count);
+}
+
+}  // namespace
+
+void ContentChecks::FileOpened(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::canonical(path, error);
+    skipping_ = !filesSeen_.insert(error ? path : resolved.string()).second;
+    file_ = path;
+    inList_ = false;
+}
+
+void ContentChecks::StyleStarted(const std::string& key)
+{
+    if (skipping_)
+        return;
+    key_ = key;
+    inList_ = false;
+    listsOfRecord_.clear();
+    fileOfStyle_[key] = file_;
+    if (key.empty())
+        Warn(Place(file_, key_, false), "the key is empty, so no tab and no --style names it");
+}
+
+void ContentChecks::ListStarted(int32_t number, int32_t /*wordCount*/)
+{
+    if (skipping_)
+        return;
+    list_ = number;
+    inList_ = true;
+    wordIndex_ = 0;
+    if (number < 0)
+        Warn(Place(file_, key_, true), "a negative list number, so its words are never used");
+    else if (!listsOfRecord_.insert(number).second)
+        Warn(Place(file_, key_, true), "the style has two lists of this number; they are joined");
+}
+
+void ContentChecks::WordRead(std::string_view word, const std::string* kept)
+{
+    if (skipping_)
+        return;
+    const int32_t index = wordIndex_++;
+    const std::string where = Place(file_, key_, true);
+    if (kept != nullptr) {
+        Warn(where,
+             "dropped duplicate word " + Quoted(word) + " (the list holds " + Quoted(*kept) + ")");
+        return;
+    }
+    if (word.empty()) {
+        Warn(where + ", word #" + std::to_string(index), "the word is empty");
+        return;
+    }
+    const std::string named = where + ", word " + Quoted(word);
+    if (IsBlank(word.front()))
+        Warn(named, "a blank at the start");
+    if (IsBlank(word.back()))
+        Warn(named, "a blank at the end");
+    for (size_t i = 1; i < word.size(); ++i) {
+        if (IsBlank(word[i]) && IsBlank(word[i - 1])) {
+            Warn(named, "two blanks in a row");
+            break;
+        }
+    }
+    if (const auto placeholders = PlaceholderDigits(word); !placeholders.empty()) {
+        Warn(named, "holds the placeholder %" + std::string(placeholders.front()) +
+                        ", which a later list's turn may fill");
+    }
+}
+
+void ContentChecks::CheckStyles(const InsultGenerator& engine)
+{
+    for (const auto& [key, style] : engine.styles) {
+        const auto file = fileOfStyle_.find(key);
+        if (file == fileOfStyle_.end())
+            continue;
+        const std::string where = Place(file->second, key, false);
+        const size_t count = style->wordLists.size();
+        for (size_t k = 0; k < count; ++k) {
+            if (!style->wordLists.contains(static_cast<int32_t>(k))) {
+                Warn(where, "no list " + std::to_string(k) + ", so %" + std::to_string(k) +
+                                " comes out as \"????\"");
+            }
+        }
+        for (const auto& [number, list] : style->wordLists) {
+            const std::string listWhere = where + ", list " + std::to_string(number);
+            if (number >= 0 && static_cast<size_t>(number) >= count) {
+                Warn(listWhere, "never used: " + FilledRange(count));
+            }
+            if (list->empty())
+                Warn(listWhere, "the list is empty, so its placeholder comes out as nothing");
+        }
+        const std::string& text = style->templateText;
+        for (const std::string_view digits : PlaceholderDigits(text)) {
+            if (const std::string problem = PlaceholderProblem(digits, count); !problem.empty())
+                Warn(where, problem);
+        }
+        const size_t last = text.find_last_not_of(" \t");
+        // ".!?,;:" and the Windows-1252 ellipsis: the full stop the program adds follows them.
+        if (last != std::string::npos &&
+            std::string_view(".!?,;:\x85").find(text[last]) != std::string_view::npos) {
+            Warn(where, "the template ends in \"" + Windows1252ToUtf8(text.substr(last, 1)) +
+                            "\", and the program adds a full stop after it");
+        }
+    }
+}
+
+void ContentChecks::Print(std::ostream& out, bool strict) const
+{
+    for (const std::string& warning : warnings_)
+        out << "razzlewick-data: " << (strict ? "error: " : "warning: ") << warning << '\n';
+}
+
+void ContentChecks::Warn(const std::string& where, const std::string& what)
+{
+    warnings_.push_back(where + ": " + what);
+}
+
+std::string ContentChecks::Place(const std::string& file, const std::string& key,
+                                 bool withList) const
+{
+    std::string place = file + ": style " + Quoted(key);
+    if (withList && inList_)
+        place += ", list " + std::to_string(list_);
+    return place;
+}
+
+}  // namespace razzlewick

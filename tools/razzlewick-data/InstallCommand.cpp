@@ -1,0 +1,194 @@
+#include "data/DataFolders.h"
+#include "data/FileErrorInfo.h"
+#include "data/InsultGenerator.h"
+#include "data/LoadMessages.h"
+#include "platform/AsciiCase.h"
+#include "platform/FdIo.h"
+#include "platform/FileSystem.h"
+#include "platform/FolderSearch.h"
+#include "tools/razzlewick-data/Arguments.h"
+#include "tools/razzlewick-data/Commands.h"
+#include "tools/razzlewick-data/ContentChecks.h"
+#include "tools/razzlewick-data/DataLoading.h"
+#include "tools/razzlewick-data/JsonSource.h"
+#include "tools/razzlewick-data/OutputFile.h"
+#include "tools/razzlewick-data/SourceMerge.h"
+#include "tools/razzlewick-data/ToolError.h"
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <iostream>
+#include <memory>
+
+namespace razzlewick {
+
+namespace {
+
+constexpr std::string_view kInstallHelp = R"(Usage: razzlewick-data install [--force] FILE...
+
+Puts styles of your own where Razzlewick finds them, for you alone: the folder
+razzlewick/ in $XDG_DATA_HOME (~/.local/share/razzlewick/), made with mode 0700 when
+it is missing. A JSON source (any FILE not ending in .dat) is packed into a data
+file of the same name ending in .dat, with pack's warnings; a data file is checked
+and copied. Everything is read and checked before anything is written, and each
+file is written beside its place and renamed, so nothing half-written is left.
+
+Prints the path of each file written with its styles, then the styles Razzlewick
+offers now. Exit status 0 when all were installed, 1 when a file cannot be read or
+written or is no good data file, 2 for a bad command line or JSON source.
+
+  --force      replace a file of the same name (ignoring case) in the folder
+  -h, --help   show this help
+)";
+
+constexpr std::string_view kUninstallHelp = R"(Usage: razzlewick-data uninstall NAME
+
+Removes the data file NAME (".dat" may be left out; the case of A-Z does not matter)
+from your own folder, razzlewick/ in $XDG_DATA_HOME (~/.local/share/razzlewick/),
+and prints the styles Razzlewick offers now. No other folder is touched.
+Exit status 0 when it was removed, 1 when there is no such file or it cannot be
+removed, 2 for a bad command line.
+
+  -h, --help   show this help
+)";
+
+constexpr std::string_view kDataSuffix = ".dat";
+
+// One file to install, read and checked, waiting to be written.
+struct Planned {
+    std::string source;
+    std::string name;  // in the user's folder
+    std::string styles;
+    std::function<std::string(int fd)> write;
+};
+
+std::string UserFolderOrFail()
+{
+    std::string folder = UserDataFolder();
+    if (folder.empty())
+        throw ToolError("no home folder is known: set HOME or XDG_DATA_HOME");
+    return folder;
+}
+
+std::string BaseName(const std::string& path)
+{
+    return path.substr(path.rfind('/') + 1);
+}
+
+Planned PlanDataFile(const std::string& file)
+{
+    auto engine = std::make_shared<InsultGenerator>();
+    FileErrorInfo error;
+    if (engine->OpenDataFile(Archive::Mode::Loading, &file, &error) == -1)
+        throw ToolError(FileErrorMessage(error.cause, error.path));
+    if (!engine->loadedOk) {
+        PrintJsonHint(file);
+        throw ToolError(file + ": " + std::string(kLoadCorrupted));
+    }
+    std::string bytes = ReadSourceText(file);
+    return {file, BaseName(file), StyleList(*engine),
+            [bytes = std::move(bytes)](int fd) -> std::string {
+                const int failure = platform::WriteAll(fd, bytes);
+                return failure == 0 ? std::string() : std::strerror(failure);
+            }};
+}
+
+Planned PlanJsonSource(const std::string& file)
+{
+    auto engine = std::make_shared<InsultGenerator>();
+    ContentChecks checks;
+    AddToEngine(*engine, ReadJsonSource(ReadSourceText(file), file), file, checks);
+    checks.CheckStyles(*engine);
+    checks.Print(std::cerr, false);
+    std::string name = BaseName(file);
+    if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0)
+        name.erase(dot);
+    return {file, name + std::string(kDataSuffix), StyleList(*engine),
+            [engine](int fd) { return WriteEngine(*engine, fd); }};
+}
+
+void PrintOffered()
+{
+    InsultGenerator engine;
+    engine.LoadDataFiles(nullptr);
+    std::cout << "Razzlewick now offers: " << StyleList(engine) << '\n';
+}
+
+}  // namespace
+
+int RunInstall(const std::vector<std::string>& args)
+{
+    const Arguments arguments = ParseArguments(args, {{"--force", "", false}});
+    if (arguments.help) {
+        std::cout << kInstallHelp;
+        return 0;
+    }
+    if (arguments.operands.empty())
+        throw UsageError("no file given");
+    const std::string folder = UserFolderOrFail();
+
+    std::vector<Planned> plan;
+    for (const std::string& file : arguments.operands) {
+        Planned planned = platform::EndsWithIgnoringAsciiCase(file, kDataSuffix)
+                              ? PlanDataFile(file)
+                              : PlanJsonSource(file);
+        for (const Planned& earlier : plan) {
+            if (platform::EqualsIgnoringAsciiCase(earlier.name, planned.name))
+                throw UsageError(earlier.source + " and " + file + " would both be " +
+                                 planned.name);
+        }
+        plan.push_back(std::move(planned));
+    }
+    if (!platform::MakeFolders(folder))
+        throw ToolError("cannot create " + folder + ": " + std::strerror(errno));
+    for (Planned& planned : plan) {
+        if (const auto existing = platform::FindEntryIgnoringCase(folder, planned.name)) {
+            if (!arguments.Has("--force")) {
+                throw ToolError(folder + *existing +
+                                " already exists; give --force to replace it (nothing was "
+                                "installed)");
+            }
+            planned.name = *existing;  // replaced under its own spelling, not doubled
+        }
+    }
+    for (const Planned& planned : plan) {
+        WriteOutputFile(folder + planned.name, planned.write);
+        std::cout << "Installed " << folder << planned.name << " (styles: " << planned.styles
+                  << ")\n";
+    }
+    PrintOffered();
+    return 0;
+}
+
+int RunUninstall(const std::vector<std::string>& args)
+{
+    const Arguments arguments = ParseArguments(args, {});
+    if (arguments.help) {
+        std::cout << kUninstallHelp;
+        return 0;
+    }
+    if (arguments.operands.size() != 1)
+        throw UsageError(arguments.operands.empty() ? "no name given" : "one name at a time");
+    std::string name = arguments.operands.front();
+    if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..")
+        throw UsageError("NAME is a file name in your styles folder, not a path: \"" + name + "\"");
+    if (!platform::EndsWithIgnoringAsciiCase(name, kDataSuffix))
+        name += kDataSuffix;
+    const std::string folder = UserFolderOrFail();
+    const auto existing = platform::FindEntryIgnoringCase(folder, name);
+    if (!existing) {
+        std::string installed;
+        for (const std::string& entry : platform::FindEntriesEndingWith(folder, kDataSuffix))
+            installed += (installed.empty() ? "" : ", ") + entry;
+        throw ToolError("no " + name + " in " + folder +
+                        " (installed: " + (installed.empty() ? "none" : installed) + ")");
+    }
+    if (const int failure = platform::RemoveFile(folder + *existing); failure != 0)
+        throw ToolError("cannot remove " + folder + *existing + ": " + std::strerror(failure));
+    std::cout << "Removed " << folder << *existing << '\n';
+    PrintOffered();
+    return 0;
+}
+
+}  // namespace razzlewick
