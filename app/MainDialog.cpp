@@ -39,8 +39,6 @@ namespace {
 
 constexpr std::array<int, MainDialog::kStyleCount> kStylePictureIds = {
     IDB_ARABIAN, IDB_SHAKESPEAREAN, IDB_MODERN, IDB_MEDITERRANEAN};
-// Styles at these tab positions need an offensiveness level above 0.
-constexpr int kFirstCoarseTab = 2;
 // The tab control hands back at most this many characters of a tab's text.
 constexpr int kTabTextRoom = 20 - 1;
 // A batch of more lines than this is scrolled so that its end shows.
@@ -172,7 +170,7 @@ void MainDialog::RefreshStyle()
             stylePicture = LoadPicture(kStylePictureIds[position]);
         picture_->setPixmap(stylePicture);
     }
-    if (position >= kFirstCoarseTab && options_.level == 0) {
+    if (position >= StyleTabs::kFirstCoarse && options_.level == 0) {
         combinationsLabel_->setText(QString::fromLatin1(kDisabledLabel));
         currentText_ = kDisabledMessage;
         textBox_->setPlainText(EngineTextToDisplay(currentText_));

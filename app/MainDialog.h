@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/StyleTabs.h"
 #include "data/InsultGenerator.h"
 #include "settings/UserOptions.h"
 #include "ui/ResizableDialog.h"
@@ -31,14 +32,11 @@ class MainDialog final : public ResizableDialog {
     Q_DISABLE_COPY_MOVE(MainDialog)
 
 public:
-    static constexpr int kStyleCount = 4;
+    static constexpr int kStyleCount = StyleTabs::kCount;
     // Tab texts double as the style names looked up in the engine.
-    static constexpr std::array<const char*, kStyleCount> kStyleNames = {"Arabian", "Shakespearean",
-                                                                         "Modern", "Mediterranean"};
+    static constexpr std::array<const char*, kStyleCount> kStyleNames = StyleTabs::kNames;
     static constexpr const char* kDisabledLabel = "Option disabled";
-    static constexpr const char* kDisabledMessage =
-        "This option is disabled until you raise the offensiveness level (use the \"Options\" "
-        "menu)";
+    static constexpr const char* kDisabledMessage = StyleTabs::kDisabledMessage;
 
     explicit MainDialog(QWidget* parent = nullptr);
     ~MainDialog() override;
