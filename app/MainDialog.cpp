@@ -5,6 +5,7 @@
 #include "about/SetClipboardText.h"
 #include "app/CompactTabStyle.h"
 #include "app/CopyWhenActive.h"
+#include "app/DataFilesDialog.h"
 #include "app/TextBoxScroll.h"
 #include "data/Windows1252.h"
 #include "generate/FormatCombinations.h"
@@ -97,6 +98,7 @@ void MainDialog::ConnectCommands()
     onMenu(ID_HELP_MAIL, &MainDialog::OnMailUs);
     onMenu(ID_HELP_WEB_PAGE, &MainDialog::OnVisitWebSite);
     onMenu(ID_HELP_DOCUMENTATION, &MainDialog::OnReadDocumentation);
+    onMenu(ID_HELP_DATA_FILES, &MainDialog::OnDataFiles);
 }
 
 void MainDialog::BeforeFirstShow()
@@ -337,6 +339,12 @@ void MainDialog::OnVisitWebSite()
 void MainDialog::OnReadDocumentation()
 {
     TheProductInfo().OpenDocumentation();
+}
+
+void MainDialog::OnDataFiles()
+{
+    DataFilesDialog dialog(engine_, options_.level, this);
+    dialog.exec();
 }
 
 void MainDialog::AddWindowMenu()

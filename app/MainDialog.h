@@ -87,6 +87,7 @@ private:
     void OnMailUs();
     void OnVisitWebSite();
     void OnReadDocumentation();
+    void OnDataFiles();
 
     // Controls, owned by the dialog through Qt parenting.
     DrawnButton* exitButton_;

@@ -60,6 +60,7 @@ int main(int argc, char** argv)
     AddAppShots(shots);
     AddAboutShots(shots);
     AddOptionsShots(shots);
+    AddDataFilesShots(shots);
 
     int failures = 0;
     for (const Shot& shot : shots.Shots()) {

@@ -39,5 +39,6 @@ void AddFrameworkShots(ShotList& shots);
 void AddAppShots(ShotList& shots);
 void AddAboutShots(ShotList& shots);
 void AddOptionsShots(ShotList& shots);
+void AddDataFilesShots(ShotList& shots);
 
 }  // namespace razzlewick

@@ -123,6 +123,34 @@ DialogTemplate StartupProblemsTemplate() {
     };
 }
 
+DialogTemplate DataFilesTemplate() {
+    return {
+        .id = IDD_DATA_FILES,
+        .caption = "Razzlewick data files",
+        .width = 340,
+        .height = 198,
+        .fontPointSize = 8,
+        .style = DS::SystemMenu | DS::MinimizeBox | DS::MaximizeBox | DS::ThickFrame,
+        .controls = {
+            {.id = IDC_STATIC, .kind = K::StaticText,
+             .text = "The data files read at start-up, folder by folder, and the styles they offer:",
+             .x = 5, .y = 4, .width = 330, .height = 9, .name = "dataReportCaption"},
+            {.id = IDC_DATA_REPORT, .kind = K::Edit, .x = 5, .y = 14, .width = 330, .height = 160,
+             .style = CS::Multiline | CS::ReadOnly | CS::Border | CS::VScroll | CS::WordWrap |
+                      CS::TabStop,
+             .name = "dataReport"},
+            {.id = IDC_COPY_REPORT, .kind = K::PushButton, .text = "&Copy", .x = 5, .y = 179,
+             .width = 50, .height = 14, .style = CS::TabStop, .name = "copyReportButton"},
+            {.id = IDC_OPEN_STYLES_FOLDER, .kind = K::PushButton, .text = "&Open my styles folder",
+             .x = 61, .y = 179, .width = 90, .height = 14, .style = CS::TabStop,
+             .name = "openStylesFolderButton"},
+            {.id = IDCANCEL, .kind = K::PushButton, .text = "Close", .x = 285, .y = 179,
+             .width = 50, .height = 14, .style = CS::DefaultButton | CS::TabStop,
+             .name = "closeButton"},
+        },
+    };
+}
+
 DialogTemplate AboutTextPageTemplate() {
     return {
         .id = IDD_ABOUT_TEXT_PAGE,
@@ -195,7 +223,7 @@ DialogTemplate AboutMakerPageTemplate() {
 const std::vector<DialogTemplate>& AllDialogTemplates()
 {
     static const std::vector<DialogTemplate> templates = {
-        MainTemplate(),          OptionsTemplate(), StartupProblemsTemplate(),
+        MainTemplate(),          OptionsTemplate(), StartupProblemsTemplate(), DataFilesTemplate(),
         AboutTextPageTemplate(), AboutTemplate(),   AboutMakerPageTemplate(),
     };
     return templates;

@@ -21,8 +21,9 @@ const std::vector<MenuTemplate>& AllMenuTemplates()
                             {.separator = true},
                             {.text = "&Mail us", .commandId = ID_HELP_MAIL},
                             {.text = "&Visit our web site", .commandId = ID_HELP_WEB_PAGE},
-                            {.text = "&Read the documentation",
-                             .commandId = ID_HELP_DOCUMENTATION}}},
+                            {.text = "&Read the documentation", .commandId = ID_HELP_DOCUMENTATION},
+                            {.separator = true},
+                            {.text = "&Data files...", .commandId = ID_HELP_DATA_FILES}}},
              }},
     };
     return menus;

@@ -8,6 +8,7 @@ namespace razzlewick {
 inline constexpr int IDD_MAIN = 102;
 inline constexpr int IDD_OPTIONS = 103;
 inline constexpr int IDD_STARTUP_PROBLEMS = 153;
+inline constexpr int IDD_DATA_FILES = 160;
 inline constexpr int IDD_ABOUT_TEXT_PAGE = 2202;
 inline constexpr int IDD_ABOUT = 2203;
 inline constexpr int IDD_ABOUT_MAKER_PAGE = 2205;
@@ -52,6 +53,11 @@ inline constexpr int IDC_COUNT_LABEL = 1034;
 // Start-up problems (153)
 inline constexpr int IDC_REPORT = 1030;
 
+// Data files (160)
+inline constexpr int IDC_DATA_REPORT = 1050;
+inline constexpr int IDC_COPY_REPORT = 1051;
+inline constexpr int IDC_OPEN_STYLES_FOLDER = 1052;
+
 // About box (2203) and its pages (2202, 2205)
 inline constexpr int IDC_ABOUT_TABS = 2206;
 inline constexpr int IDC_MAKER_LOGO = 2207;
@@ -71,6 +77,7 @@ inline constexpr int ID_HELP_WEB_PAGE = 32773;
 inline constexpr int ID_HELP_DOCUMENTATION = 32774;
 inline constexpr int ID_FILE_EXIT = 32775;
 inline constexpr int ID_HELP_ABOUT = 32784;
+inline constexpr int ID_HELP_DATA_FILES = 32785;
 
 // The About item of the window menu
 inline constexpr int IDM_ABOUTBOX = 16;
