@@ -2,6 +2,7 @@
 #include "data/LoadMessages.h"
 #include "platform/FileErrorCause.h"
 #include "tests/support/DataFileWriter.h"
+#include "tests/support/DataFolders.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -44,9 +45,11 @@ std::map<std::string, LoadResult> ByName(const std::vector<LoadResult>& report)
     return lines;
 }
 
-// The program folder and an empty, separate current folder.
+// The program folder and an empty, separate current folder; the data folders after them
+// are the test's own and empty.
 class LoadDataFiles : public testing::Test {
 protected:
+    ScopedDataFolders dataFolders;
     TempFolder program;
     TempFolder current;
     CurrentFolder inCurrent{current.path()};
