@@ -1,3 +1,5 @@
+#include "tests/support/DataFileWriter.h"
+#include "tests/support/DataFolders.h"
 #include "tests/tools/ToolProcess.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +77,18 @@ INSTANTIATE_TEST_SUITE_P(
                   1}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
+TEST(DataToolCheck, AFileOfJsonTextGetsTheHintToPackIt)
+{
+    const TempFolder folder;
+    folder.WriteFile("mine.dat", "\xEF\xBB\xBF  " + kGoodJson);
+    const ToolRun run = RunTool({"check", "mine.dat"}, folder.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "razzlewick-data: hint: mine.dat holds JSON text, not packed words: rename it "
+              "to mine.json and run \"razzlewick-data pack -o mine.dat mine.json\" (or "
+              "\"razzlewick-data install mine.json\")\n");
+}
+
 TEST(DataToolCheck, AFifoOrADeviceIsDeniedAtOnceAndTheNextFileStillLoads)
 {
     const TempFolder folder;
@@ -92,8 +106,9 @@ TEST(DataToolCheck, AFifoOrADeviceIsDeniedAtOnceAndTheNextFileStillLoads)
     EXPECT_EQ(run.status, 1);
 }
 
-// Without files the tool searches as the program does: its own folder, then the current
-// one. A copy of the tool in a scratch folder makes its own folder controllable.
+// Without files the tool searches as the program does: its own folder, the current one,
+// then the user's and the system's data folders. A copy of the tool in a scratch folder
+// makes its own folder controllable.
 class CheckSearch : public testing::Test {
 protected:
     void SetUp() override
@@ -105,16 +120,38 @@ protected:
         ASSERT_EQ(RunTool({"pack", "-o", "good.dat", "good.json"}, folder.path()).status, 0);
     }
 
+    // The heading and lines of the folders after the first two, when none of them is there.
+    std::string NoDataFolders() const
+    {
+        return "Your styles folder: " + data.UserFolder() +
+               "\n  not there\nSystem folder: " + data.SystemFolder(0) +
+               "\n  not there\nSystem folder: " + data.SystemFolder(1) + "\n  not there\n";
+    }
+
+    ScopedDataFolders data;
     TempFolder folder;
     fs::path tool = folder / "bin/razzlewick-data";
 };
 
-TEST_F(CheckSearch, ProgramFolderFirstThenCurrentFolder)
+// Once a list of file lines; the search is now reported folder by folder, each folder's
+// files in name order.
+TEST_F(CheckSearch, ProgramFolderFirstThenCurrentFolderThenTheDataFolders)
 {
     fs::copy_file(folder / "good.dat", folder / "bin/first.DAT");
     fs::copy_file(folder / "good.dat", folder / "work/second.dat");
+    fs::copy_file(folder / "good.dat", folder / "work/First.dat");
+    data.WriteFile(data.SystemFolder(1), "shared.dat", folder.ReadFile("good.dat"));
     const ToolRun run = RunTool({"check"}, folder / "work", tool);
-    EXPECT_EQ(run.out, "first.DAT - Succeeded\nsecond.dat - Succeeded\n");
+    EXPECT_EQ(run.out, "Program folder: " + folder.path() +
+                           "bin/\n  first.DAT - Succeeded\n"
+                           "Current folder: " +
+                           folder.path() +
+                           "work/\n  First.dat - Succeeded\n  second.dat - Succeeded\n"
+                           "Your styles folder: " +
+                           data.UserFolder() +
+                           "\n  not there\nSystem folder: " + data.SystemFolder(0) +
+                           "\n  not there\nSystem folder: " + data.SystemFolder(1) +
+                           "\n  shared.dat - Succeeded\n");
     EXPECT_EQ(run.status, 0);
 
     const ToolRun styles = RunTool({"styles"}, folder / "work", tool);
@@ -122,20 +159,49 @@ TEST_F(CheckSearch, ProgramFolderFirstThenCurrentFolder)
     EXPECT_EQ(styles.status, 0);
 }
 
+// Once the whole output; the long text now closes the folder-by-folder report.
 TEST_F(CheckSearch, NothingFoundShowsTheLongTextAsLines)
 {
     const ToolRun run = RunTool({"check"}, folder / "work", tool);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out,
-              "No data files were found!\n\nIf you got Razzlewick via an email and were only sent "
-              "Razzlewick.exe then "
-              "complain to whoever sent it to you and visit the Razzlewick web site (click the "
-              "\"About\" button for "
-              "details).  You should have received razzlewick.zip which contains at least one data "
-              "file.\n\nPlease "
-              "note that Razzlewick searches for data files in the same folder as razzlewick.exe "
-              "resides in and then "
-              "the current folder.\n");
+              "Program folder: " + folder.path() + "bin/\n  no data files\nCurrent folder: " +
+                  folder.path() + "work/\n  no data files\n" + NoDataFolders() +
+                  "No data files were found!\n\nIf you got Razzlewick via an email and were only "
+                  "sent Razzlewick.exe then complain to whoever sent it to you and visit the "
+                  "Razzlewick web site (click the \"About\" button for details).  You should have "
+                  "received razzlewick.zip which contains at least one data file.\n\nPlease note "
+                  "that Razzlewick searches for data files in the same folder as razzlewick.exe "
+                  "resides in and then the current folder.\n");
+}
+
+// A style whose words were written by hand, with the faults a packer would have caught.
+TEST_F(CheckSearch, WarnsOnceAboutEachFileEvenWhenTheFolderIsReadTwice)
+{
+    folder.WriteFile("bin/hand.dat", DataFileWriter()
+                                         .Version()
+                                         .Int32(1)
+                                         .Style("Modern", "Modern", "You %0!", 1)
+                                         .List(0, {"oaf", "OAF", "big  lout"})
+                                         .bytes());
+    const ToolRun run = RunTool({"check"}, folder / "bin", tool);
+    EXPECT_EQ(run.status, 0);
+    const std::string file = folder.path() + "bin/hand.dat";
+    EXPECT_EQ(run.err, "razzlewick-data: warning: " + file +
+                           ": style \"Modern\", list 0: dropped duplicate word \"OAF\" (the list "
+                           "holds \"oaf\")\n"
+                           "razzlewick-data: warning: " +
+                           file +
+                           ": style \"Modern\", list 0, word \"big  lout\": two blanks in a row\n"
+                           "razzlewick-data: warning: " +
+                           file +
+                           ": style \"Modern\": the template ends in \"!\", and the program adds a "
+                           "full stop after it\n");
+
+    const ToolRun strict = RunTool({"check", "--strict"}, folder / "bin", tool);
+    EXPECT_EQ(strict.status, 1);
+    EXPECT_EQ(strict.out, run.out);
+    EXPECT_NE(strict.err.find("razzlewick-data: error: "), std::string::npos) << strict.err;
 }
 
 TEST(DataToolStyles, KeysInByteOrderWithCombinationLabels)

@@ -223,4 +223,128 @@ TEST(DataToolPack, MergesSourcesAndWarnsAboutDuplicates)
 )");
 }
 
+// insltdat.dat in the current folder is the program's own data when it runs from there:
+// only an output named on purpose, or --force, replaces it.
+TEST(DataToolPack, KeepsAnExistingDefaultOutputUnlessNamedOrForced)
+{
+    const TempFolder folder;
+    folder.WriteFile("good.json", kGoodSource);
+    folder.WriteFile("insltdat.dat", "the shipped words");
+    const ToolRun kept = RunTool({"pack", "good.json"}, folder.path());
+    EXPECT_EQ(kept.status, 1);
+    EXPECT_EQ(kept.err,
+              "razzlewick-data pack: insltdat.dat already exists in the current folder; "
+              "name the output with -o, or give --force to replace it\n");
+    EXPECT_EQ(folder.ReadFile("insltdat.dat"), "the shipped words");
+
+    EXPECT_EQ(RunTool({"pack", "--force", "good.json"}, folder.path()).status, 0);
+    EXPECT_NE(folder.ReadFile("insltdat.dat"), "the shipped words");
+    folder.WriteFile("insltdat.dat", "again");
+    EXPECT_EQ(RunTool({"pack", "-o", "insltdat.dat", "good.json"}, folder.path()).status, 0);
+    EXPECT_NE(folder.ReadFile("insltdat.dat"), "again");
+}
+
+struct Finding {
+    const char* name;
+    std::string templateText;
+    std::string listsJson;
+    std::string warnings;  // after "razzlewick-data: warning: s.json: "
+    std::string key = "S";
+};
+
+void PrintTo(const Finding& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class PackWarns : public testing::TestWithParam<Finding> {};
+
+// Each finding names the file, the style, the list and the word, and leaves the exit
+// status and the written file as they would be without it.
+TEST_P(PackWarns, NamesWhatComposesBadly)
+{
+    const TempFolder folder;
+    folder.WriteFile("s.json", R"({"styles": [{"key": ")" + GetParam().key + R"(", "template": ")" +
+                                   GetParam().templateText + R"(", "lists": )" +
+                                   GetParam().listsJson + "}]}");
+    const ToolRun run = RunTool({"pack", "-o", "s.dat", "s.json"}, folder.path());
+    EXPECT_EQ(run.status, 0);
+    std::string expected;
+    for (size_t start = 0; start < GetParam().warnings.size();) {
+        const size_t end = GetParam().warnings.find('\n', start);
+        expected += "razzlewick-data: warning: s.json: " +
+                    GetParam().warnings.substr(start, end + 1 - start);
+        start = end + 1;
+    }
+    EXPECT_EQ(run.err, expected);
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"s.dat", "s.json"}));
+}
+
+const std::string kTwoLists =
+    R"([{"number": 0, "words": ["oaf"]}, {"number": 1, "words": ["lout"]}])";
+
+std::string TwoListsWithFirst(const std::string& wordsJson)
+{
+    return R"([{"number": 0, "words": )" + wordsJson + R"(}, {"number": 1, "words": ["lout"]}])";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DataTool, PackWarns,
+    testing::Values(
+        Finding{"Clean", "You %0 %1", kTwoLists, ""},
+        Finding{"PlaceholderBeyondTheLists", "You %0 %1 %5", kTwoLists,
+                "style \"S\": placeholder %5 has no list: only %0 to %1 are filled (2 lists)\n"},
+        Finding{"TwoDigitPlaceholder", "You %0 %10", kTwoLists,
+                "style \"S\": placeholder %10 is read as %1 followed by \"0\"\n"},
+        Finding{"GapInTheNumbers", "You %0 %1",
+                R"([{"number": 0, "words": ["oaf"]}, {"number": 2, "words": ["lout"]}])",
+                "style \"S\": no list 1, so %1 comes out as \"????\"\n"
+                "style \"S\", list 2: never used: only %0 to %1 are filled (2 lists)\n"},
+        Finding{"RepeatedNumber", "You %0 %1",
+                R"([{"number": 0, "words": ["oaf"]}, {"number": 1, "words": ["lout"]},
+                    {"number": 1, "words": ["clod"]}])",
+                "style \"S\", list 1: the style has two lists of this number; they are joined\n"},
+        Finding{"NegativeNumber", "You %0 %1",
+                R"([{"number": 0, "words": ["oaf"]}, {"number": 1, "words": ["lout"]},
+                    {"number": -1, "words": ["clod"]}])",
+                "style \"S\", list -1: a negative list number, so its words are never used\n"
+                "style \"S\": no list 2, so %2 comes out as \"????\"\n"},
+        Finding{
+            "EmptyList", "You %0 %1",
+            R"([{"number": 0, "words": ["oaf"]}, {"number": 1, "words": []}])",
+            "style \"S\", list 1: the list is empty, so its placeholder comes out as nothing\n"},
+        Finding{"EmptyWord", "You %0 %1", TwoListsWithFirst(R"(["oaf", ""])"),
+                "style \"S\", list 0, word #1: the word is empty\n"},
+        Finding{"BlankAtTheStart", "You %0 %1", TwoListsWithFirst(R"([" oaf"])"),
+                "style \"S\", list 0, word \" oaf\": a blank at the start\n"},
+        Finding{"BlankAtTheEnd", "You %0 %1", TwoListsWithFirst(R"(["oaf\t"])"),
+                "style \"S\", list 0, word \"oaf\t\": a blank at the end\n"},
+        Finding{"TwoBlanksInARow", "You %0 %1", TwoListsWithFirst(R"(["big  oaf"])"),
+                "style \"S\", list 0, word \"big  oaf\": two blanks in a row\n"},
+        Finding{"PlaceholderInAWord", "You %0 %1", TwoListsWithFirst(R"(["oaf %1"])"),
+                "style \"S\", list 0, word \"oaf %1\": holds the placeholder %1, which a later "
+                "list's turn may fill\n"},
+        Finding{"PunctuationAtTheEnd", "You %0 %1!  ", kTwoLists,
+                "style \"S\": the template ends in \"!\", and the program adds a full stop after "
+                "it\n"},
+        Finding{"EmptyKey", "You %0 %1", kTwoLists,
+                "style \"\": the key is empty, so no tab and no --style names it\n", ""},
+        Finding{"WordsDifferingInCase", "You %0 %1", TwoListsWithFirst(R"(["oaf", "OAF"])"),
+                "style \"S\", list 0: dropped duplicate word \"OAF\" (the list holds "
+                "\"oaf\")\n"}),
+    [](const testing::TestParamInfo<Finding>& info) { return std::string(info.param.name); });
+
+TEST(DataToolPack, StrictMakesFindingsErrorsAndWritesNothing)
+{
+    const TempFolder folder;
+    folder.WriteFile("s.json", SourceWithWords(R"([" oaf"])"));
+    const ToolRun run = RunTool({"pack", "--strict", "-o", "s.dat", "s.json"}, folder.path());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+              "razzlewick-data: error: s.json: style \"A\", list 0, word \" oaf\": a "
+              "blank at the start\n"
+              "razzlewick-data pack: s.dat not written: --strict and 1 finding(s)\n");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"s.json"});
+}
+
 }  // namespace

@@ -23,7 +23,8 @@ void ExpectStableRoundTrip(const TempFolder& folder, const std::string& file,
     folder.WriteFile("dump1.json", first.out);
     const ToolRun packed = RunTool({"pack", "-o", "again.dat", "dump1.json"}, folder.path());
     ASSERT_EQ(packed.status, 0) << packed.err;
-    EXPECT_EQ(packed.err, "");
+    // The odd content draws warnings about how it composes, but no word is dropped.
+    EXPECT_EQ(packed.err.find("dropped"), std::string::npos) << packed.err;
     const ToolRun second = RunTool({"dump", "again.dat"}, folder.path());
     ASSERT_EQ(second.status, 0) << second.err;
     EXPECT_EQ(second.out, first.out);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/ProcessRun.h"
 #include "tests/support/TempFolder.h"
 
 #include <filesystem>
@@ -8,12 +9,12 @@
 
 // Runs the built razzlewick-data as a real process, in a TempFolder of the test.
 
-struct ToolRun {
-    int status = -1;  // exit status, or -1 when the process did not exit normally
-    std::string out;
-    std::string err;
-};
+using ToolRun = ProcessRun;
 
 // Runs `program` (the built tool unless given) with `args` in `folder`.
-ToolRun RunTool(const std::vector<std::string>& args, const std::filesystem::path& folder,
-                const std::filesystem::path& program = {});
+inline ToolRun RunTool(const std::vector<std::string>& args, const std::filesystem::path& folder,
+                       const std::filesystem::path& program = {})
+{
+    return RunProcess(program.empty() ? std::filesystem::path(RAZZLEWICK_DATA_TOOL) : program, args,
+                      folder);
+}

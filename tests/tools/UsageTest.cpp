@@ -60,7 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "--caps expects a whole number from 0 to 1"},
         UsageCase{"BatchesNegative", {"generate", "--batches", "-3", "S"}, "--batches"},
         UsageCase{"RepeatedOption", {"generate", "--seed", "1", "--seed", "2", "S"}, "given twice"},
-        UsageCase{"FlagWithValue", {"generate", "--raw=1", "S"}, "takes no value"}),
+        UsageCase{"FlagWithValue", {"generate", "--raw=1", "S"}, "takes no value"},
+        UsageCase{"InstallWithoutFiles", {"install", "--force"}, "no file given"},
+        UsageCase{"UninstallWithoutName", {"uninstall"}, "no name given"},
+        UsageCase{"UninstallTwoNames", {"uninstall", "a", "b"}, "one name at a time"},
+        UsageCase{"UninstallAPath", {"uninstall", "../insltdat.dat"}, "not a path"},
+        UsageCase{"StrictOnlyForCheck", {"styles", "--strict"}, "unknown option --strict"}),
     [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
 
 class HelpRequests : public testing::TestWithParam<std::vector<std::string>> {};
@@ -81,13 +86,16 @@ INSTANTIATE_TEST_SUITE_P(DataTool, HelpRequests,
                                          std::vector<std::string>{"dump", "-h"},
                                          std::vector<std::string>{"check", "--help"},
                                          std::vector<std::string>{"styles", "--help"},
-                                         std::vector<std::string>{"generate", "STYLE", "--help"}));
+                                         std::vector<std::string>{"generate", "STYLE", "--help"},
+                                         std::vector<std::string>{"install", "--help"},
+                                         std::vector<std::string>{"uninstall", "-h"}));
 
 TEST(DataToolHelp, NamesEveryCommand)
 {
     const TempFolder folder;
     const ToolRun run = RunTool({"--help"}, folder.path());
-    for (const char* command : {"pack", "dump", "check", "styles", "generate"})
+    for (const char* command :
+         {"pack", "dump", "check", "styles", "generate", "install", "uninstall"})
         EXPECT_NE(run.out.find(std::string("  ") + command + " "), std::string::npos) << command;
 }
 

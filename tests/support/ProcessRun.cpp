@@ -1,4 +1,6 @@
-#include "tests/tools/ToolProcess.h"
+#include "tests/support/ProcessRun.h"
+
+#include "tests/support/TempFolder.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -8,21 +10,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A tool that hangs is ended by SIGALRM, so its test fails instead of stalling the run.
-constexpr unsigned kToolSeconds = 30;
+// A program that hangs is ended by SIGALRM, so its test fails instead of stalling the run.
+constexpr unsigned kSeconds = 30;
 
 }  // namespace
 
-ToolRun RunTool(const std::vector<std::string>& args, const fs::path& folder,
-                const fs::path& program)
+ProcessRun RunProcess(const fs::path& program, const std::vector<std::string>& args,
+                      const fs::path& folder)
 {
-    const fs::path tool = program.empty() ? fs::path(RAZZLEWICK_DATA_TOOL) : program;
     // Output goes to files outside the folder under test, so listings of it stay clean.
     const TempFolder outputs;
     const std::string outFile = outputs / "out";
     const std::string errFile = outputs / "err";
 
-    std::vector<std::string> words{tool.string()};
+    std::vector<std::string> words{program.string()};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& word : words)
@@ -36,11 +37,11 @@ ToolRun RunTool(const std::vector<std::string>& args, const fs::path& folder,
         if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
             ::chdir(folder.c_str()) != 0)
             ::_exit(127);
-        ::alarm(kToolSeconds);  // kept across execv
+        ::alarm(kSeconds);  // kept across execv
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
-    ToolRun run;
+    ProcessRun run;
     int status = 0;
     if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status))
         run.status = WEXITSTATUS(status);
