@@ -13,15 +13,20 @@ for file in lib/razzlewick/insltdat.dat lib/razzlewick/Razzlewick.html bin/razzl
             share/applications/example.tallowfern.Razzlewick.desktop \
             share/metainfo/example.tallowfern.Razzlewick.metainfo.xml \
             share/icons/hicolor/scalable/apps/example.tallowfern.Razzlewick.svg \
-            share/doc/razzlewick/copyright share/doc/razzlewick/changelog.gz; do
+            share/doc/razzlewick/copyright share/doc/razzlewick/changelog.gz \
+            share/man/man1/razzlewick.1.gz share/man/man1/razzlewick-data.1.gz; do
   [[ -e "$prefix/$file" ]] || fail "$file is not installed"
 done
 [[ -e "$prefix/bin/razzlewick" ]] || fail "bin/razzlewick is not installed"
 # The program finds the keeper beside itself; nobody runs it by name.
 [[ -e "$prefix/bin/razzlewick-clipkeeper" ]] && fail "the clipboard keeper is linked into bin/"
 
+# The data folders of the user and the system are empty ones of the test's own.
+export XDG_DATA_HOME="$prefix/user-data" XDG_DATA_DIRS="$prefix/share"
 output=$(cd / && "$prefix/bin/razzlewick-data" check) || fail "the installed data check failed: $output"
-[[ "$output" == "insltdat.dat - Succeeded" ]] || fail "unexpected check output: $output"
+[[ "$(head -n 2 <<<"$output")" == "Program folder: $(realpath "$prefix")/lib/razzlewick/"$'\n'"  insltdat.dat - Succeeded" ]] \
+  || fail "unexpected check output: $output"
+[[ $(grep -c Succeeded <<<"$output") -eq 1 ]] || fail "unexpected check output: $output"
 
 if command -v desktop-file-validate >/dev/null 2>&1; then
   desktop-file-validate "$prefix/share/applications/example.tallowfern.Razzlewick.desktop" \

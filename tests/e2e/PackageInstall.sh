@@ -82,12 +82,15 @@ installed=yes
   install "$deb" >"$work/apt.log" 2>&1 || fail "apt-get install failed: $(tail -n 20 "$work/apt.log")"
 [[ "$(dpkg-query -W -f='${Version}' razzlewick)" == "$version" ]] || fail "razzlewick $version is not installed"
 
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
 output=$(cd / && /usr/bin/razzlewick-data check 2>&1) || fail "the installed data check failed: $output"
-[[ "$output" == "insltdat.dat - Succeeded" ]] || fail "unexpected check output: $output"
+[[ "$(head -n 2 <<<"$output")" == "Program folder: /usr/lib/razzlewick/"$'\n'"  insltdat.dat - Succeeded" ]] \
+  || fail "unexpected check output: $output"
+output=$(cd / && /usr/bin/razzlewick --print --style Arabian 2>&1) || fail "razzlewick --print failed: $output"
+[[ "$output" == May* && $(wc -l <<<"$output") -eq 1 ]] || fail "unexpected insult: $output"
 
 source "$(dirname "$0")/../support/Xvfb.sh"
 start_xvfb "$work" || fail "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
-export XDG_CONFIG_HOME="$work/config"
 (cd / && exec /usr/bin/razzlewick) >"$work/app.log" 2>&1 &
 app_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Razzlewick$' 2>/dev/null | head -n 1)
