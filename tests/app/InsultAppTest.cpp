@@ -4,6 +4,7 @@
 #include "app/StartupProblemsDialog.h"
 #include "resources/templates/ResourceIds.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/support/DataFolders.h"
 #include "tests/support/GuiTesting.h"
 
 #include <QAbstractButton>
@@ -75,6 +76,7 @@ protected:
     }
 
     apptest::TempSettings settings;
+    ScopedDataFolders dataFolders;
     std::vector<std::string> runs;
     std::string mainText;
     size_t mainStyles = 0;

@@ -396,6 +396,28 @@ TEST_F(MainDialogCommandsTest, DocumentationFromTheMenuWithoutAFileShowsNothing)
         << messages.LastText().toStdString();
 }
 
+// The window reads the level in force, not the one the program started with.
+TEST_F(MainDialogCommandsTest, DataFilesFromTheMenuShowTheStylesTheLevelWithholds)
+{
+    Open();
+    const auto report = [this] {
+        QString text;
+        const QString seen = WhileModal(
+            [this] { FindMenuAction(window.get(), ID_HELP_DATA_FILES)->trigger(); },
+            [&text](QDialog& modal) {
+                text = guitest::Control<QPlainTextEdit>(&modal, IDC_DATA_REPORT)->toPlainText();
+            });
+        EXPECT_EQ(seen, "razzlewick::DataFilesDialog");
+        return text;
+    };
+    EXPECT_TRUE(report().contains(QStringLiteral("Modern - 5 combinations available; withheld")));
+    Preferences([](OptionsDialog& options) {
+        PickLevel(options, 1);
+        Ok(options);
+    });
+    EXPECT_TRUE(report().contains(QStringLiteral("Modern - 5 combinations available\n")));
+}
+
 TEST_F(MainDialogCommandsTest, WebPageAndMailGoToTheDesktopLauncher)
 {
     QTemporaryDir bin;

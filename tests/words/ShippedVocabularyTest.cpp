@@ -6,6 +6,7 @@
 #include "generate/FormatCombinations.h"
 #include "generate/GeneratorOperations.h"
 #include "generate/RandomSource.h"
+#include "tests/support/DataFolders.h"
 #include "tests/words/WordChecks.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +147,7 @@ TEST(ShippedVocabulary, LoadsCleanlyWithExactlyTheFourStyles)
     fs::copy_file(RAZZLEWICK_DATA_FILE, folder / "insltdat.dat",
                   fs::copy_options::overwrite_existing);
 
+    const ScopedDataFolders dataFolders;
     InsultGenerator engine;
     std::vector<LoadResult> report;
     const bool ok = engine.LoadDataFiles(&report, folder.string() + "/");

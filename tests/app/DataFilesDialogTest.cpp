@@ -1,0 +1,124 @@
+#include "app/DataFilesDialog.h"
+
+#include "data/DataFolders.h"
+#include "data/InsultGenerator.h"
+#include "resources/templates/ResourceIds.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/support/DataFolders.h"
+#include "tests/support/FakePrograms.h"
+#include "tests/support/GuiTesting.h"
+#include "tests/support/MessageBoxRecorder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+using namespace razzlewick;
+
+namespace {
+
+// The four tab styles in the program folder and one of the user's own, read by a real
+// search over folders of the test's own.
+class DataFilesDialogTest : public testing::Test {
+protected:
+    DataFilesDialogTest()
+    {
+        EXPECT_TRUE(apptest::WriteDataFile(program / "insltdat.dat", apptest::FourStyles()));
+        std::filesystem::create_directories(data.UserFolder());
+        EXPECT_TRUE(apptest::WriteDataFile(data.UserFolder() + "pirate.dat",
+                                           {{"Pirate", "Arr, ye %0", {{"swab", "bilge rat"}}}}));
+        engine.LoadDataFiles(nullptr, program.path());
+    }
+
+    DataFilesDialog& Open(int32_t level)
+    {
+        dialog = std::make_unique<DataFilesDialog>(engine, level, nullptr);
+        dialog->open();
+        return *dialog;
+    }
+    QString Shown() const
+    {
+        return guitest::Control<QPlainTextEdit>(dialog.get(), IDC_DATA_REPORT)->toPlainText();
+    }
+
+    apptest::TempSettings settings;
+    ScopedDataFolders data;
+    TempFolder program;
+    TempFolder current;
+    CurrentFolder inCurrent{current.path()};
+    InsultGenerator engine;
+    std::unique_ptr<DataFilesDialog> dialog;
+};
+
+TEST_F(DataFilesDialogTest, ShowsEveryFolderAndEveryStyleWithTheLevelInForce)
+{
+    Open(0);
+    const QString folders = QString::fromStdString(
+        "Program folder: " + program.path() + "\n  insltdat.dat - Succeeded\nCurrent folder: " +
+        current.path() + "\n  no data files\nYour styles folder: " + data.UserFolder() +
+        "\n  pirate.dat - Succeeded\nSystem folder: " + data.SystemFolder(0) +
+        "\n  not there\nSystem folder: " + data.SystemFolder(1) + "\n  not there\n");
+    EXPECT_EQ(Shown(),
+              folders + QStringLiteral("\nStyles:\n"
+                                       "  Arabian - 8 combinations available\n"
+                                       "  Mediterranean - 5 combinations available; withheld until "
+                                       "the offensiveness level is raised\n"
+                                       "  Modern - 5 combinations available; withheld until the "
+                                       "offensiveness level is raised\n"
+                                       "  Pirate - 1 combinations available; no tab shows it: "
+                                       "razzlewick --print --style \"Pirate\"\n"
+                                       "  Shakespearean - 5 combinations available\n"));
+
+    Open(1);
+    EXPECT_FALSE(Shown().contains(QStringLiteral("withheld"))) << Shown().toStdString();
+}
+
+// Paths need not be Windows-1252: the copy is the text as shown, whatever its characters.
+TEST_F(DataFilesDialogTest, CopyPutsTheWholeTextOnTheClipboard)
+{
+    const std::string home = current.path() +
+                             "donn\xC3\xA9"
+                             "es \xE4\xB8\xAD";
+    const ScopedEnvironment dataHome("XDG_DATA_HOME", home);
+    std::filesystem::create_directories(home + "/razzlewick");
+    engine.LoadDataFiles(nullptr, program.path());
+    Open(0);
+    QApplication::clipboard()->clear();
+    ASSERT_TRUE(guitest::ClickControl(dialog.get(), IDC_COPY_REPORT));
+    EXPECT_EQ(QApplication::clipboard()->text(), Shown());
+    EXPECT_TRUE(Shown().contains(QString::fromUtf8(home + "/razzlewick/\n  no data files\n")))
+        << Shown().toStdString();
+}
+
+TEST_F(DataFilesDialogTest, OpenMyStylesFolderMakesItAndOpensIt)
+{
+    const testing_support::FakePrograms fakes;
+    fakes.Add("xdg-open");
+    MessageBoxRecorder messages;
+    Open(0);
+    const std::string folder = UserDataFolder();
+    ASSERT_FALSE(std::filesystem::exists(folder));
+
+    ASSERT_TRUE(guitest::ClickControl(dialog.get(), IDC_OPEN_STYLES_FOLDER));
+    struct stat info {};
+    ASSERT_EQ(stat(folder.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(fakes.Calls("xdg-open"), std::vector<std::vector<std::string>>{{folder}});
+    EXPECT_EQ(messages.Count(), 0);
+
+    // A desktop with no file manager says so, as a link that cannot open does.
+    fakes.SetExit("xdg-open", "3");
+    ASSERT_TRUE(guitest::ClickControl(dialog.get(), IDC_OPEN_STYLES_FOLDER));
+    EXPECT_TRUE(messages.LastText().startsWith(QStringLiteral("Can't open link:")))
+        << messages.LastText().toStdString();
+}
+
+}  // namespace
