@@ -3,6 +3,7 @@
 // Each is read in this process through OpenDataFile into a fresh engine, and as a whole
 // `razzlewick-data check` process, whose peak memory is reported. The run ends with the
 // ratio of the 2M-word time to the 1M-word time.
+#include "bench/ProcessTiming.h"
 #include "data/Archive.h"
 #include "data/InsultGenerator.h"
 #include "data/WordCipher.h"
@@ -10,9 +11,6 @@
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -26,8 +24,6 @@
 #include <vector>
 
 using namespace razzlewick;
-
-extern char** environ;
 
 namespace {
 
@@ -174,64 +170,19 @@ void LoadInProcess(benchmark::State& state, const std::string& path, const Shape
     }
 }
 
-struct Run {
-    double seconds = 0;
-    long peakKiB = 0;
-};
-
-// A spawned child starts with this process's peak as its own (the child runs in this
-// process's memory until it executes the tool), so the peak is first lowered to what is in
-// use now, which is little between loads.
-void ResetPeakMemory()
-{
-    if (FILE* refs = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", refs);
-        std::fclose(refs);
-    }
-}
-
-Run CheckOnce(const std::string& path)
-{
-    ResetPeakMemory();
-    const std::string tool = std::string(RAZZLEWICK_BIN_FOLDER) + "/razzlewick-data";
-    char* const argv[] = {const_cast<char*>(tool.c_str()), const_cast<char*>("check"),
-                          const_cast<char*>(path.c_str()), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, tool.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        std::abort();
-    }
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::abort();
-    }
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    return {elapsed.count(), usage.ru_maxrss};
-}
-
 // Whole `razzlewick-data check` processes: the fastest and the median of several, since
 // other work on the machine only ever adds time; the peak memory of the largest.
 void CheckProcess(benchmark::State& state, const std::string& path, const Shape& shape)
 {
-    CheckOnce(path);  // warms the file cache
-    std::vector<Run> runs;
+    const std::vector<std::string> argv = {std::string(RAZZLEWICK_BIN_FOLDER) + "/razzlewick-data",
+                                           "check", path};
+    std::vector<TimedRun> runs;
     for (auto _ : state) {
-        runs.clear();
-        for (int i = 0; i < 15; ++i) {
-            runs.push_back(CheckOnce(path));
-        }
-        std::sort(runs.begin(), runs.end(),
-                  [](const Run& a, const Run& b) { return a.seconds < b.seconds; });
+        runs = RunSorted(argv, 15);
         state.SetIterationTime(runs.front().seconds);
     }
     long peakKiB = 0;
-    for (const Run& run : runs) {
+    for (const TimedRun& run : runs) {
         peakKiB = std::max(peakKiB, run.peakKiB);
     }
     state.counters["median_ms"] = runs[runs.size() / 2].seconds * 1000;

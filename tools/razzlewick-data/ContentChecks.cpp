@@ -105,6 +105,20 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
     if (skipping_)
         return;
     const int32_t index = wordIndex_++;
+    // One pass over the word finds whether anything is wrong; the message is made only then,
+    // as lists of a million words are checked while they load.
+    bool doubledBlank = false;
+    bool placeholder = false;
+    for (size_t i = 1; i < word.size(); ++i) {
+        doubledBlank = doubledBlank || (IsBlank(word[i]) && IsBlank(word[i - 1]));
+        placeholder = placeholder || (word[i - 1] == '%' && IsDigit(word[i]));
+    }
+    const bool blankAtStart = !word.empty() && IsBlank(word.front());
+    const bool blankAtEnd = !word.empty() && IsBlank(word.back());
+    if (kept == nullptr && !word.empty() && !doubledBlank && !placeholder && !blankAtStart &&
+        !blankAtEnd) {
+        return;
+    }
     const std::string where = Place(file_, key_, true);
     if (kept != nullptr) {
         Warn(where,
@@ -116,18 +130,14 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
         return;
     }
     const std::string named = where + ", word " + Quoted(word);
-    if (IsBlank(word.front()))
+    if (blankAtStart)
         Warn(named, "a blank at the start");
-    if (IsBlank(word.back()))
+    if (blankAtEnd)
         Warn(named, "a blank at the end");
-    for (size_t i = 1; i < word.size(); ++i) {
-        if (IsBlank(word[i]) && IsBlank(word[i - 1])) {
-            Warn(named, "two blanks in a row");
-            break;
-        }
-    }
-    if (const auto placeholders = PlaceholderDigits(word); !placeholders.empty()) {
-        Warn(named, "holds the placeholder %" + std::string(placeholders.front()) +
+    if (doubledBlank)
+        Warn(named, "two blanks in a row");
+    if (placeholder) {
+        Warn(named, "holds the placeholder %" + std::string(PlaceholderDigits(word).front()) +
                         ", which a later list's turn may fill");
     }
 }
