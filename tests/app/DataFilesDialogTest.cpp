@@ -27,7 +27,7 @@ namespace {
 
 // The four tab styles in the program folder and one of the user's own, read by a real
 // search over folders of the test's own.
-class DataFilesDialogTest : public testing::Test {
+class DataFilesDialogTest : public DataSearchTest {
 protected:
     DataFilesDialogTest()
     {
@@ -50,10 +50,6 @@ protected:
     }
 
     apptest::TempSettings settings;
-    ScopedDataFolders data;
-    TempFolder program;
-    TempFolder current;
-    CurrentFolder inCurrent{current.path()};
     InsultGenerator engine;
     std::unique_ptr<DataFilesDialog> dialog;
 };

@@ -44,8 +44,7 @@ std::string WithoutSlash(const std::string& folder)
     return folder.substr(0, folder.size() - 1);
 }
 
-// The program folder, a separate current folder and data folders of the test's own.
-class DataFolderSearch : public testing::Test {
+class DataFolderSearch : public DataSearchTest {
 protected:
     std::vector<std::string> Names() const
     {
@@ -55,10 +54,6 @@ protected:
         return names;
     }
 
-    ScopedDataFolders data;
-    TempFolder program;
-    TempFolder current;
-    CurrentFolder inCurrent{current.path()};
     InsultGenerator engine;
     std::vector<LoadResult> report;
 };

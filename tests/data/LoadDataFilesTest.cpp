@@ -47,12 +47,8 @@ std::map<std::string, LoadResult> ByName(const std::vector<LoadResult>& report)
 
 // The program folder and an empty, separate current folder; the data folders after them
 // are the test's own and empty.
-class LoadDataFiles : public testing::Test {
+class LoadDataFiles : public DataSearchTest {
 protected:
-    ScopedDataFolders dataFolders;
-    TempFolder program;
-    TempFolder current;
-    CurrentFolder inCurrent{current.path()};
     InsultGenerator engine;
     std::vector<LoadResult> report;
 };

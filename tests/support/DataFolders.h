@@ -2,6 +2,8 @@
 
 #include "tests/support/TempFolder.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 // Data folders of the test's own: XDG_DATA_HOME and two entries of XDG_DATA_DIRS point into
@@ -25,4 +27,16 @@ private:
     TempFolder root_;
     ScopedEnvironment home_;
     ScopedEnvironment dirs_;
+};
+
+// The folders a search for data files goes through, all the test's own: a program folder, a
+// separate current folder (made current), and the data folders after them.
+class DataSearchTest : public ::testing::Test {
+protected:
+    ScopedDataFolders data;
+    TempFolder program;
+    TempFolder current;
+
+private:
+    CurrentFolder inCurrent_{current.path()};
 };
