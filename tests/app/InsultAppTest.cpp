@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -95,6 +97,31 @@ TEST_F(InsultAppTest, CleanLoadOpensTheMainWindowDirectly)
     EXPECT_EQ(runs, (std::vector<std::string>{"main"}));
     EXPECT_EQ(mainStyles, 4u);
     EXPECT_TRUE(mainText.starts_with("May the fleas of ")) << mainText;
+}
+
+// A file of the user's own under a tab's key merges into that tab's style: its template wins.
+TEST_F(InsultAppTest, TheUsersOwnFileChangesATabsStyleAndAnUnreadableFolderIsReported)
+{
+    WriteGoodFile("insltdat.dat");
+    std::filesystem::create_directories(dataFolders.UserFolder());
+    ASSERT_TRUE(apptest::WriteDataFile(dataFolders.UserFolder() + "mine.dat",
+                                       {{"Arabian", "Behold %0", {{"a sulking moon"}}}}));
+    Run([](StartupProblemsDialog&) { return static_cast<int>(QDialog::Accepted); });
+    EXPECT_EQ(runs, (std::vector<std::string>{"main"}));
+    EXPECT_TRUE(mainText.starts_with("Behold ")) << mainText;
+
+    // The first system folder is a file: reported, and the user may go on.
+    std::ofstream(dataFolders.SystemFolder(0).substr(0, dataFolders.SystemFolder(0).size() - 1))
+        << "not a folder";
+    runs.clear();
+    Run([this](StartupProblemsDialog& problems) {
+        problemsText = guitest::Control<QPlainTextEdit>(&problems, IDC_REPORT)->toPlainText();
+        return Press(problems, IDOK);
+    });
+    EXPECT_EQ(runs, (std::vector<std::string>{"problems", "main"}));
+    EXPECT_TRUE(problemsText.contains(
+        QString::fromStdString(dataFolders.SystemFolder(0) + " contains an invalid path.\n")))
+        << problemsText.toStdString();
 }
 
 TEST_F(InsultAppTest, PartlyFailedLoadContinuesWithWhatLoaded)
