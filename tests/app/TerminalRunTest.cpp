@@ -43,19 +43,20 @@ class NoDisplay {
     ScopedEnvironment wayland_{"WAYLAND_DISPLAY", ""};
 };
 
-// `razzlewick` run from a terminal with no display, over the shipped data beside it, with
-// settings and data folders of the test's own.
+// `razzlewick` run from a terminal with no display, from a copy beside a copy of the shipped
+// data, with settings and data folders of the test's own.
 class TerminalRun : public testing::Test, private NoDisplay {
 protected:
     ProcessRun Razzlewick(const std::vector<std::string>& args) const
     {
-        return RunProcess(RAZZLEWICK_PROGRAM, args, work.path());
+        return RunProcess(program, args, work.path());
     }
-    // The data tool's batch for the same seed, with plain line ends.
+    // The data tool's batch for the same seed from the same data, with plain line ends.
     std::string Generated(const std::vector<std::string>& args) const
     {
         std::vector<std::string> words = {"generate"};
         words.insert(words.end(), args.begin(), args.end());
+        words.push_back((work / "bin/insltdat.dat"));
         const ProcessRun run = RunProcess(RAZZLEWICK_DATA_TOOL, words, work.path());
         EXPECT_EQ(run.status, 0) << run.err;
         return WithoutCarriageReturns(run.out);
@@ -69,6 +70,7 @@ protected:
     apptest::TempSettings settings;
     ScopedDataFolders data;
     TempFolder work;
+    const fs::path program = CopyWithItsData(RAZZLEWICK_PROGRAM, work / "bin");
 };
 
 TEST_F(TerminalRun, PrintsWhatTheDataToolComposesForTheSameSeed)
@@ -137,13 +139,11 @@ TEST_F(TerminalRun, TheUsersOwnStylesAreOfferedAndAnUnknownNameListsThem)
               "Mediterranean, Modern, Pirate, Shakespearean\n");
 }
 
-// A copy of the program away from its data finds none: the search report says where it
-// looked.
+// Without its data the program finds none: the search report says where it looked.
 TEST_F(TerminalRun, NoDataPrintsTheReportAndExitsOne)
 {
-    fs::create_directory(work / "bin");
-    fs::copy_file(RAZZLEWICK_PROGRAM, work / "bin/razzlewick");
-    const ProcessRun run = RunProcess(work / "bin/razzlewick", {"--print"}, work.path());
+    fs::remove(work / "bin/insltdat.dat");
+    const ProcessRun run = Razzlewick({"--print"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(
@@ -174,7 +174,8 @@ TEST_P(TerminalCommandLine, AnswersWithoutAWindow)
     const apptest::TempSettings settings;
     const ScopedDataFolders data;
     const TempFolder work;
-    const ProcessRun run = RunProcess(RAZZLEWICK_PROGRAM, GetParam().args, work.path());
+    const ProcessRun run =
+        RunProcess(CopyWithItsData(RAZZLEWICK_PROGRAM, work / "bin"), GetParam().args, work.path());
     EXPECT_EQ(run.status, GetParam().status);
     EXPECT_TRUE(run.out.starts_with(GetParam().outStart)) << run.out;
     EXPECT_TRUE(run.err.starts_with(GetParam().errStart)) << run.err;

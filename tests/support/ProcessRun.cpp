@@ -49,3 +49,13 @@ ProcessRun RunProcess(const fs::path& program, const std::vector<std::string>& a
     run.err = outputs.ReadFile("err");
     return run;
 }
+
+fs::path CopyWithItsData(const fs::path& program, const fs::path& folder)
+{
+    fs::create_directories(folder);
+    const fs::path copy = folder / program.filename();
+    fs::copy_file(program, copy, fs::copy_options::overwrite_existing);
+    fs::copy_file(program.parent_path() / "insltdat.dat", folder / "insltdat.dat",
+                  fs::copy_options::overwrite_existing);
+    return copy;
+}

@@ -16,3 +16,9 @@ struct ProcessRun {
 // output streams; a program that runs for more than 30 s is ended.
 ProcessRun RunProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
                       const std::filesystem::path& folder);
+
+// A copy of `program` and of the data file beside it (insltdat.dat) in `folder`, made when
+// missing; returns the copy's path. Data files are read with no sharing, so processes of
+// tests running side by side that read one file at the same moment would find it locked.
+std::filesystem::path CopyWithItsData(const std::filesystem::path& program,
+                                      const std::filesystem::path& folder);

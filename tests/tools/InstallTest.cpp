@@ -26,16 +26,20 @@ std::string ReadWhole(const std::string& path)
 const std::string kOffered =
     "Razzlewick now offers: Arabian, Mediterranean, Modern, Pirate, Shakespearean\n";
 
-// The user's folder and the system's are the test's own; the built tool's folder holds the
-// shipped data.
+// The user's folder and the system's are the test's own; the tool's folder holds a copy of
+// the shipped data.
 class DataToolInstall : public testing::Test {
 protected:
     void SetUp() override { work.WriteFile("pirate.json", kPirate); }
 
-    ToolRun Run(const std::vector<std::string>& args) const { return RunTool(args, work.path()); }
+    ToolRun Run(const std::vector<std::string>& args) const
+    {
+        return RunTool(args, work.path(), tool);
+    }
 
     ScopedDataFolders data;
     TempFolder work;
+    const fs::path tool = CopyWithItsData(RAZZLEWICK_DATA_TOOL, work / "bin");
 };
 
 TEST_F(DataToolInstall, InstallThenCheckThenUninstall)
