@@ -10,6 +10,7 @@
 #include "resources/templates/ResourceIds.h"
 #include "ui/DisplayText.h"
 #include "ui/DrawnButton.h"
+#include "ui/TemplatePicture.h"
 
 #include <QLabel>
 #include <QTabBar>
@@ -59,7 +60,7 @@ void AboutDialog::BeforeFirstShow()
     setWindowTitle(QStringLiteral("About %1").arg(versionLine));
     RequireControl<QLabel>(IDC_ABOUT_VERSION)->setText(versionLine);
     if (!info_.icon.isNull()) {
-        RequireControl<QLabel>(IDC_ABOUT_ICON)->setPixmap(info_.icon.pixmap(32, 32));
+        RequireControl<TemplatePicture>(IDC_ABOUT_ICON)->ShowIcon(info_.icon, QSize(32, 32));
     }
 
     tabs_->setCurrentIndex(0);  // an empty strip selects its first tab when it arrives

@@ -20,6 +20,7 @@
 #include "ui/DisplayText.h"
 #include "ui/DrawnButton.h"
 #include "ui/Pictures.h"
+#include "ui/TemplatePicture.h"
 #include "ui/ToolTipControl.h"
 
 #include <QAction>
@@ -58,7 +59,7 @@ MainDialog::MainDialog(QWidget* parent)
       redoButton_(RequireControl<ArrowButton>(IDC_REDO)),
       textBox_(RequireControl<QPlainTextEdit>(IDC_INSULT_TEXT)),
       combinationsLabel_(RequireControl<QLabel>(IDC_COMBINATIONS)),
-      picture_(RequireControl<QLabel>(IDC_PICTURE)),
+      picture_(RequireControl<TemplatePicture>(IDC_PICTURE)),
       styleTabs_(RequireControl<QTabBar>(IDC_STYLE_TABS)),
       frame_(RequireControl<QGroupBox>(IDC_FRAME)),
       toolTipControl_(new ToolTipControl(this)),
@@ -167,10 +168,7 @@ void MainDialog::RefreshStyle()
     const int position = styleTabs_->currentIndex();
     if (position >= 0 && position < kStyleCount) {
         // Drawn the first time its tab shows, so start-up draws one picture, not four.
-        QPixmap& stylePicture = stylePictures_[position];
-        if (stylePicture.isNull())
-            stylePicture = LoadPicture(kStylePictureIds[position]);
-        picture_->setPixmap(stylePicture);
+        picture_->ShowPicture(kStylePictureIds[position]);
     }
     if (position >= kFirstCoarseTab && options_.level == 0) {
         combinationsLabel_->setText(QString::fromLatin1(kDisabledLabel));

@@ -14,9 +14,10 @@ namespace razzlewick {
 
 namespace {
 
-QPixmap Render(QSvgRenderer& renderer, QSize size)
+QPixmap Render(QSvgRenderer& renderer, QSize size, qreal pixelRatio = 1.0)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap(size * pixelRatio);
+    pixmap.setDevicePixelRatio(pixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     renderer.render(&painter);
@@ -70,12 +71,12 @@ private:
 
 }  // namespace
 
-QPixmap LoadPicture(int resourceId)
+QPixmap LoadPicture(int resourceId, qreal pixelRatio)
 {
     QSvgRenderer renderer(ResourcePath(resourceId));
     if (!renderer.isValid())
         return {};
-    return Render(renderer, renderer.defaultSize());
+    return Render(renderer, renderer.defaultSize(), pixelRatio);
 }
 
 QIcon ProgramIcon()
