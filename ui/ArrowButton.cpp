@@ -27,11 +27,13 @@ qreal Dot(QPointF a, QPointF b)
 }
 
 // The sides of the triangle where the window mask ends, measured at pixel centres. The
-// mask takes a pixel when its top-left corner lies inside the triangle, so along a slanted
-// side its edge sits further in where the side faces up or left and further out where it
-// faces down or right. Along a level or upright side the edge is the side itself, which
-// keeps every band's border between two rows of pixel centres.
-std::array<Side, 3> MaskSides(const QPolygon& triangle)
+// mask takes a logical pixel when its top-left corner lies inside the triangle. At scale 1
+// that puts its edge, along a slanted side, further in where the side faces up or left and
+// further out where it faces down or right. On a scaled screen a logical pixel holds
+// device pixels anywhere from its corner to its far side, so there a side starts as far
+// in as a corner can lie from a device pixel of its own. Along a level or upright side the
+// edge is the side itself, which keeps every band's border between two rows of pixels.
+std::array<Side, 3> MaskSides(const QPolygon& triangle, qreal pixelRatio)
 {
     const QPointF centre = (QPointF(triangle[0]) + triangle[1] + triangle[2]) / 3.0;
     std::array<Side, 3> sides;
@@ -41,8 +43,13 @@ std::array<Side, 3> MaskSides(const QPolygon& triangle)
         QPointF normal = QPointF(-along.y(), along.x()) / std::hypot(along.x(), along.y());
         if (Dot(normal, centre - from) < 0)
             normal = -normal;
-        const bool slanted = normal.x() != 0 && normal.y() != 0;
-        sides[k] = {normal, Dot(normal, from) + (slanted ? 0.5 * (normal.x() + normal.y()) : 0)};
+        qreal inset = 0;
+        if (normal.x() != 0 && normal.y() != 0) {
+            inset = pixelRatio == 1.0
+                        ? 0.5 * (normal.x() + normal.y())
+                        : std::max<qreal>(normal.x(), 0) + std::max<qreal>(normal.y(), 0);
+        }
+        sides[k] = {normal, Dot(normal, from) + inset};
     }
     return sides;
 }
@@ -122,7 +129,7 @@ void ArrowButton::paintEvent(QPaintEvent*)
     // all round, a bevel lit from the upper left (from the lower right when pressed), the
     // face. Filled shapes rather than lines, so no band has gaps at any scale.
     const ButtonColours colours = ButtonColours::From(palette());
-    const std::array<Side, 3> sides = MaskSides(Triangle());
+    const std::array<Side, 3> sides = MaskSides(Triangle(), devicePixelRatioF());
     const QPolygonF bevel = Inset(sides, 1.0);
     const QPolygonF face = Inset(sides, 2.0);
     const bool pressed = isDown();

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace razzlewick {
@@ -33,15 +34,38 @@ QColor HardShade(const ButtonColours& colours, QPoint a, QPoint b)
     return DrawnButton::Shade(a, b, colours.darkShadow, colours.highlight);
 }
 
+QColor OutlineColour(const ButtonColours& colours)
+{
+    return colours.Outline(colours.darkShadow, colours.window);
+}
+
 // What the focused and pressed images share around their bevel: a dark outline on ring 0
 // and a line along ring 3, halfway between shadow and face.
 void OuterEdges(QPainter& painter, const ButtonOutline& outline, const ButtonColours& colours)
 {
     const auto& r0 = outline.Ring(0);
     painter.setBrush(Qt::NoBrush);
-    EdgeLine(painter, r0, r0.size(), colours.Outline(colours.darkShadow, colours.window));
+    EdgeLine(painter, r0, r0.size(), OutlineColour(colours));
     EdgeLine(painter, outline.Ring(3), r0.size(),
              colours.Outline(DrawnButton::Blend(colours.shadow, colours.face), colours.face));
+}
+
+// On a scaled screen the window mask, still in logical pixels, cuts steps out of ring 0's
+// finer line where it runs along the mask's edge, leaving gaps that the unscaled drawing
+// does not have. Drawn first, a line twice as wide fills the mask out to its edge in the
+// outer edge's colour; the bevel then covers it from ring 1 inwards.
+void UnderlayOuterEdge(QPainter& painter, const ButtonOutline& outline,
+                       const std::function<QColor(std::size_t)>& colourOf)
+{
+    if (painter.device()->devicePixelRatioF() == 1.0)
+        return;
+    const auto& r0 = outline.Ring(0);
+    for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
+        QPen pen = PixelPen(colourOf(i));
+        pen.setWidth(2);
+        painter.setPen(pen);
+        painter.drawLine(r0[i], r0[i + 1]);
+    }
 }
 
 QPolygon Quad(QPoint a, QPoint b, QPoint c, QPoint d)
@@ -152,6 +176,9 @@ void DrawnButton::RenderNormal(QPainter& painter, const ButtonColours& colours) 
 {
     const auto& r0 = outline_.Ring(0);
     const auto& r1 = outline_.Ring(1);
+    UnderlayOuterEdge(painter, outline_, [&](std::size_t i) {
+        return colours.ShadedEdge(HardShade(colours, r0[i], r0[i + 1]));
+    });
     for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
         const QColor c1 = SoftShade(colours, r1[i], r1[i + 1]);
         const QColor c0 = colours.ShadedEdge(HardShade(colours, r0[i], r0[i + 1]));
@@ -168,6 +195,7 @@ void DrawnButton::RenderNormal(QPainter& painter, const ButtonColours& colours) 
 
 void DrawnButton::RenderFocused(QPainter& painter, const ButtonColours& colours) const
 {
+    UnderlayOuterEdge(painter, outline_, [&](std::size_t) { return OutlineColour(colours); });
     const auto& r0 = outline_.Ring(0);
     const auto& r1 = outline_.Ring(1);
     const auto& r2 = outline_.Ring(2);
@@ -190,6 +218,7 @@ void DrawnButton::RenderPressed(QPainter& painter, const ButtonColours& colours)
 {
     const auto& r0 = outline_.Ring(0);
     const auto& r1 = outline_.Ring(1);
+    UnderlayOuterEdge(painter, outline_, [&](std::size_t) { return OutlineColour(colours); });
     const QColor p = Blend(colours.darkShadow, colours.shadow);
     painter.setBrush(p);
     for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
