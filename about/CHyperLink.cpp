@@ -7,6 +7,7 @@
 #include "platform/StartProgram.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/WaitCursor.h"
+#include "ui/Contrast.h"
 #include "ui/DialogBuilder.h"
 
 #include <QApplication>
@@ -106,13 +107,22 @@ void CHyperLink::FitToText()
 
 QColor CHyperLink::TextColour() const
 {
+    // The fixed colours are made for a light window. On a dark one the palette's link
+    // colours take their place, and every colour is pulled away from the background
+    // until it reads.
+    const QColor background = palette().color(QPalette::Window);
+    const bool dark = IsDarkColour(background);
+    QColor colour;
     if (over_ && (options_ & LinkHoverColour) != 0) {
-        return kHoverColour;
+        colour = kHoverColour;
+    } else if (focused_ && (options_ & LinkNoFocusColour) == 0) {
+        colour = kFocusColour;
+    } else if (visited_) {
+        colour = dark ? palette().color(QPalette::LinkVisited) : kVisitedColour;
+    } else {
+        colour = dark ? palette().color(QPalette::Link) : kLinkColour;
     }
-    if (focused_ && (options_ & LinkNoFocusColour) == 0) {
-        return kFocusColour;
-    }
-    return visited_ ? kVisitedColour : kLinkColour;
+    return dark ? WithContrast(colour, background, kTextContrast) : colour;
 }
 
 void CHyperLink::ActivateLink()
