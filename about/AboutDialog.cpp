@@ -62,6 +62,9 @@ void AboutDialog::BeforeFirstShow()
     if (!info_.icon.isNull()) {
         RequireControl<TemplatePicture>(IDC_ABOUT_ICON)->ShowIcon(info_.icon, QSize(32, 32));
     }
+    RequireControl<TemplatePicture>(IDC_ABOUT_ICON)
+        ->setAccessibleName(EngineTextToDisplay(info_.name));
+    tabs_->setAccessibleName(QStringLiteral("Pages"));
 
     tabs_->setCurrentIndex(0);  // an empty strip selects its first tab when it arrives
     tabs_->addTab(QStringLiteral("Tallowfern"));
@@ -77,6 +80,12 @@ void AboutDialog::BeforeFirstShow()
     pages_[2] = legal;
     for (TemplateDialog* page : pages_) {
         page->PrepareFirstShow();
+    }
+    // A page's text is named after its tab, for screen readers.
+    for (int tab = 1; tab < 3; ++tab) {
+        pages_[static_cast<size_t>(tab)]
+            ->RequireControl<QWidget>(IDC_PAGE_TEXT)
+            ->setAccessibleName(tabs_->tabText(tab));
     }
 
     PlacePages();

@@ -1,5 +1,6 @@
 #include "about/CHyperLink.h"
 
+#include "about/CHyperLinkAccessible.h"
 #include "about/OpenErrorText.h"
 #include "about/ShellOpen.h"
 #include "platform/BrowserCommand.h"
@@ -34,6 +35,7 @@ std::optional<QCursor>& SharedHandCursor()
 
 CHyperLink::CHyperLink(QWidget* parent) : QLabel(parent)
 {
+    CHyperLinkAccessible::Install();
     setTextFormat(Qt::PlainText);
     setMouseTracking(true);
 }

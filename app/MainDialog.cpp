@@ -107,6 +107,11 @@ void MainDialog::BeforeFirstShow()
     ResizableDialog::BeforeFirstShow();
     undoButton_->SetDirection(ArrowDirection::Left);
     redoButton_->SetDirection(ArrowDirection::Right);
+    // Names for screen readers, where the controls carry no text of their own.
+    undoButton_->setAccessibleName(QStringLiteral("Previous batch"));
+    redoButton_->setAccessibleName(QStringLiteral("Next batch"));
+    textBox_->setAccessibleName(QStringLiteral("Insults"));
+    styleTabs_->setAccessibleName(QStringLiteral("Styles"));
     for (DrawnButton* button : {exitButton_, copyButton_, againButton_, aboutButton_}) {
         button->SetOutline(OutlineKind::Capsule);
     }
@@ -169,6 +174,7 @@ void MainDialog::RefreshStyle()
     if (position >= 0 && position < kStyleCount) {
         // Drawn the first time its tab shows, so start-up draws one picture, not four.
         picture_->ShowPicture(kStylePictureIds[position]);
+        picture_->setAccessibleName(QString::fromLatin1(kStyleNames[position]));
     }
     if (position >= kFirstCoarseTab && options_.level == 0) {
         combinationsLabel_->setText(QString::fromLatin1(kDisabledLabel));

@@ -77,7 +77,12 @@ QPolygon Quad(QPoint a, QPoint b, QPoint c, QPoint d)
 
 DrawnButton::DrawnButton(QWidget* parent) : QPushButton(parent) {}
 
-DrawnButton::DrawnButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
+DrawnButton::DrawnButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
+{
+    // Screen readers would read the caption's leading blank (the templates centre some
+    // captions with one) and Qt keeps it; the name is the caption as a person says it.
+    setAccessibleName(QString(text).remove(QLatin1Char('&')).trimmed());
+}
 
 DrawnButton::~DrawnButton() = default;
 
