@@ -148,6 +148,7 @@ void MainDialog::BeforeFirstShow()
         styleTabs_->setUsesScrollButtons(false);
         for (const char* name : kStyleNames)
             styleTabs_->addTab(QString::fromLatin1(name));
+        tabStyle->FitTabs(*styleTabs_);
         styleTabs_->setCurrentIndex(tab);
     }
     connect(styleTabs_, &QTabBar::currentChanged, this, &MainDialog::RefreshStyle);
