@@ -20,7 +20,9 @@ QPixmap Render(QSvgRenderer& renderer, QSize size, qreal pixelRatio = 1.0)
     pixmap.setDevicePixelRatio(pixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    // Into the logical bounds: left to itself the renderer fills the device's pixels, which
+    // a denser pixmap has more of than its logical size.
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
 }
 

@@ -5,6 +5,7 @@
 #include "tests/support/RenderedImage.h"
 #include "ui/ArrowButton.h"
 #include "ui/DrawnButton.h"
+#include "ui/Pictures.h"
 #include "ui/TemplatePicture.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 using namespace razzlewick;
@@ -129,6 +131,23 @@ TEST_P(PixelDensity, PicturesAreDrawnForTheScreenAndAgainOnAnother)
     button->grab();
     EXPECT_EQ(button->NormalImage().devicePixelRatio(), ratio);
     EXPECT_EQ(button->NormalImage().size(), QSize(50, 20) * ratio);
+}
+
+// A denser picture is the same picture with more detail, not a part of it enlarged.
+TEST_P(PixelDensity, PicturesShowTheWholePictureAtEveryDensity)
+{
+    const qreal ratio = GetParam();
+    const QImage single = LoadPicture(IDB_SHAKESPEAREAN).toImage();
+    const QImage dense = LoadPicture(IDB_SHAKESPEAREAN, ratio).toImage();
+    ASSERT_EQ(dense.size(), single.size() * ratio);
+    const QImage reduced =
+        dense.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    long difference = 0;
+    for (int y = 0; y < single.height(); ++y) {
+        for (int x = 0; x < single.width(); ++x)
+            difference += std::abs(qGray(single.pixel(x, y)) - qGray(reduced.pixel(x, y)));
+    }
+    EXPECT_LT(difference / (single.width() * single.height()), 8);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, PixelDensity, ::testing::Values(1.5, 2.0), [](const auto& info) {
