@@ -163,15 +163,17 @@ TEST(PixelDensity, CapsuleLabelIsAsSharpAsTheWindowsText)
     auto* button = new DrawnButton(text, screen.Window());
     button->setGeometry(10, 10, 100, 26);
     button->SetOutline(OutlineKind::Capsule);
+    button->setFocusPolicy(Qt::NoFocus);  // the normal look, without the focus line
     auto* label = new QLabel(text, screen.Window());
     label->setGeometry(10, 50, 100, 26);
     label->setAlignment(Qt::AlignCenter);
     screen.Show();
-    button->EnsureRendered();
 
     const QRgb face = button->palette().color(QPalette::Button).rgb();
-    const QImage buttonImage = button->NormalImage().toImage();
-    const QRect buttonInk = guitest::InkBounds(buttonImage, QRect(20, 8, 160, 36), face);
+    // What the screen shows: a picture made at 100 % would reach it doubled.
+    const QImage buttonImage = button->grab().toImage();
+    // Inside ring 3, so that only the label counts.
+    const QRect buttonInk = guitest::InkBounds(buttonImage, QRect(36, 10, 130, 32), face);
     const QImage labelImage = label->grab().toImage();
     const QRgb window = label->palette().color(QPalette::Window).rgb();
     const QRect labelInk = guitest::InkBounds(labelImage, labelImage.rect(), window);
