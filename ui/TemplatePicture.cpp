@@ -57,11 +57,15 @@ void TemplatePicture::showEvent(QShowEvent* event)
 
 bool TemplatePicture::event(QEvent* event)
 {
-    // Qt tells every widget of a window that moved to another screen.
-    if (event->type() == QEvent::ScreenChangeInternal && drawnRatio_ != 0 &&
-        drawnRatio_ != devicePixelRatioF()) {
+    // Qt tells every widget of a window that moved to another screen; newer versions also
+    // when the screen itself changes its scale.
+    bool densityMayHaveChanged = event->type() == QEvent::ScreenChangeInternal;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    densityMayHaveChanged =
+        densityMayHaveChanged || event->type() == QEvent::DevicePixelRatioChange;
+#endif
+    if (densityMayHaveChanged && drawnRatio_ != 0 && drawnRatio_ != devicePixelRatioF())
         Draw();
-    }
     return QLabel::event(event);
 }
 
