@@ -10,8 +10,11 @@
 #include "resources/templates/ResourceIds.h"
 #include "ui/DisplayText.h"
 #include "ui/DrawnButton.h"
+#include "ui/TabControl.h"
+#include "ui/TemplatePicture.h"
 
 #include <QLabel>
+#include <QStyle>
 #include <QTabBar>
 
 #include <algorithm>
@@ -59,8 +62,11 @@ void AboutDialog::BeforeFirstShow()
     setWindowTitle(QStringLiteral("About %1").arg(versionLine));
     RequireControl<QLabel>(IDC_ABOUT_VERSION)->setText(versionLine);
     if (!info_.icon.isNull()) {
-        RequireControl<QLabel>(IDC_ABOUT_ICON)->setPixmap(info_.icon.pixmap(32, 32));
+        RequireControl<TemplatePicture>(IDC_ABOUT_ICON)->ShowIcon(info_.icon, QSize(32, 32));
     }
+    RequireControl<TemplatePicture>(IDC_ABOUT_ICON)
+        ->setAccessibleName(EngineTextToDisplay(info_.name));
+    tabs_->setAccessibleName(QStringLiteral("Pages"));
 
     tabs_->setCurrentIndex(0);  // an empty strip selects its first tab when it arrives
     tabs_->addTab(QStringLiteral("Tallowfern"));
@@ -76,6 +82,12 @@ void AboutDialog::BeforeFirstShow()
     pages_[2] = legal;
     for (TemplateDialog* page : pages_) {
         page->PrepareFirstShow();
+    }
+    // A page's text is named after its tab, for screen readers.
+    for (int tab = 1; tab < 3; ++tab) {
+        pages_[static_cast<size_t>(tab)]
+            ->RequireControl<QWidget>(IDC_PAGE_TEXT)
+            ->setAccessibleName(tabs_->tabText(tab));
     }
 
     PlacePages();
@@ -94,10 +106,34 @@ void AboutDialog::PlacePages()
     const int headerHeight = tabs_->count() > 0 ? tabs_->tabRect(0).bottom() + 3 : 0;
     const int frameTop = std::max(client.top() - frame.top(), headerHeight);
     const QPoint origin = tabs_->geometry().topLeft() + QPoint(frameLeft, frameTop);
+    int pageBottom = origin.y();
     for (TemplateDialog* page : pages_) {
         page->move(origin);
         page->raise();
+        pageBottom = std::max(pageBottom, page->geometry().bottom());
     }
+    MakeRoomBelowPages(pageBottom);
+}
+
+void AboutDialog::MakeRoomBelowPages(int pageBottom)
+{
+    // Styles with tall tab headers leave less of the strip for the pages than the layout
+    // counts on; rather than let the last line sit on the strip's frame, the strip and the
+    // window grow by what is missing and the buttons move down with them.
+    auto* strip = qobject_cast<TabControl*>(tabs_);
+    if (strip == nullptr)
+        return;
+    const int frame = strip->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, strip);
+    const int paneBottom = strip->geometry().top() + strip->PaneRect().bottom() - frame;
+    const int missing = pageBottom - paneBottom;
+    if (missing <= 0)
+        return;
+    strip->resize(strip->width(), strip->height() + missing);
+    for (int id : {IDOK, IDC_READ_DOCS, IDC_MAIL_US, IDC_WEB_PAGE}) {
+        QWidget* button = RequireControl<DrawnButton>(id);
+        button->move(button->x(), button->y() + missing);
+    }
+    setFixedSize(width(), height() + missing);
 }
 
 void AboutDialog::ShowPage()

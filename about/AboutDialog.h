@@ -36,6 +36,7 @@ private:
     void OnMailUs();
     void OnReadDocumentation();
     void PlacePages();
+    void MakeRoomBelowPages(int pageBottom);
 
     const ProductInfo& info_;  // not owned
     QTabBar* tabs_;

@@ -16,6 +16,7 @@ void AboutMakerPage::BeforeFirstShow()
     TemplateDialog::BeforeFirstShow();
     captionLabel_ = RequireControl<QLabel>(IDC_MAKER_CAPTION);
     captionLabel_->setText(QString::fromStdString(caption_));
+    RequireControl<QWidget>(IDC_MAKER_LOGO)->setAccessibleName(captionLabel_->text());
     link_ = new CHyperLink(this);
     link_->Attach(RequireControl<QLabel>(IDC_MAKER_LINK));
 }

@@ -1,5 +1,6 @@
 #include "about/CHyperLink.h"
 
+#include "about/CHyperLinkAccessible.h"
 #include "about/OpenErrorText.h"
 #include "about/ShellOpen.h"
 #include "platform/BrowserCommand.h"
@@ -7,6 +8,7 @@
 #include "platform/StartProgram.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/WaitCursor.h"
+#include "ui/Contrast.h"
 #include "ui/DialogBuilder.h"
 
 #include <QApplication>
@@ -33,6 +35,7 @@ std::optional<QCursor>& SharedHandCursor()
 
 CHyperLink::CHyperLink(QWidget* parent) : QLabel(parent)
 {
+    CHyperLinkAccessible::Install();
     setTextFormat(Qt::PlainText);
     setMouseTracking(true);
 }
@@ -106,13 +109,22 @@ void CHyperLink::FitToText()
 
 QColor CHyperLink::TextColour() const
 {
+    // The fixed colours are made for a light window. On a dark one the palette's link
+    // colours take their place, and every colour is pulled away from the background
+    // until it reads.
+    const QColor background = palette().color(QPalette::Window);
+    const bool dark = IsDarkColour(background);
+    QColor colour;
     if (over_ && (options_ & LinkHoverColour) != 0) {
-        return kHoverColour;
+        colour = kHoverColour;
+    } else if (focused_ && (options_ & LinkNoFocusColour) == 0) {
+        colour = kFocusColour;
+    } else if (visited_) {
+        colour = dark ? palette().color(QPalette::LinkVisited) : kVisitedColour;
+    } else {
+        colour = dark ? palette().color(QPalette::Link) : kLinkColour;
     }
-    if (focused_ && (options_ & LinkNoFocusColour) == 0) {
-        return kFocusColour;
-    }
-    return visited_ ? kVisitedColour : kLinkColour;
+    return dark ? WithContrast(colour, background, kTextContrast) : colour;
 }
 
 void CHyperLink::ActivateLink()

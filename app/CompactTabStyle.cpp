@@ -1,5 +1,12 @@
 #include "app/CompactTabStyle.h"
 
+#include <QApplication>
+#include <QStyleFactory>
+#include <QStyleOptionTab>
+#include <QTabBar>
+
+#include <algorithm>
+
 namespace razzlewick {
 
 namespace {
@@ -9,7 +16,12 @@ constexpr int kTabPaddingCut = 10;
 
 }  // namespace
 
-CompactTabStyle::CompactTabStyle() = default;
+// Based on the style in force: left to itself a proxy takes the desktop's default style,
+// which is not the one the rest of the window is drawn in once a style has been chosen.
+CompactTabStyle::CompactTabStyle()
+    : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
+{
+}
 
 CompactTabStyle::~CompactTabStyle() = default;
 
@@ -21,6 +33,46 @@ int CompactTabStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     if (metric == PM_TabBarTabHSpace)
         return value > kTabPaddingCut ? value - kTabPaddingCut : value;
     return value;
+}
+
+QSize CompactTabStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
+                                        const QSize& size, const QWidget* widget) const
+{
+    QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+    if (type == CT_TabBarTab && shrink_ > 0)
+        result.rwidth() -= std::min(shrink_, Slack(option, result, widget));
+    return result;
+}
+
+int CompactTabStyle::Slack(const QStyleOption* option, QSize size, const QWidget* widget) const
+{
+    const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+    if (tab == nullptr)
+        return 0;
+    QStyleOptionTab probe = *tab;
+    probe.rect = QRect(QPoint(0, 0), size);
+    const int room = subElementRect(SE_TabBarTabText, &probe, widget).width();
+    // Some styles set the current tab in bold: any tab may become the current one.
+    QFont bold = widget != nullptr ? widget->font() : QApplication::font();
+    bold.setBold(true);
+    const int text = std::max(probe.fontMetrics.horizontalAdvance(tab->text),
+                              QFontMetrics(bold).horizontalAdvance(tab->text));
+    return std::max(room - text, 0);
+}
+
+void CompactTabStyle::FitTabs(QTabBar& tabs)
+{
+    const auto overflows = [&tabs] {
+        return tabs.count() > 0 && tabs.tabRect(tabs.count() - 1).right() >= tabs.width();
+    };
+    const int excess =
+        tabs.count() > 0 ? tabs.tabRect(tabs.count() - 1).right() + 1 - tabs.width() : 0;
+    while (overflows() && shrink_ < std::max(excess, 0)) {
+        ++shrink_;
+        // The bar measures its tabs again when told its style changed.
+        QEvent changed(QEvent::StyleChange);
+        QApplication::sendEvent(&tabs, &changed);
+    }
 }
 
 }  // namespace razzlewick

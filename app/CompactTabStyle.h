@@ -2,6 +2,8 @@
 
 #include <QProxyStyle>
 
+class QTabBar;
+
 namespace razzlewick {
 
 // The application's style with narrower tabs, so the four style tabs fit the strip the
@@ -16,6 +18,19 @@ public:
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override;
+
+    // For styles whose tabs are wide even without padding (a least width, wide margins):
+    // while the last tab ends past the bar, takes room off each tab, never so much that its
+    // text would no longer fit.
+    void FitTabs(QTabBar& tabs);
+
+private:
+    // Width a tab can give up and still show its whole text.
+    int Slack(const QStyleOption* option, QSize size, const QWidget* widget) const;
+
+    int shrink_ = 0;
 };
 
 }  // namespace razzlewick

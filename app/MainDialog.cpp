@@ -21,6 +21,7 @@
 #include "ui/DisplayText.h"
 #include "ui/DrawnButton.h"
 #include "ui/Pictures.h"
+#include "ui/TemplatePicture.h"
 #include "ui/ToolTipControl.h"
 
 #include <QAction>
@@ -57,7 +58,7 @@ MainDialog::MainDialog(QWidget* parent)
       redoButton_(RequireControl<ArrowButton>(IDC_REDO)),
       textBox_(RequireControl<QPlainTextEdit>(IDC_INSULT_TEXT)),
       combinationsLabel_(RequireControl<QLabel>(IDC_COMBINATIONS)),
-      picture_(RequireControl<QLabel>(IDC_PICTURE)),
+      picture_(RequireControl<TemplatePicture>(IDC_PICTURE)),
       styleTabs_(RequireControl<QTabBar>(IDC_STYLE_TABS)),
       frame_(RequireControl<QGroupBox>(IDC_FRAME)),
       toolTipControl_(new ToolTipControl(this)),
@@ -106,6 +107,11 @@ void MainDialog::BeforeFirstShow()
     ResizableDialog::BeforeFirstShow();
     undoButton_->SetDirection(ArrowDirection::Left);
     redoButton_->SetDirection(ArrowDirection::Right);
+    // Names for screen readers, where the controls carry no text of their own.
+    undoButton_->setAccessibleName(QStringLiteral("Previous batch"));
+    redoButton_->setAccessibleName(QStringLiteral("Next batch"));
+    textBox_->setAccessibleName(QStringLiteral("Insults"));
+    styleTabs_->setAccessibleName(QStringLiteral("Styles"));
     for (DrawnButton* button : {exitButton_, copyButton_, againButton_, aboutButton_}) {
         button->SetOutline(OutlineKind::Capsule);
     }
@@ -142,6 +148,7 @@ void MainDialog::BeforeFirstShow()
         styleTabs_->setUsesScrollButtons(false);
         for (const char* name : kStyleNames)
             styleTabs_->addTab(QString::fromLatin1(name));
+        tabStyle->FitTabs(*styleTabs_);
         styleTabs_->setCurrentIndex(tab);
     }
     connect(styleTabs_, &QTabBar::currentChanged, this, &MainDialog::RefreshStyle);
@@ -167,10 +174,8 @@ void MainDialog::RefreshStyle()
     const int position = styleTabs_->currentIndex();
     if (position >= 0 && position < kStyleCount) {
         // Drawn the first time its tab shows, so start-up draws one picture, not four.
-        QPixmap& stylePicture = stylePictures_[position];
-        if (stylePicture.isNull())
-            stylePicture = LoadPicture(kStylePictureIds[position]);
-        picture_->setPixmap(stylePicture);
+        picture_->ShowPicture(kStylePictureIds[position]);
+        picture_->setAccessibleName(QString::fromLatin1(kStyleNames[position]));
     }
     if (position >= StyleTabs::kFirstCoarse && options_.level == 0) {
         combinationsLabel_->setText(QString::fromLatin1(kDisabledLabel));

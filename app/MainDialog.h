@@ -6,7 +6,6 @@
 #include "ui/ResizableDialog.h"
 
 #include <QIcon>
-#include <QPixmap>
 
 #include <array>
 #include <string>
@@ -23,6 +22,7 @@ namespace razzlewick {
 class ArrowButton;
 class CopyWhenActive;
 class DrawnButton;
+class TemplatePicture;
 class ToolTipControl;
 
 // The program's only top-level window: the style tabs, the text box with the current
@@ -98,7 +98,7 @@ private:
     ArrowButton* redoButton_;
     QPlainTextEdit* textBox_;
     QLabel* combinationsLabel_;
-    QLabel* picture_;
+    TemplatePicture* picture_;
     QTabBar* styleTabs_;
     QGroupBox* frame_;
     ToolTipControl* toolTipControl_;
@@ -110,7 +110,6 @@ private:
     std::string currentText_;
     bool scrollPending_ = false;  // a text arrived before the text box had its width
     QIcon icon_;
-    std::array<QPixmap, kStyleCount> stylePictures_;
     InsultGenerator engine_;
 };
 

@@ -6,6 +6,7 @@
 #include "ui/DrawnButton.h"
 #include "ui/Pictures.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 
 namespace razzlewick {
@@ -45,6 +46,8 @@ void StartupProblemsDialog::BeforeFirstShow()
     }
     setWindowIcon(ProgramIcon());
     auto* report = RequireControl<QPlainTextEdit>(IDC_REPORT);
+    // The caption above the report names it for screen readers.
+    RequireControl<QLabel>(IDC_STATIC)->setBuddy(report);
     // A multi-line box without horizontal scrolling wraps long lines at its width.
     report->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     report->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

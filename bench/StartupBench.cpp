@@ -1,6 +1,6 @@
 // Whole-process start-up to the first painted window, the program against a bare Qt
-// dialog with one text box, both on the offscreen platform. Reports the time and peak
-// memory of each and the program's ratios to the bare dialog.
+// dialog with one text box, both on the offscreen platform, at 100 % and at 200 %.
+// Reports the time and peak memory of each and the program's ratios to the bare dialog.
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>
@@ -53,9 +53,11 @@ Run Fastest(const std::string& program, int times)
     return best;
 }
 
-void BM_StartupToFirstPaint(benchmark::State& state)
+// Both programs started on a screen of the given scale (1 or 2 device pixels to a pixel).
+void StartupToFirstPaint(benchmark::State& state, const char* scale)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_SCALE_FACTOR", scale, 1);
     char folder[] = "/tmp/razzlewick-bench-XXXXXX";
     if (mkdtemp(folder) == nullptr) {
         std::abort();
@@ -82,8 +84,23 @@ void BM_StartupToFirstPaint(benchmark::State& state)
     state.counters["memory_ratio"] = program.peakKiB / (bare.peakKiB + data.st_size / 1024.0);
 }
 
+void BM_StartupToFirstPaint(benchmark::State& state)
+{
+    StartupToFirstPaint(state, "1");
+}
+
+// At 200 % every drawn button, arrow and picture has four times the pixels to draw.
+void BM_StartupToFirstPaintAt200Percent(benchmark::State& state)
+{
+    StartupToFirstPaint(state, "2");
+}
+
 }  // namespace
 
 BENCHMARK(BM_StartupToFirstPaint)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupToFirstPaintAt200Percent)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

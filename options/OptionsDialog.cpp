@@ -125,6 +125,10 @@ void OptionsDialog::BeforeFirstShow()
         button->SetOutline(OutlineKind::Capsule);
     }
     spin_->SetRange(kMinimumCount, kMaximumCount);
+    // The captions label the fields they stand by, for screen readers.
+    findChild<QLabel*>(QStringLiteral("levelCaption"))->setBuddy(levelList_);
+    findChild<QLabel*>(QStringLiteral("generateCaption"))->setBuddy(countEdit_);
+    spin_->setAccessibleName(QStringLiteral("Number of insults"));
 
     // Tips show even while another window is active.
     setAttribute(Qt::WA_AlwaysShowToolTips);

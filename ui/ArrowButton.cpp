@@ -1,50 +1,80 @@
 #include "ui/ArrowButton.h"
 
-#include "ui/HairlinePen.h"
+#include "ui/ButtonColours.h"
+#include "ui/Contrast.h"
+#include "ui/PixelPen.h"
 
 #include <QPainter>
 
 #include <algorithm>
-#include <cstdlib>
-#include <initializer_list>
+#include <array>
+#include <cmath>
 
 namespace razzlewick {
 
 namespace {
 
-// Draws a chain of lines pixel by pixel, each line leaving out its end pixel. A dotted
-// chain paints every other pixel, the pattern running on across the chain's lines.
-void DrawChain(QPainter& painter, std::initializer_list<QPoint> points, bool dotted = false)
+// One side of the triangle as the set of points p with normal . p >= offset, the normal
+// unit length and pointing into the triangle.
+struct Side final {
+    QPointF normal;
+    qreal offset = 0;
+};
+
+qreal Dot(QPointF a, QPointF b)
 {
-    bool on = true;
-    const QPoint* previous = nullptr;
-    for (const QPoint& point : points) {
-        if (previous != nullptr) {
-            int x = previous->x();
-            int y = previous->y();
-            const int dx = std::abs(point.x() - x);
-            const int dy = -std::abs(point.y() - y);
-            const int sx = x < point.x() ? 1 : -1;
-            const int sy = y < point.y() ? 1 : -1;
-            int error = dx + dy;
-            while (x != point.x() || y != point.y()) {
-                if (on)
-                    painter.drawPoint(x, y);
-                if (dotted)
-                    on = !on;
-                const int twice = 2 * error;
-                if (twice >= dy) {
-                    error += dy;
-                    x += sx;
-                }
-                if (twice <= dx) {
-                    error += dx;
-                    y += sy;
-                }
-            }
+    return a.x() * b.x() + a.y() * b.y();
+}
+
+// The sides of the triangle where the window mask ends, measured at pixel centres. The
+// mask takes a logical pixel when its top-left corner lies inside the triangle. At scale 1
+// that puts its edge, along a slanted side, further in where the side faces up or left and
+// further out where it faces down or right. On a scaled screen a logical pixel holds
+// device pixels anywhere from its corner to its far side, so there a side starts as far
+// in as a corner can lie from a device pixel of its own. Along a level or upright side the
+// edge is the side itself, which keeps every band's border between two rows of pixels.
+std::array<Side, 3> MaskSides(const QPolygon& triangle, qreal pixelRatio)
+{
+    const QPointF centre = (QPointF(triangle[0]) + triangle[1] + triangle[2]) / 3.0;
+    std::array<Side, 3> sides;
+    for (int k = 0; k < 3; ++k) {
+        const QPointF from = triangle[k];
+        const QPointF along = QPointF(triangle[(k + 1) % 3]) - from;
+        QPointF normal = QPointF(-along.y(), along.x()) / std::hypot(along.x(), along.y());
+        if (Dot(normal, centre - from) < 0)
+            normal = -normal;
+        qreal inset = 0;
+        if (normal.x() != 0 && normal.y() != 0) {
+            inset = pixelRatio == 1.0
+                        ? 0.5 * (normal.x() + normal.y())
+                        : std::max<qreal>(normal.x(), 0) + std::max<qreal>(normal.y(), 0);
         }
-        previous = &point;
+        sides[k] = {normal, Dot(normal, from) + inset};
     }
+    return sides;
+}
+
+// The triangle whose sides lie `depth` logical pixels inside the mask's; corner k is where
+// sides k - 1 and k meet.
+QPolygonF Inset(const std::array<Side, 3>& sides, qreal depth)
+{
+    QPolygonF corners;
+    for (int k = 0; k < 3; ++k) {
+        const Side& a = sides[(k + 2) % 3];
+        const Side& b = sides[k];
+        const qreal ca = a.offset + depth;
+        const qreal cb = b.offset + depth;
+        const qreal determinant = a.normal.x() * b.normal.y() - a.normal.y() * b.normal.x();
+        corners << QPointF((ca * b.normal.y() - cb * a.normal.y()) / determinant,
+                           (a.normal.x() * cb - b.normal.x() * ca) / determinant);
+    }
+    return corners;
+}
+
+// A side faces the light when it faces up or left, as on every 3-D control.
+bool FacesLight(const Side& side)
+{
+    return side.normal.x() + side.normal.y() > 0;
 }
 
 }  // namespace
@@ -84,113 +114,74 @@ void ArrowButton::Shape()
     update();
 }
 
+QColor ArrowButton::OutlineColour() const
+{
+    const ButtonColours colours = ButtonColours::From(palette());
+    // Dark against a light window, light against a dark one: either way the whole
+    // triangle shows, not only its shaded sides.
+    return WithContrast(colours.darkWindow ? colours.highlight : colours.darkShadow, colours.window,
+                        kEdgeContrast);
+}
+
 void ArrowButton::paintEvent(QPaintEvent*)
 {
-    const int side = std::min(width(), height());
+    // Three bands, each one logical pixel deep, from the mask's edge inwards: an outline
+    // all round, a bevel lit from the upper left (from the lower right when pressed), the
+    // face. Filled shapes rather than lines, so no band has gaps at any scale.
+    const ButtonColours colours = ButtonColours::From(palette());
+    const std::array<Side, 3> sides = MaskSides(Triangle(), devicePixelRatioF());
+    const QPolygonF bevel = Inset(sides, 1.0);
+    const QPolygonF face = Inset(sides, 2.0);
+    const bool pressed = isDown();
+
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(0, 0, side, side, palette().color(QPalette::Button));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(OutlineColour());
+    painter.drawPolygon(Inset(sides, 0.0));
+    for (int k = 0; k < 3; ++k) {
+        const int next = (k + 1) % 3;
+        painter.setBrush(FacesLight(sides[k]) != pressed ? colours.highlight : colours.shadow);
+        painter.drawPolygon(QPolygonF({bevel[k], bevel[next], face[next], face[k]}));
+    }
+    painter.setBrush(colours.face);
+    painter.drawPolygon(face);
 
+    if (hasFocus())
+        PaintFocus(painter, colours.text);
+}
+
+void ArrowButton::PaintFocus(QPainter& painter, QColor colour) const
+{
+    const int side = std::min(width(), height());
     const int W = side - 1;
     const int H = side - 1;
     const int M = H / 2;
-    const QPen highlight = HairlinePen(palette().color(QPalette::Light));
-    const QPen darkShadow = HairlinePen(palette().color(QPalette::Shadow));
-    const QPen shadow = HairlinePen(palette().color(QPalette::Dark));
-    const bool pressed = isDown();
-
+    QPolygon chain;
     switch (direction_) {
         case ArrowDirection::Right:
-            if (!pressed) {
-                painter.setPen(shadow);
-                DrawChain(painter, {{0, H}, {W, M}});
-                painter.setPen(darkShadow);
-                DrawChain(painter, {{0, H + 1}, {W, M + 1}});
-                painter.setPen(highlight);
-                DrawChain(painter, {{0, H}, {0, 0}, {W, M}});
-            } else {
-                painter.setPen(shadow);
-                DrawChain(painter, {{0, H}, {0, 0}, {W, M}});
-                painter.setPen(darkShadow);
-                DrawChain(painter, {{1, H - 2}, {1, 1}});
-                DrawChain(painter, {{W - 3, M}, {0, 1}});
-                painter.setPen(highlight);
-                DrawChain(painter, {{0, H}, {W, M}});
-            }
+            chain = QPolygon({{6, 9}, {W - 12, M}, {6, H - 9}, {6, 9}});
             break;
         case ArrowDirection::Left:
-            if (!pressed) {
-                painter.setPen(shadow);
-                DrawChain(painter, {{W, 0}, {W, H}, {0, M}});
-                DrawChain(painter, {{1, M + 1}, {6, M + 4}});
-                painter.setPen(darkShadow);
-                DrawChain(painter, {{W, 1}, {W, H}, {2, M + 2}});
-                painter.setPen(highlight);
-                DrawChain(painter, {{0, M}, {W, 0}});
-            } else {
-                painter.setPen(shadow);
-                DrawChain(painter, {{W, 0}, {0, M}});
-                painter.setPen(darkShadow);
-                DrawChain(painter, {{W, 1}, {2, M}});
-                painter.setPen(highlight);
-                DrawChain(painter, {{W, 0}, {W, H}, {0, M}});
-            }
+            chain = QPolygon({{12, M}, {W - 6, 9}, {W - 6, H - 9}, {12, M}});
             break;
-        // Up and down follow the same light: edges facing up or left are lit.
         case ArrowDirection::Up:
-            if (!pressed) {
-                painter.setPen(shadow);
-                DrawChain(painter, {{M, 0}, {W, H}});
-                painter.setPen(darkShadow);
-                DrawChain(painter, {{W, H}, {0, H}});
-                painter.setPen(highlight);
-                DrawChain(painter, {{0, H}, {M, 0}});
-            } else {
-                painter.setPen(shadow);
-                DrawChain(painter, {{0, H}, {M, 0}});
-                painter.setPen(darkShadow);
-                DrawChain(painter, {{1, H - 1}, {M, 2}});
-                painter.setPen(highlight);
-                DrawChain(painter, {{M, 0}, {W, H}, {0, H}});
-            }
+            chain = QPolygon({{M, 12}, {W - 9, H - 6}, {9, H - 6}, {M, 12}});
             break;
         case ArrowDirection::Down:
-            if (!pressed) {
-                painter.setPen(shadow);
-                DrawChain(painter, {{M, H}, {W, 0}});
-                painter.setPen(darkShadow);
-                DrawChain(painter, {{M + 1, H}, {W + 1, 0}});
-                painter.setPen(highlight);
-                DrawChain(painter, {{W, 0}, {0, 0}, {M, H}});
-            } else {
-                painter.setPen(shadow);
-                DrawChain(painter, {{W, 0}, {0, 0}, {M, H}});
-                painter.setPen(darkShadow);
-                DrawChain(painter, {{1, 1}, {M, H - 2}});
-                painter.setPen(highlight);
-                DrawChain(painter, {{M, H}, {W, 0}});
-            }
+            chain = QPolygon({{M, H - 12}, {9, 6}, {W - 9, 6}, {M, H - 12}});
             break;
     }
-
-    if (hasFocus()) {
-        painter.setClipRect(QRect(0, 0, W, H));
-        painter.setPen(HairlinePen(Qt::black));
-        switch (direction_) {
-            case ArrowDirection::Right:
-                DrawChain(painter, {{6, 9}, {W - 12, M}, {6, H - 9}, {6, 9}}, true);
-                break;
-            case ArrowDirection::Left:
-                DrawChain(painter, {{12, M}, {W - 6, 9}, {W - 6, H - 9}, {12, M}}, true);
-                break;
-            case ArrowDirection::Up:
-                DrawChain(painter, {{M, 12}, {W - 9, H - 6}, {9, H - 6}, {M, 12}}, true);
-                break;
-            case ArrowDirection::Down:
-                DrawChain(painter, {{M, H - 12}, {9, 6}, {W - 9, 6}, {M, H - 12}}, true);
-                break;
-        }
-    }
+    painter.save();
+    painter.setClipRect(QRect(0, 0, W, H));
+    CentreOnPixels(painter);
+    // Every other logical pixel, the pattern running on from one line to the next.
+    QPen dotted = PixelPen(colour);
+    dotted.setDashPattern({1.0, 1.0});
+    painter.setPen(dotted);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(chain);
+    painter.restore();
 }
 
 }  // namespace razzlewick

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QColor>
 #include <QPolygon>
 #include <QPushButton>
+
+class QPainter;
 
 namespace razzlewick {
 
 enum class ArrowDirection : int { Up = 0, Down = 1, Left = 2, Right = 3 };
 
 // A small text-less push button cut to a triangle and drawn as a raised or sunken 3-D
-// arrow. It keeps no images: each paint draws the edges directly.
+// arrow with an outline that stands out from the window. It keeps no images: each paint
+// draws it directly, at the pixel density of the screen it is on.
 class ArrowButton final : public QPushButton {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ArrowButton)
@@ -25,11 +29,15 @@ public:
     // every SetDirection (and once the builder has placed the button).
     void Shape();
     QPolygon Triangle() const;
+    // The colour of the outline all round the triangle.
+    QColor OutlineColour() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void PaintFocus(QPainter& painter, QColor colour) const;
+
     ArrowDirection direction_ = ArrowDirection::Right;
 };
 

@@ -17,6 +17,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <cmath>
 #include <cstdint>
@@ -116,6 +118,28 @@ QWidget* MakeCheckBox(const ControlTemplate& control, QWidget* parent)
     if (Has(control.style, CS::TextLeft))
         check->setLayoutDirection(Qt::RightToLeft);
     return check;
+}
+
+// Styles with a bigger box or wider spacing leave a check box's text less room than the
+// layout gives it; the control then grows away from its box by what is missing.
+void FitCheckBox(QCheckBox& check, bool textLeft)
+{
+    QStyleOptionButton option;
+    option.initFrom(&check);
+    option.text = check.text();
+    const QRect room = check.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &check);
+    const int needed =
+        check.fontMetrics().horizontalAdvance(QString(check.text()).remove(QLatin1Char('&')));
+    const int missing = needed - room.width();
+    if (missing <= 0)
+        return;
+    QRect rect = check.geometry();
+    if (textLeft) {
+        rect.setLeft(rect.left() - missing);
+    } else {
+        rect.setRight(rect.right() + missing);
+    }
+    check.setGeometry(rect);
 }
 
 QWidget* MakeComboBox(const ControlTemplate& control, QWidget* parent)
@@ -273,6 +297,8 @@ void BuildDialogFromTemplate(QWidget& dialog, const DialogTemplate& dialogTempla
             rect.setHeight(std::min(rect.height(), widget->sizeHint().height()));
         }
         widget->setGeometry(rect);
+        if (auto* check = qobject_cast<QCheckBox*>(widget))
+            FitCheckBox(*check, Has(control.style, CS::TextLeft));
         if (Has(control.style, CS::TabStop)) {
             widget->setFocusPolicy(Qt::StrongFocus);
             if (lastTabStop != nullptr)

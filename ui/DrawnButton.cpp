@@ -1,11 +1,13 @@
 #include "ui/DrawnButton.h"
 
-#include "ui/HairlinePen.h"
+#include "ui/ButtonColours.h"
+#include "ui/PixelPen.h"
 
 #include <QEvent>
 #include <QPainter>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace razzlewick {
@@ -15,34 +17,55 @@ namespace {
 // An edge line: each segment drawn from point i + 1 back to point i, both ends painted.
 void EdgeLine(QPainter& painter, const std::vector<QPoint>& ring, std::size_t count, QColor colour)
 {
-    painter.setPen(HairlinePen(colour));
+    painter.setPen(PixelPen(colour));
     for (std::size_t i = 0; i + 1 < count; ++i)
         painter.drawLine(ring[i + 1], ring[i]);
 }
 
 // The two shadings of the bevel: a ring's edge in the soft colours (shadow to 3-D light)
 // or in the hard ones (dark shadow to highlight).
-QColor SoftShade(const QPalette& colours, QPoint a, QPoint b)
+QColor SoftShade(const ButtonColours& colours, QPoint a, QPoint b)
 {
-    return DrawnButton::Shade(a, b, colours.color(QPalette::Dark),
-                              colours.color(QPalette::Midlight));
+    return DrawnButton::Shade(a, b, colours.shadow, colours.light);
 }
 
-QColor HardShade(const QPalette& colours, QPoint a, QPoint b)
+QColor HardShade(const ButtonColours& colours, QPoint a, QPoint b)
 {
-    return DrawnButton::Shade(a, b, colours.color(QPalette::Shadow),
-                              colours.color(QPalette::Light));
+    return DrawnButton::Shade(a, b, colours.darkShadow, colours.highlight);
+}
+
+QColor OutlineColour(const ButtonColours& colours)
+{
+    return colours.Outline(colours.darkShadow, colours.window);
 }
 
 // What the focused and pressed images share around their bevel: a dark outline on ring 0
 // and a line along ring 3, halfway between shadow and face.
-void OuterEdges(QPainter& painter, const ButtonOutline& outline, const QPalette& colours)
+void OuterEdges(QPainter& painter, const ButtonOutline& outline, const ButtonColours& colours)
 {
     const auto& r0 = outline.Ring(0);
     painter.setBrush(Qt::NoBrush);
-    EdgeLine(painter, r0, r0.size(), colours.color(QPalette::Shadow));
+    EdgeLine(painter, r0, r0.size(), OutlineColour(colours));
     EdgeLine(painter, outline.Ring(3), r0.size(),
-             DrawnButton::Blend(colours.color(QPalette::Dark), colours.color(QPalette::Button)));
+             colours.Outline(DrawnButton::Blend(colours.shadow, colours.face), colours.face));
+}
+
+// On a scaled screen the window mask, still in logical pixels, cuts steps out of ring 0's
+// finer line where it runs along the mask's edge, leaving gaps that the unscaled drawing
+// does not have. Drawn first, a line twice as wide fills the mask out to its edge in the
+// outer edge's colour; the bevel then covers it from ring 1 inwards.
+void UnderlayOuterEdge(QPainter& painter, const ButtonOutline& outline,
+                       const std::function<QColor(std::size_t)>& colourOf)
+{
+    if (painter.device()->devicePixelRatioF() == 1.0)
+        return;
+    const auto& r0 = outline.Ring(0);
+    for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
+        QPen pen = PixelPen(colourOf(i));
+        pen.setWidth(2);
+        painter.setPen(pen);
+        painter.drawLine(r0[i], r0[i + 1]);
+    }
 }
 
 QPolygon Quad(QPoint a, QPoint b, QPoint c, QPoint d)
@@ -54,7 +77,12 @@ QPolygon Quad(QPoint a, QPoint b, QPoint c, QPoint d)
 
 DrawnButton::DrawnButton(QWidget* parent) : QPushButton(parent) {}
 
-DrawnButton::DrawnButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
+DrawnButton::DrawnButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
+{
+    // Screen readers would read the caption's leading blank (the templates centre some
+    // captions with one) and Qt keeps it; the name is the caption as a person says it.
+    setAccessibleName(QString(text).remove(QLatin1Char('&')).trimmed());
+}
 
 DrawnButton::~DrawnButton() = default;
 
@@ -91,7 +119,7 @@ QColor DrawnButton::Blend(QColor c, QColor e)
 
 DrawnButton::RenderState DrawnButton::CurrentState() const
 {
-    return {.enabled = isEnabled(), .isDefault = isDefault()};
+    return {.enabled = isEnabled(), .isDefault = isDefault(), .pixelRatio = devicePixelRatioF()};
 }
 
 void DrawnButton::EnsureRendered()
@@ -107,13 +135,15 @@ void DrawnButton::paintEvent(QPaintEvent*)
     EnsureRendered();
     const QPixmap& image = isDown() ? pressedImage_ : (hasFocus() ? focusImage_ : normalImage_);
     QPainter painter(this);
-    painter.drawPixmap(0, 0, image, 0, 0, width(), height());
+    painter.drawPixmap(0, 0, image);
 }
 
 void DrawnButton::changeEvent(QEvent* event)
 {
     QPushButton::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange)
+    if (event->type() == QEvent::PaletteChange)
+        dirty_ = true;  // a theme switched while the program runs
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange)
         update();
 }
 
@@ -121,47 +151,56 @@ void DrawnButton::Render()
 {
     renderedState_ = CurrentState();
     ++renderCount_;
-    const QSize size = this->size();
+    // Drawn at the screen's pixel density, in logical pixels: crisp text and edges on a
+    // scaled screen, the same pixels as ever at scale 1.
+    const qreal ratio = renderedState_.pixelRatio;
+    const ButtonColours colours = ButtonColours::From(palette());
     for (QPixmap* image : {&normalImage_, &focusImage_, &pressedImage_}) {
-        *image = QPixmap(size);
-        image->fill(palette().color(QPalette::Button));
+        *image = QPixmap(size() * ratio);
+        image->setDevicePixelRatio(ratio);
+        image->fill(colours.face);
         QPainter painter(image);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setFont(font());
+        painter.save();
+        CentreOnPixels(painter);
         if (image == &normalImage_) {
-            RenderNormal(painter);
+            RenderNormal(painter, colours);
         } else if (image == &focusImage_) {
-            RenderFocused(painter);
+            RenderFocused(painter, colours);
         } else {
-            RenderPressed(painter);
+            RenderPressed(painter, colours);
         }
-        RenderText(painter, image == &pressedImage_);
+        painter.restore();
+        RenderText(painter, colours, image == &pressedImage_);
     }
     dirty_ = false;
 }
 
-void DrawnButton::RenderNormal(QPainter& painter) const
+void DrawnButton::RenderNormal(QPainter& painter, const ButtonColours& colours) const
 {
-    const QPalette& colours = palette();
     const auto& r0 = outline_.Ring(0);
     const auto& r1 = outline_.Ring(1);
+    UnderlayOuterEdge(painter, outline_, [&](std::size_t i) {
+        return colours.ShadedEdge(HardShade(colours, r0[i], r0[i + 1]));
+    });
     for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
         const QColor c1 = SoftShade(colours, r1[i], r1[i + 1]);
-        const QColor c0 = HardShade(colours, r0[i], r0[i + 1]);
+        const QColor c0 = colours.ShadedEdge(HardShade(colours, r0[i], r0[i + 1]));
         const QColor m = Blend(c0, c1);
-        painter.setPen(HairlinePen(m));
+        painter.setPen(PixelPen(m));
         painter.setBrush(m);
         painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
-        painter.setPen(HairlinePen(c1));
+        painter.setPen(PixelPen(c1));
         painter.drawLine(r1[i + 1], r1[i]);
-        painter.setPen(HairlinePen(c0));
+        painter.setPen(PixelPen(c0));
         painter.drawLine(r0[i], r0[i + 1]);
     }
 }
 
-void DrawnButton::RenderFocused(QPainter& painter) const
+void DrawnButton::RenderFocused(QPainter& painter, const ButtonColours& colours) const
 {
-    const QPalette& colours = palette();
+    UnderlayOuterEdge(painter, outline_, [&](std::size_t) { return OutlineColour(colours); });
     const auto& r0 = outline_.Ring(0);
     const auto& r1 = outline_.Ring(1);
     const auto& r2 = outline_.Ring(2);
@@ -169,34 +208,34 @@ void DrawnButton::RenderFocused(QPainter& painter) const
         const QColor c2 = SoftShade(colours, r2[i], r2[i + 1]);
         const QColor c1 = HardShade(colours, r1[i], r1[i + 1]);
         const QColor m = Blend(c1, c2);
-        painter.setPen(HairlinePen(m));
+        painter.setPen(PixelPen(m));
         painter.setBrush(m);
         painter.drawPolygon(Quad(r2[i], r2[i + 1], r0[i + 1], r0[i]));
-        painter.setPen(HairlinePen(c2));
+        painter.setPen(PixelPen(c2));
         painter.drawLine(r2[i + 1], r2[i]);
-        painter.setPen(HairlinePen(c1));
+        painter.setPen(PixelPen(c1));
         painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
     }
     OuterEdges(painter, outline_, colours);
 }
 
-void DrawnButton::RenderPressed(QPainter& painter) const
+void DrawnButton::RenderPressed(QPainter& painter, const ButtonColours& colours) const
 {
-    const QPalette& colours = palette();
     const auto& r0 = outline_.Ring(0);
     const auto& r1 = outline_.Ring(1);
-    const QColor p = Blend(colours.color(QPalette::Shadow), colours.color(QPalette::Dark));
+    UnderlayOuterEdge(painter, outline_, [&](std::size_t) { return OutlineColour(colours); });
+    const QColor p = Blend(colours.darkShadow, colours.shadow);
     painter.setBrush(p);
     for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
-        painter.setPen(HairlinePen(p));
+        painter.setPen(PixelPen(p));
         painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
-        painter.setPen(HairlinePen(colours.color(QPalette::Dark)));
+        painter.setPen(PixelPen(colours.shadow));
         painter.drawLine(r1[i + 1], r1[i]);
     }
     OuterEdges(painter, outline_, colours);
 }
 
-void DrawnButton::RenderText(QPainter& painter, bool pressed) const
+void DrawnButton::RenderText(QPainter& painter, const ButtonColours& colours, bool pressed) const
 {
     const QString label = text();
     if (label.isEmpty())
@@ -216,12 +255,12 @@ void DrawnButton::RenderText(QPainter& painter, bool pressed) const
     painter.setClipRegion(outline_.RingRegion(3));
     if (!renderedState_.enabled) {
         // Embossed: a light copy one pixel down and right under a shadow-coloured one.
-        painter.setPen(palette().color(QPalette::Light));
+        painter.setPen(colours.highlight);
         painter.drawText(textRect.translated(1, 1), kFlags, label);
-        painter.setPen(palette().color(QPalette::Dark));
+        painter.setPen(colours.shadow);
         painter.drawText(textRect, kFlags, label);
     } else {
-        painter.setPen(Qt::black);
+        painter.setPen(colours.text);
         painter.drawText(textRect, kFlags, label);
     }
     painter.restore();

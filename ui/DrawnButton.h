@@ -7,9 +7,12 @@
 
 namespace razzlewick {
 
+struct ButtonColours;
+
 // A push button cut to a polygon outline and painted as a shaded bevel lit from the upper
 // left. Its normal, focused and pressed looks are rendered together into pixmaps when the
-// outline is set or the enabled/default state changes; a paint only copies one of them.
+// outline is set, the enabled/default state or the palette changes, or the window moves to
+// a screen of another pixel density; a paint only copies one of them.
 class DrawnButton final : public QPushButton {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DrawnButton)
@@ -46,14 +49,15 @@ private:
     struct RenderState final {
         bool enabled = true;
         bool isDefault = false;
+        qreal pixelRatio = 1.0;  // the screen's device pixels per logical pixel
         bool operator==(const RenderState&) const = default;
     };
     RenderState CurrentState() const;
     void Render();
-    void RenderNormal(QPainter& painter) const;
-    void RenderFocused(QPainter& painter) const;
-    void RenderPressed(QPainter& painter) const;
-    void RenderText(QPainter& painter, bool pressed) const;
+    void RenderNormal(QPainter& painter, const ButtonColours& colours) const;
+    void RenderFocused(QPainter& painter, const ButtonColours& colours) const;
+    void RenderPressed(QPainter& painter, const ButtonColours& colours) const;
+    void RenderText(QPainter& painter, const ButtonColours& colours, bool pressed) const;
 
     ButtonOutline outline_;
     QPixmap normalImage_;

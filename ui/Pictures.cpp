@@ -14,12 +14,15 @@ namespace razzlewick {
 
 namespace {
 
-QPixmap Render(QSvgRenderer& renderer, QSize size)
+QPixmap Render(QSvgRenderer& renderer, QSize size, qreal pixelRatio = 1.0)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap(size * pixelRatio);
+    pixmap.setDevicePixelRatio(pixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    // Into the logical bounds: left to itself the renderer fills the device's pixels, which
+    // a denser pixmap has more of than its logical size.
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
 }
 
@@ -70,12 +73,12 @@ private:
 
 }  // namespace
 
-QPixmap LoadPicture(int resourceId)
+QPixmap LoadPicture(int resourceId, qreal pixelRatio)
 {
     QSvgRenderer renderer(ResourcePath(resourceId));
     if (!renderer.isValid())
         return {};
-    return Render(renderer, renderer.defaultSize());
+    return Render(renderer, renderer.defaultSize(), pixelRatio);
 }
 
 QIcon ProgramIcon()

@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace razzlewick {
 
@@ -45,22 +46,28 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     QApplication::setFont(DialogFont());
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+    const bool scaled = argc == 3 && std::strcmp(argv[1], "--scaled") == 0;
+    if (argc != 2 && !scaled) {
+        std::fprintf(stderr, "usage: %s [--scaled] OUTPUT-FOLDER\n", argv[0]);
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(QString::fromLocal8Bit(argv[argc - 1]));
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
 
     ShotList shots;
-    AddFrameworkShots(shots);
-    AddAppShots(shots);
-    AddAboutShots(shots);
-    AddOptionsShots(shots);
-    AddDataFilesShots(shots);
+    if (scaled) {
+        AddScaledShots(shots);
+    } else {
+        AddFrameworkShots(shots);
+        AddAppShots(shots);
+        AddAboutShots(shots);
+        AddOptionsShots(shots);
+        AddDarkShots(shots);
+        AddDataFilesShots(shots);
+    }
 
     int failures = 0;
     for (const Shot& shot : shots.Shots()) {

@@ -34,11 +34,21 @@ QPixmap GrabShown(QWidget& widget);
 // so the user's settings are neither read nor changed.
 QPixmap WithOwnSettings(int level, int count, const std::function<QPixmap()>& work);
 
+// The windows that the desktop pictures show again: the main window over the shipped
+// data at a tab, the options dialog, the About box on a tab.
+QPixmap MainWindowShot(int tab, int level, int count);
+QPixmap OptionsShot(int level, int count);
+QPixmap AboutShot(int tab);
+
 // Registration functions, one per area.
 void AddFrameworkShots(ShotList& shots);
 void AddAppShots(ShotList& shots);
 void AddAboutShots(ShotList& shots);
 void AddOptionsShots(ShotList& shots);
+// The main window, options and About in a dark palette.
+void AddDarkShots(ShotList& shots);
+// The same windows again, for a run on a screen of twice the density (QT_SCALE_FACTOR=2).
+void AddScaledShots(ShotList& shots);
 void AddDataFilesShots(ShotList& shots);
 
 }  // namespace razzlewick

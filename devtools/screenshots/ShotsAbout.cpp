@@ -9,8 +9,6 @@
 
 namespace razzlewick {
 
-namespace {
-
 // The About box of this program's own record on one of its three tabs.
 QPixmap AboutShot(int tab)
 {
@@ -22,8 +20,6 @@ QPixmap AboutShot(int tab)
         tabs->setCurrentIndex(tab);
     return GrabShown(dialog);
 }
-
-}  // namespace
 
 void AddAboutShots(ShotList& shots)
 {

@@ -11,8 +11,6 @@
 
 namespace razzlewick {
 
-namespace {
-
 // The main window over the shipped data, at the given tab.
 QPixmap MainWindowShot(int tab, int level, int count)
 {
@@ -24,6 +22,8 @@ QPixmap MainWindowShot(int tab, int level, int count)
         return GrabShown(window);
     });
 }
+
+namespace {
 
 QPixmap ProblemsShot(std::vector<LoadResult> report)
 {

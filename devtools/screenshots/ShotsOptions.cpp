@@ -13,8 +13,6 @@
 
 namespace razzlewick {
 
-namespace {
-
 QPixmap OptionsShot(int level, int count)
 {
     return WithOwnSettings(level, count, [] {
@@ -22,6 +20,8 @@ QPixmap OptionsShot(int level, int count)
         return GrabShown(dialog);
     });
 }
+
+namespace {
 
 // The message box a user action raises, drawn by a real box that is shown, not run.
 QPixmap MessageShot(const std::function<void(OptionsDialog&)>& action)

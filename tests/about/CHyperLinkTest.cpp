@@ -2,6 +2,7 @@
 
 #include "tests/support/FakePrograms.h"
 #include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/RenderedImage.h"
 #include "ui/DialogBuilder.h"
 
 #include <QFontMetrics>
@@ -147,6 +148,39 @@ TEST(CHyperLink, ColourFollowsTheStateRule)
         }
     }
     EXPECT_TRUE(found);
+}
+
+// The fixed blue and purple fall to about 1.5:1 on a dark window; there the palette's link
+// colours, brought to text contrast, are what is painted.
+TEST(CHyperLink, ReadsOnADarkWindowInEveryState)
+{
+    FakePrograms fakes;
+    fakes.Add("xdg-open");
+    LinkWindow w;
+    const QPalette dark = guitest::DarkPalette();
+    w.window->setPalette(dark);
+    const QRgb background = dark.color(QPalette::Window).rgb();
+    const auto painted = [&w, background] {
+        const QImage image = w.link->grab().toImage();
+        return guitest::InkContrast(image, image.rect(), background);
+    };
+    EXPECT_NE(w.link->TextColour(), CHyperLink::kLinkColour);
+    EXPECT_GE(painted(), 4.5) << "unvisited";
+
+    w.window->show();
+    w.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+    QTest::mouseClick(w.link, Qt::LeftButton);
+    ASSERT_TRUE(w.link->IsVisited());
+    EXPECT_GE(painted(), 4.5) << "focused";
+    w.link->clearFocus();
+    EXPECT_GE(painted(), 4.5) << "visited";
+    // Still a blue of the palette's, not grey: the link looks like a link.
+    const QColor visited = w.link->TextColour();
+    EXPECT_GT(visited.blue(), visited.red());
+
+    w.window->setPalette(QPalette());
+    EXPECT_EQ(w.link->TextColour(), CHyperLink::kVisitedColour);
 }
 
 TEST(CHyperLink, OpensOnReleaseAndOnTheSpaceBar)

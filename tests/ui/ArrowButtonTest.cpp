@@ -1,5 +1,8 @@
 #include "ui/ArrowButton.h"
 
+#include "tests/support/RenderedImage.h"
+#include "ui/Contrast.h"
+
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -71,10 +74,49 @@ TEST(ArrowButton, RaisedAndPressedEdgesSwapLightAndShadow)
     button.SetDirection(ArrowDirection::Right);
     const QColor light = button.palette().color(QPalette::Light);
     const QColor shadow = button.palette().color(QPalette::Dark);
-    // The left edge (0, 0)..(0, H) is lit when raised and in shadow when pressed.
-    EXPECT_EQ(button.grab().toImage().pixel(0, 5), light.rgb());
+    // Inside the outline, the left side's bevel is lit when raised and in shadow when pressed.
+    EXPECT_EQ(button.grab().toImage().pixel(1, 12), light.rgb());
     button.setDown(true);
-    EXPECT_EQ(button.grab().toImage().pixel(0, 5), shadow.rgb());
+    EXPECT_EQ(button.grab().toImage().pixel(1, 12), shadow.rgb());
 }
+
+class ArrowButtonPalette : public ::testing::TestWithParam<bool> {};
+
+// Light and shadow alone left the raised arrow light grey on light grey: an outline all
+// round, inside the triangle the window shows, stands out from the window in either palette.
+TEST_P(ArrowButtonPalette, OutlineClosesInsideTheMaskAndStandsOutFromTheWindow)
+{
+    const bool dark = GetParam();
+    for (const ArrowDirection direction : {ArrowDirection::Left, ArrowDirection::Right}) {
+        for (const bool pressed : {false, true}) {
+            ArrowButton button;
+            if (dark)
+                button.setPalette(guitest::DarkPalette());
+            button.resize(20, 20);
+            button.SetDirection(direction);
+            button.setDown(pressed);
+            const QColor outline = button.OutlineColour();
+            EXPECT_GE(ContrastRatio(outline, button.palette().color(QPalette::Window)), 3.0);
+
+            const QImage shown = guitest::AsShown(button);
+            const bool closed = guitest::StaysInside(
+                shown, QPoint(10, 10), [&outline](QRgb pixel) { return pixel != outline.rgb(); });
+            EXPECT_TRUE(closed) << "direction " << static_cast<int>(direction) << " pressed "
+                                << pressed;
+            // Coming from the window, each side of the triangle begins with the outline.
+            const QRgb window = button.palette().color(QPalette::Window).rgb();
+            const int side = direction == ArrowDirection::Left ? 19 : 0;
+            const QPoint inwards(side == 0 ? 1 : -1, 0);
+            EXPECT_EQ(guitest::FirstShown(shown, QPoint(side, 10), inwards, window), outline.rgb());
+            EXPECT_EQ(guitest::FirstShown(shown, QPoint(8, 0), QPoint(0, 1), window),
+                      outline.rgb());
+            EXPECT_EQ(guitest::FirstShown(shown, QPoint(8, 19), QPoint(0, -1), window),
+                      outline.rgb());
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Palettes, ArrowButtonPalette, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "dark" : "light"; });
 
 }  // namespace

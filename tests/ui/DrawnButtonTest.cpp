@@ -1,6 +1,8 @@
 #include "ui/DrawnButton.h"
 
 #include "tests/support/GuiTesting.h"
+#include "tests/support/RenderedImage.h"
+#include "ui/Contrast.h"
 
 #include <QImage>
 #include <QSignalSpy>
@@ -180,5 +182,65 @@ TEST(DrawnButton, DisabledTextIsEmbossedNotBlack)
     }
     EXPECT_TRUE(found);
 }
+
+class DrawnButtonPalette : public ::testing::TestWithParam<bool> {
+protected:
+    std::unique_ptr<DrawnButton> RenderedButton() const
+    {
+        auto button = std::make_unique<DrawnButton>(QStringLiteral("Again"), nullptr);
+        if (GetParam())
+            button->setPalette(guitest::DarkPalette());
+        button->resize(90, 26);
+        button->SetOutline(OutlineKind::Capsule);
+        button->EnsureRendered();
+        return button;
+    }
+};
+
+// Black text vanished on a dark face; the palette's button text reads on either.
+TEST_P(DrawnButtonPalette, LabelReadsOnTheFace)
+{
+    auto button = RenderedButton();
+    const QRgb face = button->palette().color(QPalette::Button).rgb();
+    const QRect insideRingThree(14, 5, 62, 16);
+    for (const QPixmap* image :
+         {&button->NormalImage(), &button->FocusImage(), &button->PressedImage()}) {
+        EXPECT_GE(guitest::InkContrast(image->toImage(), insideRingThree, face), 4.5);
+    }
+}
+
+// The edge a user finds the button by stands out from the window: the dark outline of the
+// focused look (the default button's, and the one keyboard users see) all round in a
+// light window; in a dark one, where shadows are lost, the lit upper and left edges of
+// every look, and the focus line on the face.
+TEST_P(DrawnButtonPalette, EdgesStandOutFromTheWindow)
+{
+    auto button = RenderedButton();
+    const QColor window = button->palette().color(QPalette::Window);
+    const QRegion mask = button->mask();
+    const auto contrastFrom = [&](const QPixmap& image, QPoint from, QPoint step) {
+        return ContrastRatio(QColor(guitest::FirstShown(guitest::Masked(image, mask), from, step)),
+                             window);
+    };
+    const bool dark = GetParam();
+    for (const QPixmap* image :
+         {&button->NormalImage(), &button->FocusImage(), &button->PressedImage()}) {
+        if (!dark && image != &button->FocusImage())
+            continue;  // lit from the upper left, they show their shape by their lower right
+        EXPECT_GE(contrastFrom(*image, QPoint(45, 0), QPoint(0, 1)), 3.0);
+        EXPECT_GE(contrastFrom(*image, QPoint(0, 12), QPoint(1, 0)), 3.0);
+        if (!dark) {
+            EXPECT_GE(contrastFrom(*image, QPoint(45, 25), QPoint(0, -1)), 3.0);
+            EXPECT_GE(contrastFrom(*image, QPoint(89, 13), QPoint(-1, 0)), 3.0);
+        }
+    }
+    if (dark) {
+        const QColor face = button->palette().color(QPalette::Button);
+        EXPECT_GE(ContrastRatio(QColor(button->FocusImage().toImage().pixel(45, 4)), face), 3.0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Palettes, DrawnButtonPalette, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "dark" : "light"; });
 
 }  // namespace

@@ -1,0 +1,187 @@
+// Drawing on screens of 1.5 and 2 device pixels per logical pixel. The program runs on an
+// offscreen platform with three screens (ThreeDensities.json): 1, 1.5 and 2.
+
+#include "resources/templates/ResourceIds.h"
+#include "tests/support/RenderedImage.h"
+#include "ui/ArrowButton.h"
+#include "ui/DrawnButton.h"
+#include "ui/Pictures.h"
+#include "ui/TemplatePicture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+using namespace razzlewick;
+
+namespace {
+
+QScreen* ScreenOfRatio(qreal ratio)
+{
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->devicePixelRatio() == ratio)
+            return screen;
+    }
+    return nullptr;
+}
+
+// A window on the screen of the wanted density, shown, for one control at (10, 10).
+class OnScreen final {
+public:
+    explicit OnScreen(qreal ratio)
+    {
+        window_.resize(200, 100);
+        QScreen* screen = ScreenOfRatio(ratio);
+        EXPECT_NE(screen, nullptr) << "no screen of ratio " << ratio;
+        if (screen != nullptr) {
+            window_.setScreen(screen);
+            window_.move(screen->geometry().topLeft() + QPoint(20, 20));
+        }
+    }
+    QWidget* Window() { return &window_; }
+    void Show()
+    {
+        window_.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    }
+    void MoveTo(qreal ratio)
+    {
+        window_.windowHandle()->setScreen(ScreenOfRatio(ratio));
+        QApplication::processEvents();
+    }
+
+private:
+    QWidget window_;
+};
+
+class PixelDensity : public ::testing::TestWithParam<qreal> {};
+
+// The window mask stays in logical pixels; the finer lines inside it must still meet all
+// round, with no step of the mask cutting one through.
+TEST_P(PixelDensity, DrawnButtonEdgesCloseRoundItsFace)
+{
+    const qreal ratio = GetParam();
+    OnScreen screen(ratio);
+    auto* button = new DrawnButton(QString(), screen.Window());
+    // Every edge colour far from the face, so each line drawn shows.
+    QPalette lines = button->palette();
+    lines.setColor(QPalette::Button, Qt::white);
+    lines.setColor(QPalette::Light, QColor(0x40, 0x40, 0x40));
+    lines.setColor(QPalette::Midlight, QColor(0x50, 0x50, 0x50));
+    lines.setColor(QPalette::Dark, QColor(0x60, 0x60, 0x60));
+    lines.setColor(QPalette::Shadow, Qt::black);
+    button->setPalette(lines);
+    button->setGeometry(10, 10, 90, 26);
+    button->SetOutline(OutlineKind::Capsule);
+    screen.Show();
+    button->EnsureRendered();
+    ASSERT_EQ(button->NormalImage().devicePixelRatio(), ratio);
+    const QRgb face = button->palette().color(QPalette::Button).rgb();
+    const QPoint centre = QPoint(45, 13) * ratio;
+    for (const QPixmap* image :
+         {&button->NormalImage(), &button->FocusImage(), &button->PressedImage()}) {
+        const QImage shown = guitest::Masked(*image, button->mask());
+        EXPECT_TRUE(guitest::StaysInside(shown, centre, [face](QRgb p) { return p == face; }));
+    }
+}
+
+TEST_P(PixelDensity, ArrowOutlineClosesRoundItsFace)
+{
+    const qreal ratio = GetParam();
+    OnScreen screen(ratio);
+    auto* arrow = new ArrowButton(screen.Window());
+    arrow->setGeometry(10, 10, 20, 20);
+    arrow->Shape();
+    screen.Show();
+    for (const ArrowDirection direction : {ArrowDirection::Left, ArrowDirection::Right}) {
+        for (const bool pressed : {false, true}) {
+            arrow->SetDirection(direction);
+            arrow->setDown(pressed);
+            const QRgb outline = arrow->OutlineColour().rgb();
+            const QImage shown = guitest::AsShown(*arrow);
+            EXPECT_TRUE(guitest::StaysInside(shown, QPoint(10, 10) * ratio,
+                                             [outline](QRgb p) { return p != outline; }))
+                << "direction " << static_cast<int>(direction) << " pressed " << pressed;
+        }
+    }
+}
+
+TEST_P(PixelDensity, PicturesAreDrawnForTheScreenAndAgainOnAnother)
+{
+    const qreal ratio = GetParam();
+    OnScreen screen(1.0);
+    auto* picture = new TemplatePicture(IDB_MAKER_LOGO, screen.Window());
+    auto* button = new DrawnButton(QStringLiteral("Ok"), screen.Window());
+    button->setGeometry(10, 60, 50, 20);
+    screen.Show();
+    button->EnsureRendered();
+    const QSize logical = picture->pixmap().deviceIndependentSize().toSize();
+    EXPECT_EQ(picture->pixmap().devicePixelRatio(), 1.0);
+
+    screen.MoveTo(ratio);
+    EXPECT_EQ(picture->pixmap().devicePixelRatio(), ratio);
+    EXPECT_EQ(picture->pixmap().size(), logical * ratio);
+    button->grab();
+    EXPECT_EQ(button->NormalImage().devicePixelRatio(), ratio);
+    EXPECT_EQ(button->NormalImage().size(), QSize(50, 20) * ratio);
+}
+
+// A denser picture is the same picture with more detail, not a part of it enlarged.
+TEST_P(PixelDensity, PicturesShowTheWholePictureAtEveryDensity)
+{
+    const qreal ratio = GetParam();
+    const QImage single = LoadPicture(IDB_SHAKESPEAREAN).toImage();
+    const QImage dense = LoadPicture(IDB_SHAKESPEAREAN, ratio).toImage();
+    ASSERT_EQ(dense.size(), single.size() * ratio);
+    const QImage reduced =
+        dense.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    long difference = 0;
+    for (int y = 0; y < single.height(); ++y) {
+        for (int x = 0; x < single.width(); ++x)
+            difference += std::abs(qGray(single.pixel(x, y)) - qGray(reduced.pixel(x, y)));
+    }
+    EXPECT_LT(difference / (single.width() * single.height()), 8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, PixelDensity, ::testing::Values(1.5, 2.0), [](const auto& info) {
+    return info.param == 2.0 ? "double" : "oneAndHalf";
+});
+
+// At 200 % a label drawn into a pixel-doubled image would be all 2x2 blocks; drawn at the
+// screen's density it has no more of them than the window's own text.
+TEST(PixelDensity, CapsuleLabelIsAsSharpAsTheWindowsText)
+{
+    OnScreen screen(2.0);
+    const QString text = QStringLiteral("Again please!");
+    auto* button = new DrawnButton(text, screen.Window());
+    button->setGeometry(10, 10, 100, 26);
+    button->SetOutline(OutlineKind::Capsule);
+    button->setFocusPolicy(Qt::NoFocus);  // the normal look, without the focus line
+    auto* label = new QLabel(text, screen.Window());
+    label->setGeometry(10, 50, 100, 26);
+    label->setAlignment(Qt::AlignCenter);
+    screen.Show();
+
+    const QRgb face = button->palette().color(QPalette::Button).rgb();
+    // What the screen shows: a picture made at 100 % would reach it doubled.
+    const QImage buttonImage = button->grab().toImage();
+    // Inside ring 3, so that only the label counts.
+    const QRect buttonInk = guitest::InkBounds(buttonImage, QRect(36, 10, 130, 32), face);
+    const QImage labelImage = label->grab().toImage();
+    const QRgb window = label->palette().color(QPalette::Window).rgb();
+    const QRect labelInk = guitest::InkBounds(labelImage, labelImage.rect(), window);
+    ASSERT_FALSE(buttonInk.isEmpty());
+    ASSERT_FALSE(labelInk.isEmpty());
+    const double buttonShare = guitest::UniformBlockShare(buttonImage, buttonInk, face);
+    const double labelShare = guitest::UniformBlockShare(labelImage, labelInk, window);
+    EXPECT_LE(buttonShare, labelShare + 0.02) << "label text " << labelShare;
+}
+
+}  // namespace
