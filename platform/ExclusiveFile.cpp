@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace razzlewick::platform {
@@ -37,6 +39,23 @@ int Lock(int fd)
     }
 }
 
+// Readers hold the lock only while they read, a millisecond or two, yet several can start
+// at once (a shell per terminal, each printing an insult; the program and the data tool).
+// A reader therefore waits out such a brief hold; a file held for longer is still locked.
+int LockForReading(int fd)
+{
+    constexpr auto kPatience = std::chrono::milliseconds(250);
+    constexpr auto kPause = std::chrono::milliseconds(2);
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    for (;;) {
+        const int error = Lock(fd);
+        if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+            return error;
+        }
+        std::this_thread::sleep_for(kPause);
+    }
+}
+
 }  // namespace
 
 ExclusiveOpen OpenExclusiveForReading(const std::string& path)
@@ -59,7 +78,7 @@ ExclusiveOpen OpenExclusiveForReading(const std::string& path)
     if (!S_ISREG(info.st_mode)) {
         return Failure(EPERM);
     }
-    if (const int error = Lock(fd)) {
+    if (const int error = LockForReading(fd)) {
         return Failure(error);
     }
     const int flags = fcntl(fd, F_GETFL);

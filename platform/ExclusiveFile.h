@@ -19,7 +19,8 @@ struct ExclusiveOpen {
 // for writing, holding flock(LOCK_EX) so that a second exclusive open, here or in another
 // process, fails with a sharing violation. Reading takes regular files only, and the open
 // never waits: a folder (EISDIR), a FIFO or device (EPERM) and a socket (ENXIO, from open
-// itself) all fail as access denied.
+// itself) all fail as access denied. A reader waits up to a quarter of a second for a lock
+// that another reader holds only while it reads.
 ExclusiveOpen OpenExclusiveForReading(const std::string& path);
 ExclusiveOpen OpenExclusiveForWriting(const std::string& path);
 

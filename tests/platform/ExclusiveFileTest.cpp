@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 using namespace razzlewick;
 
@@ -28,6 +30,24 @@ TEST(ExclusiveFile, ASecondOpenOfAnOpenFileIsASharingViolation)
     first.fd.Close();
     const platform::ExclusiveOpen again = platform::OpenExclusiveForReading(path);
     EXPECT_TRUE(again.fd.IsOpen());
+}
+
+// Several programs starting at once each read the same data file; one that finds it
+// briefly held by another reader waits for it instead of reporting it locked.
+TEST(ExclusiveFile, AReaderWaitsOutABriefHoldByAnotherReader)
+{
+    TempFolder folder;
+    const std::string path = folder.WriteFile("f.dat", "data");
+    platform::ExclusiveOpen holder = platform::OpenExclusiveForReading(path);
+    ASSERT_TRUE(holder.fd.IsOpen());
+    std::thread release([&holder] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        holder.fd.Close();
+    });
+    const platform::ExclusiveOpen waiting = platform::OpenExclusiveForReading(path);
+    release.join();
+    EXPECT_TRUE(waiting.fd.IsOpen());
+    EXPECT_EQ(waiting.cause, platform::kCauseNone);
 }
 
 TEST(ExclusiveFile, FailedOpensCarryCauseAndErrno)
