@@ -5,25 +5,13 @@
 # Usage: ClipKeeperEndToEnd.sh KEEPER
 set -uo pipefail
 keeper=$1
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
-
-for tool in Xvfb xclip; do
-  command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
-done
-
-work=$(mktemp -d)
+source "$(dirname "$0")/../support/EndToEnd.sh"
+source "$(dirname "$0")/../support/Xvfb.sh"
+require_tools Xvfb xclip
 xvfb_pid=
 keeper_pids=()
-cleanup() {
-  for pid in "${keeper_pids[@]}"; do kill "$pid" 2>/dev/null; done
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+use_work_folder keeper_pids xvfb_pid
 
-source "$(dirname "$0")/../support/Xvfb.sh"
 start_xvfb "$work" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0"
 

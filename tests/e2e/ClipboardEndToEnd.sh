@@ -6,25 +6,13 @@
 # Usage: ClipboardEndToEnd.sh PROGRAM
 set -uo pipefail
 program=$1
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
-
-for tool in Xvfb xdotool xclip; do
-  command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
-done
-
-work=$(mktemp -d)
+source "$(dirname "$0")/../support/EndToEnd.sh"
+source "$(dirname "$0")/../support/Xvfb.sh"
+require_tools Xvfb xdotool xclip
 xvfb_pid=
 app_pid=
-cleanup() {
-  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+use_work_folder app_pid xvfb_pid
 
-source "$(dirname "$0")/../support/Xvfb.sh"
 start_xvfb "$work" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
 # In the sanitizer build: the X keyboard library hands strndup strings that are not
 # NUL-terminated, which the strndup interceptor reports; that library is not ours.

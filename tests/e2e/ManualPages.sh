@@ -6,11 +6,8 @@ set -uo pipefail
 man_dir=$1
 razzlewick=$2
 data_tool=$3
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
-for tool in groff man; do
-  command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
-done
+source "$(dirname "$0")/../support/EndToEnd.sh"
+require_tools groff man
 
 # The options a help text names: every "--word" it holds.
 options() { grep -oE -- '--[a-z][a-z-]*' | sort -u; }

@@ -9,27 +9,14 @@
 set -uo pipefail
 program=$1
 desktop_folder=$2
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
-
-for tool in Xvfb weston wl-paste xdotool; do
-  command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
-done
-
-work=$(mktemp -d)
+source "$(dirname "$0")/../support/EndToEnd.sh"
+source "$(dirname "$0")/../support/Xvfb.sh"
+require_tools Xvfb weston wl-paste xdotool
 xvfb_pid=
 weston_pid=
 app_pid=
-cleanup() {
-  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null
-  [[ -n "$weston_pid" ]] && kill "$weston_pid" 2>/dev/null
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+use_work_folder app_pid weston_pid xvfb_pid
 
-source "$(dirname "$0")/../support/Xvfb.sh"
 start_xvfb "$work" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
 
 # A runtime folder and socket of this test's own, so runs side by side never meet.
