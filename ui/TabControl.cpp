@@ -1,5 +1,6 @@
 #include "ui/TabControl.h"
 
+#include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 
@@ -32,21 +33,43 @@ QRect TabControl::PaneRect() const
     return rect().adjusted(0, top, 0, 0);
 }
 
+void TabControl::initStyleOption(QStyleOptionTab* option, int tabIndex) const
+{
+    QTabBar::initStyleOption(option, tabIndex);
+    // The headers open into a frame as a tab widget's do, so styles colour the selected
+    // one like the page it joins rather than like the window.
+    option->features |= QStyleOptionTab::HasFrame;
+}
+
 void TabControl::paintEvent(QPaintEvent* event)
 {
-    {
-        QStylePainter painter(this);
-        QStyleOptionTabWidgetFrame frame;
-        frame.initFrom(this);
-        frame.rect = PaneRect();
-        frame.shape = shape();
-        frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-        frame.tabBarRect = HeadersRect();
-        frame.tabBarSize = frame.tabBarRect.size();
-        frame.selectedTabRect = currentIndex() >= 0 ? tabRect(currentIndex()) : QRect();
-        painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
-    }
+    const QRect headers = HeadersRect();
+    const int stripHeight = headers.isEmpty() ? 0 : headers.bottom() + 1;
+    // A tab widget's headers are a widget of their own, which clips whatever a style paints
+    // for them; some styles fill the selected header's foot, or the bar's background, far
+    // below the headers. Here the pane is drawn again over them from their base line down,
+    // so the page shows nothing of them, while above it the headers still cover the
+    // frame's top edge where the selected one joins it.
+    PaintPane(QRect(0, 0, width(), stripHeight));
     QTabBar::paintEvent(event);
+    PaintPane(rect().adjusted(0, stripHeight, 0, 0));
+}
+
+void TabControl::PaintPane(const QRect& clip)
+{
+    if (clip.isEmpty())
+        return;
+    QStylePainter painter(this);
+    painter.setClipRect(clip);
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    frame.rect = PaneRect();
+    frame.shape = shape();
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    frame.tabBarRect = HeadersRect();
+    frame.tabBarSize = frame.tabBarRect.size();
+    frame.selectedTabRect = currentIndex() >= 0 ? tabRect(currentIndex()) : QRect();
+    painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
 }
 
 }  // namespace razzlewick

@@ -19,10 +19,13 @@ public:
     QRect PaneRect() const;
 
 protected:
+    void initStyleOption(QStyleOptionTab* option, int tabIndex) const override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QRect HeadersRect() const;
+    // The pane frame, only where it falls inside `clip`.
+    void PaintPane(const QRect& clip);
 };
 
 }  // namespace razzlewick

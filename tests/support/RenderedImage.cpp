@@ -115,6 +115,18 @@ QRect InkBounds(const QImage& image, QRect area, QRgb background, int tolerance)
     return bounds;
 }
 
+QRect UnlikeRow(const QImage& image, QRect area, int reference)
+{
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixel(x, y) != image.pixel(x, reference))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
 double InkContrast(const QImage& image, QRect area, QRgb background)
 {
     double best = 1.0;

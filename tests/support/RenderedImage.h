@@ -38,6 +38,10 @@ double UniformBlockShare(const QImage& image, QRect area, QRgb background);
 // `tolerance` in grey level.
 QRect InkBounds(const QImage& image, QRect area, QRgb background, int tolerance = 24);
 
+// The bounding box of the pixels in `area` (device pixels) that differ from the pixel of
+// their column on row `reference`: empty where every column of `area` continues that row.
+QRect UnlikeRow(const QImage& image, QRect area, int reference);
+
 // The contrast of the ink in `area` against `background`: that of the pixel that stands
 // out most, as a reader's eye takes the strokes' cores.
 double InkContrast(const QImage& image, QRect area, QRgb background);

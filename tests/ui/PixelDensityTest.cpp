@@ -6,6 +6,7 @@
 #include "ui/ArrowButton.h"
 #include "ui/DrawnButton.h"
 #include "ui/Pictures.h"
+#include "ui/TabControl.h"
 #include "ui/TemplatePicture.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 
@@ -148,6 +150,28 @@ TEST_P(PixelDensity, PicturesShowTheWholePictureAtEveryDensity)
             difference += std::abs(qGray(single.pixel(x, y)) - qGray(reduced.pixel(x, y)));
     }
     EXPECT_LT(difference / (single.width() * single.height()), 8);
+}
+
+// The page under the selected header shows nothing of the header's foot, even where the
+// base line falls between two device pixels: every row below it is like the page's middle.
+TEST_P(PixelDensity, TabPageShowsNothingOfTheSelectedHeader)
+{
+    const qreal ratio = GetParam();
+    OnScreen screen(ratio);
+    screen.Window()->setPalette(guitest::DarkPalette());
+    auto* tabs = new TabControl(screen.Window());
+    tabs->setGeometry(10, 10, 180, 80);
+    for (const char* text : {"First", "Second"})
+        tabs->addTab(QString::fromLatin1(text));
+    screen.Show();
+    const QImage shown = guitest::AsShown(*tabs);
+    const QRect header = tabs->tabRect(0);
+    const int middle = qRound(tabs->PaneRect().center().y() * ratio);
+    const int top = static_cast<int>(std::ceil((header.bottom() + 1) * ratio));
+    const QRect under(qRound(header.left() * ratio), top, qRound(header.width() * ratio),
+                      middle - top);
+    const QRect band = guitest::UnlikeRow(shown, under, middle);
+    EXPECT_TRUE(band.isEmpty()) << "device rows " << band.top() << " to " << band.bottom();
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, PixelDensity, ::testing::Values(1.5, 2.0), [](const auto& info) {
