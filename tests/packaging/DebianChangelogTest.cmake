@@ -21,6 +21,8 @@ execute_process(
   COMMAND ${CMAKE_COMMAND} -DMETAINFO=${here}/two-releases.metainfo.xml -DVERSION=3.4
           -DMAINTAINER=${maintainer} -DOUTPUT=${WORK}/changelog-3.4 -P ${SCRIPT}
   RESULT_VARIABLE status ERROR_VARIABLE errors)
+# CMake wraps the message to its own width, wherever the path's length puts the breaks.
+string(REGEX REPLACE "[ \t\n]+" " " errors "${errors}")
 if(status EQUAL 0 OR NOT errors MATCHES "add a release entry for 3\\.4")
   message(FATAL_ERROR "a version without a release entry was not refused: ${errors}")
 endif()
