@@ -29,15 +29,6 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Razzlewick$' 2>
 [[ -n "$window" ]] || fail "no main window appeared; program output: $(cat "$work/app.log")"
 
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
-wait_for_clipboard() {  # waits until the clipboard differs from $1
-  local text
-  for _ in $(seq 100); do
-    text=$(clipboard | od -An -c | tr -s ' ')
-    [[ -n "$text" && "$text" != "$1" ]] && { echo "$text"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 
 first=$(wait_for_clipboard "") || fail "the clipboard stayed empty with AutoCopy on"
 insults=$(clipboard | grep -c $'\r$')
@@ -49,11 +40,7 @@ xdotool key --window "$window" Return
 second=$(wait_for_clipboard "$first") || fail "Enter did not put a new batch on the clipboard"
 
 xdotool key --window "$window" Escape
-for _ in $(seq 50); do
-  kill -0 "$app_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "the program did not end on Escape"
+wait_for_exit "$app_pid" || fail "the program did not end on Escape"
 app_pid=
 grep -qi '^tab=0' "$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini" \
   || fail "the settings file holds no tab: $(cat "$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini")"

@@ -46,16 +46,6 @@ printf '[settings]\r\nautocopy=1\r\nnum=3\r\n' >"$XDG_CONFIG_HOME/razzlewick/Raz
 app_pid=$!
 
 clipboard() { timeout 5 wl-paste --no-newline 2>/dev/null; }
-wait_for_clipboard() {  # waits until the clipboard differs from $1
-  local text
-  for _ in $(seq 100); do
-    kill -0 "$app_pid" 2>/dev/null || return 1
-    text=$(clipboard | od -An -c | tr -s ' ')
-    [[ -n "$text" && "$text" != "$1" ]] && { echo "$text"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 
 first=$(wait_for_clipboard "") \
   || fail "the first batch never reached the clipboard; program output: $(cat "$work/app.log")"
@@ -70,11 +60,7 @@ wait_for_clipboard "$first" >/dev/null \
   || fail "Enter did not put a new batch on the clipboard; program output: $(cat "$work/app.log")"
 
 xdotool key Escape
-for _ in $(seq 50); do
-  kill -0 "$app_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "the program did not end on Escape"
+wait_for_exit "$app_pid" || fail "the program did not end on Escape"
 app_pid=
 
 app_id=$(sed -n 's/.*xdg_toplevel@[0-9]*\.set_app_id("\([^"]*\)").*/\1/p' "$work/protocol.log" | head -n 1)

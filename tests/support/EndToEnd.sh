@@ -36,3 +36,26 @@ end_of_test() {
   fi
   rm -rf "$work"
 }
+
+# wait_for_clipboard PREVIOUS: waits up to 10 s until the script's own `clipboard` function
+# reads something other than PREVIOUS (both as od prints them) and prints it; gives up
+# early when the program in $app_pid, if any, has ended.
+wait_for_clipboard() {
+  local text
+  for _ in $(seq 100); do
+    [[ -n "${app_pid:-}" ]] && ! kill -0 "$app_pid" 2>/dev/null && return 1
+    text=$(clipboard | od -An -c | tr -s ' ')
+    [[ -n "$text" && "$text" != "$1" ]] && { echo "$text"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# wait_for_exit PID: true once the process has ended, false if it still runs after 5 s.
+wait_for_exit() {
+  for _ in $(seq 50); do
+    kill -0 "$1" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  ! kill -0 "$1" 2>/dev/null
+}
