@@ -51,6 +51,9 @@ void InsultGenerator::Serialize(Archive& archive)
             return;
         }
         const int32_t styleCount = archive.ReadInt32();
+        // A style record holds at least three length bytes (key, name, template) and its
+        // list count.
+        archive.CheckDeclaredCount(styleCount, 3 + 4);
         for (int32_t i = 0; i < styleCount; ++i) {
             std::string key = archive.ReadString();
             if (observer != nullptr) {

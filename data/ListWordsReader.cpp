@@ -13,8 +13,12 @@ namespace razzlewick {
 
 namespace {
 
-// Every stored word takes at least its length byte and one byte of text.
-constexpr uint64_t kSmallestStoredWord = 2;
+// A stored word takes at least its length byte.
+constexpr uint64_t kSmallestStoredWord = 1;
+// Room is made for this many words at first and then for twice what the list holds each
+// time it fills, up to the declared count: memory follows the words actually read, never a
+// count the file only declares, nor the bytes a sparse file only appears to hold.
+constexpr size_t kFirstReserve = 1024;
 
 // Words are decoded and hashed this far ahead of being added, so the index slots they
 // will probe are already on their way from memory: in a list of a million words nearly
@@ -29,9 +33,13 @@ void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, Wo
     if (count <= 0) {
         return;
     }
+    archive.CheckDeclaredCount(count, kSmallestStoredWord);
+    // A list that already holds words (a merge) grows as it goes.
+    const auto declared = static_cast<size_t>(count);
+    size_t reserved = 0;
     if (list.empty()) {
-        list.Reserve(static_cast<size_t>(std::min<uint64_t>(
-            static_cast<uint64_t>(count), archive.KnownBytesLeft() / kSmallestStoredWord)));
+        reserved = std::min(declared, kFirstReserve);
+        list.Reserve(reserved);
     }
     // A ring of decoded words waiting to be added; the strings keep their capacity.
     std::array<std::string, kLookahead> words;
@@ -43,6 +51,10 @@ void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, Wo
     const auto addNext = [&] {
         const size_t at = static_cast<size_t>(added % kLookahead);
         ++added;
+        if (reserved != 0 && list.size() == reserved && reserved < declared) {
+            reserved = std::min(declared, 2 * reserved);
+            list.Reserve(reserved);
+        }
         if (observer == nullptr) {
             list.AddUnique(words[at], hashes[at]);
             return;
