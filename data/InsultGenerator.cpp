@@ -107,7 +107,7 @@ int32_t InsultGenerator::OpenDataFile(Archive::Mode mode, const std::string* pat
         fileName = kDefaultDataFile;
     }
     const bool loading = mode == Archive::Mode::Loading;
-    platform::ExclusiveOpen opened = loading ? platform::OpenExclusiveForReading(fileName)
+    platform::ExclusiveOpen opened = loading ? platform::OpenSharedForReading(fileName)
                                              : platform::OpenExclusiveForWriting(fileName);
     if (!opened.fd.IsOpen()) {
         if (error != nullptr) {
