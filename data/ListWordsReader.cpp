@@ -15,10 +15,11 @@ namespace {
 
 // A stored word takes at least its length byte.
 constexpr uint64_t kSmallestStoredWord = 1;
-// Room is made for this many words at first and then for twice what the list holds each
-// time it fills, up to the declared count: memory follows the words actually read, never a
-// count the file only declares, nor the bytes a sparse file only appears to hold.
-constexpr size_t kFirstReserve = 1024;
+// A list that starts empty makes room for this many words first, then each time it fills
+// for twice what it holds, up to the declared count: memory follows the words actually
+// added, never a count the file only declares nor the bytes a sparse file seems to hold,
+// and is never more than twice what the words need.
+constexpr size_t kFirstRoom = 16;
 
 // Words are decoded and hashed this far ahead of being added, so the index slots they
 // will probe are already on their way from memory: in a list of a million words nearly
@@ -34,13 +35,10 @@ void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, Wo
         return;
     }
     archive.CheckDeclaredCount(count, kSmallestStoredWord);
-    // A list that already holds words (a merge) grows as it goes.
+    // A list that already holds words (a merge) grows on its own as words are added.
     const auto declared = static_cast<size_t>(count);
-    size_t reserved = 0;
-    if (list.empty()) {
-        reserved = std::min(declared, kFirstReserve);
-        list.Reserve(reserved);
-    }
+    const bool sized = list.empty();
+    size_t room = 0;
     // A ring of decoded words waiting to be added; the strings keep their capacity.
     std::array<std::string, kLookahead> words;
     std::array<uint64_t, kLookahead> hashes{};
@@ -51,9 +49,9 @@ void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, Wo
     const auto addNext = [&] {
         const size_t at = static_cast<size_t>(added % kLookahead);
         ++added;
-        if (reserved != 0 && list.size() == reserved && reserved < declared) {
-            reserved = std::min(declared, 2 * reserved);
-            list.Reserve(reserved);
+        if (sized && list.size() == room && room < declared) {
+            room = std::min(declared, std::max(kFirstRoom, 2 * room));
+            list.Reserve(room);
         }
         if (observer == nullptr) {
             list.AddUnique(words[at], hashes[at]);
