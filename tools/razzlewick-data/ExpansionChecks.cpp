@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <set>
 #include <string_view>
 
 namespace razzlewick {
@@ -120,15 +121,14 @@ public:
             if (lists_[k] == nullptr) {
                 continue;
             }
-            std::vector<bool> named(lists_.size(), false);
+            std::set<size_t> named;  // lists already named for this one
             for (const std::string& word : lists_[k]->Words()) {
                 for (const Placeholder& placeholder :
                      PlaceholdersFilledFrom(word, k + 1, lists_.size())) {
                     const size_t j = placeholder.number;
-                    if (carrier_[j] == nullptr || named[j]) {
+                    if (carrier_[j] == nullptr || !named.insert(j).second) {
                         continue;
                     }
-                    named[j] = true;
                     findings.push_back(
                         {", list " + std::to_string(k) + ", word " + Quoted(word),
                          "its %" + std::to_string(j) + " brings in list " + std::to_string(j) +
