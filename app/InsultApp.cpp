@@ -35,7 +35,12 @@ void InsultApp::Run()
         loaded = mainDialog.Engine().LoadDataFiles(&report, programFolder_);
     }
     if (!loaded) {
-        StartupProblemsDialog problems(report, nullptr);
+        // A fresh engine each time, so a file read before does not merge in twice.
+        StartupProblemsDialog problems(
+            report, nullptr, [this, &mainDialog](std::vector<LoadResult>& again) {
+                mainDialog.Engine().RemoveAll();
+                return mainDialog.Engine().LoadDataFiles(&again, programFolder_);
+            });
         if (runModal_(problems) == QDialog::Rejected)
             return;
     }

@@ -257,7 +257,7 @@ void MainDialog::ScrollToEnd()
         return;
     }
     scrollPending_ = false;
-    ScrollTextBox(*textBox_, TextBoxLineCount(*textBox_) - kVisibleLines);
+    ScrollToLastLines(*textBox_, kVisibleLines);
 }
 
 void MainDialog::showEvent(QShowEvent* event)

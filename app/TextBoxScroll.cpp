@@ -20,6 +20,20 @@ int TextBoxLineCount(QPlainTextEdit& textBox)
     return lines;
 }
 
+void ScrollToLastLines(QPlainTextEdit& textBox, int shown)
+{
+    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(textBox.document()->documentLayout());
+    int lines = 0;
+    for (QTextBlock block = textBox.document()->lastBlock(); block.isValid() && lines < shown;
+         block = block.previous()) {
+        if (layout != nullptr)
+            layout->ensureBlockLayout(block);
+        lines += block.lineCount();
+    }
+    // The document counts a block not laid out yet as one line, as the scroll bar does.
+    ScrollTextBox(textBox, textBox.document()->lineCount() - shown);
+}
+
 void ScrollTextBox(QPlainTextEdit& textBox, int lines)
 {
     if (lines == 0)

@@ -14,4 +14,10 @@ int TextBoxLineCount(QPlainTextEdit& textBox);
 // Scrolls the box by that many lines from where it is (negative: up), within its range.
 void ScrollTextBox(QPlainTextEdit& textBox, int lines);
 
+// Scrolls the box down by its line count less `shown`, so that its last `shown` lines are
+// at the top. Only the blocks at the end are laid out for it: laying out a large text whole
+// takes far longer than showing its end, and the box lays out the rest when it comes into
+// view, keeping the lines on show where they are.
+void ScrollToLastLines(QPlainTextEdit& textBox, int shown);
+
 }  // namespace razzlewick

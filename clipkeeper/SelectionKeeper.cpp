@@ -131,8 +131,11 @@ bool SelectionKeeper::Serve()
                 Answer(*reinterpret_cast<xcb_selection_request_event_t*>(event));
                 break;
             case XCB_SELECTION_CLEAR:
-                if (reinterpret_cast<xcb_selection_clear_event_t*>(event)->selection ==
-                    atoms_[Clipboard]) {
+                // A SendEvent arrives with the top bit of its type set (send_event).
+                if (event->response_type == XCB_SELECTION_CLEAR &&
+                    reinterpret_cast<xcb_selection_clear_event_t*>(event)->selection ==
+                        atoms_[Clipboard] &&
+                    !StillOwner()) {
                     return true;
                 }
                 break;
@@ -142,6 +145,14 @@ bool SelectionKeeper::Serve()
         }
     }
     return false;
+}
+
+bool SelectionKeeper::StillOwner()
+{
+    const Reply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
+        connection_, xcb_get_selection_owner(connection_, atoms_[Clipboard]), nullptr));
+    // No answer means the display is going away, and there is nothing left to serve.
+    return owner && owner->owner == window_;
 }
 
 void SelectionKeeper::Answer(const xcb_selection_request_event_t& request)

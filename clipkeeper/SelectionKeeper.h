@@ -23,7 +23,9 @@ public:
     std::string Take();
 
     // Answers requests until the selection goes to another owner (true) or the connection
-    // is lost (false). Blocks in the X connection between events.
+    // is lost (false). Blocks in the X connection between events. Only the server's own
+    // SelectionClear counts, and only once the server confirms another owner: any client can
+    // send a forged one (its send_event bit set).
     bool Serve();
 
 private:
@@ -40,6 +42,8 @@ private:
     };
 
     bool InternAtoms();
+    // Whether the server still names our window as the clipboard's owner.
+    bool StillOwner();
     // A server time stamp for taking the selection: the time of a property change on our
     // own window, as no user event is at hand.
     xcb_timestamp_t ServerTime();

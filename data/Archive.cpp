@@ -164,9 +164,17 @@ void Archive::CheckDeclaredLength(uint64_t count) const
     }
 }
 
-uint64_t Archive::KnownBytesLeft() const
+void Archive::CheckDeclaredCount(int32_t count, uint64_t smallest) const
 {
-    return (end_ - position_) + static_cast<uint64_t>(std::max<int64_t>(fileRemaining_, 0));
+    if (count <= 0 || fileRemaining_ < 0) {
+        return;
+    }
+    const uint64_t left = (end_ - position_) + static_cast<uint64_t>(fileRemaining_);
+    if (static_cast<uint64_t>(count) * smallest > left) {
+        throw ArchiveError("end of data: " + std::to_string(count) + " records of at least " +
+                           std::to_string(smallest) + " bytes declared, " + std::to_string(left) +
+                           " bytes left");
+    }
 }
 
 void Archive::ReadLongBytes(uint64_t count)

@@ -37,9 +37,10 @@ public:
     std::string ReadString();
     // As ReadString without a copy: the view is valid until the next read.
     std::string_view ReadStringView();
-    // Bytes certain to be left: the rest of a regular file, only the buffered bytes of a
-    // stream. Bounds what a declared count can make the reader reserve.
-    uint64_t KnownBytesLeft() const;
+    // Raises ArchiveError when `count` values of at least `smallest` bytes each cannot fit in
+    // what a regular file still holds, so a count that lies fails before anything is read or
+    // kept for it. Counts of zero or less, and streams of unknown length, pass.
+    void CheckDeclaredCount(int32_t count, uint64_t smallest) const;
 
     void WriteInt32(int32_t value);
     void WriteFloat32(float value);

@@ -51,6 +51,9 @@ void InsultGenerator::Serialize(Archive& archive)
             return;
         }
         const int32_t styleCount = archive.ReadInt32();
+        // A style record holds at least three length bytes (key, name, template) and its
+        // list count.
+        archive.CheckDeclaredCount(styleCount, 3 + 4);
         for (int32_t i = 0; i < styleCount; ++i) {
             std::string key = archive.ReadString();
             if (observer != nullptr) {
@@ -104,7 +107,7 @@ int32_t InsultGenerator::OpenDataFile(Archive::Mode mode, const std::string* pat
         fileName = kDefaultDataFile;
     }
     const bool loading = mode == Archive::Mode::Loading;
-    platform::ExclusiveOpen opened = loading ? platform::OpenExclusiveForReading(fileName)
+    platform::ExclusiveOpen opened = loading ? platform::OpenSharedForReading(fileName)
                                              : platform::OpenExclusiveForWriting(fileName);
     if (!opened.fd.IsOpen()) {
         if (error != nullptr) {

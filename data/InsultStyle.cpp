@@ -21,6 +21,8 @@ void InsultStyle::Serialize(Archive& archive, LoadObserver* observer)
             observer->TemplateRead(name, templateText);
         }
         const int32_t listCount = archive.ReadInt32();
+        // A list record holds at least its number and its word count.
+        archive.CheckDeclaredCount(listCount, 4 + 4);
         for (int32_t i = 0; i < listCount; ++i) {
             const int32_t number = archive.ReadInt32();
             const int32_t wordCount = archive.ReadInt32();

@@ -13,8 +13,13 @@ namespace razzlewick {
 
 namespace {
 
-// Every stored word takes at least its length byte and one byte of text.
-constexpr uint64_t kSmallestStoredWord = 2;
+// A stored word takes at least its length byte.
+constexpr uint64_t kSmallestStoredWord = 1;
+// A list that starts empty makes room for this many words first, then each time it fills
+// for twice what it holds, up to the declared count: memory follows the words actually
+// added, never a count the file only declares nor the bytes a sparse file seems to hold,
+// and is never more than twice what the words need.
+constexpr size_t kFirstRoom = 16;
 
 // Words are decoded and hashed this far ahead of being added, so the index slots they
 // will probe are already on their way from memory: in a list of a million words nearly
@@ -29,10 +34,11 @@ void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, Wo
     if (count <= 0) {
         return;
     }
-    if (list.empty()) {
-        list.Reserve(static_cast<size_t>(std::min<uint64_t>(
-            static_cast<uint64_t>(count), archive.KnownBytesLeft() / kSmallestStoredWord)));
-    }
+    archive.CheckDeclaredCount(count, kSmallestStoredWord);
+    // A list that already holds words (a merge) grows on its own as words are added.
+    const auto declared = static_cast<size_t>(count);
+    const bool sized = list.empty();
+    size_t room = 0;
     // A ring of decoded words waiting to be added; the strings keep their capacity.
     std::array<std::string, kLookahead> words;
     std::array<uint64_t, kLookahead> hashes{};
@@ -43,6 +49,10 @@ void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, Wo
     const auto addNext = [&] {
         const size_t at = static_cast<size_t>(added % kLookahead);
         ++added;
+        if (sized && list.size() == room && room < declared) {
+            room = std::min(declared, std::max(kFirstRoom, 2 * room));
+            list.Reserve(room);
+        }
         if (observer == nullptr) {
             list.AddUnique(words[at], hashes[at]);
             return;

@@ -109,14 +109,19 @@ size_t NextPlaceholder(std::string_view text, size_t from, size_t limit)
 }
 
 // One insult into `insult`: placeholders in ascending order, each list that exists taking
-// one draw whether or not its placeholder occurs. False when it would outgrow budget.
-bool ExpandInsult(const std::string& templateText, const NumberedLists& lists, size_t budget,
-                  std::string& insult, std::string& scratch)
+// one draw whether or not its placeholder occurs. At the step that would take the insult past
+// kInsultLimit, or its rewriting past kInsultWorkLimit, it stays as it is and the lists not
+// yet reached only take their draws.
+void ExpandInsult(const std::string& templateText, const NumberedLists& lists, std::string& insult,
+                  std::string& scratch)
 {
-    if (templateText.size() > budget) {
-        return false;
+    if (templateText.size() > kInsultLimit) {
+        insult.assign(templateText, 0, kInsultLimit);
+        SkipRandom(lists.PresentBetween(0, lists.Count()));
+        return;
     }
     insult = templateText;
+    size_t work = 0;
     for (size_t number = 0; number < lists.Count(); ++number) {
         size_t at = insult.find(lists.Key(number));
         if (at == std::string::npos) {
@@ -136,11 +141,13 @@ bool ExpandInsult(const std::string& templateText, const NumberedLists& lists, s
             word = list->size() == 0 ? std::string_view()
                                      : std::string_view((*list)[r % list->size()]);
         }
-        if (!ReplaceAll(insult, at, lists.Key(number), word, budget, scratch)) {
-            return false;
+        work += insult.size();
+        if (work > kInsultWorkLimit ||
+            !ReplaceAll(insult, at, lists.Key(number), word, kInsultLimit, scratch)) {
+            SkipRandom(lists.PresentBetween(number + 1, lists.Count()));
+            return;
         }
     }
-    return true;
 }
 
 }  // namespace
@@ -155,8 +162,8 @@ std::string Compose(InsultStyle& style, int16_t count, bool capitalise)
         std::string insult;
         std::string scratch;
         for (int16_t i = 0; i < count; ++i) {
-            const size_t room = kBatchTextLimit - result.size();
-            if (room < 3 || !ExpandInsult(style.templateText, lists, room - 3, insult, scratch)) {
+            ExpandInsult(style.templateText, lists, insult, scratch);
+            if (insult.size() + 3 > kBatchTextLimit - result.size()) {
                 break;
             }
             result.append(insult);

@@ -8,8 +8,15 @@
 
 namespace razzlewick {
 
-// The most text one batch may hold. Words that name further placeholders can multiply an
-// insult at every step, so a data file alone could otherwise ask for more memory than exists.
+// The most text one insult may hold, its ".\r\n" aside. Words that name further placeholders
+// can multiply an insult at every step; a text box lays out a line in time that grows with
+// the square of its length, so a few hundred bytes of data could otherwise freeze the window.
+inline constexpr size_t kInsultLimit = 4096;
+// The most text the filling-in of one insult may rewrite, summed over its steps: a long
+// chain of words that each name the next placeholder keeps an insult short yet rewrites it
+// once per list. Real styles rewrite a few hundred bytes.
+inline constexpr size_t kInsultWorkLimit = 16 * kInsultLimit;
+// The most text one batch may hold (a batch can have 32,767 insults).
 inline constexpr size_t kBatchTextLimit = size_t{16} << 20;
 
 // Composes count insults from the style's template, each followed by ".\r\n", appends the
@@ -20,8 +27,11 @@ inline constexpr size_t kBatchTextLimit = size_t{16} << 20;
 // number of lists) are replaced in ascending order as plain text, each from one draw of the
 // random source: "????" for a number without a list, the empty word for an empty list. Later
 // placeholders are matched in the text earlier ones inserted; %10 reads as %1 followed by 0.
-// A batch ends early, with the whole insults composed so far, at the insult that would take
-// it past kBatchTextLimit.
+// An insult stops growing at the step that would take it past kInsultLimit or its rewriting
+// past kInsultWorkLimit, keeping the text composed so far (placeholders not yet filled stay
+// as typed; a longer template is cut); the lists it did not reach still take their draws,
+// so the insults after it are the same as without the bounds. A batch ends early, with the
+// whole insults composed so far, at the insult that would take it past kBatchTextLimit.
 std::string Compose(InsultStyle& style, int16_t count, bool capitalise);
 
 }  // namespace razzlewick

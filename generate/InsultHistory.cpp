@@ -1,8 +1,10 @@
 #include "generate/InsultHistory.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace razzlewick {
 
@@ -33,7 +35,22 @@ void SetPosition(InsultStyle& style, int64_t position)
 
 void AppendHistory(InsultStyle& style, std::string text)
 {
-    style.history.push_back(std::move(text));
+    std::vector<std::string>& history = style.history;
+    // A batch grows by appending; what it reserved on the way is not kept for the session.
+    text.shrink_to_fit();
+    history.push_back(std::move(text));
+    size_t bytes = 0;
+    for (const std::string& entry : history) {
+        bytes += entry.size();
+    }
+    size_t dropped = 0;
+    while (history.size() - dropped > 1 &&
+           (history.size() - dropped > kHistoryEntryLimit || bytes > kHistoryTextLimit)) {
+        bytes -= history[dropped].size();
+        ++dropped;
+    }
+    history.erase(history.begin(), history.begin() + static_cast<std::ptrdiff_t>(dropped));
+    // Appending always shows the new entry, so where the position was no longer matters.
     SetPosition(style, Size(style) - 1);
 }
 

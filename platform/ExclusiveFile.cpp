@@ -1,6 +1,7 @@
 #include "platform/ExclusiveFile.h"
 
 #include "platform/FileErrorCause.h"
+#include "platform/LockHolders.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -8,8 +9,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
-#include <thread>
 #include <utility>
 
 namespace razzlewick::platform {
@@ -20,13 +19,13 @@ ExclusiveOpen Failure(int error)
     return ExclusiveOpen{UniqueFd(), FileErrorCauseFromErrno(error), error};
 }
 
-// Takes the exclusive lock that stands in for "no sharing". A held lock is a sharing
-// violation; a file system that cannot lock (or, as NFS, not a read-only descriptor)
-// still lets the file be used.
-int Lock(int fd)
+// Takes a lock that stands in for "no sharing" (LOCK_EX) or for reading alongside other
+// readers (LOCK_SH). A held lock is a sharing violation; a file system that cannot lock (or,
+// as NFS, not a read-only descriptor) still lets the file be used.
+int Lock(int fd, int operation)
 {
     for (;;) {
-        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        if (flock(fd, operation | LOCK_NB) == 0) {
             return 0;
         }
         if (errno == EINTR) {
@@ -39,26 +38,9 @@ int Lock(int fd)
     }
 }
 
-// Readers hold the lock only while they read, a millisecond or two, yet several can start
-// at once (a shell per terminal, each printing an insult; the program and the data tool).
-// A reader therefore waits out such a brief hold; a file held for longer is still locked.
-int LockForReading(int fd)
-{
-    constexpr auto kPatience = std::chrono::milliseconds(250);
-    constexpr auto kPause = std::chrono::milliseconds(2);
-    const auto deadline = std::chrono::steady_clock::now() + kPatience;
-    for (;;) {
-        const int error = Lock(fd);
-        if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
-            return error;
-        }
-        std::this_thread::sleep_for(kPause);
-    }
-}
-
 }  // namespace
 
-ExclusiveOpen OpenExclusiveForReading(const std::string& path)
+ExclusiveOpen OpenSharedForReading(const std::string& path)
 {
     // Non-blocking, because opening a FIFO for reading waits for a writer, possibly for ever.
     UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
@@ -78,8 +60,16 @@ ExclusiveOpen OpenExclusiveForReading(const std::string& path)
     if (!S_ISREG(info.st_mode)) {
         return Failure(EPERM);
     }
-    if (const int error = LockForReading(fd)) {
-        return Failure(error);
+    if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0) {
+        int error = Lock(fd, LOCK_SH);
+        if (error == EWOULDBLOCK &&
+            ExclusiveLocksHeldOnlyByReaders(info.st_dev, info.st_ino, info.st_mode, info.st_uid,
+                                            info.st_gid)) {
+            error = 0;
+        }
+        if (error != 0) {
+            return Failure(error);
+        }
     }
     const int flags = fcntl(fd, F_GETFL);
     if (flags == -1 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
@@ -96,7 +86,7 @@ ExclusiveOpen OpenExclusiveForWriting(const std::string& path)
     if (fd < 0) {
         return Failure(errno);
     }
-    if (const int error = Lock(fd)) {
+    if (const int error = Lock(fd, LOCK_EX)) {
         return Failure(error);
     }
     if (ftruncate(fd, 0) != 0) {

@@ -7,21 +7,24 @@
 
 namespace razzlewick::platform {
 
-// Result of an exclusive open: the open descriptor (closing it drops the lock), or none
-// with the cause (FileErrorCause.h) and errno.
+// Result of a locked open: the open descriptor (closing it drops the lock), or none with the
+// cause (FileErrorCause.h) and errno.
 struct ExclusiveOpen {
     UniqueFd fd;
     int32_t cause = 0;
     int systemCode = 0;
 };
 
-// Opens a file with no sharing: an existing file for reading, or a created or emptied file
-// for writing, holding flock(LOCK_EX) so that a second exclusive open, here or in another
-// process, fails with a sharing violation. Reading takes regular files only, and the open
-// never waits: a folder (EISDIR), a FIFO or device (EPERM) and a socket (ENXIO, from open
-// itself) all fail as access denied. A reader waits up to a quarter of a second for a lock
-// that another reader holds only while it reads.
-ExclusiveOpen OpenExclusiveForReading(const std::string& path);
+// Opens an existing regular file for reading under a shared flock, so that readers never
+// keep each other out while a writer's exclusive lock (OpenExclusiveForWriting) still makes
+// the open fail with a sharing violation. A file the user cannot write is read without a
+// lock: whoever may write it replaces it whole, and a lock taken by someone who can only read
+// it, like an exclusive lock whose every holder cannot write the file, protects nothing and
+// is ignored. The open never waits: a folder (EISDIR), a FIFO or device (EPERM) and a socket
+// (ENXIO, from open itself) all fail as access denied.
+ExclusiveOpen OpenSharedForReading(const std::string& path);
+// Creates or empties a file for writing, holding flock(LOCK_EX) so that any other locked
+// open of it, here or in another process, fails with a sharing violation.
 ExclusiveOpen OpenExclusiveForWriting(const std::string& path);
 
 }  // namespace razzlewick::platform

@@ -6,19 +6,57 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace razzlewick::platform {
 
-FileText ReadWholeFile(const std::string& path)
+FileText ReadBoundedRegularFile(const std::string& path, std::size_t maxBytes)
 {
     FileText result;
-    const UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!file.IsOpen()) {
         result.error = errno;
         return result;
     }
-    result.error = ReadAll(file.Get(), result.text);
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0) {
+        result.error = errno;
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.notRegular = true;
+        return result;
+    }
+    if (static_cast<std::size_t>(info.st_size) > maxBytes) {
+        result.tooLarge = true;
+        return result;
+    }
+    // One byte more than the file holds, so its end shows without another allocation.
+    result.text.resize(static_cast<std::size_t>(info.st_size) + 1);
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == result.text.size()) {
+            if (filled > maxBytes) {
+                result.text.clear();
+                result.tooLarge = true;
+                return result;
+            }
+            result.text.resize(std::min(maxBytes + 1, 2 * filled));
+        }
+        const IoResult got =
+            ReadSome(file.Get(), result.text.data() + filled, result.text.size() - filled);
+        if (got.error != 0) {
+            result.text.clear();
+            result.error = got.error;
+            return result;
+        }
+        if (got.count == 0) {
+            break;
+        }
+        filled += got.count;
+    }
+    result.text.resize(filled);
     return result;
 }
 

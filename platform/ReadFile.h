@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace razzlewick::platform {
@@ -8,11 +9,15 @@ namespace razzlewick::platform {
 
 struct FileText final {
     std::string text;
-    int error = 0;  // errno of the failed open or read; 0 when the text is complete
+    int error = 0;            // errno of the failed open or read; 0 when the text is complete
+    bool notRegular = false;  // a folder, pipe, device or socket: refused, nothing read
+    bool tooLarge = false;    // more than the bytes allowed: refused
 };
 
-// Reads whatever `path` names to its end: a file, or a pipe such as a shell's <(...).
-FileText ReadWholeFile(const std::string& path);
+// Reads a regular file of at most `maxBytes` whole. Anything else is refused before a read
+// (so a device without end, or a pipe without writer, cannot hold the reader), and so is a
+// larger file, even one that grows while it is read.
+FileText ReadBoundedRegularFile(const std::string& path, std::size_t maxBytes);
 
 enum class RegularFileRead { Read, Missing, Failed };
 

@@ -7,11 +7,15 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
 
 namespace razzlewick::platform {
 
 namespace {
+
+// The longest file name Linux file systems take.
+constexpr size_t kNameLimit = 255;
 
 // A name of our own with O_EXCL rather than mkstemp, so a new file gets the umask's mode
 // instead of mkstemp's 0600.
@@ -22,8 +26,9 @@ UniqueFd CreateTemporary(const std::string& path, std::string& temporary)
         slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     const std::string name = path.substr(folder.size());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder + "." + name + "." + std::to_string(::getpid()) + "." +
-                    std::to_string(attempt) + ".tmp";
+        const std::string suffix =
+            "." + std::to_string(::getpid()) + "." + std::to_string(attempt) + ".tmp";
+        temporary = folder + "." + name.substr(0, kNameLimit - 1 - suffix.size()) + suffix;
         UniqueFd file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (file.IsOpen() || errno != EEXIST) {
             return file;
@@ -33,11 +38,29 @@ UniqueFd CreateTemporary(const std::string& path, std::string& temporary)
     return UniqueFd();
 }
 
-}  // namespace
+// Puts the finished temporary at `path`: a rename that replaces, or one that refuses to. A
+// file system without the refusing rename gets a hard link, which refuses the same way.
+int MoveIntoPlace(const std::string& temporary, const std::string& path, bool replace)
+{
+    if (replace) {
+        return std::rename(temporary.c_str(), path.c_str()) == 0 ? 0 : errno;
+    }
+    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return errno;
+    }
+    if (::link(temporary.c_str(), path.c_str()) != 0) {
+        return errno;
+    }
+    ::unlink(temporary.c_str());
+    return 0;
+}
 
-ReplaceResult ReplaceFileAtomically(const std::string& path,
-                                    const std::function<bool(int fd)>& writeContents,
-                                    std::optional<unsigned> permissions)
+ReplaceResult WriteAndMove(const std::string& path,
+                           const std::function<bool(int fd)>& writeContents,
+                           std::optional<unsigned> permissions, bool replace)
 {
     std::string temporary;
     UniqueFd file = CreateTemporary(path, temporary);
@@ -56,13 +79,31 @@ ReplaceResult ReplaceFileAtomically(const std::string& path,
     if (const int error = file.Close(); error != 0 && result.Succeeded()) {
         fail(ReplaceStep::Close, error);
     }
-    if (result.Succeeded() && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        fail(ReplaceStep::Rename, errno);
+    if (result.Succeeded()) {
+        if (const int error = MoveIntoPlace(temporary, path, replace); error != 0) {
+            fail(ReplaceStep::Rename, error);
+        }
     }
     if (!result.Succeeded()) {
         ::unlink(temporary.c_str());
     }
     return result;
+}
+
+}  // namespace
+
+ReplaceResult ReplaceFileAtomically(const std::string& path,
+                                    const std::function<bool(int fd)>& writeContents,
+                                    std::optional<unsigned> permissions)
+{
+    return WriteAndMove(path, writeContents, permissions, true);
+}
+
+ReplaceResult CreateFileAtomically(const std::string& path,
+                                   const std::function<bool(int fd)>& writeContents,
+                                   std::optional<unsigned> permissions)
+{
+    return WriteAndMove(path, writeContents, permissions, false);
 }
 
 }  // namespace razzlewick::platform

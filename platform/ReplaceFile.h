@@ -21,9 +21,18 @@ struct ReplaceResult final {
 // file systems) and answers whether it wrote everything; the new file is then flushed to
 // disk and renamed over `path`. `permissions`, when given, become the new file's mode;
 // otherwise the process's umask decides, as for any new file. A link at `path` is replaced
-// by the file, not followed: callers that keep links resolve them first.
+// by the file, not followed: callers that keep links resolve them first. The temporary's
+// name is hidden and cut to fit the file system's name limit with its suffix, so any name
+// that may exist can be written.
 ReplaceResult ReplaceFileAtomically(const std::string& path,
                                     const std::function<bool(int fd)>& writeContents,
                                     std::optional<unsigned> permissions = std::nullopt);
+
+// As ReplaceFileAtomically, but the file appears at `path` only if nothing is there: the
+// last step fails with EEXIST (the Rename step) when something is, however late it came, so
+// two writers of one new name cannot both succeed.
+ReplaceResult CreateFileAtomically(const std::string& path,
+                                   const std::function<bool(int fd)>& writeContents,
+                                   std::optional<unsigned> permissions = std::nullopt);
 
 }  // namespace razzlewick::platform

@@ -3,12 +3,14 @@
 #include "platform/ExecutablePath.h"
 #include "platform/FdIo.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderLock.h"
 #include "platform/FolderSearch.h"
 #include "platform/ReadFile.h"
 #include "platform/ReplaceFile.h"
 #include "settings/ProfileInteger.h"
 #include "settings/ProfileText.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <utility>
 
@@ -19,6 +21,8 @@ namespace {
 // Values longer than this are cut, as by the 255-character buffer (terminator included) that
 // the settings were always read through.
 constexpr size_t kMaxValueLength = 254;
+
+constexpr std::chrono::milliseconds kLockPatience(2000);
 
 std::string WithoutTrailingSlashes(std::string path)
 {
@@ -87,6 +91,13 @@ int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view key,
 void ProfileFile::WriteInteger(std::string_view section, std::string_view key, int32_t value,
                                int radix) const
 {
+    const ProfileEntry entry{key, value};
+    WriteIntegers(section, std::span(&entry, 1), radix);
+}
+
+void ProfileFile::WriteIntegers(std::string_view section, std::span<const ProfileEntry> entries,
+                                int radix) const
+{
     const std::string folder = Folder();
     if (folder.empty() || !platform::MakeFolders(folder)) {
         return;
@@ -98,6 +109,9 @@ void ProfileFile::WriteInteger(std::string_view section, std::string_view key, i
     if (!path) {
         return;
     }
+    // Held from the reading to the replacing; a holder that does not let go within the
+    // patience is not waited for any longer, as the write matters more than the race.
+    const platform::FolderLock lock(path->substr(0, path->rfind('/') + 1), kLockPatience);
 
     platform::RegularFileContents contents;
     std::optional<unsigned> permissions;
@@ -119,8 +133,11 @@ void ProfileFile::WriteInteger(std::string_view section, std::string_view key, i
             return;
     }
 
-    const std::string updated =
-        SetProfileValue(contents.text, section, key, FormatProfileInteger(value, radix));
+    std::string updated = contents.text;
+    for (const ProfileEntry& entry : entries) {
+        updated =
+            SetProfileValue(updated, section, entry.key, FormatProfileInteger(entry.value, radix));
+    }
     if (updated != contents.text || !permissions) {
         platform::ReplaceFileAtomically(
             *path, [&updated](int fd) { return platform::WriteAll(fd, updated) == 0; },

@@ -1,14 +1,22 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace razzlewick {
 
+// One key and its value, for writing several keys of a section at once.
+struct ProfileEntry final {
+    std::string_view key;
+    int32_t value = 0;
+};
+
 // One initialisation file of sections and key=value lines in the settings folder, read and
-// written an integer at a time. Holds nothing but the file name: every read sees the file as
-// it is on disk now, and every write rewrites it at once.
+// written by integers. Holds nothing but the file name: every read sees the file as it is on
+// disk now, and every write rereads, changes and replaces it at once, under a lock that other
+// programs writing the same folder take too, so none of them loses another's change.
 class ProfileFile final {
 public:
     // fileName is a bare name inside Folder(), matched there without regard to case.
@@ -23,6 +31,10 @@ public:
     // that cannot be made is dropped silently and leaves the file as it was.
     void WriteInteger(std::string_view section, std::string_view key, int32_t value,
                       int radix = 10) const;
+    // The entries as WriteInteger would store them one after the other, in one replacement
+    // of the file.
+    void WriteIntegers(std::string_view section, std::span<const ProfileEntry> entries,
+                       int radix = 10) const;
 
     const std::string& FileName() const { return fileName_; }
 

@@ -23,12 +23,11 @@ UserOptions ReadUserOptions(const ProfileFile& settings)
 void WriteUserOptions(const ProfileFile& settings, const UserOptions& options)
 {
     namespace K = SettingsKeys;
-    settings.WriteInteger(K::kSection, K::kInsultCount, options.count);
-    settings.WriteInteger(K::kSection, K::kCapitalise, options.capitalise);
-    settings.WriteInteger(K::kSection, K::kAlwaysOnTop, options.alwaysOnTop);
-    settings.WriteInteger(K::kSection, K::kLevel, options.level);
-    settings.WriteInteger(K::kSection, K::kTooltips, options.tooltips);
-    settings.WriteInteger(K::kSection, K::kAutoCopyWritten, options.autoCopy);
+    const ProfileEntry entries[] = {
+        {K::kInsultCount, options.count},       {K::kCapitalise, options.capitalise},
+        {K::kAlwaysOnTop, options.alwaysOnTop}, {K::kLevel, options.level},
+        {K::kTooltips, options.tooltips},       {K::kAutoCopyWritten, options.autoCopy}};
+    settings.WriteIntegers(K::kSection, entries);
 }
 
 }  // namespace razzlewick

@@ -24,7 +24,7 @@ struct UserOptions final {
 UserOptions ReadUserOptions(const ProfileFile& settings);
 
 // Writes the six values in a fixed order (count, capitalise, always on top, level, tooltips,
-// auto copy), the last under its lower-case name.
+// auto copy), the last under its lower-case name, in one replacement of the file.
 void WriteUserOptions(const ProfileFile& settings, const UserOptions& options);
 
 }  // namespace razzlewick

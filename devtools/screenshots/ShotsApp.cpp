@@ -25,9 +25,10 @@ QPixmap MainWindowShot(int tab, int level, int count)
 
 namespace {
 
+// With a way to load again, as at start-up, so "Try again" shows when nothing loaded.
 QPixmap ProblemsShot(std::vector<LoadResult> report)
 {
-    StartupProblemsDialog dialog(report, nullptr);
+    StartupProblemsDialog dialog(report, nullptr, [](std::vector<LoadResult>&) { return false; });
     return GrabShown(dialog);
 }
 

@@ -119,6 +119,9 @@ DialogTemplate StartupProblemsTemplate() {
              .width = 50, .height = 14, .style = CS::TabStop, .name = "exitButton"},
             {.id = IDC_ABOUT, .kind = K::PushButton, .text = "A&bout", .x = 5, .y = 107,
              .width = 37, .height = 15, .style = CS::TabStop, .name = "aboutButton"},
+            // Shown only when nothing loaded, as a file locked for a moment can be read later.
+            {.id = IDC_TRY_AGAIN, .kind = K::PushButton, .text = "&Try again", .x = 73, .y = 108,
+             .width = 50, .height = 14, .style = CS::TabStop, .name = "tryAgainButton"},
         },
     };
 }

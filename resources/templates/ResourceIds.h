@@ -52,6 +52,7 @@ inline constexpr int IDC_COUNT_LABEL = 1034;
 
 // Start-up problems (153)
 inline constexpr int IDC_REPORT = 1030;
+inline constexpr int IDC_TRY_AGAIN = 1031;
 
 // Data files (160)
 inline constexpr int IDC_DATA_REPORT = 1050;

@@ -159,6 +159,20 @@ TEST_F(InsultAppTest, NoDataAtAllOffersOnlyExit)
         << problemsText.toStdString();
 }
 
+// A data file that could not be read at first (locked for a moment, or not there yet) is read
+// when the user tries again, and the program goes on to the main window with it.
+TEST_F(InsultAppTest, NothingLoadedCanBeTriedAgain)
+{
+    WriteBadFile("insltdat.dat");
+    Run([this](StartupProblemsDialog& problems) {
+        WriteGoodFile("insltdat.dat");
+        return Press(problems, IDC_TRY_AGAIN);
+    });
+    EXPECT_EQ(runs, (std::vector<std::string>{"problems", "main"}));
+    EXPECT_EQ(mainStyles, 4u);
+    EXPECT_TRUE(mainText.starts_with("May the fleas of ")) << mainText;
+}
+
 // The real modal loops, one after the other: closing the problems dialog (the only window
 // then) must not end the program before the main window has run.
 TEST_F(InsultAppTest, RealModalRunsGoFromTheProblemsOnToTheMainWindow)

@@ -20,6 +20,8 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -238,6 +240,33 @@ INSTANTIATE_TEST_SUITE_P(
         ScrollRow{"SevenWrappedLines", 7,
                   "Thou art as welcome as a wet dog at the wedding feast of an old king %0", 2}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A long batch (insults that each wrap over many lines) is scrolled without laying out all
+// of its text first: whatever the box has laid out by then, the top line on show is the sixth
+// line from the end.
+TEST_F(MainDialogTest, ALongBatchShowsItsLastSixLines)
+{
+    settings.Set("num", 120);
+    std::vector<apptest::StyleFixture> styles = apptest::FourStyles();
+    std::string line;
+    for (int i = 0; i < 60; ++i) {
+        line += "thou art as welcome as a wet dog %0 ";
+    }
+    styles[0].templateText = line;
+    Open(styles);
+    for (int press = 0; press < 2; ++press) {
+        const QTextCursor top = TextBox()->cursorForPosition(QPoint(2, 2));
+        QTextBlock block = top.block();
+        int lines = block.lineCount() -
+                    block.layout()->lineForTextPosition(top.positionInBlock()).lineNumber();
+        for (block = block.next(); block.isValid(); block = block.next()) {
+            lines += block.lineCount();
+        }
+        EXPECT_EQ(lines, 6) << "press " << press;
+        EXPECT_EQ(top.blockNumber(), 119) << "press " << press;
+        Click(IDC_AGAIN);
+    }
+}
 
 TEST_F(MainDialogTest, SixOrFewerInsultsAreNotScrolled)
 {

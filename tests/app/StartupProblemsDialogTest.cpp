@@ -20,6 +20,8 @@
 
 #include <memory>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 using namespace razzlewick;
 
@@ -40,9 +42,10 @@ LoadResult Closing(std::string_view message)
 
 class StartupProblemsDialogTest : public ::testing::Test {
 protected:
-    StartupProblemsDialog& Open(const std::vector<LoadResult>& report)
+    StartupProblemsDialog& Open(const std::vector<LoadResult>& report,
+                                StartupProblemsDialog::Reload reload = {})
     {
-        dialog = std::make_unique<StartupProblemsDialog>(report, nullptr);
+        dialog = std::make_unique<StartupProblemsDialog>(report, nullptr, std::move(reload));
         dialog->open();
         return *dialog;
     }
@@ -53,6 +56,10 @@ protected:
     bool ContinueEnabled() const
     {
         return guitest::Control<QAbstractButton>(dialog.get(), IDOK)->isEnabled();
+    }
+    bool TryAgainOffered() const
+    {
+        return guitest::Control<QAbstractButton>(dialog.get(), IDC_TRY_AGAIN)->isVisible();
     }
 
     apptest::TempSettings settings;
@@ -218,6 +225,55 @@ INSTANTIATE_TEST_SUITE_P(Ways, StartupProblemsCloseTest,
                                            CloseRow{"Escape", Way::Escape, QDialog::Rejected},
                                            CloseRow{"CloseBox", Way::CloseBox, QDialog::Rejected}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StartupProblemsDialogTest, TryAgainIsOfferedOnlyWhenNothingLoaded)
+{
+    const auto reload = [](std::vector<LoadResult>&) { return false; };
+    Open({Failed("a.dat", "File is locked, cannot read."), Closing(kLoadNoneLoaded)}, reload);
+    EXPECT_TRUE(TryAgainOffered());
+    Open({Ok("a.dat"), Failed("b.dat", "File is locked, cannot read.")}, reload);
+    EXPECT_FALSE(TryAgainOffered());
+    // Nothing to load again with.
+    Open({Closing(kLoadNoneLoaded)});
+    EXPECT_FALSE(TryAgainOffered());
+}
+
+// Each try loads afresh: a report still without a file read replaces the old one; one with a
+// file read offers to continue instead; a clean load goes on at once.
+TEST_F(StartupProblemsDialogTest, TryingAgainShowsTheNewReportOrGoesOn)
+{
+    std::vector<std::vector<LoadResult>> answers = {
+        {Failed("b.dat", "Incompatible or corrupted data file"), Closing(kLoadNoneLoaded)},
+        {Ok("a.dat"), Failed("b.dat", "Incompatible or corrupted data file")}};
+    int reloads = 0;
+    StartupProblemsDialog& problems =
+        Open({Failed("a.dat", "File is locked, cannot read."), Closing(kLoadNoneLoaded)},
+             [&](std::vector<LoadResult>& report) {
+                 report = answers.at(static_cast<size_t>(reloads++));
+                 return false;
+             });
+    ASSERT_TRUE(guitest::ClickControl(&problems, IDC_TRY_AGAIN));
+    EXPECT_EQ(Shown(),
+              "b.dat - Incompatible or corrupted data file\n"
+              "No data files were successfully loaded.  Cannot continue\n");
+    EXPECT_TRUE(TryAgainOffered());
+    EXPECT_FALSE(ContinueEnabled());
+    QTest::keyClick(&problems, Qt::Key_Return);  // the default button while nothing loaded
+    EXPECT_EQ(reloads, 2);
+    EXPECT_TRUE(Shown().startsWith("a.dat - Succeeded\n"));
+    EXPECT_TRUE(ContinueEnabled());
+    EXPECT_FALSE(TryAgainOffered());
+    EXPECT_TRUE(problems.isVisible());
+
+    StartupProblemsDialog& clean =
+        Open({Closing(kLoadNoneLoaded)}, [](std::vector<LoadResult>& report) {
+            report = {Ok("a.dat")};
+            return true;
+        });
+    ASSERT_TRUE(guitest::ClickControl(&clean, IDC_TRY_AGAIN));
+    EXPECT_FALSE(clean.isVisible());
+    EXPECT_EQ(clean.result(), QDialog::Accepted);
+}
 
 TEST_F(StartupProblemsDialogTest, AboutOpensTheAboutBoxAndLeavesTheDialogAsItWas)
 {

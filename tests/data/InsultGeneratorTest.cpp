@@ -207,6 +207,44 @@ TEST(InsultGeneratorSerialize, ALyingWordCountReservesNoMoreThanTheFileCanHold)
     EXPECT_EQ(engine.styles.count("Big"), 0u);
 }
 
+// A sparse file's apparent size is no promise of words. A count it cannot hold fails before
+// anything is read; one it can hold (zero bytes read as empty words, all one word) costs the
+// memory of the words kept, not of the words declared or the bytes the file seems to have.
+TEST(InsultGeneratorSerialize, ASparseFileCostsMemoryForWhatItReallyHolds)
+{
+    struct Row {
+        const char* name;
+        int32_t styles;
+        int32_t words;
+        uint64_t size;
+        bool loads;
+    };
+    for (const Row& row : {Row{"TwoBillionWords", 1, INT32_MAX, uint64_t{200} << 20, false},
+                           Row{"TwoBillionStyles", INT32_MAX, 0, uint64_t{200} << 20, false},
+                           Row{"ManyEmptyWords", 1, 4'000'000, uint64_t{8} << 20, true}}) {
+        SCOPED_TRACE(row.name);
+        TempFolder folder;
+        DataFileWriter header;
+        header.Version().Int32(row.styles);
+        if (row.words > 0) {
+            header.Style("Big", "Big", "", 1).Int32(0).Int32(row.words);
+        }
+        const std::string path = folder.WriteFile("sparse.dat", header.bytes());
+        ASSERT_EQ(truncate(path.c_str(), static_cast<off_t>(row.size)), 0);
+
+        const long before = PeakKiBFromNow();
+        InsultGenerator engine;
+        ASSERT_EQ(engine.OpenDataFile(Archive::Mode::Loading, &path, nullptr), 0);
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        EXPECT_EQ(engine.loadedOk, row.loads);
+        EXPECT_LT(usage.ru_maxrss - before, 16 * 1024);
+        if (row.loads) {
+            EXPECT_EQ(engine.styles.at("Big")->wordLists.at(0)->size(), 1u);
+        }
+    }
+}
+
 TEST(InsultGeneratorSerialize, StoringAndReadingBackGivesTheSameEngine)
 {
     InsultGenerator written;

@@ -8,10 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -130,6 +133,67 @@ TEST_F(LoadDataFiles, EachBadFileIsReportedAndTheGoodOnesStillLoad)
     EXPECT_EQ(engine.styles.count("Arabian"), 1u);
     EXPECT_EQ(engine.styles.count("Modern"), 1u);
     EXPECT_EQ(engine.styles.count("Locked"), 0u);
+}
+
+// Anyone who can read a data file can lock it. A lock taken by someone who may not write the
+// file (another user; or anyone at all, when this user cannot write it) guards no rewrite,
+// so it does not keep the program out.
+TEST_F(LoadDataFiles, ALockFromSomeoneWhoCannotWriteTheFileDoesNotKeepItOut)
+{
+    const std::string path = program.WriteFile("shared.dat", GoodFile("Shared"));
+    int holder = -1;
+    pid_t child = -1;
+    int release[2] = {-1, -1};
+    if (geteuid() == 0) {
+        const passwd* nobody = getpwnam("nobody");
+        if (nobody == nullptr) {
+            GTEST_SKIP() << "there is no user nobody to hold the lock";
+        }
+        ASSERT_EQ(chmod(path.c_str(), 0644), 0);
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        ASSERT_EQ(pipe(release), 0);
+        const uid_t uid = nobody->pw_uid;
+        const gid_t gid = nobody->pw_gid;
+        child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            // Opened as root (the folder is private), locked as nobody, held until the parent
+            // closes its end of `release`.
+            close(release[1]);
+            const int fd = open(path.c_str(), O_RDONLY);
+            char byte = 0;
+            if (fd < 0 || setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0 ||
+                flock(fd, LOCK_EX | LOCK_NB) != 0 || write(ready[1], "x", 1) != 1) {
+                _exit(1);
+            }
+            while (read(release[0], &byte, 1) > 0) {
+            }
+            _exit(0);
+        }
+        close(ready[1]);
+        close(release[0]);
+        char byte = 0;
+        ASSERT_EQ(read(ready[0], &byte, 1), 1) << "the other user could not take the lock";
+        close(ready[0]);
+    } else {
+        ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+        holder = open(path.c_str(), O_RDONLY);
+        ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
+    }
+
+    const bool loaded = engine.LoadDataFiles(&report, program.path());
+    if (child > 0) {
+        close(release[1]);
+        waitpid(child, nullptr, 0);
+    }
+    if (holder >= 0) {
+        close(holder);
+    }
+    EXPECT_TRUE(loaded);
+    ASSERT_EQ(report.size(), 1u);
+    EXPECT_EQ(report[0].message, "Succeeded");
+    EXPECT_EQ(engine.styles.count("Shared"), 1u);
 }
 
 TEST_F(LoadDataFiles, SpecialFilesAreRefusedAtOnceAndEveryOtherFileStillLoads)

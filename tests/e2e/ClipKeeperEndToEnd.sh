@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The clipboard keeper on its own under a real X server, read by another program: every
 # text form it offers, refusals of what it does not offer, a large text, one keeper per
-# display, and its end when another program copies or the display goes away.
-# Usage: ClipKeeperEndToEnd.sh KEEPER
+# display, a forged SelectionClear ignored, and its end when another program copies or the
+# display goes away.
+# Usage: ClipKeeperEndToEnd.sh KEEPER FORGE_SELECTION_CLEAR
 set -uo pipefail
 keeper=$1
+forge=$2
 source "$(dirname "$0")/../support/EndToEnd.sh"
 source "$(dirname "$0")/../support/Xvfb.sh"
 require_tools Xvfb xclip
@@ -66,6 +68,13 @@ as UTF8_STRING | cmp -s - "$work/large.txt" || fail "the large text did not arri
 head -c 20000000 /dev/zero | tr '\0' 'x' >"$work/huge.txt"
 "$keeper" <"$work/huge.txt" >"$work/huge.log" 2>&1 && fail "a text too large for the display was kept"
 grep -q "too large" "$work/huge.log" || fail "no reason given for the refused text: $(cat "$work/huge.log")"
+
+# Any client may send a SelectionClear of its own: the keeper still owns the clipboard, so it
+# stays and goes on serving.
+"$forge" || fail "the forged SelectionClear could not be sent"
+sleep 0.3
+kill -0 "$keeper_pid" 2>/dev/null || fail "a forged SelectionClear ended the keeper"
+as UTF8_STRING | cmp -s - "$work/large.txt" || fail "the keeper stopped serving after a forged SelectionClear"
 
 # Another program copies: the keeper ends.
 printf 'something else' | xclip -i -selection clipboard >/dev/null 2>&1

@@ -31,6 +31,7 @@ int main(int argc, char** argv)
     }
     const std::string data = std::string(argv[1]) + "/data_file/";
     const std::string settings = std::string(argv[1]) + "/settings_file/";
+    const std::string shown = std::string(argv[1]) + "/compose_and_show/";
 
     Save(data + "empty-engine.dat", DataFileWriter().Version().Int32(0).bytes());
     Save(data + "one-style.dat", DataFileWriter()
@@ -69,6 +70,23 @@ int main(int argc, char** argv)
                                       .bytes());
     Save(data + "old-version.dat",
          DataFileWriter().Bytes({0x00, 0x00, 0x40, 0x40}).Int32(0).bytes());
+
+    // Words that name the next list twice, 21 levels deep: insults that stop at their bound.
+    DataFileWriter nested;
+    nested.Version().Int32(1).Style("Arabian", "Arabian", "%0", 21);
+    for (int32_t k = 0; k <= 20; ++k) {
+        const std::string next = "%" + std::to_string(k + 1);
+        nested.List(k, {"flea", next + next});
+    }
+    Save(shown + "nested.dat", nested.bytes());
+    Save(shown + "shapes.dat", DataFileWriter()
+                                   .Version()
+                                   .Int32(1)
+                                   .Style("Modern", "Modern", "%0", 3)
+                                   .List(0, {"You %1 %2", "%2, you %1"})
+                                   .List(1, {"soggy", "beige"})
+                                   .List(2, {"toaster\r\nlamp", "spreadsheet"})
+                                   .bytes());
 
     Save(
         settings + "typical.ini",

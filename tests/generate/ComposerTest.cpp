@@ -202,11 +202,14 @@ TEST(Composer, ManyEmptyListsAtTheLargestCount)
 }
 
 // The expansion rule taken literally: every number from 0 to N-1 in turn, searched for
-// whether or not it can occur. Compose skips numbers the text does not mention; both must
-// give the same text and leave the random source in the same place.
+// whether or not it can occur, with the insult's bounds applied step by step. Compose skips
+// numbers the text does not mention; both must give the same text and leave the random
+// source in the same place.
 std::string LiteralInsult(const InsultStyle& style)
 {
-    std::string text = style.templateText;
+    std::string text = style.templateText.substr(0, kInsultLimit);
+    bool stopped = style.templateText.size() > kInsultLimit;
+    size_t work = 0;
     for (size_t k = 0; k < style.wordLists.size(); ++k) {
         std::string word = "????";
         const auto found = style.wordLists.find(static_cast<int32_t>(k));
@@ -216,15 +219,41 @@ std::string LiteralInsult(const InsultStyle& style)
             word = list.size() == 0 ? "" : list[r % list.size()];
         }
         const std::string key = "%" + std::to_string(k);
+        if (stopped || text.find(key) == std::string::npos) {
+            continue;
+        }
         std::string out;
         size_t from = 0;
         for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, from)) {
             out += text.substr(from, at - from) + word;
             from = at + key.size();
         }
-        text = out + text.substr(from);
+        out += text.substr(from);
+        work += text.size();
+        stopped = work > kInsultWorkLimit || out.size() > kInsultLimit;
+        if (!stopped) {
+            text = out;
+        }
     }
     return text + ".\r\n";
+}
+
+// Compose against LiteralInsult for `rounds` random styles, two insults each, so that the
+// draws an insult leaves behind show in the next one.
+template <typename MakeRandomStyle>
+void ExpectLiteralRule(int rounds, std::mt19937& random, MakeRandomStyle makeStyle)
+{
+    for (int round = 0; round < rounds; ++round) {
+        auto style = makeStyle();
+        const uint32_t seed = random();
+        SeedRandom(seed);
+        std::string expected = LiteralInsult(*style);
+        expected += LiteralInsult(*style);
+        const int32_t expectedNext = DrawRandom();
+        SeedRandom(seed);
+        ASSERT_EQ(Compose(*style, 2, false), expected) << "template " << style->templateText;
+        ASSERT_EQ(DrawRandom(), expectedNext) << "template " << style->templateText;
+    }
 }
 
 TEST(Composer, SkippingUnmentionedNumbersChangesNothing)
@@ -240,7 +269,7 @@ TEST(Composer, SkippingUnmentionedNumbersChangesNothing)
         }
         return text;
     };
-    for (int round = 0; round < 3000; ++round) {
+    ExpectLiteralRule(3000, random, [&] {
         std::map<int32_t, std::vector<std::string>> lists;
         for (int n = pick(16); n > 0; --n) {
             std::vector<std::string>& words = lists[pick(20)];
@@ -248,37 +277,77 @@ TEST(Composer, SkippingUnmentionedNumbersChangesNothing)
                 words.push_back(piece());
             }
         }
-        auto style = MakeStyle(piece() + piece(), lists);
-        const uint32_t seed = random();
-        SeedRandom(seed);
-        std::string expected = LiteralInsult(*style);
-        expected += LiteralInsult(*style);
-        const int32_t expectedNext = DrawRandom();
-        SeedRandom(seed);
-        ASSERT_EQ(Compose(*style, 2, false), expected) << "template " << style->templateText;
-        ASSERT_EQ(DrawRandom(), expectedNext) << "template " << style->templateText;
-    }
+        return MakeStyle(piece() + piece(), lists);
+    });
 }
 
-// Words that hold further placeholders multiply the text at every step; a batch stops at the
-// insult that would take it past the limit, keeping the whole insults before it.
-TEST(Composer, BatchStopsBeforeOutgrowingTheLimit)
+// Words that bring in several placeholders of later lists, or long chains of them: insults
+// that reach either bound at different steps, mixed with plain words that never do.
+TEST(Composer, BoundedInsultsFollowTheStepByStepRule)
+{
+    std::mt19937 random(11);
+    const auto pick = [&](int below) {
+        return static_cast<int>(random() % static_cast<unsigned>(below));
+    };
+    ExpectLiteralRule(300, random, [&] {
+        const int listCount = 2 + pick(60);
+        std::map<int32_t, std::vector<std::string>> lists;
+        for (int k = 0; k < listCount; ++k) {
+            std::vector<std::string>& words = lists[k];
+            for (int w = 1 + pick(3); w > 0; --w) {
+                std::string word = pick(4) == 0 ? "plain" : "";
+                for (int copies = pick(4); copies > 0; --copies) {
+                    word += "%" + std::to_string(k + 1 + pick(3)) + "ab"[pick(2)];
+                }
+                words.push_back(word);
+            }
+        }
+        std::string templateText;
+        for (int copies = 1 + pick(2) * pick(1500); copies > 0; --copies) {
+            templateText += "%0 ";
+        }
+        return MakeStyle(templateText, lists);
+    });
+}
+
+// Each list's words name the next list twice: 21 lists would make one insult of six million
+// bytes. It stops at the step that would pass the limit, as composed so far, and every list
+// still takes its draw.
+TEST(Composer, AnInsultStopsGrowingAtItsLimit)
 {
     std::map<int32_t, std::vector<std::string>> lists;
-    for (int32_t k = 0; k < 12; ++k) {
-        std::string word;
-        for (int i = 0; i < 8; ++i) {
-            word += "%" + std::to_string(k + 1);
-        }
-        lists[k] = {word};
+    for (int32_t k = 0; k <= 20; ++k) {
+        const std::string next = "%" + std::to_string(k + 1);
+        lists[k] = {next + next};
     }
-    auto explosive = MakeStyle("%0%0%0%0%0%0%0%0", lists);  // 8^12 words of list 11
-    EXPECT_EQ(Compose(*explosive, 3, true), "");
+    auto nested = MakeStyle("%0", lists);
+    // Step 9 makes 1,024 copies of %10 (3,072 bytes); step 10 would double them.
+    std::string insult;
+    for (int i = 0; i < 1024; ++i) {
+        insult += "%10";
+    }
+    SeedRandom(1);
+    const std::string text = Compose(*nested, 500, true);
+    EXPECT_EQ(text.size(), 500 * (insult.size() + 3));
+    EXPECT_EQ(text.substr(0, insult.size() + 3), insult + ".\r\n");
+    const int32_t next = DrawRandom();
+    SeedRandom(1);
+    SkipRandom(500 * 21);
+    EXPECT_EQ(next, DrawRandom());
 
-    const std::string third(kBatchTextLimit / 3 - 2, 'x');
-    auto large = MakeStyle(third, {});
-    const std::string text = Compose(*large, 10, true);
-    EXPECT_EQ(text.size(), 2 * (third.size() + 3));
+    // A template longer than the limit is cut to it.
+    const std::string longTemplate(kInsultLimit + 10, 'x');
+    EXPECT_EQ(Compose(*MakeStyle(longTemplate + "%0", {{0, {"y"}}}), 1, false),
+              std::string(kInsultLimit, 'x') + ".\r\n");
+}
+
+// Only a batch of more insults than the window offers reaches the batch limit now; it stops
+// at the insult that would take it past, keeping the whole insults before it.
+TEST(Composer, BatchStopsBeforeOutgrowingTheLimit)
+{
+    auto large = MakeStyle(std::string(kInsultLimit, 'x'), {});
+    const std::string text = Compose(*large, INT16_MAX, true);
+    EXPECT_EQ(text.size(), kBatchTextLimit / (kInsultLimit + 3) * (kInsultLimit + 3));
     EXPECT_EQ(large->history.back().size(), text.size());
 }
 

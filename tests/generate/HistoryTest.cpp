@@ -80,6 +80,48 @@ TEST(History, StrayPositionsAreTreatedAsTheNearestLimit)
     EXPECT_EQ(style.historyPosition, 2);
 }
 
+// The oldest entries go once a style holds the most it keeps; where the position stood before
+// (on the oldest entry, stepped past either end) the new entry is shown and the arrows walk
+// the entries kept.
+TEST(History, DropsTheOldestEntriesBeyondTheLimit)
+{
+    for (const int32_t before : {0, -1, static_cast<int32_t>(kHistoryEntryLimit)}) {
+        InsultStyle style("Test");
+        for (size_t i = 0; i < kHistoryEntryLimit; ++i) {
+            AppendHistory(style, "E" + std::to_string(i));
+        }
+        style.historyPosition = before;
+        AppendHistory(style, "new");
+        ASSERT_EQ(HistorySize(style), static_cast<int32_t>(kHistoryEntryLimit)) << before;
+        EXPECT_EQ(style.history.front(), "E1") << before;
+        EXPECT_EQ(CurrentText(style), "new") << before;
+        EXPECT_EQ(HistoryState(style), kHistoryForwardImpossible) << before;
+        EXPECT_EQ(StepBack(style), "E" + std::to_string(kHistoryEntryLimit - 1)) << before;
+        style.historyPosition = 0;
+        EXPECT_EQ(StepBack(style), "(At limit)") << before;
+        EXPECT_EQ(StepForward(style), "E1") << before;
+    }
+}
+
+TEST(History, KeepsAtMostItsTextLimitButAlwaysTheNewestEntry)
+{
+    InsultStyle style("Test");
+    const std::string quarter(kHistoryTextLimit / 4 - 1, 'q');
+    for (char mark : {'a', 'b', 'c', 'd', 'e'}) {
+        AppendHistory(style, mark + quarter);
+    }
+    // Four entries of a quarter of the limit each fill it; with a fifth the first goes.
+    ASSERT_EQ(HistorySize(style), 4);
+    EXPECT_EQ(style.history.front().front(), 'b');
+    EXPECT_EQ(style.historyPosition, 3);
+
+    AppendHistory(style, std::string(kHistoryTextLimit + 1, 'x'));
+    EXPECT_EQ(HistorySize(style), 1);
+    EXPECT_EQ(CurrentText(style).size(), kHistoryTextLimit + 1);
+    AppendHistory(style, "small");
+    EXPECT_EQ(style.history, std::vector<std::string>{"small"});
+}
+
 struct StateRow {
     const char* name;
     int entries;

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 using namespace razzlewick;
 
@@ -113,6 +115,41 @@ TEST_F(ProfileFileTest, WriteChangesOnlyTheOneValue)
               "x=y\r\n"
               "z=ff\r\n");
     EXPECT_EQ(SettingsFile().ReadInteger("other", "num", 0), 9);
+}
+
+// Two programs writing the settings at the same moment (the window closing while the data
+// tool or a second window writes) each reread and replace the file; taking turns, neither
+// loses the other's keys.
+TEST_F(ProfileFileTest, TwoProcessesWritingAtOnceKeepEachOthersKeys)
+{
+    constexpr int kWrites = 200;
+    std::vector<pid_t> writers;
+    for (const char* key : {"first", "second"}) {
+        const pid_t child = ::fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            for (int value = 1; value <= kWrites; ++value) {
+                SettingsFile().WriteInteger("settings", key, value);
+            }
+            ::_exit(0);
+        }
+        writers.push_back(child);
+    }
+    for (const pid_t child : writers) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(SettingsFile().ReadInteger("settings", "first", 0), kWrites);
+    EXPECT_EQ(SettingsFile().ReadInteger("settings", "second", 0), kWrites);
+}
+
+TEST_F(ProfileFileTest, SeveralKeysAtOnceAreStoredAsOneByOne)
+{
+    WriteFile("Razzlewick.ini", "[settings]\nlevel=1\n");
+    const ProfileEntry entries[] = {{"num", 4}, {"LEVEL", 0}, {"num", 5}};
+    SettingsFile().WriteIntegers("settings", entries);
+    EXPECT_EQ(ReadFile("Razzlewick.ini"), "[settings]\nlevel=0\nnum=5\n");
 }
 
 TEST_F(ProfileFileTest, WriteKeepsTheFilePermissions)

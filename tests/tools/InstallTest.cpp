@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -112,6 +113,82 @@ TEST_F(DataToolInstall, ABadFileLeavesNothingBehind)
 
     const ToolRun twice = Run({"install", "pirate.json", "./pirate.json"});
     EXPECT_EQ(twice.status, 2);
+    EXPECT_FALSE(fs::exists(data.UserFolder()));
+}
+
+// Two installs of one name at the same moment: whichever comes second finds the name taken,
+// however late, and only --force would replace it.
+TEST_F(DataToolInstall, OfTwoInstallsOfOneNameAtOnceExactlyOneSucceeds)
+{
+    for (int pair = 0; pair < 30; ++pair) {
+        SCOPED_TRACE(pair);
+        fs::remove_all(data.UserFolder());
+        ToolRun first;
+        ToolRun second;
+        std::thread other([&] { second = Run({"install", "pirate.json"}); });
+        first = Run({"install", "pirate.json"});
+        other.join();
+        EXPECT_EQ((first.status == 0 ? 1 : 0) + (second.status == 0 ? 1 : 0), 1)
+            << first.err << second.err;
+        for (const ToolRun* run : {&first, &second}) {
+            if (run->status != 0) {
+                EXPECT_EQ(run->status, 1);
+                EXPECT_NE(run->err.find("pirate.dat already exists; give --force to replace it"),
+                          std::string::npos)
+                    << run->err;
+            }
+        }
+        // Nothing but the one file: no temporary is left behind.
+        std::vector<std::string> entries;
+        for (const fs::directory_entry& entry : fs::directory_iterator(data.UserFolder()))
+            entries.push_back(entry.path().filename());
+        EXPECT_EQ(entries, std::vector<std::string>{"pirate.dat"});
+    }
+}
+
+// The temporary a file is written to first must fit the file system's name limit too.
+TEST_F(DataToolInstall, TheLongestNamesInstall)
+{
+    for (const size_t length : {243, 255}) {
+        const std::string name = std::string(length - 4, 'p') + ".dat";
+        ASSERT_EQ(Run({"pack", "-o", name, "pirate.json"}).status, 0);
+        const ToolRun installed = Run({"install", name});
+        EXPECT_EQ(installed.status, 0) << installed.err;
+        EXPECT_EQ(ReadWhole(data.UserFolder() + name), work.ReadFile(name)) << length;
+    }
+}
+
+// A device never ends and a huge file is no vocabulary: pack, install and check refuse both
+// at once, by name, instead of reading until memory runs out.
+TEST_F(DataToolInstall, SourcesThatAreNoFilesOrTooLargeAreRefused)
+{
+    {
+        std::ofstream large(work / "large.json");
+        large << kPirate;
+    }
+    fs::resize_file(work / "large.json", (uint64_t{64} << 20) + 1);  // sparse: costs nothing
+    fs::copy_file(work / "large.json", work / "large.dat");
+    struct Row {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const std::string tooLarge = "larger than 64 MiB, the most a source may hold";
+    const std::string noFile = "not a regular file; sources are read from files only";
+    for (const Row& row : {Row{{"pack", "-o", "x.dat", "/dev/zero"}, "/dev/zero: " + noFile},
+                           Row{{"install", "/dev/zero"}, "/dev/zero: " + noFile},
+                           Row{{"pack", "-o", "x.dat", "large.json"}, "large.json: " + tooLarge},
+                           Row{{"install", "large.json"}, "large.json: " + tooLarge},
+                           Row{{"install", "large.dat"}, "large.dat: " + tooLarge}}) {
+        const ToolRun run = Run(row.args);
+        EXPECT_EQ(run.status, 2) << row.args[1];
+        EXPECT_EQ(run.err, "razzlewick-data " + row.args[0] + ": " + row.err + "\n");
+    }
+    const ToolRun checked = Run({"check", "large.dat"});
+    EXPECT_EQ(checked.status, 1);
+    EXPECT_EQ(checked.out, "large.dat - " + tooLarge +
+                               "; not read\n"
+                               "No data files were successfully loaded.  Cannot continue\n");
+    EXPECT_FALSE(fs::exists(work / "x.dat"));
     EXPECT_FALSE(fs::exists(data.UserFolder()));
 }
 

@@ -19,8 +19,8 @@ current folder, then razzlewick/ in $XDG_DATA_HOME (~/.local/share) and in each 
 $XDG_DATA_DIRS (/usr/local/share:/usr/share); each folder's files in name order.
 
 Content that composes badly gets a warning on standard error naming the file, style,
-list and word (see "razzlewick-data pack --help"). Exit status 0 when every file was
-read, 1 otherwise.
+list and word (see "razzlewick-data pack --help"). A FILE larger than 64 MiB is
+not read. Exit status 0 when every file was read, 1 otherwise.
 
   --strict     treat warnings as errors: exit status 1 when there is one
   -h, --help   show this help

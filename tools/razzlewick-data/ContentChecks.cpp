@@ -2,6 +2,7 @@
 
 #include "data/InsultGenerator.h"
 #include "data/Windows1252.h"
+#include "tools/razzlewick-data/ExpansionChecks.h"
 
 #include <filesystem>
 
@@ -176,6 +177,8 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
             Warn(where, "the template ends in \"" + Windows1252ToUtf8(text.substr(last, 1)) +
                             "\", and the program adds a full stop after it");
         }
+        for (const ExpansionFinding& finding : ExpansionFindings(*style))
+            Warn(where + finding.place, finding.what);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "data/SearchReport.h"
 #include "data/Windows1252.h"
 #include "platform/AsciiCase.h"
+#include "tools/razzlewick-data/OutputFile.h"
 
 #include <fstream>
 #include <iostream>
@@ -66,6 +67,12 @@ bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
     FileErrorInfo error;
     for (const std::string& file : files) {
         ++engine.filesFound;
+        // Refused as install refuses it, before a read that could take minutes.
+        if (IsTooLargeForASource(file)) {
+            result = false;
+            report.push_back({file, TooLargeText() + "; not read", true});
+            continue;
+        }
         const int32_t opened = engine.OpenDataFile(Archive::Mode::Loading, &file, &error);
         if (opened != -1 && engine.loadedOk) {
             ++engine.filesLoaded;

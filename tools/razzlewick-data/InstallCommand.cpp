@@ -30,9 +30,11 @@ constexpr std::string_view kInstallHelp = R"(Usage: razzlewick-data install [--f
 Puts styles of your own where Razzlewick finds them, for you alone: the folder
 razzlewick/ in $XDG_DATA_HOME (~/.local/share/razzlewick/), made with mode 0700 when
 it is missing. A JSON source (any FILE not ending in .dat) is packed into a data
-file of the same name ending in .dat, with pack's warnings; a data file is checked
-and copied. Everything is read and checked before anything is written, and each
-file is written beside its place and renamed, so nothing half-written is left.
+file of the same name ending in .dat, with pack's warnings; a data file is checked,
+with check's warnings, and copied. A FILE that is not a regular file, or that is
+larger than 64 MiB, is refused. Everything is read and checked before anything is
+written, and each file is written beside its place and renamed, so nothing
+half-written is left.
 
 Prints the path of each file written with its styles, then the styles Razzlewick
 offers now. Exit status 0 when all were installed, 1 when a file cannot be read or
@@ -78,14 +80,23 @@ std::string BaseName(const std::string& path)
 
 Planned PlanDataFile(const std::string& file)
 {
+    if (IsTooLargeForASource(file))
+        throw SourceError(file + ": " + TooLargeText());
     auto engine = std::make_shared<InsultGenerator>();
     FileErrorInfo error;
-    if (engine->OpenDataFile(Archive::Mode::Loading, &file, &error) == -1)
+    ContentChecks checks;
+    engine->observer = &checks;
+    const int32_t opened = engine->OpenDataFile(Archive::Mode::Loading, &file, &error);
+    engine->observer = nullptr;
+    if (opened == -1)
         throw ToolError(FileErrorMessage(error.cause, error.path));
     if (!engine->loadedOk) {
         PrintJsonHint(file);
         throw ToolError(file + ": " + std::string(kLoadCorrupted));
     }
+    // What check would say about it, as a JSON source gets pack's warnings.
+    checks.CheckStyles(*engine);
+    checks.Print(std::cerr, false);
     std::string bytes = ReadSourceText(file);
     return {file, BaseName(file), StyleList(*engine),
             [bytes = std::move(bytes)](int fd) -> std::string {
@@ -152,8 +163,11 @@ int RunInstall(const std::vector<std::string>& args)
             planned.name = *existing;  // replaced under its own spelling, not doubled
         }
     }
+    // Another install of the same name may come between the look above and the write: only
+    // --force replaces what it finds then.
+    const Existing existing = arguments.Has("--force") ? Existing::Replace : Existing::Refuse;
     for (const Planned& planned : plan) {
-        WriteOutputFile(folder + planned.name, planned.write);
+        WriteOutputFile(folder + planned.name, planned.write, existing);
         std::cout << "Installed " << folder << planned.name << " (styles: " << planned.styles
                   << ")\n";
     }

@@ -29,6 +29,10 @@ list and word: a placeholder no list fills (%5 with three lists, %10 read as %1 
 an empty word, blanks at either end of a word or two in a row, a word that holds a
 placeholder, punctuation at the template's end, an empty key, and words that differ
 only in case. Warnings leave the exit status as it is.
+Also warned about: a word whose placeholder brings in a list whose words bring in
+more (a chain), and a style whose longest insult passes the 4096 characters at
+which an insult stops growing. A SOURCE that is not a regular file, or that is
+larger than 64 MiB, is refused.
 
   -o, --output OUT.dat   the data file to write, replacing it if it exists
                          (default insltdat.dat, which is never replaced without --force)
@@ -81,7 +85,9 @@ int RunPack(const std::vector<std::string>& args)
                   << checks.Warnings().size() << " finding(s)\n";
         return 2;
     }
-    WriteEngineFile(engine, output);
+    // The default output that was not there a moment ago is not replaced either.
+    WriteEngineFile(engine, output,
+                    named || arguments.Has("--force") ? Existing::Replace : Existing::Refuse);
     return 0;
 }
 

@@ -1,0 +1,195 @@
+#include "tools/razzlewick-data/ExpansionChecks.h"
+
+#include "data/InsultStyle.h"
+#include "data/Windows1252.h"
+#include "generate/InsultComposer.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <set>
+#include <string_view>
+
+namespace razzlewick {
+
+namespace {
+
+// Lengths are counted up to this and no further: far past any bound, and no overflow.
+constexpr uint64_t kCountedLength = uint64_t{1} << 60;
+// What a number without a list comes out as.
+constexpr uint64_t kMissingListLength = std::string_view("????").size();
+
+struct Placeholder {
+    size_t number;
+    size_t length;  // of its text, the percent sign included
+};
+
+// The placeholders that the composer's steps `from` to `count`-1 fill in `text`, in the order
+// they stand. A percent sign followed by digits is taken by the first step whose number its
+// digits begin with ("%12" by the step of 1, if it comes, else by that of 12).
+std::vector<Placeholder> PlaceholdersFilledFrom(std::string_view text, size_t from, size_t count)
+{
+    std::vector<Placeholder> found;
+    for (size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%', at + 1)) {
+        size_t number = 0;
+        for (size_t i = at + 1; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+            number = number * 10 + static_cast<size_t>(text[i] - '0');
+            if (number >= count) {
+                break;
+            }
+            if (number >= from) {
+                found.push_back({number, i + 1 - at});
+                break;
+            }
+            if (number == 0) {
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+std::string Quoted(std::string_view windows1252)
+{
+    return "\"" + Windows1252ToUtf8(windows1252) + "\"";
+}
+
+// "list 3", "lists 0 to 20", "lists 1, 4 to 6 and 9"; numbers ascending.
+std::string ListNames(const std::vector<size_t>& numbers)
+{
+    std::vector<std::string> runs;
+    for (size_t i = 0; i < numbers.size();) {
+        size_t end = i;
+        while (end + 1 < numbers.size() && numbers[end + 1] == numbers[end] + 1) {
+            ++end;
+        }
+        runs.push_back(std::to_string(numbers[i]) +
+                       (end > i ? " to " + std::to_string(numbers[end]) : ""));
+        i = end + 1;
+    }
+    std::string text = numbers.size() == 1 ? "list " : "lists ";
+    for (size_t i = 0; i < runs.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];
+    }
+    return text;
+}
+
+class Expansion final {
+public:
+    explicit Expansion(const InsultStyle& style) : lists_(style.wordLists.size())
+    {
+        for (const auto& [number, list] : style.wordLists) {
+            if (number >= 0 && static_cast<size_t>(number) < lists_.size()) {
+                lists_[static_cast<size_t>(number)] = list.get();
+            }
+        }
+        // The longest each list's turn can make its placeholder, later lists first: a word is
+        // filled only by the steps after its own.
+        longest_.assign(lists_.size(), kMissingListLength);
+        carrier_.assign(lists_.size(), nullptr);
+        for (size_t k = lists_.size(); k-- > 0;) {
+            if (lists_[k] == nullptr) {
+                continue;
+            }
+            uint64_t longest = 0;
+            for (const std::string& word : lists_[k]->Words()) {
+                longest = std::max(longest, Length(word, k + 1));
+                if (carrier_[k] == nullptr &&
+                    !PlaceholdersFilledFrom(word, k + 1, lists_.size()).empty()) {
+                    carrier_[k] = &word;
+                }
+            }
+            longest_[k] = longest;
+        }
+    }
+
+    // The longest `text` becomes once steps `from` on have filled it.
+    uint64_t Length(std::string_view text, size_t from) const
+    {
+        uint64_t length = text.size();
+        for (const Placeholder& placeholder : PlaceholdersFilledFrom(text, from, lists_.size())) {
+            length = std::min(kCountedLength,
+                              length - placeholder.length + longest_[placeholder.number]);
+        }
+        return length;
+    }
+
+    // Words whose placeholder brings in a list whose words bring in placeholders of their
+    // own, once per pair of lists.
+    void FindChains(std::vector<ExpansionFinding>& findings) const
+    {
+        for (size_t k = 0; k < lists_.size(); ++k) {
+            if (lists_[k] == nullptr) {
+                continue;
+            }
+            std::set<size_t> named;  // lists already named for this one
+            for (const std::string& word : lists_[k]->Words()) {
+                for (const Placeholder& placeholder :
+                     PlaceholdersFilledFrom(word, k + 1, lists_.size())) {
+                    const size_t j = placeholder.number;
+                    if (carrier_[j] == nullptr || !named.insert(j).second) {
+                        continue;
+                    }
+                    findings.push_back(
+                        {", list " + std::to_string(k) + ", word " + Quoted(word),
+                         "its %" + std::to_string(j) + " brings in list " + std::to_string(j) +
+                             ", whose word " + Quoted(*carrier_[j]) +
+                             " brings in placeholders of its own: a chain, which can make "
+                             "insults very long"});
+                }
+            }
+        }
+    }
+
+    // The lists the template reaches, directly or through words, whose words bring in
+    // placeholders.
+    std::vector<size_t> GrowingListsReached(std::string_view templateText) const
+    {
+        std::vector<bool> reached(lists_.size(), false);
+        for (const Placeholder& placeholder :
+             PlaceholdersFilledFrom(templateText, 0, lists_.size()))
+            reached[placeholder.number] = true;
+        std::vector<size_t> growing;
+        for (size_t k = 0; k < lists_.size(); ++k) {
+            if (!reached[k] || carrier_[k] == nullptr) {
+                continue;
+            }
+            growing.push_back(k);
+            for (const std::string& word : lists_[k]->Words()) {
+                for (const Placeholder& placeholder :
+                     PlaceholdersFilledFrom(word, k + 1, lists_.size()))
+                    reached[placeholder.number] = true;
+            }
+        }
+        return growing;
+    }
+
+private:
+    std::vector<const WordList*> lists_;       // by number; none where the number has no list
+    std::vector<uint64_t> longest_;            // longest text each list's turn puts in
+    std::vector<const std::string*> carrier_;  // a word bringing in placeholders, if any
+};
+
+}  // namespace
+
+std::vector<ExpansionFinding> ExpansionFindings(const InsultStyle& style)
+{
+    std::vector<ExpansionFinding> findings;
+    const Expansion expansion(style);
+    expansion.FindChains(findings);
+    const uint64_t longest = expansion.Length(style.templateText, 0);
+    if (longest > kInsultLimit) {
+        const std::vector<size_t> growing = expansion.GrowingListsReached(style.templateText);
+        const std::string length = longest >= kCountedLength
+                                       ? "more than " + std::to_string(kCountedLength)
+                                       : std::to_string(longest);
+        const std::string through =
+            growing.empty() ? "" : " (placeholders brought in by " + ListNames(growing) + ")";
+        findings.push_back({"", "an insult can grow to " + length + " characters" + through +
+                                    ", past the " + std::to_string(kInsultLimit) +
+                                    " at which an insult stops growing: such insults come out "
+                                    "cut short"});
+    }
+    return findings;
+}
+
+}  // namespace razzlewick
