@@ -1,0 +1,15 @@
+# The window library that `razzlewick` loads when a window is wanted: "NAME.so" beside the
+# programs, offering one symbol. The static libraries linked into it keep their symbols to
+# themselves, so loading it binds only what it takes from the system's libraries.
+function(razzlewick_window_module target)
+  set_target_properties(${target} PROPERTIES
+    PREFIX ""
+    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  target_link_options(${target} PRIVATE -Wl,--exclude-libs,ALL -Wl,-Bsymbolic)
+  if(NOT RAZZLEWICK_SANITIZE)
+    # Every symbol resolved when the library is linked, not first when it is loaded.
+    target_link_options(${target} PRIVATE -Wl,-z,defs)
+  endif()
+endfunction()
