@@ -6,7 +6,7 @@ namespace razzlewick::platform {
 
 ModuleFunction LoadModuleFunction(const std::string& path, const char* name)
 {
-    void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* module = ::dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     if (module == nullptr) {
         const char* error = ::dlerror();
         return {nullptr, error != nullptr ? error : path + ": cannot be loaded"};

@@ -10,8 +10,9 @@ struct ModuleFunction final {
     std::string error;        // the loader's own words then
 };
 
-// Loads the shared library at `path` (every symbol bound now, none offered to later
-// libraries) and looks up the function `name` in it. The library stays loaded until exit.
+// Loads the shared library at `path` (its functions bound when first called, as a program's
+// own are, unless it was linked to bind them all at once; none offered to later libraries)
+// and looks up the function `name` in it. The library stays loaded until exit.
 ModuleFunction LoadModuleFunction(const std::string& path, const char* name);
 
 }  // namespace razzlewick::platform
