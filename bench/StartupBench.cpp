@@ -65,7 +65,9 @@ std::string ProgramAsInstalled(const std::string& scratch)
     const fs::path folder = fs::path(scratch) / "lib";
     fs::create_directories(folder);
     fs::copy_file(bin / "razzlewick", folder / "razzlewick", fs::copy_options::overwrite_existing);
-    fs::create_symlink(bin / "bench_startup_window.so", folder / "razzlewick-window.so");
+    fs::create_directories(folder / "window");
+    fs::create_symlink(bin / "window/bench_startup_window.so",
+                       folder / "window/razzlewick-window.so");
     fs::create_symlink(bin / "insltdat.dat", folder / "insltdat.dat");
     return folder / "razzlewick";
 }

@@ -34,37 +34,40 @@ constexpr std::string_view kHelp =
 Without options Razzlewick opens its window. With --print it composes one batch
 of insults and prints it, one insult a line, with no window and no display.
 
-  --print             print one batch of insults
-  -s, --style NAME    the style to print, in any case, or "random" for any style
-                      the level allows (default: the tab selected when the window
-                      last closed)
-  -n, --count N       insults in the batch, 1 to 500 (default: the count set in
-                      Preferences)
-  -S, --seed N        start the random source at N (0 to 4294967295): the same
-                      seed, style and count give the same insults every time
-                      (default: a fresh seed from the system on every run)
-  -l, --level 0|1     the offensiveness level for this run alone; 1 unlocks Modern
-                      and Mediterranean (default: the level set in Preferences)
-  --no-caps           leave the first letter of each insult as the style writes it
-  --list-styles       print the name of every style, one a line
-  --verbose           with --list-styles: add each style's number of combinations
-                      and whether the level withholds it
-  --version           print the version
-  -h, --help          show this help
+  --print            print one batch of insults
+  -s, --style NAME   the style to print, in any case, or "random" for any style
+                     the level allows (default: the tab selected when the
+                     window last closed)
+  -n, --count N      insults in the batch, 1 to 500 (default: the count set in
+                     Preferences)
+  -S, --seed N       start the random source at N (0 to 4294967295): the same
+                     seed, style and count give the same insults every time
+                     (default: a fresh seed from the system on every run)
+  -l, --level 0|1    the offensiveness level for this run alone; 1 unlocks
+                     Modern and Mediterranean (default: the level set in
+                     Preferences)
+  --no-caps          leave the first letter of each insult as the style
+                     writes it
+  --list-styles      print the name of every style, one a line
+  --verbose          with --list-styles: add each style's number of
+                     combinations and whether the level withholds it
+  --version          print the version
+  -h, --help         show this help
 
 The window also takes the toolkit's options -platform, -display, -style,
 -stylesheet, -geometry, -qwindowgeometry, -qwindowtitle, -qwindowicon,
 -platformtheme, -name, -session and -reverse.
 
-Data files are read as the window reads them: *.dat in the program's folder, in
-the current folder, in $XDG_DATA_HOME/razzlewick (~/.local/share/razzlewick) and in
-razzlewick/ under each of $XDG_DATA_DIRS (/usr/local/share:/usr/share). The count,
-capitalisation, offensiveness level and last tab come from
-$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini (~/.config/razzlewick/Razzlewick.ini);
-nothing is written there.
+Data files are read as the window reads them: *.dat in the program's folder,
+in the current folder, in $XDG_DATA_HOME/razzlewick (~/.local/share/razzlewick)
+and in razzlewick/ under each of $XDG_DATA_DIRS (/usr/local/share:/usr/share).
+The count, capitalisation, offensiveness level and last tab come from
+$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini (~/.config/razzlewick/...); nothing
+is written there.
 
-Exit status: 0 printed; 1 no data, a data file that could not be read, or a style
-the offensiveness level withholds; 2 a bad command line or a style no data file holds.
+Exit status: 0 printed; 1 no window could open, no data, a data file that
+could not be read, or a style the offensiveness level withholds; 2 a bad
+command line or a style no data file holds.
 )";
 
 constexpr long long kMaximumCount = 500;

@@ -5,9 +5,9 @@
 
 namespace razzlewick {
 
-// The window lives in a library of its own beside the program, which `razzlewick` loads only
-// when a window is wanted: the terminal answers never load the toolkit.
-inline constexpr const char* kWindowModuleName = "razzlewick-window.so";
+// The window lives in a library of its own in the program's folder, which `razzlewick` loads
+// only when a window is wanted: the terminal answers never load the toolkit.
+inline constexpr const char* kWindowModuleName = "window/razzlewick-window.so";
 inline constexpr const char* kWindowEntryName = "RazzlewickWindowMain";
 // Runs the whole windowed program on the program's own arguments and returns its exit status.
 using WindowEntry = int (*)(int argc, char** argv);

@@ -1,10 +1,11 @@
-# The window library that `razzlewick` loads when a window is wanted: "NAME.so" beside the
-# programs, offering one symbol. The static libraries linked into it keep their symbols to
+# The window library that `razzlewick` loads when a window is wanted: "window/NAME.so" in the
+# programs' folder, offering one symbol. (In a folder of its own, not beside the programs, so
+# the package does not take it for a system library that needs ldconfig.) The static libraries linked into it keep their symbols to
 # themselves, so loading it binds only what it takes from the system's libraries.
 function(razzlewick_window_module target)
   set_target_properties(${target} PROPERTIES
     PREFIX ""
-    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
+    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/window
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)
   target_link_options(${target} PRIVATE -Wl,--exclude-libs,ALL -Wl,-Bsymbolic)

@@ -354,7 +354,7 @@ TEST(WindowWithoutAServer, SaysSoAndExitsOne)
         RunProcess(CopyWithItsData(RAZZLEWICK_PROGRAM, work / "bin"), {}, work.path());
     EXPECT_EQ(alone.status, 1);
     EXPECT_TRUE(alone.err.starts_with("razzlewick: cannot open a window: " + work.path() +
-                                      "bin/razzlewick-window.so: "))
+                                      "bin/window/razzlewick-window.so: "))
         << alone.err;
 }
 

@@ -76,7 +76,7 @@ output=$(cd / && env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/razzlewick 2>&1)
 status=$?
 [[ $status -eq 1 && "$output" == "razzlewick: cannot open a window: no display"* ]] \
   || fail "without a display: status $status, $output"
-for file in /usr/lib/razzlewick/razzlewick-window.so /usr/share/bash-completion/completions/razzlewick \
+for file in /usr/lib/razzlewick/window/razzlewick-window.so /usr/share/bash-completion/completions/razzlewick \
             /usr/share/bash-completion/completions/razzlewick-data \
             /usr/share/zsh/vendor-completions/_razzlewick /usr/share/fish/vendor_completions.d/razzlewick.fish; do
   [[ -f "$file" ]] || fail "$file is not installed"
