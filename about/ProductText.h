@@ -1,6 +1,7 @@
 #pragma once
 
 #include "about/ProductInfo.h"
+#include "cli/Version.h"
 
 namespace razzlewick {
 

@@ -2,7 +2,7 @@
 
 #include "about/CHyperLink.h"
 #include "about/ShellOpen.h"
-#include "app/StyleTabs.h"
+#include "cli/StyleTabs.h"
 #include "data/DataFolders.h"
 #include "data/InsultGenerator.h"
 #include "data/SearchReport.h"

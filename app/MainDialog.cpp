@@ -134,10 +134,10 @@ void MainDialog::BeforeFirstShow()
     setWindowIcon(icon_);
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
 
-    int tab = SettingsFile().ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab,
-                                         SettingsKeys::kDefaultTab);
-    if (tab < 0 || tab >= kStyleCount)
-        tab = 0;
+    const std::size_t tab = StyleTabs::SavedPosition(
+        SettingsFile().ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab,
+                                   SettingsKeys::kDefaultTab),
+        kStyleCount);
     {
         // Filling and selecting are not the user's choice: no change notification.
         const QSignalBlocker blocker(styleTabs_);
@@ -149,7 +149,7 @@ void MainDialog::BeforeFirstShow()
         for (const char* name : kStyleNames)
             styleTabs_->addTab(QString::fromLatin1(name));
         tabStyle->FitTabs(*styleTabs_);
-        styleTabs_->setCurrentIndex(tab);
+        styleTabs_->setCurrentIndex(static_cast<int>(tab));
     }
     connect(styleTabs_, &QTabBar::currentChanged, this, &MainDialog::RefreshStyle);
     RefreshStyle();
@@ -177,7 +177,7 @@ void MainDialog::RefreshStyle()
         picture_->ShowPicture(kStylePictureIds[position]);
         picture_->setAccessibleName(QString::fromLatin1(kStyleNames[position]));
     }
-    if (position >= StyleTabs::kFirstCoarse && options_.level == 0) {
+    if (StyleTabs::WithholdsPosition(options_.level, static_cast<std::size_t>(position))) {
         combinationsLabel_->setText(QString::fromLatin1(kDisabledLabel));
         currentText_ = kDisabledMessage;
         textBox_->setPlainText(EngineTextToDisplay(currentText_));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/StyleTabs.h"
+#include "cli/StyleTabs.h"
 #include "data/InsultGenerator.h"
 #include "settings/UserOptions.h"
 #include "ui/ResizableDialog.h"

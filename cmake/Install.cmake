@@ -16,3 +16,9 @@ endfunction()
 function(razzlewick_install_helper target)
   install(TARGETS ${target} RUNTIME DESTINATION ${RAZZLEWICK_INSTALL_DIR})
 endfunction()
+
+# The window library: in window/ beside the programs, read but never run on its own.
+function(razzlewick_install_module target)
+  install(TARGETS ${target} LIBRARY DESTINATION ${RAZZLEWICK_INSTALL_DIR}/window
+          PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+endfunction()

@@ -1,6 +1,7 @@
 #include "data/InsultGenerator.h"
 
 #include "data/ArchiveError.h"
+#include "data/DataFileName.h"
 #include "data/LoadMessages.h"
 #include "data/LoadObserver.h"
 #include "platform/ExclusiveFile.h"
@@ -22,8 +23,6 @@ namespace {
 
 // The only version this program reads and writes; compared bit for bit.
 constexpr float kDataVersion = 3.2f;
-constexpr std::string_view kDefaultDataFile = "insltdat.dat";
-constexpr std::string_view kDataSuffix = ".dat";
 
 // A folder that is there but cannot be searched gets one line, naming it and the cause.
 void MarkUnusable(SearchedFolder& searched, int error)

@@ -16,6 +16,11 @@ void TempSettings::Set(const char* key, int value) const
     SettingsFile().WriteInteger(SettingsKeys::kSection, key, value);
 }
 
+void TempSettings::WriteFile(const std::string& contents) const
+{
+    configHome_.WriteFile(SettingsFile().FileName(), contents);
+}
+
 int TempSettings::Get(const char* key, int defaultValue) const
 {
     return SettingsFile().ReadInteger(SettingsKeys::kSection, key, defaultValue);

@@ -17,6 +17,8 @@ namespace apptest {
 class TempSettings final {
 public:
     void Set(const char* key, int value) const;
+    // Replaces the whole settings file, for values the program itself would never write.
+    void WriteFile(const std::string& contents) const;
     int Get(const char* key, int defaultValue) const;
 
 private:

@@ -22,11 +22,23 @@ export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/razzlewick"
 printf '[settings]\r\nautocopy=1\r\nnum=3\r\n' >"$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini"
 
+# A misspelt option is refused with the usage before any window is tried.
+(cd "$work" && exec "$program" --pirnt) >"$work/pirnt.log" 2>&1
+status=$?
+[[ $status -eq 2 ]] || fail "--pirnt ended with status $status: $(cat "$work/pirnt.log")"
+[[ -z "$(xdotool search --name '^Razzlewick$' 2>/dev/null)" ]] || fail "--pirnt opened a window"
+
 (cd "$work" && exec "$program") >"$work/app.log" 2>&1 &
 app_pid=$!
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Razzlewick$' 2>/dev/null | head -n 1)
 [[ -n "$window" ]] || fail "no main window appeared; program output: $(cat "$work/app.log")"
+# The window library runs inside the program the user started, which names the window class
+# ("razzlewick", "Razzlewick"), so the desktop file's launcher finds the window.
+xdotool search --classname '^razzlewick$' 2>/dev/null | grep -qx "$window" \
+  || fail "the window's class name is not razzlewick"
+xdotool search --class '^Razzlewick$' 2>/dev/null | grep -qx "$window" \
+  || fail "the window's class is not Razzlewick"
 
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 

@@ -14,7 +14,10 @@ for file in lib/razzlewick/insltdat.dat lib/razzlewick/Razzlewick.html bin/razzl
             share/metainfo/example.tallowfern.Razzlewick.metainfo.xml \
             share/icons/hicolor/scalable/apps/example.tallowfern.Razzlewick.svg \
             share/doc/razzlewick/copyright share/doc/razzlewick/changelog.gz \
-            share/man/man1/razzlewick.1.gz share/man/man1/razzlewick-data.1.gz; do
+            share/man/man1/razzlewick.1.gz share/man/man1/razzlewick-data.1.gz \
+            lib/razzlewick/razzlewick lib/razzlewick/window/razzlewick-window.so \
+            share/bash-completion/completions/razzlewick share/bash-completion/completions/razzlewick-data \
+            share/zsh/site-functions/_razzlewick share/fish/vendor_completions.d/razzlewick.fish; do
   [[ -e "$prefix/$file" ]] || fail "$file is not installed"
 done
 [[ -e "$prefix/bin/razzlewick" ]] || fail "bin/razzlewick is not installed"

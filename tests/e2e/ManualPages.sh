@@ -21,7 +21,7 @@ check_page() {
     man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null) || fail "man failed on $1"
   [[ -z "$warnings" ]] || fail "man warns about $1: $warnings"
   text=$(LC_ALL=C MANWIDTH=80 man -l "$page" 2>&1) || fail "man -l cannot render $1"
-  for section in NAME SYNOPSIS DESCRIPTION "EXIT STATUS" EXAMPLES "SEE ALSO"; do
+  for section in NAME SYNOPSIS DESCRIPTION FILES ENVIRONMENT "EXIT STATUS" EXAMPLES "SEE ALSO"; do
     grep -q "^$section" <<<"$text" || fail "$1 has no $section section"
   done
   while read -r option; do

@@ -72,6 +72,15 @@ output=$(cd / && /usr/bin/razzlewick-data check 2>&1) || fail "the installed dat
   || fail "unexpected check output: $output"
 output=$(cd / && /usr/bin/razzlewick --print --style Arabian 2>&1) || fail "razzlewick --print failed: $output"
 [[ "$output" == May* && $(wc -l <<<"$output") -eq 1 ]] || fail "unexpected insult: $output"
+output=$(cd / && env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/razzlewick 2>&1)
+status=$?
+[[ $status -eq 1 && "$output" == "razzlewick: cannot open a window: no display"* ]] \
+  || fail "without a display: status $status, $output"
+for file in /usr/lib/razzlewick/window/razzlewick-window.so /usr/share/bash-completion/completions/razzlewick \
+            /usr/share/bash-completion/completions/razzlewick-data \
+            /usr/share/zsh/vendor-completions/_razzlewick /usr/share/fish/vendor_completions.d/razzlewick.fish; do
+  [[ -f "$file" ]] || fail "$file is not installed"
+done
 
 start_xvfb "$work" || fail "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
 (cd / && exec /usr/bin/razzlewick) >"$work/app.log" 2>&1 &

@@ -75,14 +75,17 @@ CurrentFolder::~CurrentFolder()
     std::filesystem::current_path(previous_, ignored);
 }
 
-ScopedEnvironment::ScopedEnvironment(std::string name, const std::string& value)
+ScopedEnvironment::ScopedEnvironment(std::string name, const std::optional<std::string>& value)
     : name_(std::move(name))
 {
     if (const char* previous = std::getenv(name_.c_str())) {
         wasSet_ = true;
         previous_ = previous;
     }
-    ::setenv(name_.c_str(), value.c_str(), 1);
+    if (value)
+        ::setenv(name_.c_str(), value->c_str(), 1);
+    else
+        ::unsetenv(name_.c_str());
 }
 
 ScopedEnvironment::~ScopedEnvironment()

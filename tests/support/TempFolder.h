@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,11 +40,11 @@ private:
     std::string previous_;
 };
 
-// Sets an environment variable for the lifetime of the object, then restores it as it was
-// (unset when it was unset).
+// Sets (or with std::nullopt unsets) an environment variable for the lifetime of the object,
+// then restores it as it was (unset when it was unset).
 class ScopedEnvironment final {
 public:
-    ScopedEnvironment(std::string name, const std::string& value);
+    ScopedEnvironment(std::string name, const std::optional<std::string>& value);
     ~ScopedEnvironment();
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;

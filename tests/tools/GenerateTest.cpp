@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,15 @@ TEST_F(DataToolGenerate, GapsAndLowerCase)
               "thou knave, ???? and %2 and knave.\r\n"
               "thou fool, ???? and %2 and fool.\r\n"
               "thou churl, ???? and %2 and churl.\r\n");
+}
+
+// Without --seed every run starts somewhere new, even many runs in one second.
+TEST_F(DataToolGenerate, EveryRunWithoutASeedIsFresh)
+{
+    std::set<std::string> batches;
+    for (int run = 0; run < 5; ++run)
+        batches.insert(Generate({"--count", "30", "Order", "golden.dat"}).out);
+    EXPECT_EQ(batches.size(), 5u);
 }
 
 TEST_F(DataToolGenerate, ZeroOrNegativeCountWritesNothing)

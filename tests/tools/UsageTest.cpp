@@ -1,3 +1,4 @@
+#include "cli/Version.h"
 #include "tests/tools/ToolProcess.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {"generate", "--caps", "2", "S"},
                   "--caps expects a whole number from 0 to 1"},
         UsageCase{"BatchesNegative", {"generate", "--batches", "-3", "S"}, "--batches"},
+        // A value left out after "=" is not a value of nothing (seed 0, caps off).
+        UsageCase{"EmptySeed", {"generate", "--seed=", "S"}, "option --seed needs a value"},
+        UsageCase{"EmptyCaps", {"generate", "--caps=", "S"}, "option --caps needs a value"},
+        UsageCase{"EmptyCount", {"generate", "--count", "", "S"}, "option --count needs a value"},
+        UsageCase{"EmptyOutput", {"pack", "-o", "", "a.json"}, "option -o needs a value"},
         UsageCase{"RepeatedOption", {"generate", "--seed", "1", "--seed", "2", "S"}, "given twice"},
         UsageCase{"FlagWithValue", {"generate", "--raw=1", "S"}, "takes no value"},
         UsageCase{"InstallWithoutFiles", {"install", "--force"}, "no file given"},
@@ -97,6 +103,14 @@ TEST(DataToolHelp, NamesEveryCommand)
     for (const char* command :
          {"pack", "dump", "check", "styles", "generate", "install", "uninstall"})
         EXPECT_NE(run.out.find(std::string("  ") + command + " "), std::string::npos) << command;
+}
+
+TEST(DataToolHelp, VersionIsTheProgramsOwn)
+{
+    const TempFolder folder;
+    const ToolRun run = RunTool({"--version"}, folder.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "razzlewick-data " RAZZLEWICK_VERSION "\n");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include "data/InsultGenerator.h"
 #include "data/LoadMessages.h"
 #include "data/SearchReport.h"
-#include "data/Windows1252.h"
 #include "platform/AsciiCase.h"
 #include "tools/razzlewick-data/OutputFile.h"
 
@@ -100,14 +99,6 @@ void PrintFailures(const std::vector<LoadResult>& report)
         if (line.failed)
             std::cerr << FormatReportLine(line);
     }
-}
-
-std::string StyleList(const InsultGenerator& engine)
-{
-    std::string list;
-    for (const auto& entry : engine.styles)
-        list += (list.empty() ? "" : ", ") + Windows1252ToUtf8(entry.first);
-    return list.empty() ? "none" : list;
 }
 
 }  // namespace razzlewick

@@ -25,7 +25,4 @@ void PrintJsonHint(const std::string& path);
 // Writes the failed lines of the report to standard error.
 void PrintFailures(const std::vector<LoadResult>& report);
 
-// The styles the engine offers, "A, B, C", or "none".
-std::string StyleList(const InsultGenerator& engine);
-
 }  // namespace razzlewick

@@ -1,14 +1,14 @@
+#include "cli/Arguments.h"
+#include "cli/ComposeBatch.h"
+#include "cli/EntropySeed.h"
+#include "cli/StyleListing.h"
 #include "data/InsultGenerator.h"
 #include "data/Windows1252.h"
-#include "generate/GeneratorOperations.h"
-#include "generate/RandomSource.h"
-#include "tools/razzlewick-data/Arguments.h"
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/DataLoading.h"
 #include "tools/razzlewick-data/ToolError.h"
 
 #include <cstdint>
-#include <ctime>
 #include <iostream>
 #include <limits>
 
@@ -22,8 +22,9 @@ Composes insults in the style with the key STYLE, exactly as the program does fo
 same seed, and writes the batches one after the other. Files are found and read as
 "check" reads them; failures go to standard error and give exit status 1.
 
-  --seed N      seed of the random source, 0 to 4294967295 (default: the time in seconds)
-  --count N     insults per batch, as the program's "num" setting (default 1)
+  --seed N      seed of the random source, 0 to 4294967295 (default: a fresh one
+                from the system on every run)
+  --count N     insults per batch, as the count set in Preferences (default 1)
   --caps 0|1    capitalise the template's first letter (default 1)
   --batches B   number of batches (default 1)
   --raw         write the Windows-1252 bytes unchanged instead of UTF-8
@@ -52,12 +53,15 @@ int RunGenerate(const std::vector<std::string>& args)
                    : fallback;
     };
     const auto seed = static_cast<uint32_t>(
-        option("--seed", static_cast<long long>(static_cast<uint32_t>(std::time(nullptr))), 0,
-               std::numeric_limits<uint32_t>::max()));
-    const auto count = static_cast<int16_t>(option(
-        "--count", 1, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
-    const bool capitalise = option("--caps", 1, 0, 1) != 0;
-    const long long batches = option("--batches", 1, 0, std::numeric_limits<int32_t>::max());
+        arguments.Has("--seed") ? option("--seed", 0, 0, std::numeric_limits<uint32_t>::max())
+                                : EntropySeed());
+    const BatchRequest request{
+        .count = static_cast<int16_t>(option("--count", 1, std::numeric_limits<int16_t>::min(),
+                                             std::numeric_limits<int16_t>::max())),
+        .capitalise = option("--caps", 1, 0, 1) != 0,
+        .seed = seed,
+        .batches = option("--batches", 1, 0, std::numeric_limits<int32_t>::max()),
+    };
     const bool raw = arguments.Has("--raw");
 
     const std::string& styleArgument = arguments.operands.front();
@@ -69,23 +73,17 @@ int RunGenerate(const std::vector<std::string>& args)
 
     // Keys are Windows-1252 bytes; a name with a character outside it can name no style.
     const Utf8ToWindows1252Result key = Utf8ToWindows1252(styleArgument);
-    if (key.ok)
-        engine.SelectStyle(key.text);
-    if (!key.ok || engine.currentStyle == nullptr) {
+    if (!key.ok || !engine.styles.contains(key.text)) {
         throw ToolError("no style has the key \"" + styleArgument +
                         "\" (styles: " + StyleList(engine) + ")");
     }
 
-    SeedRandom(seed);
-    for (long long batch = 0; batch < batches; ++batch) {
-        const std::string text = Generate(engine, count, capitalise);
+    ComposeBatches(engine, key.text, request, [raw](const std::string& text) {
         if (raw)
             std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
         else
             std::cout << Windows1252ToUtf8(text);
-        // Nothing here steps back through the batches, so none is kept once printed.
-        engine.currentStyle->history.clear();
-    }
+    });
     return loaded ? 0 : 1;
 }
 

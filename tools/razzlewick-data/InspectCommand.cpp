@@ -1,7 +1,7 @@
 #include "tools/razzlewick-data/InspectCommand.h"
 
+#include "cli/Arguments.h"
 #include "data/InsultGenerator.h"
-#include "tools/razzlewick-data/Arguments.h"
 #include "tools/razzlewick-data/ContentChecks.h"
 #include "tools/razzlewick-data/DataLoading.h"
 

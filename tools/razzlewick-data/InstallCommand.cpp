@@ -1,3 +1,6 @@
+#include "cli/Arguments.h"
+#include "cli/StyleListing.h"
+#include "data/DataFileName.h"
 #include "data/DataFolders.h"
 #include "data/FileErrorInfo.h"
 #include "data/InsultGenerator.h"
@@ -6,7 +9,6 @@
 #include "platform/FdIo.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderSearch.h"
-#include "tools/razzlewick-data/Arguments.h"
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/ContentChecks.h"
 #include "tools/razzlewick-data/DataLoading.h"
@@ -54,8 +56,6 @@ removed, 2 for a bad command line.
 
   -h, --help   show this help
 )";
-
-constexpr std::string_view kDataSuffix = ".dat";
 
 // One file to install, read and checked, waiting to be written.
 struct Planned {

@@ -1,6 +1,6 @@
+#include "cli/Arguments.h"
 #include "data/InsultGenerator.h"
 #include "platform/FileSystem.h"
-#include "tools/razzlewick-data/Arguments.h"
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/ContentChecks.h"
 #include "tools/razzlewick-data/JsonSource.h"

@@ -1,6 +1,5 @@
+#include "cli/StyleListing.h"
 #include "data/InsultGenerator.h"
-#include "data/Windows1252.h"
-#include "generate/FormatCombinations.h"
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/DataLoading.h"
 #include "tools/razzlewick-data/InspectCommand.h"
@@ -28,9 +27,7 @@ int RunStyles(const std::vector<std::string>& args)
         args, kHelp, FileOperands::Optional,
         [](const InsultGenerator& engine, const std::vector<LoadResult>& report) {
             PrintFailures(report);
-            for (const auto& [key, style] : engine.styles)
-                std::cout << Windows1252ToUtf8(key) << '\t'
-                          << FormatCombinations(style->combinationCount) << '\n';
+            std::cout << StyleLines(engine, true);
         });
 }
 

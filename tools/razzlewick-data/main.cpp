@@ -1,7 +1,8 @@
 // razzlewick-data: makes and inspects the program's data files with the program's own
 // engine code, so what it reports is what the program will see.
 
-#include "tools/razzlewick-data/Arguments.h"
+#include "cli/Arguments.h"
+#include "cli/Version.h"
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/JsonSource.h"
 #include "tools/razzlewick-data/ToolError.h"
@@ -23,7 +24,8 @@ void PrintHelp()
         name.resize(10, ' ');
         std::cout << "  " << name << command.summary << '\n';
     }
-    std::cout << "\n\"razzlewick-data COMMAND --help\" describes a command.\n";
+    std::cout << "\n\"razzlewick-data COMMAND --help\" describes a command;\n"
+                 "\"razzlewick-data --version\" prints the version.\n";
 }
 
 const Command* FindCommand(const std::string& name)
@@ -49,6 +51,10 @@ int main(int argc, char** argv)
     }
     if (words[0] == "--help" || words[0] == "-h") {
         PrintHelp();
+        return 0;
+    }
+    if (words[0] == "--version") {
+        std::cout << "razzlewick-data " << RAZZLEWICK_VERSION << '\n';
         return 0;
     }
     const Command* command = FindCommand(words[0]);

@@ -7,8 +7,8 @@
 
 namespace razzlewick {
 
-// A command line that cannot be understood; the tool prints the message on one line and
-// exits with status 2.
+// A command line that cannot be understood; the program prints the message and exits with
+// status 2.
 class UsageError final : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -31,9 +31,9 @@ struct Arguments {
 };
 
 // Splits `args` (the words after the subcommand) by `definitions`. Accepts "--name value",
-// "--name=value", "-n value" and "--" to end the options; "--help"/"-h" anywhere before
-// "--" sets `help`. Throws UsageError for an unknown option, a missing value or a
-// repeated option.
+// "--name=value", "-n value", "-nvalue" and "--" to end the options; "--help"/"-h" anywhere
+// before "--" sets `help`. Throws UsageError for an unknown option, a missing or empty value
+// or a repeated option.
 Arguments ParseArguments(const std::vector<std::string>& args,
                          const std::vector<OptionDefinition>& definitions);
 

@@ -1,4 +1,4 @@
-#include "tools/razzlewick-data/Arguments.h"
+#include "cli/Arguments.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -43,12 +43,24 @@ Arguments ParseArguments(const std::vector<std::string>& args,
         std::string value;
         bool inlineValue = false;
         if (const auto equals = word.find('=');
-            word.starts_with("--") && equals != std::string::npos) {
+            equals != std::string::npos &&
+            (word.starts_with("--") || FindOption(definitions, word.substr(0, equals)))) {
             name = word.substr(0, equals);
             value = word.substr(equals + 1);
             inlineValue = true;
         }
         const OptionDefinition* definition = FindOption(definitions, name);
+        // A short option may carry its value in the same word: "-n5".
+        if (definition == nullptr && !inlineValue && word[1] != '-' && word.size() > 2) {
+            definition = FindOption(definitions, word.substr(0, 2));
+            if (definition != nullptr && definition->takesValue) {
+                name = word.substr(0, 2);
+                value = word.substr(2);
+                inlineValue = true;
+            } else {
+                definition = nullptr;
+            }
+        }
         if (definition == nullptr)
             throw UsageError("unknown option " + name);
         if (result.options.contains(definition->longName))
@@ -59,6 +71,9 @@ Arguments ParseArguments(const std::vector<std::string>& args,
                     throw UsageError("option " + name + " needs a value");
                 value = args[++i];
             }
+            // "--seed=" is a value forgotten, not a value of nothing.
+            if (value.empty())
+                throw UsageError("option " + name + " needs a value");
         } else if (inlineValue) {
             throw UsageError("option " + name + " takes no value");
         }

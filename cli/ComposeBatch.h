@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace razzlewick {
+
+class InsultGenerator;
+
+// What to compose: batches of `count` insults each, from the random source seeded once.
+struct BatchRequest final {
+    int16_t count = 1;
+    bool capitalise = true;
+    uint32_t seed = 0;
+    int64_t batches = 1;
+};
+
+// Composes the batches in the style of that key (one the engine holds) exactly as the window
+// does after seeding with the same number, and hands each, as the engine's Windows-1252 text
+// with CR LF line ends, to `write`. No history is kept: nothing here steps back through them.
+// `razzlewick --print` and `razzlewick-data generate` both print through this, so the same
+// seed gives the same insults from either.
+void ComposeBatches(InsultGenerator& engine, const std::string& key, const BatchRequest& request,
+                    const std::function<void(const std::string& batch)>& write);
+
+}  // namespace razzlewick

@@ -1,0 +1,298 @@
+#include "cli/TerminalRun.h"
+
+#include "cli/ComposeBatch.h"
+#include "cli/EntropySeed.h"
+#include "cli/StyleListing.h"
+#include "cli/StyleTabs.h"
+#include "cli/Version.h"
+#include "data/InsultGenerator.h"
+#include "data/SearchReport.h"
+#include "data/Windows1252.h"
+#include "platform/AsciiCase.h"
+#include "platform/ProgramFolder.h"
+#include "settings/ProfileFile.h"
+#include "settings/SettingsKeys.h"
+#include "settings/UserOptions.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace razzlewick {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    R"(Usage: razzlewick [-platform NAME] [-display NAME] [other toolkit options]
+       razzlewick --print [-s NAME] [-n N] [-S N] [-l 0|1] [--no-caps]
+       razzlewick --list-styles [--verbose] [-l 0|1]
+       razzlewick --version | --help
+)";
+
+constexpr std::string_view kHelp =
+    R"(
+Without options Razzlewick opens its window. With --print it composes one batch
+of insults and prints it, one insult a line, with no window and no display.
+
+  --print            print one batch of insults
+  -s, --style NAME   the style to print, in any case, or "random" for any style
+                     the level allows (default: the tab selected when the
+                     window last closed)
+  -n, --count N      insults in the batch, 1 to 500 (default: the count set in
+                     Preferences)
+  -S, --seed N       start the random source at N (0 to 4294967295): the same
+                     seed, style and count give the same insults every time
+                     (default: a fresh seed from the system on every run)
+  -l, --level 0|1    the offensiveness level for this run alone; 1 unlocks
+                     Modern and Mediterranean (default: the level set in
+                     Preferences)
+  --no-caps          leave the first letter of each insult as the style
+                     writes it
+  --list-styles      print the name of every style, one a line
+  --verbose          with --list-styles: add each style's number of
+                     combinations and whether the level withholds it
+  --version          print the version
+  -h, --help         show this help
+
+The window also takes the toolkit's options -platform, -display, -style,
+-stylesheet, -geometry, -qwindowgeometry, -qwindowtitle, -qwindowicon,
+-platformtheme, -name, -session and -reverse.
+
+Data files are read as the window reads them: *.dat in the program's folder,
+in the current folder, in $XDG_DATA_HOME/razzlewick (~/.local/share/razzlewick)
+and in razzlewick/ under each of $XDG_DATA_DIRS (/usr/local/share:/usr/share).
+The count, capitalisation, offensiveness level and last tab come from
+$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini (~/.config/razzlewick/...); nothing
+is written there.
+
+Exit status: 0 printed; 1 no window could open, no data, a data file that
+could not be read, or a style the offensiveness level withholds; 2 a bad
+command line or a style no data file holds.
+)";
+
+constexpr long long kMaximumCount = 500;
+constexpr std::string_view kRandomStyle = "random";
+
+const std::vector<OptionDefinition> kOptions = {
+    {"--print", "", false},  {"--list-styles", "", false}, {"--version", "", false},
+    {"--style", "-s", true}, {"--count", "-n", true},      {"--seed", "-S", true},
+    {"--level", "-l", true}, {"--no-caps", "", false},     {"--verbose", "", false}};
+
+// The toolkit's options that the window takes, handed on to it as they were given.
+const std::vector<OptionDefinition> kWindowOptions = {
+    {"-platform", "", true},     {"-display", "", true},     {"-style", "", true},
+    {"-stylesheet", "", true},   {"-geometry", "", true},    {"-qwindowgeometry", "", true},
+    {"-qwindowtitle", "", true}, {"-qwindowicon", "", true}, {"-platformtheme", "", true},
+    {"-name", "", true},         {"-session", "", true},     {"-reverse", "", false}};
+
+std::vector<OptionDefinition> AllOptions()
+{
+    std::vector<OptionDefinition> all = kOptions;
+    all.insert(all.end(), kWindowOptions.begin(), kWindowOptions.end());
+    return all;
+}
+
+std::string ForTerminal(std::string_view windows1252)
+{
+    std::string text = Windows1252ToUtf8(windows1252);
+    std::erase(text, '\r');
+    return text;
+}
+
+// The styles a name given on the command line stands for: the key itself, or else every key
+// that matches it without regard to the case of A to Z.
+std::vector<std::string> MatchingStyleKeys(const InsultGenerator& engine, const std::string& name)
+{
+    const Utf8ToWindows1252Result key = Utf8ToWindows1252(name);
+    if (!key.ok)
+        return {};
+    if (engine.styles.contains(key.text))
+        return {key.text};
+    std::vector<std::string> matches;
+    for (const auto& entry : engine.styles) {
+        if (platform::EqualsIgnoringAsciiCase(entry.first, key.text))
+            matches.push_back(entry.first);
+    }
+    return matches;
+}
+
+// One of the styles the level allows, chosen by the seed without drawing from the random
+// source, so "--style random --seed N" prints what the chosen style prints for that seed.
+std::optional<std::string> PickStyle(const InsultGenerator& engine, int32_t level, uint32_t seed)
+{
+    std::vector<std::string> allowed;
+    for (const auto& entry : engine.styles) {
+        if (!StyleTabs::Withholds(level, entry.first))
+            allowed.push_back(entry.first);
+    }
+    if (allowed.empty())
+        return std::nullopt;
+    const uint32_t mixed = (seed * 214013u + 2531011u) >> 16;
+    return allowed[mixed % allowed.size()];
+}
+
+// The style of the tab the window opens on, by the window's own rule.
+std::string LastTabStyle(const InsultGenerator& engine)
+{
+    const std::vector<std::string> tabs = StyleTabs::TabOrder(StyleKeys(engine));
+    const int32_t saved = SettingsFile().ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab,
+                                                     SettingsKeys::kDefaultTab);
+    return tabs[StyleTabs::SavedPosition(saved, tabs.size())];
+}
+
+// The count set in Preferences, or the first run's count when the settings file holds one
+// that is no number from 1 to 500 (which the window would take as empty or huge batches).
+int16_t SettingsCount(std::ostream& err)
+{
+    const int32_t stored = SettingsFile().ReadInteger(
+        SettingsKeys::kSection, SettingsKeys::kInsultCount, SettingsKeys::kDefaultInsultCount);
+    if (stored >= 1 && stored <= kMaximumCount)
+        return static_cast<int16_t>(stored);
+    err << "razzlewick: the count in " << ProfileFile::Folder() << SettingsFile().FileName()
+        << " (\"" << SettingsKeys::kInsultCount << "\", read as " << stored
+        << ") is no number from 1 to " << kMaximumCount << "; printing "
+        << SettingsKeys::kDefaultInsultCount << " instead\n";
+    return SettingsKeys::kDefaultInsultCount;
+}
+
+// Which answer the command line asks for, checked before any data is read.
+void CheckCombination(const Arguments& arguments)
+{
+    const bool print = arguments.Has("--print");
+    const bool list = arguments.Has("--list-styles");
+    const bool answer = print || list || arguments.Has("--version");
+    if (print + list + arguments.Has("--version") > 1)
+        throw UsageError("--print, --list-styles and --version go alone");
+    for (const char* option : {"--style", "--count", "--seed", "--no-caps"}) {
+        if (!print && arguments.Has(option))
+            throw UsageError(std::string(option) + " goes with --print");
+    }
+    if (!print && !list && arguments.Has("--level"))
+        throw UsageError("--level goes with --print or --list-styles");
+    if (!list && arguments.Has("--verbose"))
+        throw UsageError("--verbose goes with --list-styles");
+    for (const OptionDefinition& option : kWindowOptions) {
+        if (answer && arguments.Has(option.longName))
+            throw UsageError(option.longName + " is an option of the window, not of the terminal");
+    }
+    if (!arguments.operands.empty())
+        throw UsageError("unexpected argument \"" + arguments.operands.front() + "\"");
+}
+
+int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
+{
+    const bool list = arguments.Has("--list-styles");
+    const auto number = [&](const char* name, long long minimum, long long maximum) {
+        return ParseInteger(name, arguments.options.at(name), minimum, maximum);
+    };
+    // 0: the count set in Preferences.
+    const auto count =
+        static_cast<int16_t>(arguments.Has("--count") ? number("--count", 1, kMaximumCount) : 0);
+    const uint32_t seed =
+        arguments.Has("--seed")
+            ? static_cast<uint32_t>(number("--seed", 0, std::numeric_limits<uint32_t>::max()))
+            : (list ? 0 : EntropySeed());
+    const std::optional<int32_t> levelGiven =
+        arguments.Has("--level") ? std::optional(static_cast<int32_t>(number("--level", 0, 1)))
+                                 : std::nullopt;
+
+    const UserOptions options = ReadUserOptions(SettingsFile());
+    const int32_t level = levelGiven.value_or(options.level);
+    InsultGenerator engine;
+    std::vector<LoadResult> report;
+    const bool loaded = engine.LoadDataFiles(&report, platform::ProgramFolder());
+    if (engine.styles.empty()) {
+        err << "razzlewick: no styles to print from. The data files:\n"
+            << FormatSearchReport(engine);
+        return 1;
+    }
+    for (const LoadResult& line : report) {
+        if (line.failed)
+            err << "razzlewick: " << FormatReportLine(line);
+    }
+    const int status = loaded ? 0 : 1;
+
+    if (list) {
+        out << StyleLines(engine, arguments.Has("--verbose"),
+                          arguments.Has("--verbose") ? std::optional(level) : std::nullopt);
+        return status;
+    }
+
+    const std::string name =
+        arguments.Has("--style") ? arguments.options.at("--style") : std::string();
+    std::optional<std::string> key;
+    if (name.empty()) {
+        key = LastTabStyle(engine);
+        if (!engine.styles.contains(*key)) {
+            err << "razzlewick: no style \"" << Windows1252ToUtf8(*key)
+                << "\"; the styles are: " << StyleList(engine) << '\n';
+            return 2;
+        }
+    } else if (platform::EqualsIgnoringAsciiCase(name, kRandomStyle)) {
+        key = PickStyle(engine, level, seed);
+        if (!key) {
+            err << "razzlewick: every style is withheld at offensiveness level 0: add --level 1, "
+                   "or raise the level in Preferences\n";
+            return 1;
+        }
+    } else {
+        const std::vector<std::string> matches = MatchingStyleKeys(engine, name);
+        if (matches.size() != 1) {
+            err << "razzlewick: " << (matches.empty() ? "no style" : "more than one style matches")
+                << " \"" << name << "\"; the styles are: " << StyleList(engine) << '\n';
+            return 2;
+        }
+        key = matches.front();
+    }
+    if (StyleTabs::Withholds(level, *key)) {
+        err << "razzlewick: " << Windows1252ToUtf8(*key)
+            << " is withheld at offensiveness level 0: add --level 1, or raise the level in "
+               "Preferences\n";
+        return 1;
+    }
+
+    const BatchRequest request{
+        .count = count != 0 ? count : SettingsCount(err),
+        .capitalise = !arguments.Has("--no-caps") && options.capitalise == 1,
+        .seed = seed,
+    };
+    ComposeBatches(engine, *key, request,
+                   [&](const std::string& batch) { out << ForTerminal(batch); });
+    return status;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const WindowOpener& openWindow)
+{
+    int status = 0;
+    try {
+        const Arguments arguments = ParseArguments(args, AllOptions());
+        if (arguments.help) {
+            out << kUsage << kHelp;
+        } else {
+            CheckCombination(arguments);
+            if (arguments.Has("--version")) {
+                out << "razzlewick " << RAZZLEWICK_VERSION << '\n';
+            } else if (!arguments.Has("--print") && !arguments.Has("--list-styles")) {
+                return openWindow(arguments);
+            } else {
+                status = Answer(arguments, out, err);
+            }
+        }
+    } catch (const UsageError& error) {
+        out.flush();
+        err << "razzlewick: " << error.what() << '\n'
+            << kUsage << "\"razzlewick --help\" describes every option.\n";
+        return 2;
+    }
+    out.flush();
+    if (!out) {
+        err << "razzlewick: cannot write to standard output\n";
+        return 1;
+    }
+    return status;
+}
+
+}  // namespace razzlewick

@@ -1,0 +1,135 @@
+# Bash completion for razzlewick and razzlewick-data: options, the style names of the data
+# the program itself would load, the data tool's commands and the files each one reads.
+
+# Offers the words of $1 (one a line) that begin with $2, quoted for the command line.
+_razzlewick_offer()
+{
+    local IFS=$'\n' word
+    COMPREPLY=()
+    for word in $1; do
+        [[ $word == "$2"* ]] && COMPREPLY+=("$(printf '%q' "$word")")
+    done
+}
+
+# Offers files whose names end in one of the given suffixes (any case), and folders.
+_razzlewick_files()
+{
+    local cur=$1 file suffix
+    shift
+    COMPREPLY=()
+    compopt -o filenames 2>/dev/null
+    local IFS=$'\n'
+    for file in $(compgen -f -- "$cur"); do
+        if [[ -d $file ]]; then
+            COMPREPLY+=("$file")
+            continue
+        fi
+        for suffix in "$@"; do
+            [[ ${file,,} == *"$suffix" ]] && COMPREPLY+=("$file") && break
+        done
+    done
+}
+
+# The word being completed and the one before it, with "--style=Sha" read as "--style Sha".
+_razzlewick_words()
+{
+    cur=${COMP_WORDS[COMP_CWORD]}
+    prev=${COMP_WORDS[COMP_CWORD - 1]}
+    if [[ $cur == = ]]; then
+        cur=
+    elif [[ $prev == = && $COMP_CWORD -ge 2 ]]; then
+        prev=${COMP_WORDS[COMP_CWORD - 2]}
+    fi
+}
+
+_razzlewick()
+{
+    local cur prev
+    _razzlewick_words
+    case $prev in
+        -s | --style)
+            _razzlewick_offer "$("${COMP_WORDS[0]}" --list-styles 2>/dev/null)"$'\n'random "$cur"
+            return
+            ;;
+        -l | --level)
+            _razzlewick_offer $'0\n1' "$cur"
+            return
+            ;;
+        -platform)
+            _razzlewick_offer $'xcb\nwayland\noffscreen' "$cur"
+            return
+            ;;
+        -stylesheet)
+            _razzlewick_files "$cur" .qss
+            return
+            ;;
+        -n | --count | -S | --seed | -display | -style | -geometry | -qwindowgeometry | \
+            -qwindowtitle | -qwindowicon | -platformtheme | -name | -session)
+            COMPREPLY=()
+            return
+            ;;
+    esac
+    _razzlewick_offer $'--print\n--style\n--count\n--seed\n--level\n--no-caps\n--list-styles\n--verbose\n--version\n--help' "$cur"
+} && complete -F _razzlewick razzlewick
+
+_razzlewick_data()
+{
+    local cur prev command options operands=0 i
+    _razzlewick_words
+    if ((COMP_CWORD == 1)); then
+        _razzlewick_offer $'pack\ndump\ncheck\nstyles\ngenerate\ninstall\nuninstall\n--help\n--version' "$cur"
+        return
+    fi
+    command=${COMP_WORDS[1]}
+    case $command in
+        pack) options=$'-o\n--output\n--force\n--strict' ;;
+        check) options=--strict ;;
+        generate) options=$'--seed\n--count\n--caps\n--batches\n--raw' ;;
+        install) options=--force ;;
+    esac
+    case $prev in
+        -o | --output)
+            _razzlewick_files "$cur" .dat
+            return
+            ;;
+        --caps)
+            _razzlewick_offer $'0\n1' "$cur"
+            return
+            ;;
+        --seed | --count | --batches)
+            COMPREPLY=()
+            return
+            ;;
+    esac
+    if [[ $cur == -* ]]; then
+        _razzlewick_offer "$options"$'\n--help' "$cur"
+        return
+    fi
+    # Operands before this one, not counting options and their values.
+    for ((i = 2; i < COMP_CWORD; i++)); do
+        case ${COMP_WORDS[i]} in
+            --seed | --count | --caps | --batches | -o | --output) ((i++)) ;;
+            -*) ;;
+            *) ((operands++)) ;;
+        esac
+    done
+    case $command in
+        pack) _razzlewick_files "$cur" .json ;;
+        install) _razzlewick_files "$cur" .json .dat ;;
+        check | styles | dump) _razzlewick_files "$cur" .dat ;;
+        generate)
+            if ((operands == 0)); then
+                _razzlewick_offer "$("${COMP_WORDS[0]}" styles 2>/dev/null | cut -f1)" "$cur"
+            else
+                _razzlewick_files "$cur" .dat
+            fi
+            ;;
+        uninstall)
+            local folder=${XDG_DATA_HOME:-$HOME/.local/share}/razzlewick file names=
+            for file in "$folder"/*.[dD][aA][tT]; do
+                [[ -f $file ]] && file=${file##*/} && names+=${file%.*}$'\n'
+            done
+            _razzlewick_offer "$names" "$cur"
+            ;;
+    esac
+} && complete -F _razzlewick_data razzlewick-data

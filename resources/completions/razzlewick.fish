@@ -1,0 +1,18 @@
+# Fish completion for razzlewick: options and the style names of the data it would load.
+complete -c razzlewick -f
+# The styles of the program being completed, which may not be the one on PATH.
+function __razzlewick_styles
+    set -l program (commandline -opc)[1]
+    $program --list-styles 2>/dev/null
+    echo random
+end
+complete -c razzlewick -l print -d 'Print one batch of insults'
+complete -c razzlewick -s s -l style -x -a '(__razzlewick_styles)' -d 'The style to print'
+complete -c razzlewick -s n -l count -x -d 'Insults in the batch, 1 to 500'
+complete -c razzlewick -s S -l seed -x -d 'Start the random source at this number'
+complete -c razzlewick -s l -l level -x -a '0 1' -d 'Offensiveness level for this run'
+complete -c razzlewick -l no-caps -d 'Leave the first letter as the style writes it'
+complete -c razzlewick -l list-styles -d 'Print the name of every style'
+complete -c razzlewick -l verbose -d 'With --list-styles, add counts and withheld styles'
+complete -c razzlewick -l version -d 'Print the version'
+complete -c razzlewick -s h -l help -d 'Show the help'

@@ -1,0 +1,361 @@
+#include "cli/Version.h"
+#include "settings/ProfileFile.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/support/DataFolders.h"
+#include "tests/support/ProcessRun.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string WithoutCarriageReturns(std::string text)
+{
+    std::erase(text, '\r');
+    return text;
+}
+
+// Every file of the settings folder with its bytes.
+std::string SettingsFolderContents()
+{
+    std::string contents;
+    for (const auto& entry : fs::directory_iterator(razzlewick::ProfileFile::Folder())) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        contents += entry.path().filename().string() + ":\n" +
+                    std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return contents;
+}
+
+// No display at all: a program that made the toolkit's application object would end.
+class NoDisplay {
+    ScopedEnvironment platform_{"QT_QPA_PLATFORM", std::nullopt};
+    ScopedEnvironment display_{"DISPLAY", std::nullopt};
+    ScopedEnvironment wayland_{"WAYLAND_DISPLAY", std::nullopt};
+};
+
+constexpr const char* kNoDisplay =
+    "razzlewick: cannot open a window: no display (DISPLAY and WAYLAND_DISPLAY are unset). "
+    "razzlewick --print prints insults on the terminal.\n";
+
+// `razzlewick` run from a terminal with no display, from a copy beside a copy of the shipped
+// data, with settings and data folders of the test's own.
+class TerminalRun : public testing::Test, private NoDisplay {
+protected:
+    ProcessRun Razzlewick(const std::vector<std::string>& args) const
+    {
+        return RunProcess(program, args, work.path());
+    }
+    // The data tool's batch for the same seed from the same data, with plain line ends.
+    std::string Generated(const std::vector<std::string>& args) const
+    {
+        std::vector<std::string> words = {"generate"};
+        words.insert(words.end(), args.begin(), args.end());
+        words.push_back((work / "bin/insltdat.dat"));
+        const ProcessRun run = RunProcess(RAZZLEWICK_DATA_TOOL, words, work.path());
+        EXPECT_EQ(run.status, 0) << run.err;
+        return WithoutCarriageReturns(run.out);
+    }
+    void WriteUserStyles(const std::vector<apptest::StyleFixture>& styles) const
+    {
+        fs::create_directories(data.UserFolder());
+        ASSERT_TRUE(apptest::WriteDataFile(data.UserFolder() + "mine.dat", styles));
+    }
+
+    apptest::TempSettings settings;
+    ScopedDataFolders data;
+    TempFolder work;
+    const fs::path program = CopyWithItsData(RAZZLEWICK_PROGRAM, work / "bin");
+};
+
+TEST_F(TerminalRun, PrintsWhatTheDataToolComposesForTheSameSeed)
+{
+    const ProcessRun run =
+        Razzlewick({"--print", "--style", "Arabian", "--count", "3", "--seed", "42"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3);
+    EXPECT_EQ(run.out, Generated({"--seed", "42", "--count", "3", "Arabian"}));
+
+    EXPECT_EQ(Razzlewick({"--print", "--style=Shakespearean", "--seed=9", "--no-caps"}).out,
+              Generated({"--seed", "9", "--caps", "0", "Shakespearean"}));
+}
+
+// Count, capitalisation, level and the last tab come from the settings, which stay as they
+// were: the terminal writes nothing there.
+TEST_F(TerminalRun, TheSettingsGiveTheDefaultsAndAreNotWritten)
+{
+    settings.Set("num", 2);
+    settings.Set("caps", 0);
+    settings.Set("tab", 1);
+    const std::string before = SettingsFolderContents();
+    const ProcessRun run = Razzlewick({"--print", "--seed", "5"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, Generated({"--seed", "5", "--count", "2", "--caps", "0", "Shakespearean"}));
+    EXPECT_EQ(SettingsFolderContents(), before);
+}
+
+TEST_F(TerminalRun, TheLevelWithholdsTheCoarseStylesAsTheWindowDoes)
+{
+    settings.Set("tab", 2);
+    const ProcessRun withheld = Razzlewick({"--print"});
+    EXPECT_EQ(withheld.status, 1);
+    EXPECT_EQ(withheld.out, "");
+    EXPECT_EQ(withheld.err,
+              "razzlewick: Modern is withheld at offensiveness level 0: add --level 1, or raise "
+              "the level in Preferences\n");
+    // Names alone, withheld or not, so a shell loop over them gets names.
+    EXPECT_EQ(Razzlewick({"--list-styles"}).out, "Arabian\nMediterranean\nModern\nShakespearean\n");
+    const ProcessRun verbose = Razzlewick({"--list-styles", "--verbose"});
+    EXPECT_NE(verbose.out.find("\nModern\t"), std::string::npos) << verbose.out;
+    EXPECT_NE(verbose.out.find(" combinations available\twithheld at level 0\nShakespearean\t"),
+              std::string::npos)
+        << verbose.out;
+    EXPECT_EQ(std::count(verbose.out.begin(), verbose.out.end(), '\n'), 4);
+    EXPECT_EQ(Razzlewick({"--list-styles", "--verbose", "-l", "1"}).out.find("withheld"),
+              std::string::npos);
+
+    // --level is for this run alone: the settings keep level 0.
+    const std::string before = SettingsFolderContents();
+    EXPECT_EQ(Razzlewick({"--print", "--level", "1", "--seed", "3"}).out,
+              Generated({"--seed", "3", "Modern"}));
+    EXPECT_EQ(SettingsFolderContents(), before);
+    settings.Set("level", 1);
+    const ProcessRun shown = Razzlewick({"--print", "--seed", "3"});
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_EQ(shown.out, Generated({"--seed", "3", "Modern"}));
+    EXPECT_EQ(Razzlewick({"--print", "-l0", "--seed", "3"}).status, 1);
+}
+
+// The window's rule for a saved tab it has no tab for: the first tab. The tabs are the four
+// and then the data's further styles, so with one of the user's own there is a fifth.
+TEST_F(TerminalRun, ASavedTabOutOfRangeMeansTheFirst)
+{
+    const std::string arabian = Generated({"--seed", "6", "Arabian"});
+    for (const int tab : {4, -1, 99}) {
+        settings.Set("tab", tab);
+        const ProcessRun run = Razzlewick({"--print", "--seed", "6"});
+        EXPECT_EQ(run.status, 0) << tab << run.err;
+        EXPECT_EQ(run.out, arabian) << tab;
+    }
+    settings.Set("tab", 3);
+    EXPECT_EQ(Razzlewick({"--print", "-l", "1", "--seed", "6"}).out,
+              Generated({"--seed", "6", "Mediterranean"}));
+
+    WriteUserStyles({{"Zulu", "Zulu %0", {{"z"}}}, {"Pirate", "Arr, ye %0", {{"swab"}}}});
+    settings.Set("tab", 4);
+    EXPECT_EQ(Razzlewick({"--print"}).out, "Arr, ye swab.\n");
+    settings.Set("tab", 5);
+    EXPECT_EQ(Razzlewick({"--print"}).out, "Zulu z.\n");
+    settings.Set("tab", 6);
+    EXPECT_EQ(Razzlewick({"--print", "--seed", "6"}).out, arabian);
+}
+
+// Without --seed every run starts from the system's entropy, so runs in one second differ.
+TEST_F(TerminalRun, EveryRunWithoutASeedIsFresh)
+{
+    std::set<std::string> insults;
+    for (int run = 0; run < 30; ++run)
+        insults.insert(Razzlewick({"--print", "--style", "Shakespearean"}).out);
+    EXPECT_GE(insults.size(), 29u);
+}
+
+// A count in the settings file that the window would turn into empty or endless batches: the
+// default count, and one line that says so.
+TEST_F(TerminalRun, AHandEditedCountOutOfRangeFallsBackToOne)
+{
+    for (const char* stored : {"0", "-5", "abc", "501", "40000"}) {
+        settings.WriteFile(std::string("[settings]\nnum=") + stored + "\n");
+        const ProcessRun run = Razzlewick({"--print", "--style", "Arabian", "--seed", "2"});
+        EXPECT_EQ(run.status, 0) << stored;
+        EXPECT_EQ(run.out, Generated({"--seed", "2", "Arabian"})) << stored;
+        EXPECT_TRUE(
+            run.err.starts_with("razzlewick: the count in " + razzlewick::ProfileFile::Folder()))
+            << run.err;
+        EXPECT_NE(run.err.find("is no number from 1 to 500; printing 1 instead\n"),
+                  std::string::npos)
+            << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    settings.Set("num", 500);
+    const ProcessRun most = Razzlewick({"--print", "--style", "Arabian"});
+    EXPECT_EQ(most.err, "");
+    EXPECT_EQ(std::count(most.out.begin(), most.out.end(), '\n'), 500);
+}
+
+// Names in any case, a random style among those the level allows, and the short options.
+TEST_F(TerminalRun, StyleNamesForPeopleAndScripts)
+{
+    const std::string shakespearean = Generated({"--seed", "11", "--count", "2", "Shakespearean"});
+    EXPECT_EQ(
+        Razzlewick({"--print", "--style", "shakespearean", "--seed", "11", "--count", "2"}).out,
+        shakespearean);
+    EXPECT_EQ(Razzlewick({"--print", "-s", "SHAKESPEAREAN", "-S", "11", "-n", "2"}).out,
+              shakespearean);
+    EXPECT_EQ(Razzlewick({"--print", "-sShakespearean", "-S11", "-n2"}).out, shakespearean);
+
+    // At level 0 a random style is one of the two mild ones; the seed makes it repeatable.
+    std::set<std::string> picked;
+    for (int seed = 0; seed < 12; ++seed) {
+        const std::string text =
+            Razzlewick({"--print", "--style", "random", "--seed", std::to_string(seed)}).out;
+        const bool mild = text == Generated({"--seed", std::to_string(seed), "Arabian"}) ||
+                          text == Generated({"--seed", std::to_string(seed), "Shakespearean"});
+        EXPECT_TRUE(mild) << seed << ": " << text;
+        picked.insert(text.substr(0, 3));
+    }
+    EXPECT_GT(picked.size(), 1u);
+}
+// A style of the user's own is offered; one under a tab's key merges into that tab's style.
+TEST_F(TerminalRun, TheUsersOwnStylesAreOfferedAndAnUnknownNameListsThem)
+{
+    WriteUserStyles(
+        {{"Pirate", "Arr, ye %0", {{"swab"}}}, {"Arabian", "Behold a %0", {{"sultan of sulks"}}}});
+    EXPECT_EQ(Razzlewick({"--print", "--style", "Pirate"}).out, "Arr, ye swab.\n");
+    const ProcessRun merged = Razzlewick({"--print", "--style", "Arabian", "--count", "20"});
+    EXPECT_EQ(merged.status, 0);
+    EXPECT_TRUE(merged.out.starts_with("Behold a ")) << merged.out;
+
+    const ProcessRun unknown = Razzlewick({"--print", "--style", "Ninja"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_EQ(unknown.err,
+              "razzlewick: no style \"Ninja\"; the styles are: Arabian, "
+              "Mediterranean, Modern, Pirate, Shakespearean\n");
+}
+
+// Without its data the program finds none: the search report says where it looked.
+TEST_F(TerminalRun, NoDataPrintsTheReportAndExitsOne)
+{
+    fs::remove(work / "bin/insltdat.dat");
+    const ProcessRun run = Razzlewick({"--print"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(
+        run.err.starts_with("razzlewick: no styles to print from. The data files:\n"
+                            "Program folder: " +
+                            work.path() + "bin/\n  no data files\nCurrent folder: " + work.path() +
+                            "\n  no data files\n"))
+        << run.err;
+}
+
+struct CommandLine {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+    std::string outStart;
+    std::string errStart;
+};
+
+void PrintTo(const CommandLine& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class TerminalCommandLine : public testing::TestWithParam<CommandLine>, private NoDisplay {};
+
+TEST_P(TerminalCommandLine, AnswersWithoutAWindow)
+{
+    const apptest::TempSettings settings;
+    const ScopedDataFolders data;
+    const TempFolder work;
+    const ProcessRun run =
+        RunProcess(CopyWithItsData(RAZZLEWICK_PROGRAM, work / "bin"), GetParam().args, work.path());
+    EXPECT_EQ(run.status, GetParam().status);
+    EXPECT_TRUE(run.out.starts_with(GetParam().outStart)) << run.out;
+    EXPECT_TRUE(run.err.starts_with(GetParam().errStart)) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Razzlewick, TerminalCommandLine,
+    testing::Values(
+        CommandLine{"Version", {"--version"}, 0, "razzlewick " RAZZLEWICK_VERSION "\n", ""},
+        CommandLine{"Help", {"--help"}, 0, "Usage: razzlewick [", ""},
+        CommandLine{"CountZero",
+                    {"--print", "--count", "0"},
+                    2,
+                    "",
+                    "razzlewick: option --count expects a whole number from 1 to 500, not \"0\""},
+        CommandLine{"CountAboveFiveHundred",
+                    {"--print", "--count=501"},
+                    2,
+                    "",
+                    "razzlewick: option --count expects a whole number from 1 to 500"},
+        CommandLine{
+            "EmptySeed", {"--print", "--seed="}, 2, "", "razzlewick: option --seed needs a value"},
+        CommandLine{"EmptyCount",
+                    {"--print", "--count="},
+                    2,
+                    "",
+                    "razzlewick: option --count needs a value"},
+        CommandLine{
+            "EmptyStyle", {"--print", "-s", ""}, 2, "", "razzlewick: option -s needs a value"},
+        CommandLine{"LevelTwo",
+                    {"--print", "-l", "2"},
+                    2,
+                    "",
+                    "razzlewick: option --level expects a whole number from 0 to 1"},
+        CommandLine{
+            "SeedWithoutPrint", {"--seed", "1"}, 2, "", "razzlewick: --seed goes with --print"},
+        CommandLine{"TwoAnswers", {"--print", "--version"}, 2, "", "razzlewick: --print, "},
+        CommandLine{"StrayWord", {"--print", "Arabian"}, 2, "", "razzlewick: unexpected argument"},
+        CommandLine{"ToolkitOptionWithPrint",
+                    {"--print", "-style", "Arabian"},
+                    2,
+                    "",
+                    "razzlewick: -style is an option of the window"},
+        // Nothing the program does not know reaches the window, display or not.
+        CommandLine{"MisspeltOption",
+                    {"--pirnt"},
+                    2,
+                    "",
+                    "razzlewick: unknown option --pirnt\nUsage: razzlewick ["},
+        CommandLine{"UnknownShortOption", {"-p"}, 2, "", "razzlewick: unknown option -p\n"},
+        CommandLine{"NoDisplay", {}, 1, "", kNoDisplay},
+        CommandLine{"NoDisplayWithAToolkitOption", {"-reverse"}, 1, "", kNoDisplay},
+        CommandLine{
+            "CountOfFive", {"--print", "--style", "Arabian", "--count", "5"}, 0, "May ", ""}),
+    [](const testing::TestParamInfo<CommandLine>& info) { return std::string(info.param.name); });
+
+// A display that is named but not there: the toolkit's fatal error becomes one line and exit
+// status 1, never an abort; a misspelt option is refused before any window is tried.
+TEST(WindowWithoutAServer, SaysSoAndExitsOne)
+{
+    const apptest::TempSettings settings;
+    const TempFolder work;
+    const ScopedEnvironment platform("QT_QPA_PLATFORM", std::nullopt);
+    const ScopedEnvironment wayland("WAYLAND_DISPLAY", std::nullopt);
+    const ScopedEnvironment display("DISPLAY", ":173");
+    const ProcessRun run = RunProcess(RAZZLEWICK_PROGRAM, {}, work.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.starts_with("razzlewick: cannot open a window: ")) << run.err;
+    EXPECT_NE(run.err.find(":173"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.err.ends_with(". razzlewick --print prints insults on the terminal.\n"))
+        << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+
+    const ProcessRun misspelt = RunProcess(RAZZLEWICK_PROGRAM, {"--pirnt"}, work.path());
+    EXPECT_EQ(misspelt.status, 2);
+    EXPECT_TRUE(misspelt.err.starts_with("razzlewick: unknown option --pirnt\n")) << misspelt.err;
+
+    // A copy without the window library beside it says what the loader said.
+    const ProcessRun alone =
+        RunProcess(CopyWithItsData(RAZZLEWICK_PROGRAM, work / "bin"), {}, work.path());
+    EXPECT_EQ(alone.status, 1);
+    EXPECT_TRUE(alone.err.starts_with("razzlewick: cannot open a window: " + work.path() +
+                                      "bin/window/razzlewick-window.so: "))
+        << alone.err;
+}
+
+}  // namespace
