@@ -35,6 +35,7 @@ private:
         Utf8String,
         Text,
         TextPlainUtf8,
+        TextPlain,
         TimeProperty,
         AtomCount
     };
