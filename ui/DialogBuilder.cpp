@@ -261,9 +261,13 @@ void BuildDialogFromTemplate(QWidget& dialog, const DialogTemplate& dialogTempla
         if (!Has(dialogTemplate.style, DS::Visible))
             dialog.hide();
     } else {
-        // An application window is an ordinary top-level window, which taskbars list and
-        // window switchers offer; a dialog is transient for its owner and listed with it.
-        Qt::WindowFlags flags = Has(dialogTemplate.style, DS::AppWindow) ? Qt::Window : Qt::Dialog;
+        // An application window of its own is an ordinary top-level window, which taskbars
+        // list and window switchers offer. Any window with an owner is a dialog, transient
+        // for it: only then do window managers keep it above its owner (on top or not) and
+        // minimise the two together, so the owner is never left blocked by a hidden window.
+        const bool ownWindow =
+            Has(dialogTemplate.style, DS::AppWindow) && dialog.parentWidget() == nullptr;
+        Qt::WindowFlags flags = ownWindow ? Qt::Window : Qt::Dialog;
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
         if (Has(dialogTemplate.style, DS::SystemMenu)) {
             flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
