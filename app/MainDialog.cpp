@@ -62,7 +62,8 @@ MainDialog::MainDialog(QWidget* parent)
       styleTabs_(RequireControl<QTabBar>(IDC_STYLE_TABS)),
       frame_(RequireControl<QGroupBox>(IDC_FRAME)),
       toolTipControl_(new ToolTipControl(this)),
-      autoCopier_(new CopyWhenActive(this, [this] { CopyToClipboard(); }))
+      autoCopier_(new CopyWhenActive(
+          this, [this] { CopyToClipboard(); }, [this] { return ClipboardText(currentText_); }))
 {
     ConnectCommands();
 
