@@ -213,9 +213,15 @@ void MainDialog::ShowText(bool generate)
 void MainDialog::ShowControls(bool show)
 {
     const int state = show ? HistoryState(engine_) : 0;
-    againButton_->setVisible(show);
-    undoButton_->setVisible(show && (state & kHistoryBackImpossible) == 0);
-    redoButton_->setVisible(show && (state & kHistoryForwardImpossible) == 0);
+    const auto setShown = [](QWidget* button, bool shown) {
+        button->setVisible(shown);
+        // A hidden button takes no focus anyway; saying so keeps screen readers from
+        // offering it.
+        button->setFocusPolicy(shown ? Qt::StrongFocus : Qt::NoFocus);
+    };
+    setShown(againButton_, show);
+    setShown(undoButton_, show && (state & kHistoryBackImpossible) == 0);
+    setShown(redoButton_, show && (state & kHistoryForwardImpossible) == 0);
 }
 
 void MainDialog::CopyToClipboard()

@@ -1,5 +1,7 @@
 #include "ui/TabControl.h"
 
+#include "ui/PartedControlAccessible.h"
+
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
@@ -8,6 +10,7 @@ namespace razzlewick {
 
 TabControl::TabControl(QWidget* parent) : QTabBar(parent)
 {
+    PartedControlAccessible::Install();
     // The pane frame carries the line under the headers.
     setDrawBase(false);
     setExpanding(false);
