@@ -8,6 +8,7 @@
 #include "platform/StartProgram.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/WaitCursor.h"
+#include "ui/ColourBehind.h"
 #include "ui/Contrast.h"
 #include "ui/DialogBuilder.h"
 
@@ -112,7 +113,7 @@ QColor CHyperLink::TextColour() const
     // The fixed colours are made for a light window. On a dark one the palette's link
     // colours take their place, and every colour is pulled away from the background
     // until it reads.
-    const QColor background = palette().color(QPalette::Window);
+    const QColor background = ColourBehind(*this);
     const bool dark = IsDarkColour(background);
     QColor colour;
     if (over_ && (options_ & LinkHoverColour) != 0) {
@@ -124,7 +125,7 @@ QColor CHyperLink::TextColour() const
     } else {
         colour = dark ? palette().color(QPalette::Link) : kLinkColour;
     }
-    return dark ? WithContrast(colour, background, kTextContrast) : colour;
+    return dark ? WithContrast(colour, background, kTextContrastAim) : colour;
 }
 
 void CHyperLink::ActivateLink()

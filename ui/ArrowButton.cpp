@@ -1,6 +1,7 @@
 #include "ui/ArrowButton.h"
 
 #include "ui/ButtonColours.h"
+#include "ui/ColourBehind.h"
 #include "ui/Contrast.h"
 #include "ui/PixelPen.h"
 
@@ -116,7 +117,7 @@ void ArrowButton::Shape()
 
 QColor ArrowButton::OutlineColour() const
 {
-    const ButtonColours colours = ButtonColours::From(palette());
+    const ButtonColours colours = ButtonColours::From(palette(), ColourBehind(*this));
     // Dark against a light window, light against a dark one: either way the whole
     // triangle shows, not only its shaded sides.
     return WithContrast(colours.darkWindow ? colours.highlight : colours.darkShadow, colours.window,
@@ -128,7 +129,7 @@ void ArrowButton::paintEvent(QPaintEvent*)
     // Three bands, each one logical pixel deep, from the mask's edge inwards: an outline
     // all round, a bevel lit from the upper left (from the lower right when pressed), the
     // face. Filled shapes rather than lines, so no band has gaps at any scale.
-    const ButtonColours colours = ButtonColours::From(palette());
+    const ButtonColours colours = ButtonColours::From(palette(), ColourBehind(*this));
     const std::array<Side, 3> sides = MaskSides(Triangle(), devicePixelRatioF());
     const QPolygonF bevel = Inset(sides, 1.0);
     const QPolygonF face = Inset(sides, 2.0);

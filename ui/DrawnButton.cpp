@@ -1,6 +1,7 @@
 #include "ui/DrawnButton.h"
 
 #include "ui/ButtonColours.h"
+#include "ui/ColourBehind.h"
 #include "ui/PixelPen.h"
 
 #include <QEvent>
@@ -66,6 +67,31 @@ void UnderlayOuterEdge(QPainter& painter, const ButtonOutline& outline,
         painter.setPen(pen);
         painter.drawLine(r0[i], r0[i + 1]);
     }
+}
+
+// The window mask, a polygon through ring 0, keeps only some of ring 0's pixels: none
+// along its lower and right edges, every other one where it slants. Whatever the bevel put
+// next to them then borders the window. In a dark window, where that would melt into the
+// window, every pixel along the inside of the mask takes the outer edge's colour.
+void PaintMaskEdge(QPainter& painter, const ButtonOutline& outline, const ButtonColours& colours,
+                   const std::function<QColor(std::size_t)>& colourOf)
+{
+    if (!colours.darkWindow)
+        return;
+    const QRegion mask = outline.RingRegion(0);
+    const QRegion inner = mask & mask.translated(1, 0) & mask.translated(-1, 0) &
+                          mask.translated(0, 1) & mask.translated(0, -1);
+    const auto& r0 = outline.Ring(0);
+    painter.save();
+    painter.setClipRegion(mask - inner);
+    for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
+        // Wide enough to reach the kept pixels on either side of the ring.
+        QPen pen = PixelPen(colourOf(i));
+        pen.setWidth(3);
+        painter.setPen(pen);
+        painter.drawLine(r0[i], r0[i + 1]);
+    }
+    painter.restore();
 }
 
 QPolygon Quad(QPoint a, QPoint b, QPoint c, QPoint d)
@@ -154,7 +180,7 @@ void DrawnButton::Render()
     // Drawn at the screen's pixel density, in logical pixels: crisp text and edges on a
     // scaled screen, the same pixels as ever at scale 1.
     const qreal ratio = renderedState_.pixelRatio;
-    const ButtonColours colours = ButtonColours::From(palette());
+    const ButtonColours colours = ButtonColours::From(palette(), ColourBehind(*this));
     for (QPixmap* image : {&normalImage_, &focusImage_, &pressedImage_}) {
         *image = QPixmap(size() * ratio);
         image->setDevicePixelRatio(ratio);
@@ -196,6 +222,9 @@ void DrawnButton::RenderNormal(QPainter& painter, const ButtonColours& colours) 
         painter.setPen(PixelPen(c0));
         painter.drawLine(r0[i], r0[i + 1]);
     }
+    PaintMaskEdge(painter, outline_, colours, [&](std::size_t i) {
+        return colours.ShadedEdge(HardShade(colours, r0[i], r0[i + 1]));
+    });
 }
 
 void DrawnButton::RenderFocused(QPainter& painter, const ButtonColours& colours) const
@@ -217,6 +246,7 @@ void DrawnButton::RenderFocused(QPainter& painter, const ButtonColours& colours)
         painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
     }
     OuterEdges(painter, outline_, colours);
+    PaintMaskEdge(painter, outline_, colours, [&](std::size_t) { return OutlineColour(colours); });
 }
 
 void DrawnButton::RenderPressed(QPainter& painter, const ButtonColours& colours) const
@@ -233,6 +263,7 @@ void DrawnButton::RenderPressed(QPainter& painter, const ButtonColours& colours)
         painter.drawLine(r1[i + 1], r1[i]);
     }
     OuterEdges(painter, outline_, colours);
+    PaintMaskEdge(painter, outline_, colours, [&](std::size_t) { return OutlineColour(colours); });
 }
 
 void DrawnButton::RenderText(QPainter& painter, const ButtonColours& colours, bool pressed) const

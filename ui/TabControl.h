@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
 namespace razzlewick {
@@ -17,6 +19,8 @@ public:
 
     // The page area below the headers, where the frame is drawn.
     QRect PaneRect() const;
+    // The colour the style fills the page with: what controls on the page stand on.
+    QColor PaneColour() const;
 
 protected:
     void initStyleOption(QStyleOptionTab* option, int tabIndex) const override;
@@ -24,6 +28,7 @@ protected:
 
 private:
     QRect HeadersRect() const;
+    QStyleOptionTabWidgetFrame PaneOption(const QRect& rect) const;
     // The pane frame, only where it falls inside `clip`.
     void PaintPane(const QRect& clip);
 };
