@@ -11,6 +11,7 @@
 #include "ui/ColourBehind.h"
 #include "ui/Contrast.h"
 #include "ui/DialogBuilder.h"
+#include "ui/FocusMark.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -65,6 +66,8 @@ void CHyperLink::Attach(QLabel* control)
     linkFont_.setUnderline((options_ & LinkUnderline) != 0);
     setFont(linkFont_);
     FitToText();
+    // A link is a control the keyboard reaches, as in any browser.
+    setFocusPolicy(static_cast<Qt::FocusPolicy>(focusPolicy() | Qt::TabFocus));
     if ((options_ & LinkFocusOnClick) != 0) {
         setFocusPolicy(static_cast<Qt::FocusPolicy>(focusPolicy() | Qt::ClickFocus));
     }
@@ -194,8 +197,17 @@ void CHyperLink::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     drawFrame(&painter);
     painter.setFont(linkFont_);
-    painter.setPen(TextColour());
+    const QColor colour = TextColour();
+    painter.setPen(colour);
     painter.drawText(contentsRect(), static_cast<int>(alignment()) | Qt::TextSingleLine, text());
+    if (hasFocus()) {
+        // The focus colour alone is a change of hue; a bar under the whole text shows the
+        // focus to everyone.
+        const QRect area = contentsRect();
+        painter.fillRect(
+            QRect(area.left(), area.bottom() + 1 - kFocusMarkDepth, area.width(), kFocusMarkDepth),
+            colour);
+    }
 }
 
 void CHyperLink::SetOver(bool over)

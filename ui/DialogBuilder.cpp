@@ -6,6 +6,7 @@
 #include "ui/SpinArrows.h"
 #include "ui/TabControl.h"
 #include "ui/TemplatePicture.h"
+#include "ui/TextBox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -83,14 +84,15 @@ QWidget* MakePicture(const ControlTemplate& control, QWidget* parent)
 QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
 {
     if (Has(control.style, CS::Multiline)) {
-        auto* edit = new QPlainTextEdit(parent);
+        auto* edit = new TextBox(parent);
         edit->setReadOnly(Has(control.style, CS::ReadOnly));
         edit->setLineWrapMode(Has(control.style, CS::WordWrap) ? QPlainTextEdit::WidgetWidth
                                                                : QPlainTextEdit::NoWrap);
         edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         edit->setVerticalScrollBarPolicy(Has(control.style, CS::VScroll) ? Qt::ScrollBarAlwaysOn
                                                                          : Qt::ScrollBarAlwaysOff);
-        edit->setFrameShape(Has(control.style, CS::Border) ? QFrame::StyledPanel : QFrame::NoFrame);
+        if (!Has(control.style, CS::Border))
+            edit->setFrameShape(QFrame::NoFrame);
         edit->setTabChangesFocus(true);
         return edit;
     }
