@@ -21,6 +21,7 @@
 #include "ui/DisplayText.h"
 #include "ui/DrawnButton.h"
 #include "ui/Pictures.h"
+#include "ui/TabControl.h"
 #include "ui/TemplatePicture.h"
 #include "ui/ToolTipControl.h"
 
@@ -152,6 +153,7 @@ void MainDialog::BeforeFirstShow()
         tabStyle->FitTabs(*styleTabs_);
         styleTabs_->setCurrentIndex(tab);
     }
+    KeepTextBoxOnThePage();
     connect(styleTabs_, &QTabBar::currentChanged, this, &MainDialog::RefreshStyle);
     RefreshStyle();
 
@@ -168,6 +170,22 @@ void MainDialog::BeforeFirstShow()
     ActivateToolTips(options_.tooltips != 0);
 
     PlaceTopmost(options_.alwaysOnTop != 0);
+}
+
+void MainDialog::KeepTextBoxOnThePage()
+{
+    // Styles with taller headers than the layout was made for would have the text box
+    // cover the headers' foot, and with it the selected one's mark: the box then starts
+    // below them, its bottom where it was.
+    const auto* tabs = qobject_cast<const TabControl*>(styleTabs_);
+    if (tabs == nullptr)
+        return;
+    const int pageTop = tabs->y() + tabs->PageTop() + 1;
+    QRect box = textBox_->geometry();
+    if (box.top() >= pageTop)
+        return;
+    box.setTop(pageTop);
+    textBox_->setGeometry(box);
 }
 
 void MainDialog::RefreshStyle()

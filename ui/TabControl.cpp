@@ -82,6 +82,11 @@ void TabControl::PaintPane(const QRect& clip)
     painter.drawPrimitive(QStyle::PE_FrameTabWidget, PaneOption(PaneRect()));
 }
 
+int TabControl::PageTop() const
+{
+    return PaneRect().top() + style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+}
+
 QColor TabControl::PaneColour() const
 {
     // Styles fill the page with a colour of their own, often not the window's: the middle

@@ -19,6 +19,9 @@ public:
 
     // The page area below the headers, where the frame is drawn.
     QRect PaneRect() const;
+    // The first row inside the page's frame: controls placed on the page start here or
+    // below, or they cover the headers' foot.
+    int PageTop() const;
     // The colour the style fills the page with: what controls on the page stand on.
     QColor PaneColour() const;
 
