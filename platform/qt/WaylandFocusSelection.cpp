@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <qpa/qplatformnativeinterface.h>
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
@@ -17,6 +18,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <type_traits>
 #include <wayland-client.h>
 
 namespace razzlewick::platform {
@@ -54,12 +56,104 @@ void SendText(int fd, const QByteArray& text)
     close(fd);
 }
 
-template <typename T>
-T* OnQueue(T* proxy, wl_event_queue* queue)
-{
-    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(proxy), queue);
-    return proxy;
-}
+// The Wayland client library, taken from the toolkit's Wayland plugin, which has it
+// loaded, rather than linked: linked, the program would load and bind it at every start,
+// on X11 too. Only what this file needs; requests are made as the protocol header's
+// helpers make them, through these pointers.
+struct WaylandClient {
+    decltype(&::wl_proxy_marshal_flags) marshalFlags = nullptr;
+    decltype(&::wl_proxy_add_listener) addListener = nullptr;
+    decltype(&::wl_proxy_destroy) destroy = nullptr;
+    decltype(&::wl_proxy_get_version) version = nullptr;
+    decltype(&::wl_proxy_set_queue) setQueue = nullptr;
+    decltype(&::wl_proxy_create_wrapper) createWrapper = nullptr;
+    decltype(&::wl_proxy_wrapper_destroy) destroyWrapper = nullptr;
+    decltype(&::wl_display_create_queue) createQueue = nullptr;
+    decltype(&::wl_display_roundtrip_queue) roundtripQueue = nullptr;
+    decltype(&::wl_display_dispatch_queue_pending) dispatchQueuePending = nullptr;
+    decltype(&::wl_display_flush) flush = nullptr;
+    decltype(&::wl_event_queue_destroy) destroyQueue = nullptr;
+    const wl_interface* registryInterface = nullptr;
+    const wl_interface* seatInterface = nullptr;
+    const wl_interface* keyboardInterface = nullptr;
+    const wl_interface* managerInterface = nullptr;
+    const wl_interface* deviceInterface = nullptr;
+    const wl_interface* sourceInterface = nullptr;
+
+    // False where the library is not loaded or lacks any of them.
+    bool Load()
+    {
+        void* library = dlopen("libwayland-client.so.0", RTLD_NOW | RTLD_NOLOAD);
+        if (library == nullptr)
+            return false;
+        bool complete = true;
+        const auto take = [&](auto& pointer, const char* name) {
+            pointer =
+                reinterpret_cast<std::remove_reference_t<decltype(pointer)>>(dlsym(library, name));
+            complete = complete && pointer != nullptr;
+        };
+        take(marshalFlags, "wl_proxy_marshal_flags");
+        take(addListener, "wl_proxy_add_listener");
+        take(destroy, "wl_proxy_destroy");
+        take(version, "wl_proxy_get_version");
+        take(setQueue, "wl_proxy_set_queue");
+        take(createWrapper, "wl_proxy_create_wrapper");
+        take(destroyWrapper, "wl_proxy_wrapper_destroy");
+        take(createQueue, "wl_display_create_queue");
+        take(roundtripQueue, "wl_display_roundtrip_queue");
+        take(dispatchQueuePending, "wl_display_dispatch_queue_pending");
+        take(flush, "wl_display_flush");
+        take(destroyQueue, "wl_event_queue_destroy");
+        take(registryInterface, "wl_registry_interface");
+        take(seatInterface, "wl_seat_interface");
+        take(keyboardInterface, "wl_keyboard_interface");
+        take(managerInterface, "wl_data_device_manager_interface");
+        take(deviceInterface, "wl_data_device_interface");
+        take(sourceInterface, "wl_data_source_interface");
+        // The library stays loaded with the toolkit; this reference goes.
+        dlclose(library);
+        return complete;
+    }
+
+    template <typename T>
+    wl_proxy* Proxy(T* object) const
+    {
+        return reinterpret_cast<wl_proxy*>(object);
+    }
+    template <typename T>
+    uint32_t Version(T* object) const
+    {
+        return version(Proxy(object));
+    }
+    template <typename T>
+    void AddListener(T* object, const void* listener, void* data) const
+    {
+        addListener(Proxy(object), reinterpret_cast<void (**)(void)>(const_cast<void*>(listener)),
+                    data);
+    }
+    // A request that creates an object of `interface` and passes `arguments` after it.
+    template <typename Result, typename T, typename... Arguments>
+    Result* Create(T* object, uint32_t opcode, const wl_interface* interface,
+                   Arguments... arguments) const
+    {
+        return reinterpret_cast<Result*>(
+            marshalFlags(Proxy(object), opcode, interface, Version(object), 0, arguments...));
+    }
+    template <typename T, typename... Arguments>
+    void Request(T* object, uint32_t opcode, Arguments... arguments) const
+    {
+        marshalFlags(Proxy(object), opcode, nullptr, Version(object), 0, arguments...);
+    }
+    // A destructor request, or plain destruction where the object's version has none.
+    template <typename T>
+    void Release(T* object, uint32_t opcode, uint32_t since) const
+    {
+        if (Version(object) >= since)
+            marshalFlags(Proxy(object), opcode, nullptr, Version(object), WL_MARSHAL_FLAG_DESTROY);
+        else
+            destroy(Proxy(object));
+    }
+};
 
 }  // namespace
 
@@ -67,6 +161,7 @@ T* OnQueue(T* proxy, wl_event_queue* queue)
 // that the toolkit never sees their events: a seat and its keyboard for the focus serial, a
 // data device and the source that serves the text.
 struct WaylandFocusSelection::Connection {
+    WaylandClient client;
     wl_display* display = nullptr;  // the toolkit's; not owned
     wl_event_queue* queue = nullptr;
     wl_registry* registry = nullptr;
@@ -94,14 +189,19 @@ const wl_registry_listener WaylandFocusSelection::Connection::kRegistry = {
         [](void* data, wl_registry* registry, uint32_t name, const char* interface,
            uint32_t version) {
             auto* self = static_cast<Connection*>(data);
-            if (std::strcmp(interface, wl_seat_interface.name) == 0 && self->seat == nullptr) {
-                self->seat = static_cast<wl_seat*>(
-                    wl_registry_bind(registry, name, &wl_seat_interface, std::min(version, 4u)));
-                wl_seat_add_listener(self->seat, &kSeat, self);
-            } else if (std::strcmp(interface, wl_data_device_manager_interface.name) == 0 &&
+            const WaylandClient& wl = self->client;
+            const auto bind = [&](const wl_interface* wanted, uint32_t highest) {
+                const uint32_t bound = std::min(version, highest);
+                return wl.marshalFlags(wl.Proxy(registry), WL_REGISTRY_BIND, wanted, bound, 0, name,
+                                       wanted->name, bound, nullptr);
+            };
+            if (std::strcmp(interface, wl.seatInterface->name) == 0 && self->seat == nullptr) {
+                self->seat = reinterpret_cast<wl_seat*>(bind(wl.seatInterface, 4));
+                wl.AddListener(self->seat, &kSeat, self);
+            } else if (std::strcmp(interface, wl.managerInterface->name) == 0 &&
                        self->manager == nullptr) {
-                self->manager = static_cast<wl_data_device_manager*>(wl_registry_bind(
-                    registry, name, &wl_data_device_manager_interface, std::min(version, 3u)));
+                self->manager =
+                    reinterpret_cast<wl_data_device_manager*>(bind(wl.managerInterface, 3));
             }
         },
     .global_remove = [](void*, wl_registry*, uint32_t) {},
@@ -112,8 +212,10 @@ const wl_seat_listener WaylandFocusSelection::Connection::kSeat = {
         [](void* data, wl_seat* seat, uint32_t capabilities) {
             auto* self = static_cast<Connection*>(data);
             if ((capabilities & WL_SEAT_CAPABILITY_KEYBOARD) != 0 && self->keyboard == nullptr) {
-                self->keyboard = wl_seat_get_keyboard(seat);
-                wl_keyboard_add_listener(self->keyboard, &kKeyboard, self);
+                const WaylandClient& wl = self->client;
+                self->keyboard = wl.Create<wl_keyboard>(seat, WL_SEAT_GET_KEYBOARD,
+                                                        wl.keyboardInterface, nullptr);
+                wl.AddListener(self->keyboard, &kKeyboard, self);
             }
         },
     .name = [](void*, wl_seat*, const char*) {},
@@ -137,8 +239,10 @@ const wl_keyboard_listener WaylandFocusSelection::Connection::kKeyboard = {
 
 // Offers of other programs' data are the toolkit's business; ours go at once.
 const wl_data_device_listener WaylandFocusSelection::Connection::kDevice = {
-    .data_offer = [](void*, wl_data_device*,
-                     wl_data_offer* offer) { wl_data_offer_destroy(offer); },
+    .data_offer =
+        [](void* data, wl_data_device*, wl_data_offer* offer) {
+            static_cast<Connection*>(data)->client.Release(offer, WL_DATA_OFFER_DESTROY, 1);
+        },
     .enter = [](void*, wl_data_device*, uint32_t, wl_surface*, wl_fixed_t, wl_fixed_t,
                 wl_data_offer*) {},
     .leave = [](void*, wl_data_device*) {},
@@ -160,7 +264,7 @@ const wl_data_source_listener WaylandFocusSelection::Connection::kSource = {
 void WaylandFocusSelection::Connection::DropSource()
 {
     if (source != nullptr)
-        wl_data_source_destroy(source);
+        client.Release(source, WL_DATA_SOURCE_DESTROY, 1);
     source = nullptr;
 }
 
@@ -168,25 +272,16 @@ WaylandFocusSelection::Connection::~Connection()
 {
     DropSource();
     if (device != nullptr)
-        wl_data_device_destroy(device);
-    if (keyboard != nullptr) {
-        if (wl_keyboard_get_version(keyboard) >= WL_KEYBOARD_RELEASE_SINCE_VERSION)
-            wl_keyboard_release(keyboard);
-        else
-            wl_keyboard_destroy(keyboard);
+        client.Release(device, WL_DATA_DEVICE_RELEASE, WL_DATA_DEVICE_RELEASE_SINCE_VERSION);
+    if (keyboard != nullptr)
+        client.Release(keyboard, WL_KEYBOARD_RELEASE, WL_KEYBOARD_RELEASE_SINCE_VERSION);
+    // Bound at version 4 at most: the seat has no release request.
+    for (wl_proxy* proxy : {client.Proxy(seat), client.Proxy(manager), client.Proxy(registry)}) {
+        if (proxy != nullptr)
+            client.destroy(proxy);
     }
-    if (seat != nullptr) {
-        if (wl_seat_get_version(seat) >= WL_SEAT_RELEASE_SINCE_VERSION)
-            wl_seat_release(seat);
-        else
-            wl_seat_destroy(seat);
-    }
-    if (manager != nullptr)
-        wl_data_device_manager_destroy(manager);
-    if (registry != nullptr)
-        wl_registry_destroy(registry);
-    wl_display_flush(display);
-    wl_event_queue_destroy(queue);
+    client.flush(display);
+    client.destroyQueue(queue);
 }
 
 WaylandFocusSelection::WaylandFocusSelection(QObject* parent) : QObject(parent)
@@ -198,25 +293,27 @@ WaylandFocusSelection::WaylandFocusSelection(QObject* parent) : QObject(parent)
                         ? static_cast<wl_display*>(
                               native->nativeResourceForIntegration(QByteArrayLiteral("wl_display")))
                         : nullptr;
-    if (display == nullptr)
-        return;
-
     auto connection = std::make_unique<Connection>();
+    if (display == nullptr || !connection->client.Load())
+        return;
+    const WaylandClient& wl = connection->client;
     connection->display = display;
-    connection->queue = wl_display_create_queue(display);
-    auto* wrapper =
-        OnQueue(static_cast<wl_display*>(wl_proxy_create_wrapper(display)), connection->queue);
-    connection->registry = wl_display_get_registry(wrapper);
-    wl_proxy_wrapper_destroy(wrapper);
-    wl_registry_add_listener(connection->registry, &Connection::kRegistry, connection.get());
+    connection->queue = wl.createQueue(display);
+    auto* wrapper = static_cast<wl_display*>(wl.createWrapper(display));
+    wl.setQueue(wl.Proxy(wrapper), connection->queue);
+    connection->registry =
+        wl.Create<wl_registry>(wrapper, WL_DISPLAY_GET_REGISTRY, wl.registryInterface, nullptr);
+    wl.destroyWrapper(wrapper);
+    wl.AddListener(connection->registry, &Connection::kRegistry, connection.get());
     // The globals, then the seat's capabilities.
-    wl_display_roundtrip_queue(display, connection->queue);
-    wl_display_roundtrip_queue(display, connection->queue);
+    wl.roundtripQueue(display, connection->queue);
+    wl.roundtripQueue(display, connection->queue);
     if (connection->seat == nullptr || connection->manager == nullptr)
         return;
     connection->device =
-        wl_data_device_manager_get_data_device(connection->manager, connection->seat);
-    wl_data_device_add_listener(connection->device, &Connection::kDevice, connection.get());
+        wl.Create<wl_data_device>(connection->manager, WL_DATA_DEVICE_MANAGER_GET_DATA_DEVICE,
+                                  wl.deviceInterface, nullptr, connection->seat);
+    wl.AddListener(connection->device, &Connection::kDevice, connection.get());
     connection_ = std::move(connection);
     // The toolkit reads the connection; whatever it read for our queue waits for us.
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, this,
@@ -228,7 +325,7 @@ WaylandFocusSelection::~WaylandFocusSelection() = default;
 void WaylandFocusSelection::Dispatch()
 {
     if (connection_ != nullptr)
-        wl_display_dispatch_queue_pending(connection_->display, connection_->queue);
+        connection_->client.dispatchQueuePending(connection_->display, connection_->queue);
 }
 
 bool WaylandFocusSelection::Available()
@@ -242,14 +339,16 @@ bool WaylandFocusSelection::SetText(const QString& text)
     if (!Available())
         return false;
     Connection& c = *connection_;
+    const WaylandClient& wl = c.client;
     c.DropSource();
     c.text = text.toUtf8();
-    c.source = OnQueue(wl_data_device_manager_create_data_source(c.manager), c.queue);
-    wl_data_source_add_listener(c.source, &Connection::kSource, &c);
+    c.source = wl.Create<wl_data_source>(c.manager, WL_DATA_DEVICE_MANAGER_CREATE_DATA_SOURCE,
+                                         wl.sourceInterface, nullptr);
+    wl.AddListener(c.source, &Connection::kSource, &c);
     for (const char* format : kTextFormats)
-        wl_data_source_offer(c.source, format);
-    wl_data_device_set_selection(c.device, c.source, c.serial);
-    wl_display_flush(c.display);
+        wl.Request(c.source, WL_DATA_SOURCE_OFFER, format);
+    wl.Request(c.device, WL_DATA_DEVICE_SET_SELECTION, c.source, c.serial);
+    wl.flush(c.display);
     return true;
 }
 
