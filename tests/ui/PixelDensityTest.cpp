@@ -275,6 +275,40 @@ TEST_P(FocusMark, ArrowMarksTheFocusTwoPixelsDeep)
     EXPECT_GE(RunOf(focused, Device(upper), QPoint(0, 1), window, mark), MarkDepth());
 }
 
+// A capsule button with the focus shows its dark outline two pixels deep on every side,
+// the lower and right ones too, where the window mask keeps none of the outer ring.
+TEST_P(FocusMark, CapsuleOutlineDeepensWithTheFocus)
+{
+    auto* button = new DrawnButton(QStringLiteral("Again please!"), screen.Window());
+    auto* other = new ArrowButton(screen.Window());
+    other->setGeometry(150, 60, 20, 20);
+    Show(button, QRect(11, 13, 100, 26));
+    button->SetOutline(OutlineKind::Capsule);
+    button->setFocus();
+    const QRgb window = screen.Window()->palette().color(QPalette::Window).rgb();
+    const QRect r = button->geometry();
+    const QImage focused = Window();
+    const struct {
+        const char* side;
+        QPointF outside;
+        QPoint step;
+    } sides[] = {
+        {"top", QPointF(r.center().x(), r.top() - 2), QPoint(0, 1)},
+        {"bottom", QPointF(r.center().x(), r.bottom() + 3), QPoint(0, -1)},
+        {"left", QPointF(r.left() - 2, r.center().y()), QPoint(1, 0)},
+        {"right", QPointF(r.right() + 3, r.center().y()), QPoint(-1, 0)},
+    };
+    const QRgb mark = guitest::FirstShown(focused, Device(sides[0].outside), sides[0].step, window);
+    EXPECT_GE(ContrastRatio(QColor(mark), QColor(window)), kEdgeContrast);
+    // The button shows an image drawn for its own pixels; at 150 % it lands half a device
+    // pixel off, and the mask then takes one device pixel of the band: two remain.
+    const int depth = GetParam() == 1.5 ? 2 : MarkDepth();
+    for (const auto& side : sides) {
+        EXPECT_GE(RunOf(focused, Device(side.outside), side.step, window, mark), depth)
+            << side.side;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Scales, FocusMark, ::testing::Values(1.0, 1.5, 2.0), [](const auto& info) {
     return info.param == 2.0 ? "double" : info.param == 1.5 ? "oneAndHalf" : "single";
 });
