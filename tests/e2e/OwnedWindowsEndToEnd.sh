@@ -55,11 +55,18 @@ check_preferences() {
   app_pid=$!
   main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Razzlewick$' 2>/dev/null | head -n 1)
   [[ -n "$main" ]] || fail "ontop=$ontop: no main window appeared: $(cat "$work/app.log")"
-  xdotool windowactivate --sync "$main" 2>/dev/null
-  xdotool key --clearmodifiers alt+o
-  sleep 0.3
-  xdotool key p
-  options=$(timeout 10 xdotool search --sync --onlyvisible --name '^Razzlewick options$' 2>/dev/null | head -n 1)
+  # A loaded machine may be slow to give the new window the focus or to open the menu:
+  # the keys go again (Alt+O closes a menu left open, so a third try opens it anew).
+  options=
+  for _ in 1 2 3; do
+    kill -0 "$app_pid" 2>/dev/null || fail "ontop=$ontop: the program ended: $(cat "$work/app.log")"
+    xdotool windowactivate --sync "$main" 2>/dev/null
+    xdotool key --clearmodifiers alt+o
+    sleep 0.5
+    xdotool key p
+    options=$(timeout 5 xdotool search --sync --onlyvisible --name '^Razzlewick options$' 2>/dev/null | head -n 1)
+    [[ -n "$options" ]] && break
+  done
   [[ -n "$options" ]] || fail "ontop=$ontop: Alt+O, P opened no Preferences"
 
   xprop -id "$options" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$main")" \
