@@ -83,7 +83,9 @@ void AboutDialog::BeforeFirstShow()
     for (TemplateDialog* page : pages_) {
         page->PrepareFirstShow();
     }
-    // A page's text is named after its tab, for screen readers.
+    // A page, and the text on it, are named after its tab, for screen readers.
+    for (int tab = 0; tab < 3; ++tab)
+        pages_[static_cast<size_t>(tab)]->setAccessibleName(tabs_->tabText(tab));
     for (int tab = 1; tab < 3; ++tab) {
         pages_[static_cast<size_t>(tab)]
             ->RequireControl<QWidget>(IDC_PAGE_TEXT)

@@ -8,8 +8,10 @@
 #include "platform/StartProgram.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/WaitCursor.h"
+#include "ui/ColourBehind.h"
 #include "ui/Contrast.h"
 #include "ui/DialogBuilder.h"
+#include "ui/FocusMark.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -64,6 +66,8 @@ void CHyperLink::Attach(QLabel* control)
     linkFont_.setUnderline((options_ & LinkUnderline) != 0);
     setFont(linkFont_);
     FitToText();
+    // A link is a control the keyboard reaches, as in any browser.
+    setFocusPolicy(static_cast<Qt::FocusPolicy>(focusPolicy() | Qt::TabFocus));
     if ((options_ & LinkFocusOnClick) != 0) {
         setFocusPolicy(static_cast<Qt::FocusPolicy>(focusPolicy() | Qt::ClickFocus));
     }
@@ -112,7 +116,7 @@ QColor CHyperLink::TextColour() const
     // The fixed colours are made for a light window. On a dark one the palette's link
     // colours take their place, and every colour is pulled away from the background
     // until it reads.
-    const QColor background = palette().color(QPalette::Window);
+    const QColor background = ColourBehind(*this);
     const bool dark = IsDarkColour(background);
     QColor colour;
     if (over_ && (options_ & LinkHoverColour) != 0) {
@@ -124,7 +128,7 @@ QColor CHyperLink::TextColour() const
     } else {
         colour = dark ? palette().color(QPalette::Link) : kLinkColour;
     }
-    return dark ? WithContrast(colour, background, kTextContrast) : colour;
+    return dark ? WithContrast(colour, background, kTextContrastAim) : colour;
 }
 
 void CHyperLink::ActivateLink()
@@ -193,8 +197,17 @@ void CHyperLink::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     drawFrame(&painter);
     painter.setFont(linkFont_);
-    painter.setPen(TextColour());
+    const QColor colour = TextColour();
+    painter.setPen(colour);
     painter.drawText(contentsRect(), static_cast<int>(alignment()) | Qt::TextSingleLine, text());
+    if (hasFocus()) {
+        // The focus colour alone is a change of hue; a bar under the whole text shows the
+        // focus to everyone.
+        const QRect area = contentsRect();
+        painter.fillRect(
+            QRect(area.left(), area.bottom() + 1 - kFocusMarkDepth, area.width(), kFocusMarkDepth),
+            colour);
+    }
 }
 
 void CHyperLink::SetOver(bool over)

@@ -8,6 +8,25 @@
 
 namespace razzlewick {
 
+std::string ToClipboardLines(std::string_view text)
+{
+    std::string lines;
+    lines.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        lines.push_back(text[i]);
+    }
+    if (lines.ends_with('\n'))
+        lines.pop_back();
+    return lines;
+}
+
+QString ClipboardText(const std::string& text)
+{
+    return QString::fromStdString(Windows1252ToUtf8(ToClipboardLines(text)));
+}
+
 bool SetClipboardText(const std::string& text)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
@@ -17,7 +36,7 @@ bool SetClipboardText(const std::string& text)
     if (clipboard == nullptr) {
         return false;
     }
-    const QString unicode = QString::fromStdString(Windows1252ToUtf8(text));
+    const QString unicode = ClipboardText(text);
     clipboard->setText(unicode);
     return clipboard->text() == unicode;
 }

@@ -44,6 +44,26 @@ QSize CompactTabStyle::sizeFromContents(ContentsType type, const QStyleOption* o
     return result;
 }
 
+void CompactTabStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                  QPainter* painter, const QWidget* widget) const
+{
+    const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+    if (element != CE_TabBarTabLabel || tab == nullptr || (tab->state & State_HasFocus) == 0) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    // Styles place a label's focus frame by their own padding, which these tabs have given
+    // up: the frame would cut through a long label. The label goes without it, and the
+    // frame spans the tab instead.
+    QStyleOptionTab label(*tab);
+    label.state &= ~State_HasFocus;
+    QProxyStyle::drawControl(element, &label, painter, widget);
+    QStyleOptionFocusRect frame;
+    frame.QStyleOption::operator=(*tab);
+    frame.rect = tab->rect.adjusted(1, 2, -1, -2);
+    QProxyStyle::drawPrimitive(PE_FrameFocusRect, &frame, painter, widget);
+}
+
 int CompactTabStyle::Slack(const QStyleOption* option, QSize size, const QWidget* widget) const
 {
     const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);

@@ -20,6 +20,8 @@ public:
                     const QWidget* widget) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
 
     // For styles whose tabs are wide even without padding (a least width, wide margins):
     // while the last tab ends past the bar, takes room off each tab, never so much that its

@@ -1,5 +1,7 @@
 #include "app/CopyWhenActive.h"
 
+#include "platform/qt/WaylandFocusSelection.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
@@ -8,8 +10,14 @@
 
 namespace razzlewick {
 
-CopyWhenActive::CopyWhenActive(QWidget* window, std::function<void()> copy)
-    : QObject(window), window_(window), copy_(std::move(copy))
+CopyWhenActive::CopyWhenActive(QWidget* window, std::function<void()> copy,
+                               std::function<QString()> text)
+    : QObject(window),
+      window_(window),
+      copy_(std::move(copy)),
+      text_(std::move(text)),
+      // Made before the window shows, so that it sees the focus arrive.
+      focusSelection_(new platform::WaylandFocusSelection(this))
 {
     window->installEventFilter(this);
 }
@@ -33,7 +41,8 @@ bool CopyWhenActive::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == window_ && event->type() == QEvent::WindowActivate && pending_) {
         pending_ = false;
-        copy_();
+        if (!focusSelection_->SetText(text_()))
+            copy_();
     }
     return QObject::eventFilter(watched, event);
 }

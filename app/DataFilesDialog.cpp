@@ -67,6 +67,7 @@ void DataFilesDialog::BeforeFirstShow()
         RequireControl<DrawnButton>(id)->SetOutline(OutlineKind::Capsule);
     setWindowIcon(ProgramIcon());
     report_->setPlainText(FileSystemTextToDisplay(text_));
+    report_->setAccessibleName(QStringLiteral("Data files report"));
     AddAnchor(IDC_DATA_REPORT, StretchWidth | StretchHeight);
     AddAnchor(IDC_COPY_REPORT, MoveDown);
     AddAnchor(IDC_OPEN_STYLES_FOLDER, MoveDown);

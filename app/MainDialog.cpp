@@ -21,6 +21,8 @@
 #include "ui/DisplayText.h"
 #include "ui/DrawnButton.h"
 #include "ui/Pictures.h"
+#include "ui/ShowControl.h"
+#include "ui/TabControl.h"
 #include "ui/TemplatePicture.h"
 #include "ui/ToolTipControl.h"
 
@@ -62,7 +64,8 @@ MainDialog::MainDialog(QWidget* parent)
       styleTabs_(RequireControl<QTabBar>(IDC_STYLE_TABS)),
       frame_(RequireControl<QGroupBox>(IDC_FRAME)),
       toolTipControl_(new ToolTipControl(this)),
-      autoCopier_(new CopyWhenActive(this, [this] { CopyToClipboard(); }))
+      autoCopier_(new CopyWhenActive(
+          this, [this] { CopyToClipboard(); }, [this] { return ClipboardText(currentText_); }))
 {
     ConnectCommands();
 
@@ -151,6 +154,7 @@ void MainDialog::BeforeFirstShow()
         tabStyle->FitTabs(*styleTabs_);
         styleTabs_->setCurrentIndex(static_cast<int>(tab));
     }
+    KeepTextBoxOnThePage();
     connect(styleTabs_, &QTabBar::currentChanged, this, &MainDialog::RefreshStyle);
     RefreshStyle();
 
@@ -167,6 +171,22 @@ void MainDialog::BeforeFirstShow()
     ActivateToolTips(options_.tooltips != 0);
 
     PlaceTopmost(options_.alwaysOnTop != 0);
+}
+
+void MainDialog::KeepTextBoxOnThePage()
+{
+    // Styles with taller headers than the layout was made for would have the text box
+    // cover the headers' foot, and with it the selected one's mark: the box then starts
+    // below them, its bottom where it was.
+    const auto* tabs = qobject_cast<const TabControl*>(styleTabs_);
+    if (tabs == nullptr)
+        return;
+    const int pageTop = tabs->y() + tabs->PageTop() + 1;
+    QRect box = textBox_->geometry();
+    if (box.top() >= pageTop)
+        return;
+    box.setTop(pageTop);
+    textBox_->setGeometry(box);
 }
 
 void MainDialog::RefreshStyle()
@@ -212,9 +232,9 @@ void MainDialog::ShowText(bool generate)
 void MainDialog::ShowControls(bool show)
 {
     const int state = show ? HistoryState(engine_) : 0;
-    againButton_->setVisible(show);
-    undoButton_->setVisible(show && (state & kHistoryBackImpossible) == 0);
-    redoButton_->setVisible(show && (state & kHistoryForwardImpossible) == 0);
+    ShowControl(againButton_, show);
+    ShowControl(undoButton_, show && (state & kHistoryBackImpossible) == 0);
+    ShowControl(redoButton_, show && (state & kHistoryForwardImpossible) == 0);
 }
 
 void MainDialog::CopyToClipboard()

@@ -77,6 +77,7 @@ private:
     // Scrolls a long batch so that its end shows, or once the window is shown.
     void ScrollToEnd();
     void AddWindowMenu();
+    void KeepTextBoxOnThePage();
 
     void OnAgain();
     void OnUndo();

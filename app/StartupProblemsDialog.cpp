@@ -6,6 +6,7 @@
 #include "ui/DisplayText.h"
 #include "ui/DrawnButton.h"
 #include "ui/Pictures.h"
+#include "ui/ShowControl.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -79,7 +80,7 @@ void StartupProblemsDialog::ShowReport()
     tryAgainButton->setDefault(offerAgain);
     if (!offerAgain && tryAgainButton->hasFocus())
         continueButton->setFocus();
-    tryAgainButton->setVisible(offerAgain);
+    ShowControl(tryAgainButton, offerAgain);
 }
 
 void StartupProblemsDialog::OnTryAgain()

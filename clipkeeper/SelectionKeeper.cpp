@@ -18,6 +18,7 @@ constexpr const char* kAtomNames[] = {"CLIPBOARD",
                                       "UTF8_STRING",
                                       "TEXT",
                                       "text/plain;charset=utf-8",
+                                      "text/plain",
                                       "_RAZZLEWICK_CLIPKEEPER_TIME"};
 
 // A ChangeProperty request carries 24 bytes besides the data.
@@ -187,7 +188,8 @@ bool SelectionKeeper::WriteTarget(xcb_window_t requestor, xcb_atom_t property, x
     };
     if (target == atoms_[Targets]) {
         const xcb_atom_t offered[] = {atoms_[Targets],       atoms_[Timestamp], atoms_[Utf8String],
-                                      atoms_[TextPlainUtf8], XCB_ATOM_STRING,   atoms_[Text]};
+                                      atoms_[TextPlainUtf8], atoms_[TextPlain], XCB_ATOM_STRING,
+                                      atoms_[Text]};
         WriteProperty(requestor, property, XCB_ATOM_ATOM, 32, std::size(offered), offered);
         return true;
     }
@@ -195,7 +197,9 @@ bool SelectionKeeper::WriteTarget(xcb_window_t requestor, xcb_atom_t property, x
         WriteProperty(requestor, property, XCB_ATOM_INTEGER, 32, 1, &ownedSince_);
         return true;
     }
-    if (target == atoms_[Utf8String] || target == atoms_[TextPlainUtf8]) {
+    // Plain text/plain is UTF-8 too, as the program itself offered it while it ran.
+    if (target == atoms_[Utf8String] || target == atoms_[TextPlainUtf8] ||
+        target == atoms_[TextPlain]) {
         return writeText(target, utf8_);
     }
     if (target == XCB_ATOM_STRING) {

@@ -37,6 +37,7 @@ private:
         Utf8String,
         Text,
         TextPlainUtf8,
+        TextPlain,
         TimeProperty,
         AtomCount
     };

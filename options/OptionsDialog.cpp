@@ -127,7 +127,11 @@ void OptionsDialog::BeforeFirstShow()
     spin_->SetRange(kMinimumCount, kMaximumCount);
     // The captions label the fields they stand by, for screen readers.
     findChild<QLabel*>(QStringLiteral("levelCaption"))->setBuddy(levelList_);
-    findChild<QLabel*>(QStringLiteral("generateCaption"))->setBuddy(countEdit_);
+    auto* generateCaption = findChild<QLabel*>(QStringLiteral("generateCaption"));
+    generateCaption->setBuddy(countEdit_);
+    // The caption ends in a blank that is layout, not a word.
+    generateCaption->setAccessibleName(generateCaption->text().trimmed());
+    countEdit_->setAccessibleName(generateCaption->accessibleName());
     spin_->setAccessibleName(QStringLiteral("Number of insults"));
 
     // Tips show even while another window is active.

@@ -1,8 +1,9 @@
 #include "ui/ArrowButton.h"
 
 #include "ui/ButtonColours.h"
+#include "ui/ColourBehind.h"
 #include "ui/Contrast.h"
-#include "ui/PixelPen.h"
+#include "ui/FocusMark.h"
 
 #include <QPainter>
 
@@ -116,7 +117,7 @@ void ArrowButton::Shape()
 
 QColor ArrowButton::OutlineColour() const
 {
-    const ButtonColours colours = ButtonColours::From(palette());
+    const ButtonColours colours = ButtonColours::From(palette(), ColourBehind(*this));
     // Dark against a light window, light against a dark one: either way the whole
     // triangle shows, not only its shaded sides.
     return WithContrast(colours.darkWindow ? colours.highlight : colours.darkShadow, colours.window,
@@ -125,19 +126,23 @@ QColor ArrowButton::OutlineColour() const
 
 void ArrowButton::paintEvent(QPaintEvent*)
 {
-    // Three bands, each one logical pixel deep, from the mask's edge inwards: an outline
-    // all round, a bevel lit from the upper left (from the lower right when pressed), the
-    // face. Filled shapes rather than lines, so no band has gaps at any scale.
-    const ButtonColours colours = ButtonColours::From(palette());
+    // Three bands from the mask's edge inwards: an outline all round, a bevel lit from the
+    // upper left (from the lower right when pressed), the face. Filled shapes rather than
+    // lines, so no band has gaps at any scale. With the focus the outline deepens to the
+    // focus mark: a dotted triangle inside an arrow this small would be a dot or two.
+    const ButtonColours colours = ButtonColours::From(palette(), ColourBehind(*this));
     const std::array<Side, 3> sides = MaskSides(Triangle(), devicePixelRatioF());
-    const QPolygonF bevel = Inset(sides, 1.0);
-    const QPolygonF face = Inset(sides, 2.0);
+    const bool focused = hasFocus();
+    const qreal outlineDepth = focused ? kFocusMarkDepth : 1.0;
+    const QPolygonF bevel = Inset(sides, outlineDepth);
+    const QPolygonF face = Inset(sides, outlineDepth + 1.0);
     const bool pressed = isDown();
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(OutlineColour());
+    painter.setBrush(focused ? FocusMarkColour(palette(), colours.window, colours.face)
+                             : OutlineColour());
     painter.drawPolygon(Inset(sides, 0.0));
     for (int k = 0; k < 3; ++k) {
         const int next = (k + 1) % 3;
@@ -146,42 +151,6 @@ void ArrowButton::paintEvent(QPaintEvent*)
     }
     painter.setBrush(colours.face);
     painter.drawPolygon(face);
-
-    if (hasFocus())
-        PaintFocus(painter, colours.text);
-}
-
-void ArrowButton::PaintFocus(QPainter& painter, QColor colour) const
-{
-    const int side = std::min(width(), height());
-    const int W = side - 1;
-    const int H = side - 1;
-    const int M = H / 2;
-    QPolygon chain;
-    switch (direction_) {
-        case ArrowDirection::Right:
-            chain = QPolygon({{6, 9}, {W - 12, M}, {6, H - 9}, {6, 9}});
-            break;
-        case ArrowDirection::Left:
-            chain = QPolygon({{12, M}, {W - 6, 9}, {W - 6, H - 9}, {12, M}});
-            break;
-        case ArrowDirection::Up:
-            chain = QPolygon({{M, 12}, {W - 9, H - 6}, {9, H - 6}, {M, 12}});
-            break;
-        case ArrowDirection::Down:
-            chain = QPolygon({{M, H - 12}, {9, 6}, {W - 9, 6}, {M, H - 12}});
-            break;
-    }
-    painter.save();
-    painter.setClipRect(QRect(0, 0, W, H));
-    CentreOnPixels(painter);
-    // Every other logical pixel, the pattern running on from one line to the next.
-    QPen dotted = PixelPen(colour);
-    dotted.setDashPattern({1.0, 1.0});
-    painter.setPen(dotted);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(chain);
-    painter.restore();
 }
 
 }  // namespace razzlewick

@@ -4,8 +4,6 @@
 #include <QPolygon>
 #include <QPushButton>
 
-class QPainter;
-
 namespace razzlewick {
 
 enum class ArrowDirection : int { Up = 0, Down = 1, Left = 2, Right = 3 };
@@ -36,8 +34,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void PaintFocus(QPainter& painter, QColor colour) const;
-
     ArrowDirection direction_ = ArrowDirection::Right;
 };
 

@@ -4,7 +4,7 @@
 
 namespace razzlewick {
 
-ButtonColours ButtonColours::From(const QPalette& palette)
+ButtonColours ButtonColours::From(const QPalette& palette, QColor behind)
 {
     ButtonColours colours;
     colours.face = palette.color(QPalette::Button);
@@ -12,19 +12,17 @@ ButtonColours ButtonColours::From(const QPalette& palette)
     colours.light = palette.color(QPalette::Midlight);
     colours.shadow = palette.color(QPalette::Dark);
     colours.darkShadow = palette.color(QPalette::Shadow);
-    colours.window = palette.color(QPalette::Window);
+    colours.window = behind;
     colours.darkWindow = IsDarkColour(colours.window);
     colours.text = colours.darkWindow ? WithContrast(palette.color(QPalette::ButtonText),
-                                                     colours.face, kTextContrast)
+                                                     colours.face, kTextContrastAim)
                                       : QColor(Qt::black);
     return colours;
 }
 
 QColor ButtonColours::ShadedEdge(QColor colour) const
 {
-    if (!darkWindow || RelativeLuminance(colour) <= RelativeLuminance(window))
-        return colour;
-    return WithContrast(colour, window, kEdgeContrast);
+    return darkWindow ? WithContrast(colour, window, kEdgeContrast) : colour;
 }
 
 QColor ButtonColours::Outline(QColor colour, QColor against) const

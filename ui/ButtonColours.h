@@ -17,14 +17,15 @@ struct ButtonColours final {
     QColor shadow;      // Dark: inner edges facing away
     QColor darkShadow;  // Shadow: edges facing away, outlines
     QColor text;
-    QColor window;
+    QColor window;  // what the button stands on
     bool darkWindow = false;
 
-    static ButtonColours From(const QPalette& palette);
+    // `behind` is what the button stands on: the window, or a tab page.
+    static ButtonColours From(const QPalette& palette, QColor behind);
 
-    // An outer edge shaded by its direction. In a dark window, where the lit side is what
-    // shows the button's shape, a colour lighter than the window is lightened to stand
-    // out from it; the side facing away stays as dark as it is.
+    // An outer edge shaded by its direction. In a dark window, where a dark edge vanishes,
+    // every edge is pulled away from the window until it stands out, the side facing away
+    // too, so the button's whole shape shows.
     QColor ShadedEdge(QColor colour) const;
     // A line meant to show all round (an outline, a focus line) against what it borders.
     QColor Outline(QColor colour, QColor against) const;

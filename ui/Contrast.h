@@ -11,6 +11,9 @@ namespace razzlewick {
 // window around it.
 inline constexpr double kTextContrast = 4.5;
 inline constexpr double kEdgeContrast = 3.0;
+// What text colours are pulled to: the antialiased strokes of small letters never quite
+// reach their full colour on screen, so a colour tuned to the bare minimum reads below it.
+inline constexpr double kTextContrastAim = 5.0;
 
 double RelativeLuminance(QColor colour);
 double ContrastRatio(QColor a, QColor b);

@@ -6,6 +6,7 @@
 #include "ui/SpinArrows.h"
 #include "ui/TabControl.h"
 #include "ui/TemplatePicture.h"
+#include "ui/TextBox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -83,14 +84,15 @@ QWidget* MakePicture(const ControlTemplate& control, QWidget* parent)
 QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
 {
     if (Has(control.style, CS::Multiline)) {
-        auto* edit = new QPlainTextEdit(parent);
+        auto* edit = new TextBox(parent);
         edit->setReadOnly(Has(control.style, CS::ReadOnly));
         edit->setLineWrapMode(Has(control.style, CS::WordWrap) ? QPlainTextEdit::WidgetWidth
                                                                : QPlainTextEdit::NoWrap);
         edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         edit->setVerticalScrollBarPolicy(Has(control.style, CS::VScroll) ? Qt::ScrollBarAlwaysOn
                                                                          : Qt::ScrollBarAlwaysOff);
-        edit->setFrameShape(Has(control.style, CS::Border) ? QFrame::StyledPanel : QFrame::NoFrame);
+        if (!Has(control.style, CS::Border))
+            edit->setFrameShape(QFrame::NoFrame);
         edit->setTabChangesFocus(true);
         return edit;
     }
@@ -261,9 +263,13 @@ void BuildDialogFromTemplate(QWidget& dialog, const DialogTemplate& dialogTempla
         if (!Has(dialogTemplate.style, DS::Visible))
             dialog.hide();
     } else {
-        // An application window is an ordinary top-level window, which taskbars list and
-        // window switchers offer; a dialog is transient for its owner and listed with it.
-        Qt::WindowFlags flags = Has(dialogTemplate.style, DS::AppWindow) ? Qt::Window : Qt::Dialog;
+        // An application window of its own is an ordinary top-level window, which taskbars
+        // list and window switchers offer. Any window with an owner is a dialog, transient
+        // for it: only then do window managers keep it above its owner (on top or not) and
+        // minimise the two together, so the owner is never left blocked by a hidden window.
+        const bool ownWindow =
+            Has(dialogTemplate.style, DS::AppWindow) && dialog.parentWidget() == nullptr;
+        Qt::WindowFlags flags = ownWindow ? Qt::Window : Qt::Dialog;
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
         if (Has(dialogTemplate.style, DS::SystemMenu)) {
             flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;

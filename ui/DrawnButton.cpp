@@ -1,6 +1,8 @@
 #include "ui/DrawnButton.h"
 
 #include "ui/ButtonColours.h"
+#include "ui/ColourBehind.h"
+#include "ui/FocusMark.h"
 #include "ui/PixelPen.h"
 
 #include <QEvent>
@@ -66,6 +68,56 @@ void UnderlayOuterEdge(QPainter& painter, const ButtonOutline& outline,
         painter.setPen(pen);
         painter.drawLine(r0[i], r0[i + 1]);
     }
+}
+
+QRegion Eroded(const QRegion& region)
+{
+    return region & region.translated(1, 0) & region.translated(-1, 0) & region.translated(0, 1) &
+           region.translated(0, -1);
+}
+
+// Paints the band `depth` pixels deep along the inside of the window mask, each stretch in
+// the colour of the ring-0 edge it follows. The mask, a polygon through ring 0, keeps only
+// some of ring 0's pixels: none along its lower and right edges, every other one where it
+// slants, so whatever the bevel put next to them borders the window. Painted through the
+// band, every side shows the colour meant for the edge.
+void PaintMaskEdge(QPainter& painter, const ButtonOutline& outline, int depth,
+                   const std::function<QColor(std::size_t)>& colourOf)
+{
+    const QRegion mask = outline.RingRegion(0);
+    QRegion inner = mask;
+    for (int step = 0; step < depth; ++step)
+        inner = Eroded(inner);
+    const auto& r0 = outline.Ring(0);
+    painter.save();
+    // The region is in whole logical pixels; lines are drawn half a pixel in (see
+    // CentreOnPixels), the clip is not.
+    const QTransform lines = painter.worldTransform();
+    painter.resetTransform();
+    painter.setClipRegion(mask - inner);
+    painter.setWorldTransform(lines);
+    for (std::size_t i = 0; i + 1 < r0.size(); ++i) {
+        // Wide enough to reach the kept pixels on either side of the ring.
+        QPen pen = PixelPen(colourOf(i));
+        pen.setWidth(2 * depth + 1);
+        painter.setPen(pen);
+        painter.drawLine(r0[i], r0[i + 1]);
+    }
+    painter.restore();
+}
+
+// The same band in one colour, filled outright.
+void FillMaskBand(QPainter& painter, const ButtonOutline& outline, int depth, QColor colour)
+{
+    const QRegion mask = outline.RingRegion(0);
+    QRegion inner = mask;
+    for (int step = 0; step < depth; ++step)
+        inner = Eroded(inner);
+    painter.save();
+    painter.resetTransform();
+    for (const QRect& rect : mask - inner)
+        painter.fillRect(rect, colour);
+    painter.restore();
 }
 
 QPolygon Quad(QPoint a, QPoint b, QPoint c, QPoint d)
@@ -154,7 +206,7 @@ void DrawnButton::Render()
     // Drawn at the screen's pixel density, in logical pixels: crisp text and edges on a
     // scaled screen, the same pixels as ever at scale 1.
     const qreal ratio = renderedState_.pixelRatio;
-    const ButtonColours colours = ButtonColours::From(palette());
+    const ButtonColours colours = ButtonColours::From(palette(), ColourBehind(*this));
     for (QPixmap* image : {&normalImage_, &focusImage_, &pressedImage_}) {
         *image = QPixmap(size() * ratio);
         image->setDevicePixelRatio(ratio);
@@ -196,6 +248,12 @@ void DrawnButton::RenderNormal(QPainter& painter, const ButtonColours& colours) 
         painter.setPen(PixelPen(c0));
         painter.drawLine(r0[i], r0[i + 1]);
     }
+    // In a dark window a bevel next to the window would melt into it.
+    if (colours.darkWindow) {
+        PaintMaskEdge(painter, outline_, 1, [&](std::size_t i) {
+            return colours.ShadedEdge(HardShade(colours, r0[i], r0[i + 1]));
+        });
+    }
 }
 
 void DrawnButton::RenderFocused(QPainter& painter, const ButtonColours& colours) const
@@ -217,6 +275,8 @@ void DrawnButton::RenderFocused(QPainter& painter, const ButtonColours& colours)
         painter.drawPolygon(Quad(r1[i], r1[i + 1], r0[i + 1], r0[i]));
     }
     OuterEdges(painter, outline_, colours);
+    // The focus shows as the dark outline two pixels deep, on every side.
+    FillMaskBand(painter, outline_, kFocusMarkDepth, OutlineColour(colours));
 }
 
 void DrawnButton::RenderPressed(QPainter& painter, const ButtonColours& colours) const
@@ -233,6 +293,8 @@ void DrawnButton::RenderPressed(QPainter& painter, const ButtonColours& colours)
         painter.drawLine(r1[i + 1], r1[i]);
     }
     OuterEdges(painter, outline_, colours);
+    if (colours.darkWindow)
+        FillMaskBand(painter, outline_, 1, OutlineColour(colours));
 }
 
 void DrawnButton::RenderText(QPainter& painter, const ButtonColours& colours, bool pressed) const

@@ -1,5 +1,7 @@
 #include "ui/SpinArrows.h"
 
+#include "ui/PartedControlAccessible.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -13,6 +15,7 @@ namespace razzlewick {
 
 SpinArrows::SpinArrows(QWidget* parent) : QWidget(parent)
 {
+    PartedControlAccessible::Install();
     setFocusPolicy(Qt::NoFocus);
 }
 

@@ -1,5 +1,9 @@
 #include "ui/TabControl.h"
 
+#include "ui/PartedControlAccessible.h"
+
+#include <QImage>
+#include <QPainter>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
@@ -8,6 +12,7 @@ namespace razzlewick {
 
 TabControl::TabControl(QWidget* parent) : QTabBar(parent)
 {
+    PartedControlAccessible::Install();
     // The pane frame carries the line under the headers.
     setDrawBase(false);
     setExpanding(false);
@@ -55,21 +60,49 @@ void TabControl::paintEvent(QPaintEvent* event)
     PaintPane(rect().adjusted(0, stripHeight, 0, 0));
 }
 
+QStyleOptionTabWidgetFrame TabControl::PaneOption(const QRect& rect) const
+{
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    frame.rect = rect;
+    frame.shape = shape();
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    frame.tabBarRect = HeadersRect();
+    frame.tabBarSize = frame.tabBarRect.size();
+    frame.selectedTabRect = currentIndex() >= 0 ? tabRect(currentIndex()) : QRect();
+    return frame;
+}
+
 void TabControl::PaintPane(const QRect& clip)
 {
     if (clip.isEmpty())
         return;
     QStylePainter painter(this);
     painter.setClipRect(clip);
-    QStyleOptionTabWidgetFrame frame;
-    frame.initFrom(this);
-    frame.rect = PaneRect();
-    frame.shape = shape();
-    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    frame.tabBarRect = HeadersRect();
-    frame.tabBarSize = frame.tabBarRect.size();
-    frame.selectedTabRect = currentIndex() >= 0 ? tabRect(currentIndex()) : QRect();
-    painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+    painter.drawPrimitive(QStyle::PE_FrameTabWidget, PaneOption(PaneRect()));
+}
+
+int TabControl::PageTop() const
+{
+    return PaneRect().top() + style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+}
+
+QColor TabControl::PaneColour() const
+{
+    // Styles fill the page with a colour of their own, often not the window's: the middle
+    // of a page drawn on its own says which.
+    constexpr int kSide = 48;
+    QImage page(kSide, kSide, QImage::Format_RGB32);
+    page.fill(palette().color(QPalette::Window));
+    QPainter painter(&page);
+    QStyleOptionTabWidgetFrame frame = PaneOption(page.rect());
+    // A page on its own: no header joins it, and none marks it.
+    frame.tabBarRect = QRect();
+    frame.tabBarSize = QSize();
+    frame.selectedTabRect = QRect();
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+    painter.end();
+    return page.pixelColor(kSide / 2, kSide / 2);
 }
 
 }  // namespace razzlewick

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
 namespace razzlewick {
@@ -17,6 +19,11 @@ public:
 
     // The page area below the headers, where the frame is drawn.
     QRect PaneRect() const;
+    // The first row inside the page's frame: controls placed on the page start here or
+    // below, or they cover the headers' foot.
+    int PageTop() const;
+    // The colour the style fills the page with: what controls on the page stand on.
+    QColor PaneColour() const;
 
 protected:
     void initStyleOption(QStyleOptionTab* option, int tabIndex) const override;
@@ -24,6 +31,7 @@ protected:
 
 private:
     QRect HeadersRect() const;
+    QStyleOptionTabWidgetFrame PaneOption(const QRect& rect) const;
     // The pane frame, only where it falls inside `clip`.
     void PaintPane(const QRect& clip);
 };

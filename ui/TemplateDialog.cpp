@@ -3,7 +3,9 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <QScreen>
 
+#include <algorithm>
 #include <utility>
 
 namespace razzlewick {
@@ -61,10 +63,32 @@ void TemplateDialog::FailRequiredControl(int id, const char* wantedClass,
     qFatal("%s", message.c_str());
 }
 
+void TemplateDialog::CentreOverOwner()
+{
+    const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (!isWindow() || owner == nullptr || !owner->isVisible() || testAttribute(Qt::WA_Moved))
+        return;
+    // The window manager frames both windows alike, so centring the frames centres the
+    // windows. Qt's own centring guesses the frame from other windows, and guesses wrong
+    // where the window manager draws no border at the sides.
+    const QRect ownerFrame = owner->frameGeometry();
+    QRect placed(QPoint(0, 0), size() + (ownerFrame.size() - owner->size()));
+    placed.moveCenter(ownerFrame.center());
+    if (const QScreen* screen = owner->screen()) {
+        const QRect room = screen->availableGeometry();
+        placed.moveLeft(std::clamp(placed.left(), room.left(),
+                                   std::max(room.left(), room.right() + 1 - placed.width())));
+        placed.moveTop(std::clamp(placed.top(), room.top(),
+                                  std::max(room.top(), room.bottom() + 1 - placed.height())));
+    }
+    move(placed.topLeft());
+}
+
 void TemplateDialog::setVisible(bool visible)
 {
     if (visible) {
         PrepareFirstShow();
+        CentreOverOwner();
         // A window of its own with no owner has nothing to block: modal, window managers
         // would take it for a dialog of the whole application and keep it off the taskbar.
         if (windowType() == Qt::Window && parentWidget() == nullptr)

@@ -58,6 +58,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // A window with an owner comes up centred over it, on the owner's screen.
+    void CentreOverOwner();
     [[noreturn]] void FailRequiredControl(int id, const char* wantedClass,
                                           const QWidget* found) const;
 

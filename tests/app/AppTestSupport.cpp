@@ -71,4 +71,12 @@ QString FromEngineText(const std::string& text)
     return QString::fromStdString(Windows1252ToUtf8(text));
 }
 
+QString AsCopied(const std::string& text)
+{
+    QString copied = FromEngineText(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (copied.endsWith(u'\n'))
+        copied.chop(1);
+    return copied;
+}
+
 }  // namespace apptest

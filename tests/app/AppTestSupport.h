@@ -40,7 +40,9 @@ bool WriteDataFile(const std::string& path, const std::vector<StyleFixture>& sty
 // Two small styles named like the first two tabs and two like the coarser ones.
 std::vector<StyleFixture> FourStyles();
 
-// The Windows-1252 engine text as the text box and clipboard show it (CR LF kept).
+// The Windows-1252 engine text in Unicode (CR LF kept).
 QString FromEngineText(const std::string& text);
+// The engine text as the clipboard receives it: LF line ends, no break after the last line.
+QString AsCopied(const std::string& text);
 
 }  // namespace apptest

@@ -268,7 +268,7 @@ TEST_F(MainDialogCommandsTest, CountAndAutoCopyApplyFromTheNextBatch)
 
     ASSERT_TRUE(guitest::ClickControl(window.get(), IDC_AGAIN));
     EXPECT_EQ(ShownText().count(QLatin1Char('\n')), 3);
-    EXPECT_EQ(QApplication::clipboard()->text(), apptest::FromEngineText(main.Text()));
+    EXPECT_EQ(QApplication::clipboard()->text(), apptest::AsCopied(main.Text()));
 }
 
 TEST_F(MainDialogCommandsTest, OkWritesTheSixKeysWithAutocopyInSmallLetters)

@@ -33,6 +33,7 @@ using namespace razzlewick;
 
 namespace {
 
+using apptest::AsCopied;
 using apptest::FromEngineText;
 
 class MainDialogTest : public ::testing::Test {
@@ -99,9 +100,9 @@ TEST_F(MainDialogTest, AutoCopyPutsTheOpeningBatchOnTheClipboardAtOnce)
     settings.Set("autoCopy", 1);
     QApplication::clipboard()->setText("stale");
     MainDialog& window = Open();
-    EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.Text()));
+    EXPECT_EQ(QApplication::clipboard()->text(), AsCopied(window.Text()));
     Click(IDC_AGAIN);
-    EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.Text()));
+    EXPECT_EQ(QApplication::clipboard()->text(), AsCopied(window.Text()));
 }
 
 TEST_F(MainDialogTest, WithoutAutoCopyOnlyTheCopyButtonTouchesTheClipboard)
@@ -110,7 +111,7 @@ TEST_F(MainDialogTest, WithoutAutoCopyOnlyTheCopyButtonTouchesTheClipboard)
     MainDialog& window = Open();
     EXPECT_EQ(QApplication::clipboard()->text(), "stale");
     Click(IDC_COPY);
-    EXPECT_EQ(QApplication::clipboard()->text(), FromEngineText(window.Text()));
+    EXPECT_EQ(QApplication::clipboard()->text(), AsCopied(window.Text()));
     EXPECT_TRUE(window.Text().ends_with(".\r\n"));
 }
 
@@ -385,7 +386,7 @@ TEST_F(MainDialogTest, Windows1252TextShowsAndCopiesAsUnicode)
     Open(styles);
     EXPECT_EQ(ShownText(), QString::fromUtf8("Caf\u00e9 \u201cna\u00efve\u201d.\n"));
     EXPECT_EQ(QApplication::clipboard()->text(),
-              QString::fromUtf8("Caf\u00e9 \u201cna\u00efve\u201d.\r\n"));
+              QString::fromUtf8("Caf\u00e9 \u201cna\u00efve\u201d."));
 }
 
 // Data with no style named like a tab: empty texts, a count of 0, and both arrows, as the

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
@@ -142,6 +143,10 @@ TEST_P(StyleFit, MainWindow)
     apptest::AddStyles(dialog.Engine(), apptest::FourStyles());
     dialog.open();
     ExpectNoTextCut(&dialog);
+    // The text box leaves the headers' foot, where styles mark the selected one, uncovered.
+    auto* tabs = dialog.findChild<TabControl*>();
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_GT(dialog.findChild<QPlainTextEdit*>()->y(), tabs->y() + tabs->PageTop());
 }
 
 TEST_P(StyleFit, Options)

@@ -44,11 +44,12 @@ printf 'Gr\xc3\xbc\xc3\x9fe \xe2\x80\x94 na\xc3\xafve\r\nline two' >"$work/mixed
 start_keeper "$work/mixed.txt"
 first=$keeper_pid
 as 'text/plain;charset=utf-8' | cmp -s - "$work/mixed.txt" || fail "text/plain;charset=utf-8 differs"
+as text/plain | cmp -s - "$work/mixed.txt" || fail "text/plain is not the UTF-8 text"
 [[ "$(as STRING | od -An -tx1 | tr -d ' \n')" == "4772fcdf65203f206e61ef76650d0a6c696e652074776f" ]] \
   || fail "STRING is not the Latin-1 text: $(as STRING | od -An -tx1)"
 as TEXT | cmp -s - "$work/mixed.txt" || fail "TEXT of a text beyond Latin-1 is not UTF-8"
 targets=$(as TARGETS | sort | tr '\n' ' ')
-[[ "$targets" == "STRING TARGETS TEXT TIMESTAMP UTF8_STRING text/plain;charset=utf-8 " ]] \
+[[ "$targets" == "STRING TARGETS TEXT TIMESTAMP UTF8_STRING text/plain text/plain;charset=utf-8 " ]] \
   || fail "unexpected TARGETS: $targets"
 for target in MULTIPLE image/png; do
   as "$target" >/dev/null && fail "$target was not refused"

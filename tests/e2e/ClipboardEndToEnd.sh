@@ -43,9 +43,7 @@ xdotool search --class '^Razzlewick$' 2>/dev/null | grep -qx "$window" \
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 
 first=$(wait_for_clipboard "") || fail "the clipboard stayed empty with AutoCopy on"
-insults=$(clipboard | grep -c $'\r$')
-[[ "$insults" -eq 3 ]] || fail "expected 3 insults on the clipboard, found $insults: $first"
-clipboard | tail -c 3 | od -An -c | grep -q '\.  *\\r  *\\n' || fail "the text does not end in .\\r\\n: $first"
+check_copied_lines 3
 
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 xdotool key --window "$window" Return

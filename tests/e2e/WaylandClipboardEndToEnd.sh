@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program as a native client of a Wayland compositor and reads the
-# clipboard through the compositor: the first batch (AutoCopy at start-up) and the batch
-# after Enter must both arrive. weston runs on its X11 backend inside Xvfb, as that
-# backend gives it a seat with a keyboard; the headless backend has none.
+# clipboard through the compositor: the first batch (AutoCopy at start-up), although
+# another program owns the clipboard then, and the batch after Enter must both arrive.
+# weston runs on its X11 backend inside Xvfb, as that backend gives it a seat with a
+# keyboard; the headless backend has none.
 # The app id the program gives its window must name the desktop file, or docks show a
 # generic icon.
 # Usage: WaylandClipboardEndToEnd.sh PROGRAM DESKTOP-FILE-FOLDER
@@ -11,11 +12,12 @@ program=$1
 desktop_folder=$2
 source "$(dirname "$0")/../support/EndToEnd.sh"
 source "$(dirname "$0")/../support/Xvfb.sh"
-require_tools Xvfb weston wl-paste xdotool
+require_tools Xvfb weston wl-copy wl-paste xdotool
 xvfb_pid=
 weston_pid=
 app_pid=
-use_work_folder app_pid weston_pid xvfb_pid
+copier_pid=
+use_work_folder app_pid copier_pid weston_pid xvfb_pid
 
 start_xvfb "$work" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
 
@@ -39,18 +41,27 @@ export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/razzlewick"
 printf '[settings]\r\nautocopy=1\r\nnum=3\r\n' >"$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini"
 
+clipboard() { timeout 5 wl-paste --no-newline 2>/dev/null; }
+
+# Another program owns the clipboard before the program starts.
+env -u DISPLAY wl-copy --foreground hello >"$work/wl-copy.log" 2>&1 &
+copier_pid=$!
+for _ in $(seq 50); do
+  [[ "$(clipboard)" == "hello" ]] && break
+  sleep 0.1
+done
+[[ "$(clipboard)" == "hello" ]] || skip "wl-copy could not take the clipboard: $(cat "$work/wl-copy.log")"
+before=$(clipboard | od -An -c | tr -s ' ')
+
 # No DISPLAY for the program: it must run on Wayland itself, not fall back to X.
 # The protocol log (standard error) shows the app id the window asks for.
 (cd "$work" && exec env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program") \
   >"$work/app.log" 2>"$work/protocol.log" &
 app_pid=$!
 
-clipboard() { timeout 5 wl-paste --no-newline 2>/dev/null; }
-
-first=$(wait_for_clipboard "") \
+first=$(wait_for_clipboard "$before") \
   || fail "the first batch never reached the clipboard; program output: $(cat "$work/app.log")"
-insults=$(clipboard | grep -c $'\r$')
-[[ "$insults" -eq 3 ]] || fail "expected 3 insults on the clipboard, found $insults: $first"
+check_copied_lines 3
 
 # weston's window fills the X screen; X gives the keyboard to the window under the pointer,
 # and weston hands it on to the focused client, the program.

@@ -59,3 +59,15 @@ wait_for_exit() {
   done
   ! kill -0 "$1" 2>/dev/null
 }
+
+# check_copied_lines COUNT: fails unless the script's `clipboard` function reads COUNT
+# insults as Linux text: LF between them, no CR anywhere, and the last one ending in "."
+# with no line break after it.
+check_copied_lines() {
+  local shown breaks
+  shown=$(clipboard | od -An -c | tr -s ' ')
+  breaks=$(clipboard | tr -cd '\n' | wc -c)
+  [[ "$breaks" -eq $(($1 - 1)) ]] || fail "expected $1 lines on the clipboard, found: $shown"
+  clipboard | grep -q $'\r' && fail "the clipboard text holds a carriage return: $shown"
+  [[ "$(clipboard | tail -c 1)" == "." ]] || fail "the clipboard text does not end in '.': $shown"
+}

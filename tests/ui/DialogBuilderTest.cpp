@@ -145,8 +145,9 @@ TEST(DialogBuilder, DefaultButtonAndWindowCaption)
 }
 
 // Windows marked as application windows are ordinary top-level windows, which taskbars
-// list; the others are dialogs of their owner. Run on its own, an application window is
-// modal to nothing, so window managers do not take it for a dialog either.
+// list, as long as nothing owns them; with an owner (Preferences over the main window) a
+// window is a dialog of its owner, which window managers keep above it. Run on its own, an
+// application window is modal to nothing, so window managers do not take it for a dialog.
 TEST(DialogBuilder, ApplicationWindowsAreTopLevelWindowsModalToNothing)
 {
     TemplateDialog about(IDD_ABOUT, nullptr);
@@ -155,7 +156,9 @@ TEST(DialogBuilder, ApplicationWindowsAreTopLevelWindowsModalToNothing)
     EXPECT_FALSE(page.isWindow());
     TemplateDialog owner(IDD_MAIN, nullptr);
     TemplateDialog options(IDD_OPTIONS, &owner);
-    EXPECT_EQ(options.windowType(), Qt::Window);
+    EXPECT_EQ(options.windowType(), Qt::Dialog);
+    TemplateDialog ownOptions(IDD_OPTIONS, nullptr);
+    EXPECT_EQ(ownOptions.windowType(), Qt::Window);
 
     for (const int id : {IDD_MAIN, IDD_STARTUP_PROBLEMS}) {
         SCOPED_TRACE(id);

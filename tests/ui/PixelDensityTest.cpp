@@ -4,10 +4,12 @@
 #include "resources/templates/ResourceIds.h"
 #include "tests/support/RenderedImage.h"
 #include "ui/ArrowButton.h"
+#include "ui/Contrast.h"
 #include "ui/DrawnButton.h"
 #include "ui/Pictures.h"
 #include "ui/TabControl.h"
 #include "ui/TemplatePicture.h"
+#include "ui/TextBox.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -99,6 +101,7 @@ TEST_P(PixelDensity, ArrowOutlineClosesRoundItsFace)
     const qreal ratio = GetParam();
     OnScreen screen(ratio);
     auto* arrow = new ArrowButton(screen.Window());
+    arrow->setFocusPolicy(Qt::NoFocus);  // the outline, not the focus mark that replaces it
     arrow->setGeometry(10, 10, 20, 20);
     arrow->Shape();
     screen.Show();
@@ -176,6 +179,138 @@ TEST_P(PixelDensity, TabPageShowsNothingOfTheSelectedHeader)
 
 INSTANTIATE_TEST_SUITE_P(Scales, PixelDensity, ::testing::Values(1.5, 2.0), [](const auto& info) {
     return info.param == 2.0 ? "double" : "oneAndHalf";
+});
+
+// The run of pixels of `colour` met walking from `from` by `step`, once the walk has passed
+// over the pixels of `passOver`.
+int RunOf(const QImage& image, QPoint from, QPoint step, QRgb passOver, QRgb colour)
+{
+    QPoint p = from;
+    while (image.rect().contains(p) && image.pixel(p) == passOver)
+        p += step;
+    int run = 0;
+    for (; image.rect().contains(p) && image.pixel(p) == colour; p += step)
+        ++run;
+    return run;
+}
+
+// A control at a logical offset that falls between device pixels at 150 %, in a window
+// that is active, so that the control can take the focus.
+class FocusMark : public ::testing::TestWithParam<qreal> {
+protected:
+    void Show(QWidget* control, QRect geometry)
+    {
+        control->setGeometry(geometry);
+        screen.Show();
+        screen.Window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(screen.Window()));
+    }
+    QImage Window() { return guitest::AsShown(*screen.Window()); }
+    QPoint Device(QPointF logical) const { return (logical * GetParam()).toPoint(); }
+    // A mark two logical pixels deep covers at least this many device pixels.
+    int MarkDepth() const { return static_cast<int>(2 * GetParam()); }
+
+    OnScreen screen{GetParam()};
+};
+
+// Every side of the text box shows its frame line at every scale; with the focus the frame
+// turns into a mark two logical pixels deep that stands out from the window.
+TEST_P(FocusMark, TextBoxFrameShowsAllRoundAndMarksTheFocus)
+{
+    auto* box = new TextBox(screen.Window());
+    auto* other = new QLabel(QStringLiteral("elsewhere"), screen.Window());
+    other->setFocusPolicy(Qt::StrongFocus);
+    other->setGeometry(150, 70, 40, 20);
+    Show(box, QRect(11, 13, 121, 61));
+    other->setFocus();
+    const QRgb window = screen.Window()->palette().color(QPalette::Window).rgb();
+    const QRect r = box->geometry();
+    const struct {
+        const char* side;
+        QPointF outside;
+        QPoint step;
+    } sides[] = {
+        {"top", QPointF(r.center().x(), r.top() - 2), QPoint(0, 1)},
+        {"bottom", QPointF(r.center().x(), r.bottom() + 3), QPoint(0, -1)},
+        {"left", QPointF(r.left() - 2, r.center().y()), QPoint(1, 0)},
+        {"right", QPointF(r.right() + 3, r.center().y()), QPoint(-1, 0)},
+    };
+    const QImage unfocused = Window();
+    for (const auto& side : sides) {
+        EXPECT_GE(
+            RunOf(unfocused, Device(side.outside), side.step, window, box->FrameColour().rgb()), 1)
+            << side.side;
+    }
+    box->setFocus();
+    const QImage focused = Window();
+    const QRgb mark = guitest::FirstShown(focused, Device(sides[0].outside), sides[0].step, window);
+    EXPECT_GE(ContrastRatio(QColor(mark), QColor(window)), kEdgeContrast);
+    for (const auto& side : sides) {
+        EXPECT_GE(RunOf(focused, Device(side.outside), side.step, window, mark), MarkDepth())
+            << side.side;
+    }
+}
+
+// An arrow with the focus deepens its outline into the mark, on every side.
+TEST_P(FocusMark, ArrowMarksTheFocusTwoPixelsDeep)
+{
+    auto* arrow = new ArrowButton(screen.Window());
+    auto* other = new ArrowButton(screen.Window());
+    other->setGeometry(150, 60, 20, 20);
+    Show(arrow, QRect(11, 13, 24, 24));
+    arrow->SetDirection(ArrowDirection::Left);
+    other->setFocus();
+    const QRgb window = screen.Window()->palette().color(QPalette::Window).rgb();
+    const QRgb outline = arrow->OutlineColour().rgb();
+    // In through the upright right side, and down through the slanted upper side.
+    const QPointF right(arrow->geometry().right() + 3, arrow->geometry().center().y());
+    const QPointF upper(arrow->geometry().left() + 8, arrow->geometry().top() - 2);
+    EXPECT_EQ(guitest::FirstShown(Window(), Device(right), QPoint(-1, 0), window), outline);
+    arrow->setFocus();
+    const QImage focused = Window();
+    const QRgb mark = guitest::FirstShown(focused, Device(right), QPoint(-1, 0), window);
+    EXPECT_NE(mark, outline);
+    EXPECT_GE(ContrastRatio(QColor(mark), QColor(window)), kEdgeContrast);
+    EXPECT_GE(RunOf(focused, Device(right), QPoint(-1, 0), window, mark), MarkDepth());
+    EXPECT_GE(RunOf(focused, Device(upper), QPoint(0, 1), window, mark), MarkDepth());
+}
+
+// A capsule button with the focus shows its dark outline two pixels deep on every side,
+// the lower and right ones too, where the window mask keeps none of the outer ring.
+TEST_P(FocusMark, CapsuleOutlineDeepensWithTheFocus)
+{
+    auto* button = new DrawnButton(QStringLiteral("Again please!"), screen.Window());
+    auto* other = new ArrowButton(screen.Window());
+    other->setGeometry(150, 60, 20, 20);
+    Show(button, QRect(11, 13, 100, 26));
+    button->SetOutline(OutlineKind::Capsule);
+    button->setFocus();
+    const QRgb window = screen.Window()->palette().color(QPalette::Window).rgb();
+    const QRect r = button->geometry();
+    const QImage focused = Window();
+    const struct {
+        const char* side;
+        QPointF outside;
+        QPoint step;
+    } sides[] = {
+        {"top", QPointF(r.center().x(), r.top() - 2), QPoint(0, 1)},
+        {"bottom", QPointF(r.center().x(), r.bottom() + 3), QPoint(0, -1)},
+        {"left", QPointF(r.left() - 2, r.center().y()), QPoint(1, 0)},
+        {"right", QPointF(r.right() + 3, r.center().y()), QPoint(-1, 0)},
+    };
+    const QRgb mark = guitest::FirstShown(focused, Device(sides[0].outside), sides[0].step, window);
+    EXPECT_GE(ContrastRatio(QColor(mark), QColor(window)), kEdgeContrast);
+    // The button shows an image drawn for its own pixels; at 150 % it lands half a device
+    // pixel off, and the mask then takes one device pixel of the band: two remain.
+    const int depth = GetParam() == 1.5 ? 2 : MarkDepth();
+    for (const auto& side : sides) {
+        EXPECT_GE(RunOf(focused, Device(side.outside), side.step, window, mark), depth)
+            << side.side;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, FocusMark, ::testing::Values(1.0, 1.5, 2.0), [](const auto& info) {
+    return info.param == 2.0 ? "double" : info.param == 1.5 ? "oneAndHalf" : "single";
 });
 
 // At 200 % a label drawn into a pixel-doubled image would be all 2x2 blocks; drawn at the
