@@ -321,9 +321,24 @@ INSTANTIATE_TEST_SUITE_P(
                 "style \"S\", list 0, word \"oaf\t\": a blank at the end\n"},
         Finding{"TwoBlanksInARow", "You %0 %1", TwoListsWithFirst(R"(["big  oaf"])"),
                 "style \"S\", list 0, word \"big  oaf\": two blanks in a row\n"},
-        Finding{"PlaceholderInAWord", "You %0 %1", TwoListsWithFirst(R"(["oaf %1"])"),
-                "style \"S\", list 0, word \"oaf %1\": holds the placeholder %1, which a later "
-                "list's turn may fill\n"},
+        Finding{"ShapeOfLaterLists", "You %0", TwoListsWithFirst(R"(["big %1"])"), ""},
+        Finding{"PlaceholderOfItsOwnList", "You %0 %1", TwoListsWithFirst(R"(["oaf %0"])"),
+                "style \"S\", list 0, word \"oaf %0\": holds the placeholder %0, which stays as "
+                "typed: only lists after list 0 fill its words\n"},
+        Finding{"PlaceholderOfAnEarlierList", "You %0 %1",
+                R"([{"number": 0, "words": ["oaf"]}, {"number": 1, "words": ["%0 lout"]}])",
+                "style \"S\", list 1, word \"%0 lout\": holds the placeholder %0, which stays "
+                "as typed: only lists after list 1 fill its words\n"},
+        Finding{"PlaceholderOfNoList", "You %0 %1", TwoListsWithFirst(R"(["oaf %1 %5"])"),
+                "style \"S\", list 0, word \"oaf %1 %5\": placeholder %5 has no list: only %0 "
+                "to %1 are filled (2 lists)\n"},
+        Finding{"PlaceholderOfAMissingList", "You %0 %2",
+                R"([{"number": 0, "words": ["%1 oaf"]}, {"number": 2, "words": ["lout"]},
+                    {"number": 3, "words": ["clod"]}])",
+                "style \"S\": no list 1, so %1 comes out as \"????\"\n"
+                "style \"S\", list 3: never used: only %0 to %2 are filled (3 lists)\n"
+                "style \"S\", list 0, word \"%1 oaf\": holds the placeholder %1, which has no "
+                "list and comes out as \"????\"\n"},
         Finding{"PunctuationAtTheEnd", "You %0 %1!  ", kTwoLists,
                 "style \"S\": the template ends in \"!\", and the program adds a full stop after "
                 "it\n"},

@@ -3,6 +3,7 @@
 
 #include "data/InsultGenerator.h"
 #include "data/LoadMessages.h"
+#include "data/Windows1252.h"
 #include "generate/FormatCombinations.h"
 #include "generate/GeneratorOperations.h"
 #include "generate/RandomSource.h"
@@ -19,6 +20,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <hunspell/hunspell.hxx>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -41,8 +44,8 @@ constexpr size_t kMinimumPunchlineListSize = 70;
 
 // Words whose first letter misleads about the sound an article must match.
 const std::set<std::string, std::less<>> kConsonantSoundDespiteVowel = {
-    "one",    "once",  "unicorn", "unicorns", "useful", "useless", "usual", "university",
-    "unique", "union", "uniform", "european", "ewe",    "utensil", "user"};
+    "one",    "once",  "unicorn", "unicorns", "useful",   "useless", "usual",   "university",
+    "unique", "union", "uniform", "unicycle", "european", "ewe",     "utensil", "user"};
 const std::set<std::string, std::less<>> kVowelSoundDespiteConsonant = {
     "hour", "hours", "hourly", "honest", "honour", "honourable", "heir", "herb"};
 
@@ -137,6 +140,22 @@ nlohmann::json SourceStyle(const std::string& key)
     return {};
 }
 
+const std::string kDictionary = "/usr/share/hunspell/en_GB.aff";
+const std::string kDictionaryWords = "/usr/share/hunspell/en_GB.dic";
+
+// The period words and slang the dictionary lacks, one a line, in Windows-1252 like the words.
+std::set<std::string> KnownWords()
+{
+    std::ifstream in(fs::path(RAZZLEWICK_KNOWN_WORDS));
+    EXPECT_TRUE(in.good()) << "cannot read " << RAZZLEWICK_KNOWN_WORDS;
+    std::set<std::string> words;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.front() != '#')
+            words.insert(Utf8ToWindows1252(line).text);
+    }
+    return words;
+}
+
 TEST(ShippedVocabulary, LoadsCleanlyWithExactlyTheFourStyles)
 {
     // A folder of its own, so nothing but the shipped file is found there; the current
@@ -187,13 +206,67 @@ TEST_P(ShippedStyle, ListsAreNumberedFromZeroAndAllUsed)
     EXPECT_GE(n, 3);
     // %10 and above would be eaten by the replacement of %1.
     EXPECT_LE(n, 10);
+    std::set<int32_t> reached;
+    for (const int32_t list : PlaceholdersOf(style.templateText))
+        reached.insert(list);
+    for (const SentenceForm& form : SentenceForms(style)) {
+        for (const int32_t list : form.Lists())
+            reached.insert(list);
+    }
     int32_t expected = 0;
     for (const auto& [number, list] : style.wordLists) {
         EXPECT_EQ(number, expected++);
         EXPECT_FALSE(list->empty()) << "list " << number;
-        EXPECT_NE(style.templateText.find("%" + std::to_string(number)), std::string::npos)
-            << "the template never uses list " << number;
+        EXPECT_TRUE(reached.contains(number))
+            << "neither the template nor a shape uses list " << number;
     }
+}
+
+TEST_P(ShippedStyle, ShapesReadDifferentlyAndEndOnTheirPunchline)
+{
+    const InsultStyle& style = Style();
+    const std::vector<SentenceForm> forms = SentenceForms(style);
+    EXPECT_GE(forms.size(), 6u) << "shapes";
+    std::map<std::string, std::string> openings;
+    for (const SentenceForm& form : forms) {
+        SCOPED_TRACE(form.shape);
+        ASSERT_FALSE(form.pieces.empty());
+        // The composer adds the full stop straight after the punchline.
+        EXPECT_TRUE(form.pieces.back().list >= 0 ||
+                    (form.pieces.size() > 1 && form.pieces.back().text.empty()))
+            << "the shape does not end on a list's word";
+        std::vector<int32_t> lists = form.Lists();
+        std::sort(lists.begin(), lists.end());
+        EXPECT_EQ(std::adjacent_find(lists.begin(), lists.end()), lists.end())
+            << "a list used twice puts one word in twice";
+        // A word put in is never capitalised, so it cannot start a sentence.
+        for (const std::string_view stop : {". %", "! %", "? %"})
+            EXPECT_EQ(form.shape.find(stop), std::string::npos) << "a sentence opens in lower case";
+        // Placeholders count as words, so "the %1" and "the %2" open differently; punctuation
+        // does not.
+        std::string shape = Lower(form.shape);
+        std::erase_if(shape, [](char c) {
+            return std::string_view(",;:!?").find(c) != std::string_view::npos;
+        });
+        const size_t first = shape.find(' ');
+        const size_t second = first == std::string::npos ? first : shape.find(' ', first + 1);
+        const auto [earlier, fresh] = openings.emplace(shape.substr(0, second), form.shape);
+        EXPECT_TRUE(fresh) << "opens like \"" << earlier->second << "\"";
+        // Shapes are one level deep: the words they bring in carry no placeholders.
+        for (const int32_t number : lists) {
+            const auto list = style.wordLists.find(number);
+            ASSERT_NE(list, style.wordLists.end()) << "list " << number;
+            for (const std::string& word : list->second->Words())
+                EXPECT_TRUE(PlaceholdersOf(word).empty()) << "list " << number << ": " << word;
+        }
+    }
+}
+
+TEST_P(ShippedStyle, InsultsStayShort)
+{
+    const WordCount count = InsultWordCount(Style());
+    EXPECT_LE(count.average, 22.0);
+    EXPECT_LE(count.most, 35u);
 }
 
 TEST_P(ShippedStyle, OffersAtLeastAMillionCombinationsWithoutWrapping)
@@ -235,9 +308,11 @@ TEST_P(ShippedStyle, WordsAreCleanWindows1252)
             EXPECT_NE(word.front(), ' ');
             EXPECT_NE(word.back(), ' ');
             EXPECT_EQ(word.find("  "), std::string::npos);
-            EXPECT_FALSE(HasPlaceholder(word));
-            // A character the code page lacks would have turned into '?' or an unassigned byte.
-            EXPECT_EQ(word.find('?'), std::string::npos);
+            // A character the code page lacks would have turned into '?' or an unassigned byte;
+            // a shape may ask a question on purpose.
+            if (PlaceholdersOf(word).empty()) {
+                EXPECT_EQ(word.find('?'), std::string::npos);
+            }
             for (const char c : word) {
                 const auto byte = static_cast<unsigned char>(c);
                 EXPECT_GE(byte, 0x20);
@@ -301,12 +376,17 @@ TEST_P(ShippedStyle, TenThousandInsultsReadCleanlyAndRarelyRepeat)
 TEST_P(ShippedStyle, ListsAreLongEnoughAndVaryTheirOpenings)
 {
     const InsultStyle& style = Style();
-    const size_t lastPlaceholder = style.templateText.rfind('%');
-    ASSERT_NE(lastPlaceholder, std::string::npos);
-    const int32_t punchline = style.templateText[lastPlaceholder + 1] - '0';
+    // The list that ends a sentence carries its punchline.
+    std::set<int32_t> punchlines;
+    for (const SentenceForm& form : SentenceForms(style)) {
+        const std::vector<int32_t> lists = form.Lists();
+        if (!lists.empty())
+            punchlines.insert(lists.back());
+    }
     for (const auto& [number, list] : style.wordLists) {
         SCOPED_TRACE("list " + std::to_string(number));
-        const size_t minimum = number == punchline ? kMinimumPunchlineListSize : kMinimumListSize;
+        const size_t minimum =
+            punchlines.contains(number) ? kMinimumPunchlineListSize : kMinimumListSize;
         EXPECT_GE(list->size(), minimum);
         for (const std::string& finding : OverusedOpenings(*list))
             ADD_FAILURE() << finding;
@@ -316,8 +396,13 @@ TEST_P(ShippedStyle, ListsAreLongEnoughAndVaryTheirOpenings)
 TEST_P(ShippedStyle, NoWordMeetsItselfInOneInsult)
 {
     const InsultStyle& style = Style();
-    for (const std::string& finding : RepeatedContentWords(style))
-        ADD_FAILURE() << "repeated word: " << finding;
+    std::vector<std::string> echoes;
+    const double share = EchoShare(style, &echoes);
+    EXPECT_LE(share, 0.002) << echoes.size() << " pairs of places share a stem";
+    if (share > 0.002) {
+        for (const std::string& finding : echoes)
+            ADD_FAILURE() << "echo: " << finding;
+    }
     for (const std::string& finding : StutteredWords(style))
         ADD_FAILURE() << "stutter: " << finding;
     EXPECT_LE(MostAndsInOneInsult(style), 2) << "\"and\" chains up in one insult";
@@ -327,16 +412,67 @@ TEST_P(ShippedStyle, WordsStayClearOfTheForbiddenKinds)
 {
     const InsultStyle& style = Style();
     EXPECT_EQ(BlockedWord(style.templateText), "") << style.templateText;
+    EXPECT_EQ(SlurInside(style.templateText), "") << style.templateText;
+    for (const auto& [number, list] : style.wordLists) {
+        for (const std::string& word : list->Words()) {
+            EXPECT_EQ(BlockedWord(word), "") << "list " << number << ": \"" << word << "\"";
+            EXPECT_EQ(SlurInside(word), "") << "list " << number << ": \"" << word << "\"";
+        }
+    }
+}
+
+TEST_P(ShippedStyle, WordsAreSpeltAsTheBritishDictionarySpellsThem)
+{
+    static const std::set<std::string> known = KnownWords();
+    static Hunspell dictionary(kDictionary.c_str(), kDictionaryWords.c_str());
+    const InsultStyle& style = Style();
+    std::set<std::string> unknown;
+    const auto check = [&](std::string_view text) {
+        for (const std::string& word : SpellingWords(text)) {
+            if (!known.contains(word) && !dictionary.spell(Windows1252ToUtf8(word)))
+                unknown.insert(word);
+        }
+    };
+    check(style.templateText);
     for (const auto& [number, list] : style.wordLists) {
         for (const std::string& word : list->Words())
-            EXPECT_EQ(BlockedWord(word), "") << "list " << number << ": \"" << word << "\"";
+            check(word);
     }
+    for (const std::string& word : unknown)
+        ADD_FAILURE() << "not in " << kDictionaryWords << " nor in KnownWords.txt: " << word;
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedVocabulary, ShippedStyle, ::testing::ValuesIn(kStyleNames),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                              return info.param;
                          });
+
+TEST(ShippedVocabulary, NoPhraseSpeaksInTwoStyles)
+{
+    // Each style has a voice of its own: no word of a list, and no run of four words, in two.
+    std::map<std::string, std::string> seen;  // entry or run -> style
+    InsultGenerator& engine = ShippedEngine();
+    for (const std::string& key : kStyleNames) {
+        const auto style = engine.styles.find(key);
+        ASSERT_NE(style, engine.styles.end()) << key;
+        std::set<std::string> ofStyle;
+        for (const auto& [number, list] : style->second->wordLists) {
+            for (const std::string& word : list->Words()) {
+                if (!PlaceholdersOf(word).empty())
+                    continue;
+                ofStyle.insert(Lower(word));
+                const std::vector<std::string> words = Words(Lower(word));
+                for (size_t i = 0; i + 4 <= words.size(); ++i)
+                    ofStyle.insert(words[i] + " " + words[i + 1] + " " + words[i + 2] + " " +
+                                   words[i + 3]);
+            }
+        }
+        for (const std::string& phrase : ofStyle) {
+            const auto [other, fresh] = seen.emplace(phrase, key);
+            EXPECT_TRUE(fresh) << "\"" << phrase << "\" in " << other->second << " and " << key;
+        }
+    }
+}
 
 TEST(ShippedVocabulary, ArticleCheckCatchesBothMistakes)
 {
@@ -348,43 +484,89 @@ TEST(ShippedVocabulary, ArticleCheckCatchesBothMistakes)
     EXPECT_EQ(ArticleMismatch("An apple, a banana"), "");
 }
 
-TEST(ShippedVocabulary, WordChecksCatchRepeatsStuttersAndBlockedWords)
+std::unique_ptr<WordList> ListOf(const std::vector<std::string>& words)
 {
-    // Mistakes that once shipped; the style tests rely on these checks seeing them.
-    InsultStyle style("Checks");
-    style.templateText = "May a thousand %0 %1, and may %2 %3";
-    const std::vector<std::vector<std::string>> words = {
-        {"loud-mouthed", "tailgating"},
-        {"camels", "goats"},
-        {"the moon in a sulk", "a loudmouth", "a thousand bees"},
-        {"sulk on your doorstep", "win your camel at dice", "tailgate you and sing"}};
-    for (size_t number = 0; number < words.size(); ++number) {
-        auto& list = style.wordLists[static_cast<int32_t>(number)];
-        list = std::make_unique<WordList>();
-        for (const std::string& word : words[number])
-            list->AddUnique(word);
-    }
+    auto list = std::make_unique<WordList>();
+    for (const std::string& word : words)
+        list->AddUnique(word);
+    return list;
+}
 
-    const std::vector<std::string> repeats = RepeatedContentWords(style);
+TEST(ShippedVocabulary, EchoCheckFindsEveryFormOfAWordAcrossTheParts)
+{
+    // Slips that once shipped; the style tests rely on this check seeing them.
+    InsultStyle style("Checks");
+    style.templateText = "May %0";
+    style.wordLists[0] = ListOf({"the %1 %2 of your %3, and may %4 %5", "you lose %5"});
+    style.wordLists[1] = ListOf({"ill-mannered", "bad-tempered", "hen-hearted", "even"});
+    style.wordLists[2] = ListOf({"poets", "bargain-bin"});
+    style.wordLists[3] = ListOf({"poet's quill", "tent"});
+    style.wordLists[4] =
+        ListOf({"a herd of gazelles with no manners", "a hen", "the bin-day crew", "a curse"});
+    style.wordLists[5] = ListOf({"lose their tempers", "forget your name even once", "sing a curse",
+                                 "bring nothing to the bring-and-share"});
+
+    std::vector<std::string> echoes;
+    const double share = EchoShare(style, &echoes);
     const auto reported = [&](std::string_view text) {
-        return std::any_of(repeats.begin(), repeats.end(), [&](const std::string& finding) {
+        return std::any_of(echoes.begin(), echoes.end(), [&](const std::string& finding) {
             return finding.find(text) != std::string::npos;
         });
     };
-    EXPECT_TRUE(reported("\"tailgating\" / list 3 \"tailgate you and sing\""));
-    EXPECT_TRUE(reported("\"loud-mouthed\" / list 2 \"a loudmouth\""));
-    EXPECT_TRUE(reported("\"camels\" / list 3 \"win your camel at dice\""));
-    EXPECT_TRUE(reported("template \"May a thousand \""));
-    EXPECT_FALSE(reported("goats"));
-    EXPECT_EQ(StutteredWords(style),
-              std::vector<std::string>{
-                  "list 2 \"the moon in a sulk\" ends with \"sulk\", which starts list 3"});
-    EXPECT_EQ(MostAndsInOneInsult(style), 2);
+    EXPECT_TRUE(reported("manner: list 1 \"ill-mannered\" / list 4 \"a herd of gazelles"));
+    EXPECT_TRUE(reported("temper: list 1 \"bad-tempered\" / list 5 \"lose their tempers\""));
+    EXPECT_TRUE(reported("hen: list 1 \"hen-hearted\" / list 4 \"a hen\""));
+    EXPECT_TRUE(reported("even: list 1 \"even\" / list 5 \"forget your name even once\""));
+    EXPECT_TRUE(reported("poet: list 2 \"poets\" / list 3 \"poet's quill\""));
+    EXPECT_TRUE(reported("bin: list 2 \"bargain-bin\" / list 4 \"the bin-day crew\""));
+    EXPECT_TRUE(reported("lose: shape \"you lose %5\" / list 5 \"lose their tempers\""));
+    EXPECT_TRUE(reported("curs: list 4 \"a curse\" / list 5 \"sing a curse\""));
+    // A repeat inside one word is a pun, and lists no shape puts together never meet.
+    EXPECT_FALSE(reported("bring-and-share\" /"));
+    EXPECT_FALSE(reported("list 1 \"even\" / list 5 \"sing"));
+    EXPECT_FALSE(reported("shape \"you lose %5\" / list 4"));
 
+    // The first shape: list 1 meets list 4 in 2 of 16 pairs and list 5 in 2 of 16, list 2
+    // meets list 3 in 1 of 4 and list 4 in 1 of 8, list 4 meets list 5 in 1 of 16. The
+    // second: its own "lose" meets 1 of 4 of list 5.
+    EXPECT_DOUBLE_EQ(share, (2.0 / 16 + 2.0 / 16 + 1.0 / 4 + 1.0 / 8 + 1.0 / 16 + 1.0 / 4) / 2);
+}
+
+TEST(ShippedVocabulary, SentenceChecksFollowEachShape)
+{
+    InsultStyle style("Checks");
+    style.templateText = "May %0";
+    style.wordLists[0] = ListOf({"a %1 and %2 %3", "the %2 in a %3"});
+    style.wordLists[1] = ListOf({"sulk", "bread and butter"});
+    style.wordLists[2] = ListOf({"big oaf", "cold"});
+    style.wordLists[3] = ListOf({"a hurry", "oaf in the rain", "stew and dumplings"});
+
+    EXPECT_EQ(StutteredWords(style),
+              (std::vector<std::string>{
+                  "list 2 \"big oaf\" ends with \"oaf\", which starts list 3",
+                  "shape \"the %2 in a %3\" ends with \"a\", which starts list 3"}));
+    // The first shape's own, one of list 1's and one of list 3's.
+    EXPECT_EQ(MostAndsInOneInsult(style), 3);
+    const WordCount count = InsultWordCount(style);
+    EXPECT_EQ(count.most, 12u);  // "May a bread and butter and big oaf oaf in the rain"
+    // "May a X and X X" with 2, 1.5 and 3 words on average for the three X; "May the X in a X"
+    // with 1.5 and 3.
+    EXPECT_DOUBLE_EQ(count.average, (9.5 + 8.5) / 2);
+}
+
+TEST(ShippedVocabulary, BlockedWordsAndSlursAreFound)
+{
     EXPECT_EQ(BlockedWord("a paunchy knave"), "body: paunchy");
     EXPECT_EQ(BlockedWord("fat-kidneyed"), "body: fat");
     EXPECT_EQ(BlockedWord("a waste of oxygen"), "dehumanising: waste of oxygen");
+    EXPECT_EQ(BlockedWord("smells of garlic and shame"), "nationality or region: garlic");
     EXPECT_EQ(BlockedWord("the fatherly oxygen tent"), "");
+    // Inside innocent words too, as a mail filter would find them.
+    EXPECT_EQ(SlurInside("a sniggering knave"), "sniggering");
+    EXPECT_EQ(SlurInside("Snigger at your sandals"), "snigger");
+    EXPECT_EQ(SlurInside("a niggardly tip"), "niggardly");
+    EXPECT_EQ(SlurInside("a spice rack, a tycoon's racoon"), "tycoon's");
+    EXPECT_EQ(SlurInside("a spice rack in a cocoa tin"), "");
 }
 
 }  // namespace

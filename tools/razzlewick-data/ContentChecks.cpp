@@ -1,6 +1,7 @@
 #include "tools/razzlewick-data/ContentChecks.h"
 
 #include "data/InsultGenerator.h"
+#include "data/InsultStyle.h"
 #include "data/Windows1252.h"
 #include "tools/razzlewick-data/ExpansionChecks.h"
 
@@ -137,10 +138,9 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
         Warn(named, "a blank at the end");
     if (doubledBlank)
         Warn(named, "two blanks in a row");
-    if (placeholder) {
-        Warn(named, "holds the placeholder %" + std::string(PlaceholderDigits(word).front()) +
-                        ", which a later list's turn may fill");
-    }
+    // Whether a later list fills it is known only once the style's lists are all read.
+    if (placeholder)
+        placeholderWords_.push_back({key_, named, list_, std::string(word)});
 }
 
 void ContentChecks::CheckStyles(const InsultGenerator& engine)
@@ -170,6 +170,10 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
             if (const std::string problem = PlaceholderProblem(digits, count); !problem.empty())
                 Warn(where, problem);
         }
+        for (const PlaceholderWord& word : placeholderWords_) {
+            if (word.key == key)
+                CheckPlaceholderWord(*style, word);
+        }
         const size_t last = text.find_last_not_of(" \t");
         // ".!?,;:" and the Windows-1252 ellipsis: the full stop the program adds follows them.
         if (last != std::string::npos &&
@@ -179,6 +183,28 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
         }
         for (const ExpansionFinding& finding : ExpansionFindings(*style))
             Warn(where + finding.place, finding.what);
+    }
+}
+
+void ContentChecks::CheckPlaceholderWord(const InsultStyle& style, const PlaceholderWord& word)
+{
+    // A word that brings in placeholders of later lists gives the sentence its shape: the
+    // composer fills them in the later lists' turns. Any other placeholder stays as typed.
+    const size_t count = style.wordLists.size();
+    for (const std::string_view digits : PlaceholderDigits(word.text)) {
+        if (std::string problem = PlaceholderProblem(digits, count); !problem.empty()) {
+            Warn(word.where, problem);
+            continue;
+        }
+        const int32_t number = std::stoi(std::string(digits));
+        if (!style.wordLists.contains(number)) {
+            Warn(word.where, "holds the placeholder %" + std::string(digits) +
+                                 ", which has no list and comes out as \"????\"");
+        } else if (number <= word.list) {
+            Warn(word.where, "holds the placeholder %" + std::string(digits) +
+                                 ", which stays as typed: only lists after list " +
+                                 std::to_string(word.list) + " fill its words");
+        }
     }
 }
 

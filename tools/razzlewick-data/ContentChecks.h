@@ -13,6 +13,7 @@
 namespace razzlewick {
 
 class InsultGenerator;
+class InsultStyle;
 
 // Finds what composes badly in the styles being checked or packed, each finding a warning
 // that names the file, the style, the list and the word. It hears the records as they are
@@ -34,6 +35,14 @@ public:
     void Print(std::ostream& out, bool strict) const;
 
 private:
+    // A word holding a placeholder, judged once its style's lists are all known.
+    struct PlaceholderWord {
+        std::string key;
+        std::string where;
+        int32_t list = 0;
+        std::string text;
+    };
+    void CheckPlaceholderWord(const InsultStyle& style, const PlaceholderWord& word);
     void Warn(const std::string& where, const std::string& what);
     // "FILE: style "KEY"", with ", list N" when a list record is being read.
     std::string Place(const std::string& file, const std::string& key, bool withList) const;
@@ -49,6 +58,7 @@ private:
     std::set<std::string> filesSeen_;
     std::set<int32_t> listsOfRecord_;
     std::map<std::string, std::string> fileOfStyle_;  // style key: the last file that held it
+    std::vector<PlaceholderWord> placeholderWords_;
     std::vector<std::string> warnings_;
 };
 
