@@ -398,6 +398,8 @@ TEST_P(ShippedStyle, NoWordMeetsItselfInOneInsult)
     const InsultStyle& style = Style();
     std::vector<std::string> echoes;
     const double share = EchoShare(style, &echoes);
+    // Kept in the test's record, so the words README's figures can be read off `ctest -V`.
+    RecordProperty("echo_share_percent", std::to_string(share * 100));
     EXPECT_LE(share, 0.002) << echoes.size() << " pairs of places share a stem";
     if (share > 0.002) {
         for (const std::string& finding : echoes)
