@@ -20,6 +20,7 @@
 #include "ui/ArrowButton.h"
 #include "ui/DisplayText.h"
 #include "ui/DrawnButton.h"
+#include "ui/FittedLabel.h"
 #include "ui/Pictures.h"
 #include "ui/ShowControl.h"
 #include "ui/TabControl.h"
@@ -165,6 +166,8 @@ void MainDialog::BeforeFirstShow()
     toolTipControl_->AddTool(picture_, QStringLiteral("A picture"));
     toolTipControl_->AddTool(combinationsLabel_,
                              QStringLiteral("Number of combinations available"));
+    // Styles of many long lists count in the quintillions, wider than the label.
+    KeepTextInView(combinationsLabel_);
     toolTipControl_->AddTool(undoButton_, QStringLiteral("Undo"));
     toolTipControl_->AddTool(redoButton_, QStringLiteral("Redo"));
     toolTipControl_->AddTool(styleTabs_, QStringLiteral("Select a style"));
