@@ -244,6 +244,8 @@ TEST_F(TerminalRun, NoDataPrintsTheReportAndExitsOne)
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(
         run.err.starts_with("razzlewick: no styles to print from. The data files:\n"
+                            "Folders in the order they are read (a style's template comes from "
+                            "the last file that holds it):\n"
                             "Program folder: " +
                             work.path() + "bin/\n  no data files\nCurrent folder: " + work.path() +
                             "\n  no data files\n"))

@@ -106,10 +106,10 @@ TEST_F(DataToolInstall, ABadFileLeavesNothingBehind)
     const ToolRun json = Run({"install", "pirate.json", "json.dat"});
     EXPECT_EQ(json.status, 1);
     EXPECT_EQ(json.err,
-              "razzlewick-data: hint: json.dat holds JSON text, not packed words: rename it to "
-              "json.json and run \"razzlewick-data pack -o json.dat json.json\" (or "
-              "\"razzlewick-data install json.json\")\n"
-              "razzlewick-data install: json.dat: Incompatible or corrupted data file\n");
+              "razzlewick-data install: json.dat: Incompatible or corrupted data file. It holds "
+              "JSON text, not packed words: in its folder, rename it to json.json and run "
+              "\"razzlewick-data pack -o json.dat json.json\" (or \"razzlewick-data install "
+              "json.json\")\n");
 
     const ToolRun twice = Run({"install", "pirate.json", "./pirate.json"});
     EXPECT_EQ(twice.status, 2);

@@ -5,6 +5,7 @@
 #include "data/FileErrorInfo.h"
 #include "data/InsultGenerator.h"
 #include "data/LoadMessages.h"
+#include "data/PackingHint.h"
 #include "platform/AsciiCase.h"
 #include "platform/FdIo.h"
 #include "platform/FileSystem.h"
@@ -91,8 +92,9 @@ Planned PlanDataFile(const std::string& file)
     if (opened == -1)
         throw ToolError(FileErrorMessage(error.cause, error.path));
     if (!engine->loadedOk) {
-        PrintJsonHint(file);
-        throw ToolError(file + ": " + std::string(kLoadCorrupted));
+        const std::string hint = PackingHint(file);
+        throw ToolError(file + ": " + std::string(kLoadCorrupted) +
+                        (hint.empty() ? "" : ". " + hint));
     }
     // What check would say about it, as a JSON source gets pack's warnings.
     checks.CheckStyles(*engine);
