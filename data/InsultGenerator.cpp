@@ -256,8 +256,10 @@ void InsultGenerator::LoadFolder(const std::string& folder, bool reportUnreadabl
     }
     FileErrorInfo error;
     for (const std::string& name : names) {
-        ++filesFound;
         const std::string path = folder + name;
+        if (observer != nullptr && observer->SkipFile(path))
+            continue;
+        ++filesFound;
         const int32_t opened = OpenDataFile(Archive::Mode::Loading, &path, &error);
         if (opened != -1 && loadedOk) {
             ++filesLoaded;

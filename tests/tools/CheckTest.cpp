@@ -15,7 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kGoodJson = R"({"styles": [{"key": "Modern", "template": "t"}]})";
+const std::string kGoodJson =
+    R"({"styles": [{"key": "Modern", "template": "t %0", "lists": [{"number": 0, "words": ["x"]}]}]})";
 const std::string kClosing = "No data files were successfully loaded.  Cannot continue\n";
 
 struct CheckCase {

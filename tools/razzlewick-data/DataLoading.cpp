@@ -3,13 +3,55 @@
 #include "data/FileErrorInfo.h"
 #include "data/InsultGenerator.h"
 #include "data/LoadMessages.h"
+#include "data/LoadObserver.h"
 #include "data/PackingHint.h"
 #include "data/SearchReport.h"
 #include "tools/razzlewick-data/OutputFile.h"
 
+#include <filesystem>
 #include <iostream>
+#include <set>
 
 namespace razzlewick {
+
+namespace {
+
+// Leaves out the files that lead where the given paths lead.
+class LeaveOut final : public LoadObserver {
+public:
+    explicit LeaveOut(const std::vector<std::string>& paths)
+    {
+        for (const std::string& path : paths)
+            files_.insert(Resolved(path));
+    }
+
+    bool SkipFile(const std::string& path) override { return files_.contains(Resolved(path)); }
+
+private:
+    static std::string Resolved(const std::string& path)
+    {
+        std::error_code error;
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+        return error ? path : resolved.string();
+    }
+
+    std::set<std::string> files_;
+};
+
+}  // namespace
+
+void LoadProgramData(InsultGenerator& engine, const std::vector<std::string>& leftOut)
+{
+    LeaveOut leaveOut(leftOut);
+    LoadObserver* const observer = engine.observer;
+    engine.observer = &leaveOut;
+    engine.LoadDataFiles(nullptr);
+    engine.observer = observer;
+    engine.filesFound = 0;
+    engine.filesLoaded = 0;
+    engine.searchedFolders.clear();
+    engine.ignoredSettings.clear();
+}
 
 bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
                  std::vector<LoadResult>& report)

@@ -19,6 +19,12 @@ class InsultGenerator;
 bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
                  std::vector<LoadResult>& report);
 
+// Fills the engine with the styles the program would load, leaving out the files named in
+// `leftOut` (any path that leads to them): what a file being judged, tried or installed in
+// their place merges with. No report; the engine's search record is cleared again, so that
+// the files read next are reported alone.
+void LoadProgramData(InsultGenerator& engine, const std::vector<std::string>& leftOut);
+
 // Writes the failed lines of the report to standard error.
 void PrintFailures(const std::vector<LoadResult>& report);
 
