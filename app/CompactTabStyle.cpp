@@ -64,6 +64,23 @@ void CompactTabStyle::drawControl(ControlElement element, const QStyleOption* op
     QProxyStyle::drawPrimitive(PE_FrameFocusRect, &frame, painter, widget);
 }
 
+QRect CompactTabStyle::subElementRect(SubElement element, const QStyleOption* option,
+                                      const QWidget* widget) const
+{
+    QRect rect = QProxyStyle::subElementRect(element, option, widget);
+    const bool besideHeaders =
+        element == SE_TabBarScrollLeftButton || element == SE_TabBarScrollRightButton ||
+        element == SE_TabBarTearIndicatorLeft || element == SE_TabBarTearIndicatorRight;
+    const auto* tabs = qobject_cast<const QTabBar*>(widget);
+    if (besideHeaders && tabs != nullptr && tabs->count() > 0) {
+        // The tabs are laid out by now, so their height is known without laying them out again.
+        const int headers = tabs->tabRect(0).height();
+        if (headers > 0 && rect.height() > headers)
+            rect.setHeight(headers);
+    }
+    return rect;
+}
+
 int CompactTabStyle::Slack(const QStyleOption* option, QSize size, const QWidget* widget) const
 {
     const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
@@ -82,16 +99,29 @@ int CompactTabStyle::Slack(const QStyleOption* option, QSize size, const QWidget
 
 void CompactTabStyle::FitTabs(QTabBar& tabs)
 {
-    const auto overflows = [&tabs] {
-        return tabs.count() > 0 && tabs.tabRect(tabs.count() - 1).right() >= tabs.width();
-    };
-    const int excess =
-        tabs.count() > 0 ? tabs.tabRect(tabs.count() - 1).right() + 1 - tabs.width() : 0;
-    while (overflows() && shrink_ < std::max(excess, 0)) {
-        ++shrink_;
-        // The bar measures its tabs again when told its style changed.
+    // The bar measures its tabs again when told its style changed.
+    const auto remeasure = [&tabs] {
         QEvent changed(QEvent::StyleChange);
         QApplication::sendEvent(&tabs, &changed);
+    };
+    if (shrink_ != 0) {
+        shrink_ = 0;
+        remeasure();
+    }
+    // Measured from the first tab, so a strip scrolled to its current tab measures the same.
+    const auto extent = [&tabs] {
+        return tabs.count() > 0
+                   ? tabs.tabRect(tabs.count() - 1).right() + 1 - tabs.tabRect(0).left()
+                   : 0;
+    };
+    const int excess = extent() - tabs.width();
+    while (extent() > tabs.width() && shrink_ < excess) {
+        const int before = extent();
+        ++shrink_;
+        remeasure();
+        // Every tab is down to its text: what still overflows scrolls.
+        if (extent() == before)
+            break;
     }
 }
 

@@ -7,7 +7,8 @@ class QTabBar;
 namespace razzlewick {
 
 // The application's style with narrower tabs, so the four style tabs fit the strip the
-// window's layout gives them instead of needing scroll buttons.
+// window's layout gives them instead of needing scroll buttons; more tabs than fit scroll,
+// with buttons as tall as the headers (the bar here spans the whole page below them).
 class CompactTabStyle final : public QProxyStyle {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompactTabStyle)
@@ -22,10 +23,12 @@ public:
                            const QWidget* widget) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
+    QRect subElementRect(SubElement element, const QStyleOption* option,
+                         const QWidget* widget) const override;
 
     // For styles whose tabs are wide even without padding (a least width, wide margins):
     // while the last tab ends past the bar, takes room off each tab, never so much that its
-    // text would no longer fit.
+    // text would no longer fit. Starts afresh each time, for tabs added or taken away.
     void FitTabs(QTabBar& tabs);
 
 private:

@@ -2,6 +2,7 @@
 
 #include "about/CHyperLink.h"
 #include "about/ShellOpen.h"
+#include "app/AuthorPicture.h"
 #include "cli/StyleTabs.h"
 #include "data/DataFolders.h"
 #include "data/InsultGenerator.h"
@@ -23,14 +24,22 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace razzlewick {
 
-DataFilesDialog::DataFilesDialog(const InsultGenerator& engine, int32_t level, QWidget* parent)
+DataFilesDialog::DataFilesDialog(const InsultGenerator& engine, int32_t level, QWidget* parent,
+                                 Reload reload)
     : ResizableDialog(IDD_DATA_FILES, parent),
+      engine_(engine),
+      level_(level),
+      reload_(std::move(reload)),
       report_(RequireControl<QPlainTextEdit>(IDC_DATA_REPORT)),
       text_(ReportText(engine, level))
 {
+    auto* reloadButton = RequireControl<DrawnButton>(IDC_RELOAD_DATA);
+    reloadButton->setEnabled(static_cast<bool>(reload_));
+    connect(reloadButton, &QAbstractButton::clicked, this, &DataFilesDialog::OnReload);
     connect(RequireControl<DrawnButton>(IDC_COPY_REPORT), &QAbstractButton::clicked, this,
             &DataFilesDialog::OnCopy);
     connect(RequireControl<DrawnButton>(IDC_OPEN_STYLES_FOLDER), &QAbstractButton::clicked, this,
@@ -49,12 +58,22 @@ std::string DataFilesDialog::ReportText(const InsultGenerator& engine, int32_t l
     for (const auto& [key, style] : engine.styles) {
         const std::string name = Windows1252ToUtf8(key);
         text += "  " + name + " - " + FormatCombinations(style->combinationCount);
-        const bool onTab = std::any_of(StyleTabs::kNames.begin(), StyleTabs::kNames.end(),
-                                       [&](const char* tab) { return key == tab; });
+        const bool builtIn = std::any_of(StyleTabs::kNames.begin(), StyleTabs::kNames.end(),
+                                         [&](const char* tab) { return key == tab; });
         if (StyleTabs::Withholds(level, key))
             text += "; withheld until the offensiveness level is raised";
-        else if (!onTab)
-            text += "; no tab shows it: razzlewick --print --style \"" + name + "\"";
+        // The styles of the user's own tell where they come from and where their picture goes.
+        if (!builtIn) {
+            std::string files;
+            for (const std::string& file : style->files)
+                files += (files.empty() ? "" : ", ") + platform::AbsolutePath(file);
+            if (!files.empty())
+                text += "; from " + files;
+            const std::string picture = AuthorPicture(*style, key);
+            text += picture.empty() ? "; no picture of its own (" + name + ".svg or " + name +
+                                          ".png beside its data file)"
+                                    : "; picture " + platform::AbsolutePath(picture);
+        }
         text += "\n";
     }
     return text;
@@ -63,7 +82,7 @@ std::string DataFilesDialog::ReportText(const InsultGenerator& engine, int32_t l
 void DataFilesDialog::BeforeFirstShow()
 {
     ResizableDialog::BeforeFirstShow();
-    for (int id : {IDC_COPY_REPORT, IDC_OPEN_STYLES_FOLDER, IDCANCEL})
+    for (int id : {IDC_COPY_REPORT, IDC_OPEN_STYLES_FOLDER, IDC_RELOAD_DATA, IDCANCEL})
         RequireControl<DrawnButton>(id)->SetOutline(OutlineKind::Capsule);
     setWindowIcon(ProgramIcon());
     report_->setPlainText(FileSystemTextToDisplay(text_));
@@ -71,7 +90,15 @@ void DataFilesDialog::BeforeFirstShow()
     AddAnchor(IDC_DATA_REPORT, StretchWidth | StretchHeight);
     AddAnchor(IDC_COPY_REPORT, MoveDown);
     AddAnchor(IDC_OPEN_STYLES_FOLDER, MoveDown);
+    AddAnchor(IDC_RELOAD_DATA, MoveDown);
     AddAnchor(IDCANCEL, MoveRight | MoveDown);
+}
+
+void DataFilesDialog::OnReload()
+{
+    reload_();
+    text_ = ReportText(engine_, level_);
+    report_->setPlainText(FileSystemTextToDisplay(text_));
 }
 
 void DataFilesDialog::OnCopy()

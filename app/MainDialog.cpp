@@ -3,16 +3,18 @@
 #include "about/ProductInfo.h"
 #include "about/ProductText.h"
 #include "about/SetClipboardText.h"
+#include "app/AuthorPicture.h"
 #include "app/CompactTabStyle.h"
 #include "app/CopyWhenActive.h"
 #include "app/DataFilesDialog.h"
 #include "app/TextBoxScroll.h"
-#include "data/Windows1252.h"
+#include "cli/StyleListing.h"
 #include "generate/FormatCombinations.h"
 #include "generate/GeneratorOperations.h"
 #include "generate/InsultHistory.h"
 #include "generate/RandomSource.h"
 #include "options/OptionsDialog.h"
+#include "platform/qt/WaitCursor.h"
 #include "resources/templates/DialogTemplate.h"
 #include "resources/templates/ResourceIds.h"
 #include "settings/ProfileFile.h"
@@ -29,6 +31,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -36,6 +39,7 @@
 #include <QTabBar>
 #include <QWindow>
 
+#include <algorithm>
 #include <ctime>
 
 namespace razzlewick {
@@ -44,10 +48,23 @@ namespace {
 
 constexpr std::array<int, MainDialog::kStyleCount> kStylePictureIds = {
     IDB_ARABIAN, IDB_SHAKESPEAREAN, IDB_MODERN, IDB_MEDITERRANEAN};
-// The tab control hands back at most this many characters of a tab's text.
-constexpr int kTabTextRoom = 20 - 1;
 // A batch of more lines than this is scrolled so that its end shows.
 constexpr int kVisibleLines = 6;
+// Longer style names are cut on their tab, so one long name cannot crowd out the rest.
+constexpr qsizetype kLongestTabLabel = 30;
+
+// The tab's text: the four carry their keys; a further style its name.
+QString TabLabel(const InsultGenerator& engine, std::size_t position, const std::string& key)
+{
+    const auto style = engine.styles.find(key);
+    const bool named = position >= MainDialog::kStyleCount && style != engine.styles.end() &&
+                       !style->second->name.empty();
+    QString label = EngineTextToDisplay(named ? style->second->name : key);
+    if (label.size() > kLongestTabLabel)
+        label = label.left(kLongestTabLabel - 1) + QChar(0x2026);
+    // A tab takes "&" as the mark of its shortcut letter.
+    return label.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
 
 }  // namespace
 
@@ -138,23 +155,16 @@ void MainDialog::BeforeFirstShow()
     setWindowIcon(icon_);
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
 
-    const std::size_t tab = StyleTabs::SavedPosition(
+    // Narrower tabs, so the four fit without scroll buttons; a strip of more scrolls.
+    tabStyle_ = new CompactTabStyle;
+    tabStyle_->setParent(styleTabs_);
+    styleTabs_->setStyle(tabStyle_);
+    styleTabs_->setUsesScrollButtons(true);
+    tabKeys_ = StyleTabs::TabOrder(StyleKeys(engine_));
+    FillTabs(StyleTabs::SavedPosition(
         SettingsFile().ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab,
                                    SettingsKeys::kDefaultTab),
-        kStyleCount);
-    {
-        // Filling and selecting are not the user's choice: no change notification.
-        const QSignalBlocker blocker(styleTabs_);
-        // Narrower tabs, so no scroll buttons are needed: they would span the strip's height.
-        auto* tabStyle = new CompactTabStyle;
-        tabStyle->setParent(styleTabs_);
-        styleTabs_->setStyle(tabStyle);
-        styleTabs_->setUsesScrollButtons(false);
-        for (const char* name : kStyleNames)
-            styleTabs_->addTab(QString::fromLatin1(name));
-        tabStyle->FitTabs(*styleTabs_);
-        styleTabs_->setCurrentIndex(static_cast<int>(tab));
-    }
+        tabKeys_.size()));
     KeepTextBoxOnThePage();
     connect(styleTabs_, &QTabBar::currentChanged, this, &MainDialog::RefreshStyle);
     RefreshStyle();
@@ -176,6 +186,53 @@ void MainDialog::BeforeFirstShow()
     PlaceTopmost(options_.alwaysOnTop != 0);
 }
 
+void MainDialog::FillTabs(std::size_t selected)
+{
+    // Filling and selecting are not the user's choice: no change notification.
+    const QSignalBlocker blocker(styleTabs_);
+    while (styleTabs_->count() > 0)
+        styleTabs_->removeTab(styleTabs_->count() - 1);
+    for (std::size_t position = 0; position < tabKeys_.size(); ++position)
+        styleTabs_->addTab(TabLabel(engine_, position, tabKeys_[position]));
+    tabStyle_->FitTabs(*styleTabs_);
+    styleTabs_->setCurrentIndex(static_cast<int>(selected));
+}
+
+void MainDialog::ReloadDataFiles()
+{
+    const std::string shown = tabKeys_.at(static_cast<std::size_t>(styleTabs_->currentIndex()));
+    {
+        const platform::WaitCursor waitCursor;
+        engine_.ReloadDataFiles(nullptr);
+    }
+    tabKeys_ = StyleTabs::TabOrder(StyleKeys(engine_));
+    const auto stays = std::find(tabKeys_.begin(), tabKeys_.end(), shown);
+    // A picture the author changed shows anew.
+    picture_->ForgetPictureFiles();
+    FillTabs(stays != tabKeys_.end() ? static_cast<std::size_t>(stays - tabKeys_.begin()) : 0);
+    KeepTextBoxOnThePage();
+    RefreshStyle();
+}
+
+void MainDialog::ShowStylePicture(std::size_t position)
+{
+    const std::string& key = tabKeys_.at(position);
+    if (position < kStyleCount) {
+        // Drawn the first time its tab shows, so start-up draws one picture, not four.
+        picture_->ShowPicture(kStylePictureIds[position]);
+    } else {
+        const auto style = engine_.styles.find(key);
+        const std::string file =
+            style != engine_.styles.end() ? AuthorPicture(*style->second, key) : std::string();
+        if (file.empty())
+            picture_->ShowPicture(IDB_OWN_STYLE);
+        else
+            picture_->ShowPictureFile(QFile::decodeName(QByteArray::fromStdString(file)),
+                                      IDB_OWN_STYLE);
+    }
+    picture_->setAccessibleName(EngineTextToDisplay(key));
+}
+
 void MainDialog::KeepTextBoxOnThePage()
 {
     // Styles with taller headers than the layout was made for would have the text box
@@ -194,22 +251,17 @@ void MainDialog::KeepTextBoxOnThePage()
 
 void MainDialog::RefreshStyle()
 {
-    const int position = styleTabs_->currentIndex();
-    if (position >= 0 && position < kStyleCount) {
-        // Drawn the first time its tab shows, so start-up draws one picture, not four.
-        picture_->ShowPicture(kStylePictureIds[position]);
-        picture_->setAccessibleName(QString::fromLatin1(kStyleNames[position]));
-    }
-    if (StyleTabs::WithholdsPosition(options_.level, static_cast<std::size_t>(position))) {
+    const auto position = static_cast<std::size_t>(styleTabs_->currentIndex());
+    ShowStylePicture(position);
+    if (StyleTabs::WithholdsPosition(options_.level, position)) {
         combinationsLabel_->setText(QString::fromLatin1(kDisabledLabel));
         currentText_ = kDisabledMessage;
         textBox_->setPlainText(EngineTextToDisplay(currentText_));
         ShowControls(false);
         return;
     }
-    const QString name = styleTabs_->tabText(position).left(kTabTextRoom);
-    const QByteArray utf8 = name.toUtf8();
-    engine_.SelectStyle(Utf8ToWindows1252(std::string_view(utf8.constData(), utf8.size())).text);
+    // The key, not the tab's text: a further style's tab shows its name.
+    engine_.SelectStyle(tabKeys_[position]);
     combinationsLabel_->setText(EngineTextToDisplay(FormatCombinations(CombinationCount(engine_))));
     if (HistorySize(engine_) > 0) {
         currentText_ = CurrentText(engine_);
@@ -371,7 +423,7 @@ void MainDialog::OnReadDocumentation()
 
 void MainDialog::OnDataFiles()
 {
-    DataFilesDialog dialog(engine_, options_.level, this);
+    DataFilesDialog dialog(engine_, options_.level, this, [this] { ReloadDataFiles(); });
     dialog.exec();
 }
 

@@ -8,7 +8,9 @@
 #include <QIcon>
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 class QContextMenuEvent;
 class QGroupBox;
@@ -20,6 +22,7 @@ class QTabBar;
 namespace razzlewick {
 
 class ArrowButton;
+class CompactTabStyle;
 class CopyWhenActive;
 class DrawnButton;
 class TemplatePicture;
@@ -51,6 +54,11 @@ public:
 
     // Shows the selected tab's style: its current history entry, or a first batch.
     void RefreshStyle();
+    // Reads the data files again: tabs come and go with their styles, a style still there
+    // keeps its history, and the tab shown stays if its style does (else the first shows).
+    void ReloadDataFiles();
+    // The style key of each tab, in tab order (Windows-1252).
+    const std::vector<std::string>& TabKeys() const { return tabKeys_; }
     // Shows the current text (after generating a new batch when asked).
     void ShowText(bool generate);
     // Hides Again and the arrows, or shows Again and the arrows the history allows.
@@ -78,6 +86,10 @@ private:
     void ScrollToEnd();
     void AddWindowMenu();
     void KeepTextBoxOnThePage();
+    // Makes a tab for every style, in tab order, and selects the one at `selected`.
+    void FillTabs(std::size_t selected);
+    // The picture of the tab at `position`: its own, the author's or the neutral one.
+    void ShowStylePicture(std::size_t position);
 
     void OnAgain();
     void OnUndo();
@@ -101,6 +113,7 @@ private:
     QLabel* combinationsLabel_;
     TemplatePicture* picture_;
     QTabBar* styleTabs_;
+    CompactTabStyle* tabStyle_ = nullptr;  // owned by styleTabs_
     QGroupBox* frame_;
     ToolTipControl* toolTipControl_;
     CopyWhenActive* autoCopier_;  // AutoCopy, held back until the window has focus
@@ -108,6 +121,7 @@ private:
     QMenu* windowMenu_ = nullptr;
 
     UserOptions options_;
+    std::vector<std::string> tabKeys_;
     std::string currentText_;
     bool scrollPending_ = false;  // a text arrived before the text box had its width
     QIcon icon_;

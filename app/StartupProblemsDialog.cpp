@@ -46,8 +46,11 @@ std::string StartupProblemsDialog::FormatReport(const std::vector<LoadResult>& r
     std::string text;
     for (const LoadResult& line : report) {
         if (!line.fileName.empty())
-            text += line.fileName + " - ";
-        text += line.message + "\r\n";
+            text += ReportPath(line) + " - ";
+        text += line.message;
+        if (!line.hint.empty())
+            text += ". " + line.hint;
+        text += "\r\n";
     }
     return text;
 }

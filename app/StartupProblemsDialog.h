@@ -28,8 +28,8 @@ public:
                           Reload reload = {});
     ~StartupProblemsDialog() override;
 
-    // "name - message" per file line, the bare message for a closing line; each line
-    // ends in CR LF.
+    // "path - message" per file line (the file with the folder it was found in, and the
+    // hint when there is one), the bare message for a closing line; each line ends in CR LF.
     static std::string FormatReport(const std::vector<LoadResult>& report);
 
     const std::string& ReportText() const { return reportText_; }

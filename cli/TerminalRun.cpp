@@ -59,8 +59,10 @@ The window also takes the toolkit's options -platform, -display, -style,
 -platformtheme, -name, -session and -reverse.
 
 Data files are read as the window reads them: *.dat in the program's folder,
-in the current folder, in $XDG_DATA_HOME/razzlewick (~/.local/share/razzlewick)
-and in razzlewick/ under each of $XDG_DATA_DIRS (/usr/local/share:/usr/share).
+in the current folder, in razzlewick/ under each of $XDG_DATA_DIRS from the last
+to the first (/usr/share, /usr/local/share), then in $XDG_DATA_HOME/razzlewick
+(~/.local/share/razzlewick); where two files hold a style, the later one's
+template is used, so your own files win.
 The count, capitalisation, offensiveness level and last tab come from
 $XDG_CONFIG_HOME/razzlewick/Razzlewick.ini (~/.config/razzlewick/...); nothing
 is written there.

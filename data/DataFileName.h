@@ -8,5 +8,7 @@ namespace razzlewick {
 // shipped words are in "insltdat.dat".
 inline constexpr std::string_view kDataSuffix = ".dat";
 inline constexpr std::string_view kDefaultDataFile = "insltdat.dat";
+// The first four bytes of every data file: its version, 3.2 as a little-endian float.
+inline constexpr std::string_view kDataFileStart = "\xCD\xCC\x4C\x40";
 
 }  // namespace razzlewick

@@ -14,11 +14,13 @@ std::vector<DataFolder> DataFolderSearchOrder(const std::string& programFolder)
 {
     std::vector<DataFolder> folders = {{DataFolderRole::Program, programFolder},
                                        {DataFolderRole::Current, {}}};
+    // The first entry of $XDG_DATA_DIRS is the most important, so it is read last of them.
+    const std::vector<std::string> system = platform::DataDirFolders();
+    for (auto base = system.rbegin(); base != system.rend(); ++base) {
+        folders.push_back({DataFolderRole::System, *base + std::string(kFolderName)});
+    }
     if (std::string user = UserDataFolder(); !user.empty()) {
         folders.push_back({DataFolderRole::User, std::move(user)});
-    }
-    for (const std::string& base : platform::DataDirFolders()) {
-        folders.push_back({DataFolderRole::System, base + std::string(kFolderName)});
     }
     return folders;
 }

@@ -4,17 +4,20 @@
 #include "data/DataFileName.h"
 #include "data/LoadMessages.h"
 #include "data/LoadObserver.h"
+#include "data/PackingHint.h"
 #include "platform/ExclusiveFile.h"
 #include "platform/FileErrorCause.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderSearch.h"
 #include "platform/ProgramFolder.h"
+#include "platform/XdgDataFolders.h"
 
 #include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <exception>
+#include <optional>
 #include <utility>
 
 namespace razzlewick {
@@ -61,11 +64,13 @@ void InsultGenerator::Serialize(Archive& archive)
             const auto found = styles.find(key);
             if (found != styles.end()) {
                 found->second->Serialize(archive, observer);
+                NoteFile(*found->second);
                 continue;
             }
             // A new style joins the map only once its whole record has been read.
             auto style = std::make_unique<InsultStyle>(key);
             style->Serialize(archive, observer);
+            NoteFile(*style);
             styles.emplace(std::move(key), std::move(style));
         }
         loadedOk = true;
@@ -77,6 +82,12 @@ void InsultGenerator::Serialize(Archive& archive)
         archive.WriteString(key);
         style->Serialize(archive);
     }
+}
+
+void InsultGenerator::NoteFile(InsultStyle& style) const
+{
+    if (!fileName.empty() && (style.files.empty() || style.files.back() != fileName))
+        style.files.push_back(fileName);
 }
 
 void InsultGenerator::SelectStyle(const std::string& name)
@@ -143,38 +154,57 @@ bool InsultGenerator::LoadDataFiles(std::vector<LoadResult>* report)
 bool InsultGenerator::LoadDataFiles(std::vector<LoadResult>* report,
                                     const std::string& programFolder)
 {
+    programFolder_ = programFolder;
     filesFound = 0;
     filesLoaded = 0;
     searchedFolders.clear();
+    ignoredSettings = platform::IgnoredDataFolderSettings();
     bool result = true;
+    const std::vector<DataFolder> order = DataFolderSearchOrder(programFolder);
+    std::vector<platform::ResolvedFolder> resolved;
+    resolved.reserve(order.size());
+    for (const DataFolder& folder : order)
+        resolved.push_back(platform::ResolveFolder(folder.path));
+    const auto firstPass = [&order](size_t i) {
+        return order[i].role == DataFolderRole::Program || order[i].role == DataFolderRole::Current;
+    };
+    // A desktop folder named twice is read where it counts most: at its last place.
+    const auto laterPlace = [&](size_t i) -> std::optional<size_t> {
+        for (size_t j = order.size(); j-- > i + 1;) {
+            if (!firstPass(j) && resolved[j].error == 0 && resolved[j].path == resolved[i].path)
+                return j;
+        }
+        return std::nullopt;
+    };
     // Both first passes always run, so a program started from its own folder reads each file
     // twice; the second reading merges into the first and changes nothing. The folders added
     // after them are read once whatever links lead to them.
-    std::vector<std::string> resolvedFolders;
-    for (const DataFolder& folder : DataFolderSearchOrder(programFolder)) {
+    std::vector<std::string> foldersRead;
+    for (size_t i = 0; i < order.size(); ++i) {
+        const DataFolder& folder = order[i];
+        const platform::ResolvedFolder& where = resolved[i];
         SearchedFolder& searched = searchedFolders.emplace_back();
         searched.role = folder.role;
         searched.path = platform::AbsolutePath(folder.path);
-        const platform::ResolvedFolder resolved = platform::ResolveFolder(folder.path);
-        const bool firstPasses =
-            folder.role == DataFolderRole::Program || folder.role == DataFolderRole::Current;
-        if (firstPasses) {
+        if (firstPass(i)) {
             LoadFolder(folder.path, false, searched, &result);
-        } else if (resolved.error == ENOENT) {
+        } else if (where.error == ENOENT) {
             searched.outcome = FolderOutcome::Missing;
-        } else if (resolved.error != 0) {
-            MarkUnusable(searched, resolved.error);
+        } else if (where.error != 0) {
+            MarkUnusable(searched, where.error);
             result = false;
-        } else if (std::find(resolvedFolders.begin(), resolvedFolders.end(), resolved.path) !=
-                   resolvedFolders.end()) {
+        } else if (const std::optional<size_t> later = laterPlace(i)) {
+            searched.outcome = FolderOutcome::ReadLater;
+            searched.sameAs = platform::AbsolutePath(order[*later].path);
+        } else if (std::find(foldersRead.begin(), foldersRead.end(), where.path) !=
+                   foldersRead.end()) {
             searched.outcome = FolderOutcome::AlreadyRead;
-            searched.sameAs = resolved.path;
+            searched.sameAs = where.path;
         } else {
             LoadFolder(folder.path, true, searched, &result);
         }
-        if (resolved.error == 0 && searched.outcome != FolderOutcome::AlreadyRead) {
-            resolvedFolders.push_back(resolved.path);
-        }
+        if (where.error == 0 && searched.outcome == FolderOutcome::Read)
+            foldersRead.push_back(where.path);
         if (report != nullptr) {
             report->insert(report->end(), searched.lines.begin(), searched.lines.end());
         }
@@ -186,6 +216,30 @@ bool InsultGenerator::LoadDataFiles(std::vector<LoadResult>* report,
             report->push_back(LoadResult{{}, std::string(closing), true});
         }
     }
+    return result;
+}
+
+bool InsultGenerator::ReloadDataFiles(std::vector<LoadResult>* report)
+{
+    std::string currentKey;
+    for (const auto& [key, style] : styles) {
+        if (style.get() == currentStyle)
+            currentKey = key;
+    }
+    const bool hadCurrent = currentStyle != nullptr;
+    std::map<std::string, std::unique_ptr<InsultStyle>> previous = std::move(styles);
+    styles.clear();
+    currentStyle = nullptr;
+    const bool result = LoadDataFiles(report, programFolder_);
+    for (auto& [key, style] : styles) {
+        const auto before = previous.find(key);
+        if (before == previous.end())
+            continue;
+        style->history = std::move(before->second->history);
+        style->historyPosition = before->second->historyPosition;
+    }
+    if (hadCurrent)
+        SelectStyle(currentKey);
     return result;
 }
 
@@ -202,19 +256,26 @@ void InsultGenerator::LoadFolder(const std::string& folder, bool reportUnreadabl
     }
     FileErrorInfo error;
     for (const std::string& name : names) {
-        ++filesFound;
         const std::string path = folder + name;
+        if (observer != nullptr && observer->SkipFile(path))
+            continue;
+        ++filesFound;
         const int32_t opened = OpenDataFile(Archive::Mode::Loading, &path, &error);
         if (opened != -1 && loadedOk) {
             ++filesLoaded;
-            searched.lines.push_back(LoadResult{name, std::string(kLoadSucceeded), false});
+            searched.lines.push_back(
+                LoadResult{name, std::string(kLoadSucceeded), false, searched.path});
             continue;
         }
         *result = false;
-        const std::string message =
-            opened == -1 ? FileErrorMessage(error.cause, platform::AbsolutePath(error.path))
-                         : std::string(kLoadCorrupted);
-        searched.lines.push_back(LoadResult{name, message, true});
+        if (opened == -1) {
+            searched.lines.push_back(
+                LoadResult{name, FileErrorMessage(error.cause, platform::AbsolutePath(error.path)),
+                           true, searched.path});
+        } else {
+            searched.lines.push_back(LoadResult{name, std::string(kLoadCorrupted), true,
+                                                searched.path, PackingHint(path)});
+        }
     }
 }
 

@@ -49,6 +49,10 @@ public:
     // As above with the program folder given (ending in '/', or empty for none).
     bool LoadDataFiles(std::vector<LoadResult>* report, const std::string& programFolder);
 
+    // Reads every folder again, as the last LoadDataFiles did, into fresh styles. A style that
+    // is there again keeps its history and its place in it, and stays current if it was.
+    bool ReloadDataFiles(std::vector<LoadResult>* report);
+
     std::string fileName;
     bool loadedOk = false;
     int32_t filesLoaded = 0;
@@ -57,14 +61,20 @@ public:
     std::map<std::string, std::unique_ptr<InsultStyle>> styles;
     // Every folder of the last LoadDataFiles, in search order, with what came of it.
     std::vector<SearchedFolder> searchedFolders;
+    // Why folders the desktop's variables name were not searched, one sentence each.
+    std::vector<std::string> ignoredSettings;
     // Hears of every file and record read; not owning, none by default.
     LoadObserver* observer = nullptr;
 
 private:
+    // Adds the file being read to the style's files.
+    void NoteFile(InsultStyle& style) const;
     // Reads the data files of `folder` ("" = the current folder) into `searched`. A folder
     // that cannot be listed gives a line of its own when `reportUnreadable` is set.
     void LoadFolder(const std::string& folder, bool reportUnreadable, SearchedFolder& searched,
                     bool* result);
+
+    std::string programFolder_;  // of the last LoadDataFiles
 };
 
 }  // namespace razzlewick

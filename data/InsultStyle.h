@@ -35,6 +35,9 @@ public:
     int64_t combinationCount = 0;
     std::vector<std::string> history;
     int32_t historyPosition = 0;
+    // The data files that held records of this style, in the order read, each once: where
+    // the window looks for a picture the author put beside them.
+    std::vector<std::string> files;
 };
 
 }  // namespace razzlewick

@@ -12,6 +12,9 @@ class LoadObserver {
 public:
     virtual ~LoadObserver() = default;
 
+    // Asked before a data file a search found is opened: true leaves it out, unread and
+    // unreported (the data tool judging a file that is to replace it).
+    virtual bool SkipFile(const std::string& /*path*/) { return false; }
     // A data file was opened for reading; the records that follow are its own.
     virtual void FileOpened(const std::string& /*path*/) {}
     // A style record begins.

@@ -41,13 +41,24 @@ std::string WithPlainLineBreaks(std::string_view text)
 
 std::string FormatReportLine(const LoadResult& line)
 {
-    return WithPlainLineBreaks(line.fileName.empty() ? line.message
-                                                     : line.fileName + " - " + line.message);
+    return FormatReportLine(line, ReportPath(line));
+}
+
+std::string FormatReportLine(const LoadResult& line, const std::string& shownPath)
+{
+    std::string text = shownPath.empty() ? line.message : shownPath + " - " + line.message;
+    if (!line.hint.empty())
+        text += ". " + line.hint;
+    return WithPlainLineBreaks(text);
 }
 
 std::string FormatSearchReport(const InsultGenerator& engine)
 {
     std::string text;
+    if (!engine.searchedFolders.empty())
+        text +=
+            "Folders in the order they are read (a style's template comes from the last file "
+            "that holds it):\n";
     for (const SearchedFolder& folder : engine.searchedFolders) {
         text.append(RoleHeading(folder.role)).append(folder.path).append("\n");
         switch (folder.outcome) {
@@ -58,6 +69,10 @@ std::string FormatSearchReport(const InsultGenerator& engine)
                 text.append(kIndent).append("the same folder as " + folder.sameAs +
                                             ", not read again\n");
                 continue;
+            case FolderOutcome::ReadLater:
+                text.append(kIndent).append("the same folder as " + folder.sameAs +
+                                            ", read there instead\n");
+                continue;
             case FolderOutcome::Read:
                 if (folder.lines.empty()) {
                     text.append(kIndent).append("no data files\n");
@@ -67,9 +82,12 @@ std::string FormatSearchReport(const InsultGenerator& engine)
                 break;
         }
         for (const LoadResult& line : folder.lines) {
-            text.append(kIndent).append(FormatReportLine(line));
+            // The folder's heading says where.
+            text.append(kIndent).append(FormatReportLine(line, line.fileName));
         }
     }
+    for (const std::string& ignored : engine.ignoredSettings)
+        text.append("Ignored: ").append(ignored).append("\n");
     if (const std::string_view closing = ClosingMessage(engine.filesFound, engine.filesLoaded);
         !closing.empty() && !engine.searchedFolders.empty()) {
         text += WithPlainLineBreaks(closing);

@@ -60,6 +60,29 @@ FileText ReadBoundedRegularFile(const std::string& path, std::size_t maxBytes)
     return result;
 }
 
+std::string ReadRegularFileStart(const std::string& path, std::size_t maxBytes)
+{
+    const UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return {};
+    }
+    std::string start(maxBytes, '\0');
+    std::size_t filled = 0;
+    while (filled < start.size()) {
+        const IoResult got = ReadSome(file.Get(), start.data() + filled, start.size() - filled);
+        if (got.error != 0) {
+            return {};
+        }
+        if (got.count == 0) {
+            break;
+        }
+        filled += got.count;
+    }
+    start.resize(filled);
+    return start;
+}
+
 RegularFileRead ReadRegularFile(const std::string& path, RegularFileContents& contents)
 {
     const UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));

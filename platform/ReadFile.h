@@ -19,6 +19,10 @@ struct FileText final {
 // larger file, even one that grows while it is read.
 FileText ReadBoundedRegularFile(const std::string& path, std::size_t maxBytes);
 
+// The first `maxBytes` bytes of a regular file, or fewer when it is shorter; empty for anything
+// else or when it cannot be read. Never waits, not even on a pipe with no writer.
+std::string ReadRegularFileStart(const std::string& path, std::size_t maxBytes);
+
 enum class RegularFileRead { Read, Missing, Failed };
 
 struct RegularFileContents final {

@@ -16,4 +16,9 @@ std::string DataHomeFolder();
 // it is unset or empty. Relative entries are ignored.
 std::vector<std::string> DataDirFolders();
 
+// What the two functions above ignored, as the desktop's rules ask: a relative
+// $XDG_DATA_HOME and every relative entry of $XDG_DATA_DIRS, one sentence each, so that a
+// report can say why a folder the user named was not searched.
+std::vector<std::string> IgnoredDataFolderSettings();
+
 }  // namespace razzlewick::platform

@@ -2,7 +2,9 @@
 
 #include "resources/templates/ResourceIds.h"
 
+#include <QFileInfo>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QString>
 #include <QSvgRenderer>
@@ -79,6 +81,29 @@ QPixmap LoadPicture(int resourceId, qreal pixelRatio)
     if (!renderer.isValid())
         return {};
     return Render(renderer, renderer.defaultSize(), pixelRatio);
+}
+
+QPixmap LoadPictureFile(const QString& path, QSize box, qreal pixelRatio)
+{
+    const QFileInfo file(path);
+    if (!file.isFile() || file.size() > kLargestPictureFile || box.isEmpty())
+        return {};
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        QSvgRenderer renderer(path);
+        if (!renderer.isValid() || renderer.defaultSize().isEmpty())
+            return {};
+        return Render(renderer, renderer.defaultSize().scaled(box, Qt::KeepAspectRatio),
+                      pixelRatio);
+    }
+    QImageReader reader(path, "png");
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled(image.size().scaled(box * pixelRatio, Qt::KeepAspectRatio),
+                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(pixelRatio);
+    return pixmap;
 }
 
 QIcon ProgramIcon()

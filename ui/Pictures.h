@@ -12,6 +12,14 @@ namespace razzlewick {
 // ourselves keeps the program independent of image plugins.
 QPixmap LoadPicture(int resourceId, qreal pixelRatio = 1.0);
 
+// A picture from a file of the user's, SVG or PNG (by its name's ending), scaled to fit
+// `box` (logical pixels) with its proportions kept, drawn at `pixelRatio`; a null pixmap when
+// the file is missing, larger than kLargestPictureFile, or no picture of either kind.
+QPixmap LoadPictureFile(const QString& path, QSize box, qreal pixelRatio = 1.0);
+
+// Far beyond any picture meant for the window, and a bound on what a stray file costs.
+inline constexpr qint64 kLargestPictureFile = qint64{8} << 20;
+
 // The program icon (resource 128) at the sizes window managers ask for.
 QIcon ProgramIcon();
 

@@ -16,13 +16,29 @@ TemplatePicture::~TemplatePicture() = default;
 void TemplatePicture::ShowPicture(int resourceId)
 {
     pictureId_ = resourceId;
+    pictureFile_.clear();
     icon_ = QIcon();
     Draw();
+}
+
+void TemplatePicture::ShowPictureFile(const QString& path, int fallbackId)
+{
+    pictureId_ = 0;
+    pictureFile_ = path;
+    fallbackId_ = fallbackId;
+    icon_ = QIcon();
+    Draw();
+}
+
+void TemplatePicture::ForgetPictureFiles()
+{
+    drawnFiles_.clear();
 }
 
 void TemplatePicture::ShowIcon(const QIcon& icon, QSize size)
 {
     pictureId_ = 0;
+    pictureFile_.clear();
     icon_ = icon;
     iconSize_ = size;
     Draw();
@@ -31,14 +47,28 @@ void TemplatePicture::ShowIcon(const QIcon& icon, QSize size)
 void TemplatePicture::Draw()
 {
     const qreal ratio = devicePixelRatioF();
-    if (ratio != drawnRatio_)
+    if (ratio != drawnRatio_) {
         drawn_.clear();
+        drawnFiles_.clear();
+    }
     drawnRatio_ = ratio;
-    if (pictureId_ != 0) {
-        auto found = drawn_.find(pictureId_);
+    const auto resourcePicture = [this, ratio](int id) {
+        auto found = drawn_.find(id);
         if (found == drawn_.end())
-            found = drawn_.emplace(pictureId_, LoadPicture(pictureId_, ratio)).first;
-        setPixmap(found->second);
+            found = drawn_.emplace(id, LoadPicture(id, ratio)).first;
+        return found->second;
+    };
+    if (pictureId_ != 0) {
+        setPixmap(resourcePicture(pictureId_));
+    } else if (!pictureFile_.isEmpty()) {
+        auto found = drawnFiles_.find(pictureFile_);
+        if (found == drawnFiles_.end()) {
+            found = drawnFiles_
+                        .emplace(pictureFile_,
+                                 LoadPictureFile(pictureFile_, contentsRect().size(), ratio))
+                        .first;
+        }
+        setPixmap(found->second.isNull() ? resourcePicture(fallbackId_) : found->second);
     } else if (!icon_.isNull()) {
         setPixmap(icon_.pixmap(iconSize_, ratio));
     }

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QSize>
+#include <QString>
 
 #include <map>
 
@@ -24,10 +25,17 @@ public:
     // Shows the picture of that resource number (drawn once per density and kept, so going
     // back to a picture shown before costs nothing).
     void ShowPicture(int resourceId);
+    // Shows the picture in a file (SVG or PNG) fitted into the control, or the picture of
+    // `fallbackId` when the file holds none. Kept like the resource pictures.
+    void ShowPictureFile(const QString& path, int fallbackId);
+    // Drops the pictures kept from files, which may have changed since.
+    void ForgetPictureFiles();
     // Shows an icon at a size in logical pixels.
     void ShowIcon(const QIcon& icon, QSize size);
-    // The resource number shown, 0 for an icon or nothing.
+    // The resource number shown, 0 for an icon, a file's picture or nothing.
     int PictureId() const { return pictureId_; }
+    // The file whose picture is shown, or empty.
+    const QString& PictureFile() const { return pictureFile_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -38,10 +46,13 @@ private:
 
     int imageId_ = 0;  // the template's picture; 0 once the control has shown
     int pictureId_ = 0;
+    QString pictureFile_;
+    int fallbackId_ = 0;
     QIcon icon_;
     QSize iconSize_;
     qreal drawnRatio_ = 0;  // the density of what is shown and kept
     std::map<int, QPixmap> drawn_;
+    std::map<QString, QPixmap> drawnFiles_;
 };
 
 }  // namespace razzlewick

@@ -39,6 +39,8 @@ QPixmap WithOwnSettings(int level, int count, const std::function<QPixmap()>& wo
 QPixmap MainWindowShot(int tab, int level, int count);
 QPixmap OptionsShot(int level, int count);
 QPixmap AboutShot(int tab);
+// The main window with further styles of the user's own (up to eleven) after the four tabs.
+QPixmap OwnStylesShot(int extraStyles, int tab, int level);
 
 // Registration functions, one per area.
 void AddFrameworkShots(ShotList& shots);
@@ -50,5 +52,6 @@ void AddDarkShots(ShotList& shots);
 // The same windows again, for a run on a screen of twice the density (QT_SCALE_FACTOR=2).
 void AddScaledShots(ShotList& shots);
 void AddDataFilesShots(ShotList& shots);
+void AddOwnStylesShots(ShotList& shots);
 
 }  // namespace razzlewick

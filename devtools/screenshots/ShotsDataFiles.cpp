@@ -52,7 +52,7 @@ QPixmap DataFilesShot(int level)
     QPixmap picture = WithOwnSettings(level, 1, [level] {
         InsultGenerator engine;
         engine.LoadDataFiles(nullptr, platform::ProgramFolder());
-        DataFilesDialog dialog(engine, level, nullptr);
+        DataFilesDialog dialog(engine, level, nullptr, [] {});
         return GrabShown(dialog);
     });
     qputenv("XDG_DATA_HOME", previousHome);

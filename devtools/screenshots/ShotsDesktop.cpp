@@ -46,6 +46,8 @@ void AddDarkShots(ShotList& shots)
               [] { return InDarkPalette([] { return OptionsShot(1, 12); }); });
     shots.Add(QStringLiteral("about-maker-dark.png"),
               [] { return InDarkPalette([] { return AboutShot(0); }); });
+    shots.Add(QStringLiteral("main-twelve-styles-dark.png"),
+              [] { return InDarkPalette([] { return OwnStylesShot(8, 11, 0); }); });
 }
 
 void AddScaledShots(ShotList& shots)
@@ -55,6 +57,7 @@ void AddScaledShots(ShotList& shots)
     shots.Add(QStringLiteral("about-maker-200.png"), [] { return AboutShot(0); });
     shots.Add(QStringLiteral("main-window-dark-200.png"),
               [] { return InDarkPalette([] { return MainWindowShot(1, 0, 3); }); });
+    shots.Add(QStringLiteral("main-twelve-styles-200.png"), [] { return OwnStylesShot(8, 11, 0); });
 }
 
 }  // namespace razzlewick

@@ -77,7 +77,7 @@ _razzlewick_data()
     local cur prev command options operands=0 i
     _razzlewick_words
     if ((COMP_CWORD == 1)); then
-        _razzlewick_offer $'pack\ndump\ncheck\nstyles\ngenerate\ninstall\nuninstall\n--help\n--version' "$cur"
+        _razzlewick_offer $'pack\ndump\ncheck\nstyles\ngenerate\ntry\ninstall\nuninstall\n--help\n--version' "$cur"
         return
     fi
     command=${COMP_WORDS[1]}
@@ -85,6 +85,7 @@ _razzlewick_data()
         pack) options=$'-o\n--output\n--force\n--strict' ;;
         check) options=--strict ;;
         generate) options=$'--seed\n--count\n--caps\n--batches\n--raw' ;;
+        try) options=$'--seed\n--count' ;;
         install) options=--force ;;
     esac
     case $prev in
@@ -96,7 +97,7 @@ _razzlewick_data()
             _razzlewick_offer $'0\n1' "$cur"
             return
             ;;
-        --seed | --count | --batches)
+        --seed | --count | --batches | -S | -n)
             COMPREPLY=()
             return
             ;;
@@ -108,7 +109,7 @@ _razzlewick_data()
     # Operands before this one, not counting options and their values.
     for ((i = 2; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-            --seed | --count | --caps | --batches | -o | --output) ((i++)) ;;
+            --seed | --count | --caps | --batches | -o | --output | -S | -n) ((i++)) ;;
             -*) ;;
             *) ((operands++)) ;;
         esac
@@ -122,6 +123,15 @@ _razzlewick_data()
                 _razzlewick_offer "$("${COMP_WORDS[0]}" styles 2>/dev/null | cut -f1)" "$cur"
             else
                 _razzlewick_files "$cur" .dat
+            fi
+            ;;
+        try)
+            if ((operands == 0)); then
+                _razzlewick_files "$cur" .json
+            elif ((operands == 1)); then
+                _razzlewick_offer "$("${COMP_WORDS[0]}" styles 2>/dev/null | cut -f1)" "$cur"
+            else
+                COMPREPLY=()
             fi
             ;;
         uninstall)

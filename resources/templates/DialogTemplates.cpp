@@ -136,7 +136,7 @@ DialogTemplate DataFilesTemplate() {
         .style = DS::SystemMenu | DS::MinimizeBox | DS::MaximizeBox | DS::ThickFrame,
         .controls = {
             {.id = IDC_STATIC, .kind = K::StaticText,
-             .text = "The data files read at start-up, folder by folder, and the styles they offer:",
+             .text = "The data files, folder by folder, and the styles they offer:",
              .x = 5, .y = 4, .width = 330, .height = 9, .name = "dataReportCaption"},
             {.id = IDC_DATA_REPORT, .kind = K::Edit, .x = 5, .y = 14, .width = 330, .height = 160,
              .style = CS::Multiline | CS::ReadOnly | CS::Border | CS::VScroll | CS::WordWrap |
@@ -147,6 +147,9 @@ DialogTemplate DataFilesTemplate() {
             {.id = IDC_OPEN_STYLES_FOLDER, .kind = K::PushButton, .text = "&Open my styles folder",
              .x = 61, .y = 179, .width = 90, .height = 14, .style = CS::TabStop,
              .name = "openStylesFolderButton"},
+            // Reads every folder again, for styles installed or removed while the window is open.
+            {.id = IDC_RELOAD_DATA, .kind = K::PushButton, .text = "&Reload", .x = 157, .y = 179,
+             .width = 50, .height = 14, .style = CS::TabStop, .name = "reloadButton"},
             {.id = IDCANCEL, .kind = K::PushButton, .text = "Close", .x = 285, .y = 179,
              .width = 50, .height = 14, .style = CS::DefaultButton | CS::TabStop,
              .name = "closeButton"},

@@ -21,6 +21,7 @@ inline constexpr int IDB_MODERN = 138;
 inline constexpr int IDB_ARABIAN = 148;
 inline constexpr int IDB_SHAKESPEAREAN = 151;
 inline constexpr int IDB_MEDITERRANEAN = 156;
+inline constexpr int IDB_OWN_STYLE = 157;  // a style of the user's without a picture of its own
 inline constexpr int IDB_MAKER_LOGO = 2201;
 
 // Common
@@ -58,6 +59,7 @@ inline constexpr int IDC_TRY_AGAIN = 1031;
 inline constexpr int IDC_DATA_REPORT = 1050;
 inline constexpr int IDC_COPY_REPORT = 1051;
 inline constexpr int IDC_OPEN_STYLES_FOLDER = 1052;
+inline constexpr int IDC_RELOAD_DATA = 1053;
 
 // About box (2203) and its pages (2202, 2205)
 inline constexpr int IDC_ABOUT_TABS = 2206;

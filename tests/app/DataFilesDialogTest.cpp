@@ -18,8 +18,10 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
 
 using namespace razzlewick;
 
@@ -38,9 +40,9 @@ protected:
         engine.LoadDataFiles(nullptr, program.path());
     }
 
-    DataFilesDialog& Open(int32_t level)
+    DataFilesDialog& Open(int32_t level, DataFilesDialog::Reload reload = {})
     {
-        dialog = std::make_unique<DataFilesDialog>(engine, level, nullptr);
+        dialog = std::make_unique<DataFilesDialog>(engine, level, nullptr, std::move(reload));
         dialog->open();
         return *dialog;
     }
@@ -58,23 +60,52 @@ TEST_F(DataFilesDialogTest, ShowsEveryFolderAndEveryStyleWithTheLevelInForce)
 {
     Open(0);
     const QString folders = QString::fromStdString(
-        "Program folder: " + program.path() + "\n  insltdat.dat - Succeeded\nCurrent folder: " +
-        current.path() + "\n  no data files\nYour styles folder: " + data.UserFolder() +
-        "\n  pirate.dat - Succeeded\nSystem folder: " + data.SystemFolder(0) +
-        "\n  not there\nSystem folder: " + data.SystemFolder(1) + "\n  not there\n");
-    EXPECT_EQ(Shown(),
-              folders + QStringLiteral("\nStyles:\n"
-                                       "  Arabian - 8 combinations available\n"
-                                       "  Mediterranean - 5 combinations available; withheld until "
-                                       "the offensiveness level is raised\n"
-                                       "  Modern - 5 combinations available; withheld until the "
-                                       "offensiveness level is raised\n"
-                                       "  Pirate - 1 combinations available; no tab shows it: "
-                                       "razzlewick --print --style \"Pirate\"\n"
-                                       "  Shakespearean - 5 combinations available\n"));
+        "Folders in the order they are read (a style's template comes from the last file that "
+        "holds it):\nProgram folder: " +
+        program.path() + "\n  insltdat.dat - Succeeded\nCurrent folder: " + current.path() +
+        "\n  no data files\nSystem folder: " + data.SystemFolder(1) +
+        "\n  not there\nSystem folder: " + data.SystemFolder(0) +
+        "\n  not there\nYour styles folder: " + data.UserFolder() + "\n  pirate.dat - Succeeded\n");
+    EXPECT_EQ(Shown(), folders +
+                           QStringLiteral("\nStyles:\n"
+                                          "  Arabian - 8 combinations available\n"
+                                          "  Mediterranean - 5 combinations available; "
+                                          "withheld until the offensiveness level is raised\n"
+                                          "  Modern - 5 combinations available; withheld "
+                                          "until the offensiveness level is raised\n"
+                                          "  Pirate - 1 combinations available; from ") +
+                           QString::fromStdString(data.UserFolder()) +
+                           QStringLiteral("pirate.dat; no picture of its own (Pirate.svg or "
+                                          "Pirate.png beside its data file)\n"
+                                          "  Shakespearean - 5 combinations available\n"));
 
     Open(1);
     EXPECT_FALSE(Shown().contains(QStringLiteral("withheld"))) << Shown().toStdString();
+}
+
+// A style installed while the window is open: one press reads every folder again.
+TEST_F(DataFilesDialogTest, ReloadReadsEveryFolderAgainAndShowsTheNewReport)
+{
+    int reloads = 0;
+    Open(0, [this, &reloads] {
+        ++reloads;
+        engine.ReloadDataFiles(nullptr);
+    });
+    EXPECT_TRUE(apptest::WriteDataFile(data.UserFolder() + "ninja.dat",
+                                       {{"Ninja", "Hai, %0", {{"shadow"}}}}));
+    std::ofstream(data.UserFolder() + "ninja.PNG") << "a picture";
+    ASSERT_TRUE(guitest::ClickControl(dialog.get(), IDC_RELOAD_DATA));
+    EXPECT_EQ(reloads, 1);
+    EXPECT_TRUE(Shown().contains(QStringLiteral("\n  ninja.dat - Succeeded\n")))
+        << Shown().toStdString();
+    EXPECT_TRUE(Shown().contains(
+        QString::fromStdString("  Ninja - 0 combinations available; from " + data.UserFolder() +
+                               "ninja.dat; picture " + data.UserFolder() + "ninja.PNG\n")))
+        << Shown().toStdString();
+
+    // Nothing to reload with: the button says so by being off.
+    Open(0);
+    EXPECT_FALSE(guitest::Control<QWidget>(dialog.get(), IDC_RELOAD_DATA)->isEnabled());
 }
 
 // Paths need not be Windows-1252: the copy is the text as shown, whatever its characters.

@@ -80,6 +80,16 @@ TEST_F(StartupProblemsDialogTest, OneFileReadOneNotListsBothAndOffersContinue)
     EXPECT_FALSE(problems.windowIcon().isNull());
 }
 
+// Lines found by a search say where the file is, and what to do when more is known.
+TEST_F(StartupProblemsDialogTest, ALineNamesTheFolderAndGivesTheHint)
+{
+    LoadResult json{"oops.dat", "Incompatible or corrupted data file", true, "/home/u/styles/",
+                    "It holds JSON text"};
+    EXPECT_EQ(Open({Ok("insltdat.dat"), json}).ReportText(),
+              "insltdat.dat - Succeeded\r\n/home/u/styles/oops.dat - Incompatible or corrupted "
+              "data file. It holds JSON text\r\n");
+}
+
 TEST_F(StartupProblemsDialogTest, EveryFileFailedShowsTheClosingLineAndNoContinue)
 {
     StartupProblemsDialog& problems =
@@ -152,8 +162,9 @@ TEST_F(StartupProblemsDialogTest, LongPathOfAccentedFoldersIsCutBetweenCharacter
 
     const QString path = QString::fromUtf8(folder + "x.dat");
     EXPECT_EQ(path.size(), 300);
+    // The line names the file with its folder; the message alone is cut.
     const QString line =
-        "x.dat - " + QStringLiteral("Access to %1 was denied.").arg(path).left(254);
+        path + " - " + QStringLiteral("Access to %1 was denied.").arg(path).left(254);
     EXPECT_TRUE(Shown().split('\n').contains(line)) << Shown().toStdString();
 }
 

@@ -235,6 +235,32 @@ TEST_F(TerminalRun, TheUsersOwnStylesAreOfferedAndAnUnknownNameListsThem)
               "Mediterranean, Modern, Pirate, Shakespearean\n");
 }
 
+// The user's files win over the system's, and the first system folder over the second; a
+// file that cannot be read is named with its folder, and a data file holding JSON says how
+// to pack it.
+TEST_F(TerminalRun, TheUsersTemplateWinsAndFailuresSayWhere)
+{
+    const auto write = [](const std::string& folder, const std::string& templateText) {
+        fs::create_directories(folder);
+        ASSERT_TRUE(
+            apptest::WriteDataFile(folder + "ship.dat", {{"Pirate", templateText, {{"swab"}}}}));
+    };
+    write(data.SystemFolder(1), "SECOND ye %0");
+    write(data.SystemFolder(0), "FIRST ye %0");
+    EXPECT_EQ(Razzlewick({"--print", "-s", "Pirate"}).out, "FIRST ye swab.\n");
+    write(data.UserFolder(), "USER ye %0");
+    EXPECT_EQ(Razzlewick({"--print", "-s", "Pirate"}).out, "USER ye swab.\n");
+
+    std::ofstream(data.UserFolder() + "oops.dat") << R"({"styles": []})";
+    const ProcessRun run = Razzlewick({"--print", "-s", "Pirate"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "razzlewick: " + data.UserFolder() +
+                           "oops.dat - Incompatible or corrupted data file. It holds JSON text, "
+                           "not packed words: in its folder, rename it to oops.json and run "
+                           "\"razzlewick-data pack -o oops.dat oops.json\" (or \"razzlewick-data "
+                           "install oops.json\")\n");
+}
+
 // Without its data the program finds none: the search report says where it looked.
 TEST_F(TerminalRun, NoDataPrintsTheReportAndExitsOne)
 {
@@ -244,6 +270,8 @@ TEST_F(TerminalRun, NoDataPrintsTheReportAndExitsOne)
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(
         run.err.starts_with("razzlewick: no styles to print from. The data files:\n"
+                            "Folders in the order they are read (a style's template comes from "
+                            "the last file that holds it):\n"
                             "Program folder: " +
                             work.path() + "bin/\n  no data files\nCurrent folder: " + work.path() +
                             "\n  no data files\n"))

@@ -76,29 +76,125 @@ TEST_F(DataFolderSearch, FoldersAreReadInSearchOrderAndEachFolderInNameOrder)
     data.WriteFile(data.SystemFolder(1), "shared.dat", ModernFile("system %0", {"git"}));
 
     EXPECT_TRUE(engine.LoadDataFiles(&report, program.path()));
-    EXPECT_EQ(Names(), (std::vector<std::string>{"insltdat.dat", "A.dat", "b.dat", "mine.dat",
-                                                 "shared.dat"}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"insltdat.dat", "A.dat", "b.dat", "shared.dat",
+                                                 "mine.dat"}));
+    // The user's folder comes last, so their template wins.
     const InsultStyle& modern = *engine.styles.at("Modern");
-    EXPECT_EQ(modern.templateText, "system %0");
+    EXPECT_EQ(modern.templateText, "user %0");
     EXPECT_EQ(modern.wordLists.at(0)->Words(),
-              (std::vector<std::string>{"oaf", "clod", "lout", "prat", "git"}));
+              (std::vector<std::string>{"oaf", "clod", "lout", "git", "prat"}));
+    EXPECT_EQ(modern.files, (std::vector<std::string>{program / "insltdat.dat", "A.dat", "b.dat",
+                                                      data.SystemFolder(1) + "shared.dat",
+                                                      data.UserFolder() + "mine.dat"}));
     EXPECT_EQ(engine.styles.count("Pirate"), 1u);
     EXPECT_EQ(engine.filesFound, 5);
+    // Each line says where its file is, as the folder was searched.
+    EXPECT_EQ(ReportPath(report[1]), current.path() + "A.dat");
+    EXPECT_EQ(ReportPath(report[4]), data.UserFolder() + "mine.dat");
 
-    // The first system folder is not there: searched, reported as such, but no line.
+    // The desktop's folders from the last to the first: the first is not there, searched and
+    // reported as such, but no line.
     ASSERT_EQ(engine.searchedFolders.size(), 5u);
     const std::vector<std::pair<DataFolderRole, FolderOutcome>> expected = {
         {DataFolderRole::Program, FolderOutcome::Read},
         {DataFolderRole::Current, FolderOutcome::Read},
-        {DataFolderRole::User, FolderOutcome::Read},
+        {DataFolderRole::System, FolderOutcome::Read},
         {DataFolderRole::System, FolderOutcome::Missing},
-        {DataFolderRole::System, FolderOutcome::Read}};
+        {DataFolderRole::User, FolderOutcome::Read}};
     for (size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(engine.searchedFolders[i].role, expected[i].first) << i;
         EXPECT_EQ(engine.searchedFolders[i].outcome, expected[i].second) << i;
     }
-    EXPECT_EQ(engine.searchedFolders[2].path, data.UserFolder());
+    EXPECT_EQ(engine.searchedFolders[2].path, data.SystemFolder(1));
     EXPECT_EQ(engine.searchedFolders[3].path, data.SystemFolder(0));
+    EXPECT_EQ(engine.searchedFolders[4].path, data.UserFolder());
+}
+
+// The first entry of $XDG_DATA_DIRS is the most important: read after the others, and where
+// it is named twice, at its first (most important) place; relative entries are not searched.
+TEST_F(DataFolderSearch, TheFirstSystemFolderWinsOverTheLaterOnesWhereverItIsNamed)
+{
+    program.WriteFile("insltdat.dat", ModernFile("program %0", {"oaf"}));
+    data.WriteFile(data.SystemFolder(0), "a.dat", ModernFile("first %0", {"lout"}));
+    data.WriteFile(data.SystemFolder(1), "b.dat", ModernFile("second %0", {"git"}));
+    // The base folders named in the variable, without their razzlewick/.
+    const auto base = [](const std::string& folder) {
+        return folder.substr(0, folder.size() - std::string("razzlewick/").size());
+    };
+    const std::string firstBase = base(data.SystemFolder(0));
+    const std::string secondBase = base(data.SystemFolder(1));
+
+    EXPECT_TRUE(engine.LoadDataFiles(&report, program.path()));
+    EXPECT_EQ(engine.styles.at("Modern")->templateText, "first %0");
+    EXPECT_TRUE(engine.ignoredSettings.empty());
+    {
+        const ScopedEnvironment dirs("XDG_DATA_DIRS",
+                                     firstBase + ":relative/share:" + secondBase + ":" + firstBase);
+        InsultGenerator again;
+        report.clear();
+        EXPECT_TRUE(again.LoadDataFiles(&report, program.path()));
+        EXPECT_EQ(again.styles.at("Modern")->templateText, "first %0");
+        EXPECT_EQ(Names(), (std::vector<std::string>{"insltdat.dat", "b.dat", "a.dat"}));
+        EXPECT_EQ(again.searchedFolders[2].outcome, FolderOutcome::ReadLater);
+        EXPECT_EQ(again.searchedFolders[2].sameAs, data.SystemFolder(0));
+        EXPECT_EQ(
+            again.ignoredSettings,
+            std::vector<std::string>{
+                "\"relative/share\" in $XDG_DATA_DIRS is not an absolute path: not searched"});
+        const std::string text = FormatSearchReport(again);
+        EXPECT_NE(
+            text.find("  the same folder as " + data.SystemFolder(0) + ", read there instead\n"),
+            std::string::npos)
+            << text;
+        EXPECT_NE(text.find("Ignored: \"relative/share\" in $XDG_DATA_DIRS"), std::string::npos)
+            << text;
+    }
+}
+
+// Styles installed or removed while the program runs: a new search into fresh styles, where
+// those still there keep their history and the one shown stays current.
+TEST_F(DataFolderSearch, ReloadReadsAfreshAndStylesThatRemainKeepTheirHistory)
+{
+    program.WriteFile("insltdat.dat", ModernFile("t %0", {"oaf"}));
+    const std::string pirate = data.WriteFile(data.UserFolder(), "pirate.dat",
+                                              DataFileWriter()
+                                                  .Version()
+                                                  .Int32(1)
+                                                  .Style("Pirate", "Pirate", "Arr, %0", 1)
+                                                  .List(0, {"swab"})
+                                                  .bytes());
+    ASSERT_TRUE(engine.LoadDataFiles(nullptr, program.path()));
+    engine.SelectStyle("Pirate");
+    engine.styles.at("Pirate")->history = {"first", "second"};
+    engine.styles.at("Pirate")->historyPosition = 0;
+    engine.styles.at("Modern")->history = {"modern"};
+
+    // A new file, and the program's own words changed meanwhile.
+    program.WriteFile("insltdat.dat", ModernFile("new %0", {"oaf", "lout"}));
+    data.WriteFile(data.UserFolder(), "extra.dat",
+                   DataFileWriter()
+                       .Version()
+                       .Int32(1)
+                       .Style("Extra", "Extra", "%0", 1)
+                       .List(0, {"x"})
+                       .bytes());
+    EXPECT_TRUE(engine.ReloadDataFiles(&report));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"insltdat.dat", "extra.dat", "pirate.dat"}));
+    ASSERT_EQ(engine.styles.count("Extra"), 1u);
+    EXPECT_EQ(engine.styles.at("Modern")->templateText, "new %0");
+    EXPECT_EQ(engine.styles.at("Modern")->wordLists.at(0)->size(), 2u);
+    EXPECT_EQ(engine.styles.at("Modern")->history, std::vector<std::string>{"modern"});
+    ASSERT_EQ(engine.currentStyle, engine.styles.at("Pirate").get());
+    EXPECT_EQ(engine.currentStyle->history, (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(engine.currentStyle->historyPosition, 0);
+
+    // The style shown is gone: none is current, and nothing of it remains.
+    std::filesystem::remove(pirate);
+    report.clear();
+    EXPECT_TRUE(engine.ReloadDataFiles(&report));
+    EXPECT_EQ(engine.styles.count("Pirate"), 0u);
+    EXPECT_EQ(engine.currentStyle, nullptr);
+    EXPECT_EQ(engine.styles.at("Modern")->history, std::vector<std::string>{"modern"});
 }
 
 TEST_F(DataFolderSearch, AFolderReachedAgainIsReadOnceButProgramAndCurrentFolderAlwaysTwice)
@@ -112,10 +208,12 @@ TEST_F(DataFolderSearch, AFolderReachedAgainIsReadOnceButProgramAndCurrentFolder
 
     EXPECT_TRUE(engine.LoadDataFiles(&report, current.path()));
     EXPECT_EQ(Names(), (std::vector<std::string>{"insltdat.dat", "insltdat.dat", "mine.dat"}));
-    EXPECT_EQ(engine.searchedFolders[3].outcome, FolderOutcome::AlreadyRead);
-    EXPECT_EQ(engine.searchedFolders[3].sameAs, Resolved(data.UserFolder()));
-    EXPECT_EQ(engine.searchedFolders[4].outcome, FolderOutcome::AlreadyRead);
-    EXPECT_EQ(engine.searchedFolders[4].sameAs, Resolved(current.path()));
+    EXPECT_EQ(engine.searchedFolders[2].outcome, FolderOutcome::AlreadyRead);
+    EXPECT_EQ(engine.searchedFolders[2].sameAs, Resolved(current.path()));
+    // The user's folder comes after it and counts more: the files are read there.
+    EXPECT_EQ(engine.searchedFolders[3].outcome, FolderOutcome::ReadLater);
+    EXPECT_EQ(engine.searchedFolders[3].sameAs, data.UserFolder());
+    EXPECT_EQ(engine.searchedFolders[4].outcome, FolderOutcome::Read);
 }
 
 TEST_F(DataFolderSearch, HostileFoldersGiveReportLinesAndNeverBlock)
@@ -137,11 +235,11 @@ TEST_F(DataFolderSearch, HostileFoldersGiveReportLinesAndNeverBlock)
     EXPECT_FALSE(loading.get());
 
     EXPECT_EQ(Names(),
-              (std::vector<std::string>{
-                  "insltdat.dat", "(" + data.UserFolder() + " contains an invalid path.)",
-                  "(" + data.SystemFolder(0) + " contains an invalid path.)", "a.dat", "b.DAT"}));
-    EXPECT_EQ(report[3].message, "Access to " + data.SystemFolder(1) + "a.dat was denied.");
-    EXPECT_EQ(engine.searchedFolders[2].outcome, FolderOutcome::Unusable);
+              (std::vector<std::string>{"insltdat.dat", "a.dat", "b.DAT",
+                                        "(" + data.SystemFolder(0) + " contains an invalid path.)",
+                                        "(" + data.UserFolder() + " contains an invalid path.)"}));
+    EXPECT_EQ(report[1].message, "Access to " + data.SystemFolder(1) + "a.dat was denied.");
+    EXPECT_EQ(engine.searchedFolders[4].outcome, FolderOutcome::Unusable);
     EXPECT_EQ(engine.filesLoaded, 1);
     EXPECT_EQ(engine.styles.count("Modern"), 1u);
 }
@@ -165,24 +263,27 @@ TEST_F(DataFolderSearch, TheReportGoesFolderByFolder)
     std::filesystem::create_directory_symlink(program.path(), WithoutSlash(data.SystemFolder(1)));
     EXPECT_FALSE(engine.LoadDataFiles(nullptr, program.path()));
     EXPECT_EQ(FormatSearchReport(engine),
-              "Program folder: " + program.path() +
+              "Folders in the order they are read (a style's template comes from the last file "
+              "that holds it):\n"
+              "Program folder: " +
+                  program.path() +
                   "\n"
                   "  old.dat - Incompatible or corrupted data file\n"
                   "Current folder: " +
                   current.path() +
                   "\n"
                   "  no data files\n"
-                  "Your styles folder: " +
-                  data.UserFolder() +
-                  "\n"
-                  "  not there\n"
+                  "System folder: " +
+                  data.SystemFolder(1) + "\n  the same folder as " + Resolved(program.path()) +
+                  ", not read again\n"
                   "System folder: " +
                   data.SystemFolder(0) +
                   "\n"
                   "  no data files\n"
-                  "System folder: " +
-                  data.SystemFolder(1) + "\n  the same folder as " + Resolved(program.path()) +
-                  ", not read again\n"
+                  "Your styles folder: " +
+                  data.UserFolder() +
+                  "\n"
+                  "  not there\n"
                   "No data files were successfully loaded.  Cannot continue\n");
 }
 

@@ -44,6 +44,9 @@ expect "bash: razzlewick-data uninstall p" "pirate" "$(bash_complete razzlewick-
 touch mine.json mine.dat notes.txt
 expect "bash: razzlewick-data pack m" "mine.json" "$(bash_complete razzlewick-data pack m)"
 expect "bash: razzlewick-data check m" "mine.dat" "$(bash_complete razzlewick-data check m)"
+expect "bash: razzlewick-data try -n 3 m" "mine.json" "$(bash_complete razzlewick-data try -n 3 m)"
+expect "bash: razzlewick-data try mine.json Sh" "Shakespearean" \
+  "$(bash_complete razzlewick-data try mine.json Sh)"
 
 if command -v fish >/dev/null 2>&1; then
   fish_complete() {
@@ -53,6 +56,7 @@ if command -v fish >/dev/null 2>&1; then
   expect "fish: razzlewick --st" "--style" "$(fish_complete 'razzlewick --st')"
   expect "fish: razzlewick --style Sha" "Shakespearean" "$(fish_complete 'razzlewick --style Sha')"
   expect "fish: razzlewick-data in" "install" "$(fish_complete 'razzlewick-data in')"
+  expect "fish: razzlewick-data tr" "try" "$(fish_complete 'razzlewick-data tr')"
 fi
 if command -v zsh >/dev/null 2>&1; then
   zsh -n "$completions/_razzlewick" || fail "zsh cannot read _razzlewick"

@@ -15,7 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kGoodJson = R"({"styles": [{"key": "Modern", "template": "t"}]})";
+const std::string kGoodJson =
+    R"({"styles": [{"key": "Modern", "template": "t %0", "lists": [{"number": 0, "words": ["x"]}]}]})";
 const std::string kClosing = "No data files were successfully loaded.  Cannot continue\n";
 
 struct CheckCase {
@@ -83,10 +84,12 @@ TEST(DataToolCheck, AFileOfJsonTextGetsTheHintToPackIt)
     folder.WriteFile("mine.dat", "\xEF\xBB\xBF  " + kGoodJson);
     const ToolRun run = RunTool({"check", "mine.dat"}, folder.path());
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err,
-              "razzlewick-data: hint: mine.dat holds JSON text, not packed words: rename it "
-              "to mine.json and run \"razzlewick-data pack -o mine.dat mine.json\" (or "
-              "\"razzlewick-data install mine.json\")\n");
+    EXPECT_EQ(run.out,
+              "mine.dat - Incompatible or corrupted data file. It holds JSON text, not packed "
+              "words: in its folder, rename it to mine.json and run \"razzlewick-data pack -o "
+              "mine.dat mine.json\" (or \"razzlewick-data install mine.json\")\n" +
+                  kClosing);
+    EXPECT_EQ(run.err, "");
 }
 
 TEST(DataToolCheck, AFifoOrADeviceIsDeniedAtOnceAndTheNextFileStillLoads)
@@ -123,9 +126,9 @@ protected:
     // The heading and lines of the folders after the first two, when none of them is there.
     std::string NoDataFolders() const
     {
-        return "Your styles folder: " + data.UserFolder() +
+        return "System folder: " + data.SystemFolder(1) +
                "\n  not there\nSystem folder: " + data.SystemFolder(0) +
-               "\n  not there\nSystem folder: " + data.SystemFolder(1) + "\n  not there\n";
+               "\n  not there\nYour styles folder: " + data.UserFolder() + "\n  not there\n";
     }
 
     ScopedDataFolders data;
@@ -133,8 +136,13 @@ protected:
     fs::path tool = folder / "bin/razzlewick-data";
 };
 
+// The first line of a search report.
+constexpr std::string_view kOrderHeading =
+    "Folders in the order they are read (a style's template comes from the last file that "
+    "holds it):\n";
+
 // Once a list of file lines; the search is now reported folder by folder, each folder's
-// files in name order.
+// files in name order, the desktop's folders from the least important to the user's own.
 TEST_F(CheckSearch, ProgramFolderFirstThenCurrentFolderThenTheDataFolders)
 {
     fs::copy_file(folder / "good.dat", folder / "bin/first.DAT");
@@ -142,16 +150,16 @@ TEST_F(CheckSearch, ProgramFolderFirstThenCurrentFolderThenTheDataFolders)
     fs::copy_file(folder / "good.dat", folder / "work/First.dat");
     data.WriteFile(data.SystemFolder(1), "shared.dat", folder.ReadFile("good.dat"));
     const ToolRun run = RunTool({"check"}, folder / "work", tool);
-    EXPECT_EQ(run.out, "Program folder: " + folder.path() +
+    EXPECT_EQ(run.out, std::string(kOrderHeading) + "Program folder: " + folder.path() +
                            "bin/\n  first.DAT - Succeeded\n"
                            "Current folder: " +
                            folder.path() +
                            "work/\n  First.dat - Succeeded\n  second.dat - Succeeded\n"
-                           "Your styles folder: " +
-                           data.UserFolder() +
-                           "\n  not there\nSystem folder: " + data.SystemFolder(0) +
-                           "\n  not there\nSystem folder: " + data.SystemFolder(1) +
-                           "\n  shared.dat - Succeeded\n");
+                           "System folder: " +
+                           data.SystemFolder(1) +
+                           "\n  shared.dat - Succeeded\nSystem folder: " + data.SystemFolder(0) +
+                           "\n  not there\nYour styles folder: " + data.UserFolder() +
+                           "\n  not there\n");
     EXPECT_EQ(run.status, 0);
 
     const ToolRun styles = RunTool({"styles"}, folder / "work", tool);
@@ -165,8 +173,9 @@ TEST_F(CheckSearch, NothingFoundShowsTheLongTextAsLines)
     const ToolRun run = RunTool({"check"}, folder / "work", tool);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out,
-              "Program folder: " + folder.path() + "bin/\n  no data files\nCurrent folder: " +
-                  folder.path() + "work/\n  no data files\n" + NoDataFolders() +
+              std::string(kOrderHeading) + "Program folder: " + folder.path() +
+                  "bin/\n  no data files\nCurrent folder: " + folder.path() +
+                  "work/\n  no data files\n" + NoDataFolders() +
                   "No data files were found!\n\nIf you got Razzlewick via an email and were only "
                   "sent Razzlewick.exe then complain to whoever sent it to you and visit the "
                   "Razzlewick web site (click the \"About\" button for details).  You should have "

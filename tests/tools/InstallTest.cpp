@@ -25,7 +25,8 @@ std::string ReadWhole(const std::string& path)
 }
 
 const std::string kOffered =
-    "Razzlewick now offers: Arabian, Mediterranean, Modern, Pirate, Shakespearean\n";
+    "Razzlewick now offers: Arabian, Mediterranean, Modern, Pirate, Shakespearean\n"
+    "A Razzlewick window that is open shows this after Reload in Help > Data files...\n";
 
 // The user's folder and the system's are the test's own; the tool's folder holds a copy of
 // the shipped data.
@@ -76,7 +77,8 @@ TEST_F(DataToolInstall, InstallThenCheckThenUninstall)
     EXPECT_EQ(removed.out, "Removed " + data.UserFolder() +
                                "pirate.dat\n"
                                "Razzlewick now offers: Arabian, Mediterranean, Modern, "
-                               "Shakespearean\n");
+                               "Shakespearean\nA Razzlewick window that is open shows this "
+                               "after Reload in Help > Data files...\n");
     EXPECT_TRUE(fs::is_empty(data.UserFolder()));
     const ToolRun missing = Run({"uninstall", "pirate.dat"});
     EXPECT_EQ(missing.status, 1);
@@ -106,10 +108,10 @@ TEST_F(DataToolInstall, ABadFileLeavesNothingBehind)
     const ToolRun json = Run({"install", "pirate.json", "json.dat"});
     EXPECT_EQ(json.status, 1);
     EXPECT_EQ(json.err,
-              "razzlewick-data: hint: json.dat holds JSON text, not packed words: rename it to "
-              "json.json and run \"razzlewick-data pack -o json.dat json.json\" (or "
-              "\"razzlewick-data install json.json\")\n"
-              "razzlewick-data install: json.dat: Incompatible or corrupted data file\n");
+              "razzlewick-data install: json.dat: Incompatible or corrupted data file. It holds "
+              "JSON text, not packed words: in its folder, rename it to json.json and run "
+              "\"razzlewick-data pack -o json.dat json.json\" (or \"razzlewick-data install "
+              "json.json\")\n");
 
     const ToolRun twice = Run({"install", "pirate.json", "./pirate.json"});
     EXPECT_EQ(twice.status, 2);
@@ -190,6 +192,34 @@ TEST_F(DataToolInstall, SourcesThatAreNoFilesOrTooLargeAreRefused)
                                "No data files were successfully loaded.  Cannot continue\n");
     EXPECT_FALSE(fs::exists(work / "x.dat"));
     EXPECT_FALSE(fs::exists(data.UserFolder()));
+}
+
+// A file that adds to a shipped style is judged as the program will hold it, with the
+// shipped lists; not with the file it replaces, whose lists will be gone.
+TEST_F(DataToolInstall, AFileIsJudgedWithTheDataItJoinsButNotWithTheFileItReplaces)
+{
+    work.WriteFile("more.json", R"({"styles": [{"key": "Shakespearean", "template": "Thou %0",
+        "lists": [{"number": 8, "words": ["a sonnet nobody asked for"]}]}]})");
+    const ToolRun extended = Run({"install", "more.json"});
+    EXPECT_EQ(extended.status, 0);
+    EXPECT_EQ(extended.err, "");
+    const ToolRun checked = Run({"check", data.UserFolder() + "more.dat"});
+    EXPECT_EQ(checked.status, 0);
+    EXPECT_EQ(checked.err, "");
+    // Alone, the same file would lack lists 0 to 7.
+    EXPECT_NE(Run({"pack", "-o", "more.dat", "more.json"}).err.find("no list 0"),
+              std::string::npos);
+
+    work.WriteFile("two.json", R"({"styles": [{"key": "Pirate", "template": "Arr, ye %0 %1",
+        "lists": [{"number": 0, "words": ["scurvy"]}, {"number": 1, "words": ["swab"]}]}]})");
+    ASSERT_EQ(Run({"install", "two.json"}).status, 0);
+    work.WriteFile("two.json", R"({"styles": [{"key": "Pirate", "template": "Arr, ye %0 %1",
+        "lists": [{"number": 0, "words": ["scurvy"]}]}]})");
+    const ToolRun replaced = Run({"install", "--force", "two.json"});
+    EXPECT_EQ(replaced.status, 0);
+    EXPECT_NE(replaced.err.find("two.json:1:43: style \"Pirate\": placeholder %1 has no list"),
+              std::string::npos)
+        << replaced.err;
 }
 
 TEST_F(DataToolInstall, AUserFolderThatIsAFileIsReported)

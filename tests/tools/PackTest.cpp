@@ -4,11 +4,17 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
+#include <regex>
 #include <string>
 #include <vector>
 
 namespace {
+
+// A data file of an older run: it starts as every data file does.
+const std::string kOldDataFile = "\xCD\xCC\x4C\x40old words";
 
 const std::string kGoodSource =
     R"({"styles": [{"key": "Modern", "template": "You %0", "lists": [{"number": 0, "words": ["oaf"]}]}]})";
@@ -20,7 +26,7 @@ std::string SourceWithTemplate(const std::string& templateJson)
 
 std::string SourceWithWords(const std::string& wordsJson)
 {
-    return R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 0, "words": )" +
+    return R"({"styles": [{"key": "A", "template": "t %0", "lists": [{"number": 0, "words": )" +
            wordsJson + "}]}]}";
 }
 
@@ -112,11 +118,18 @@ INSTANTIATE_TEST_SUITE_P(
                   {"at /styles/0: unexpected member \"lsits\""}},
         BadSource{"CharacterOutsideCodePage",
                   SourceWithTemplate(R"("ok \u00e9 \u20ac \u4e2d")"),
-                  {"bad.json: at /styles/0/template: character U+4E2D at byte 10 of the string is "
+                  {"bad.json:1:56: style \"A\", the template: the character U+4E2D \"\u4e2d\" is "
                    "not in Windows-1252"}},
-        BadSource{"EmojiInWord",
-                  SourceWithWords(R"(["\ud83d\ude00"])"),
-                  {"at /styles/0/lists/0/words/0: character U+1F600"}},
+        BadSource{
+            "EmojiInWord",
+            SourceWithWords(R"(["\ud83d\ude00"])"),
+            {"bad.json:1:", ": style \"A\", list 0, word \"\U0001F600\": the character U+1F600"}},
+        BadSource{"Utf16WithByteOrderMark",
+                  std::string("\xFF\xFE{\0}\0", 6),
+                  {"bad.json: the file is UTF-16 text", "save it as UTF-8"}},
+        BadSource{"Utf16WithoutByteOrderMark",
+                  std::string("{\0\"\0s\0", 6),
+                  {"bad.json: the file looks like UTF-16 text", "save it as UTF-8"}},
         BadSource{"NulInWord",
                   SourceWithWords(R"(["a\u0000b"])"),
                   {"at /styles/0/lists/0/words/0: a word cannot hold the character U+0000"}},
@@ -149,13 +162,13 @@ TEST(DataToolPack, ReplacesOutputKeepingItsMode)
 {
     const TempFolder folder;
     folder.WriteFile("good.json", kGoodSource);
-    folder.WriteFile("out.dat", "old");
+    folder.WriteFile("out.dat", kOldDataFile);
     ::chmod((folder / "out.dat").c_str(), 0640);
     ASSERT_EQ(RunTool({"pack", "-o", "out.dat", "good.json"}, folder.path()).status, 0);
     struct stat info {};
     ASSERT_EQ(::stat((folder / "out.dat").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
-    EXPECT_NE(folder.ReadFile("out.dat"), "old");
+    EXPECT_NE(folder.ReadFile("out.dat"), kOldDataFile);
 
     ASSERT_EQ(RunTool({"pack", "-o", "fresh.dat", "good.json"}, folder.path()).status, 0);
     ASSERT_EQ(::stat((folder / "fresh.dat").c_str(), &info), 0);
@@ -187,10 +200,10 @@ TEST(DataToolPack, MergesSourcesAndWarnsAboutDuplicates)
     const ToolRun packed = RunTool({"pack", "one.json", "two.json"}, folder.path());
     EXPECT_EQ(packed.status, 0);
     EXPECT_EQ(packed.err,
-              "razzlewick-data: warning: two.json: style \"Modern\", list 0: dropped duplicate "
-              "word \"OAF\" (the list holds \"Oaf\")\n"
-              "razzlewick-data: warning: two.json: style \"Modern\", list 0: dropped duplicate "
-              "word \"CLOD\" (the list holds \"clod\")\n");
+              "razzlewick-data: warning: two.json:2:43: style \"Modern\", list 0: dropped "
+              "duplicate word \"OAF\" (the list holds \"Oaf\")\n"
+              "razzlewick-data: warning: two.json:2:58: style \"Modern\", list 0: dropped "
+              "duplicate word \"CLOD\" (the list holds \"clod\")\n");
 
     const ToolRun dumped = RunTool({"dump", "insltdat.dat"}, folder.path());
     EXPECT_EQ(dumped.status, 0);
@@ -239,9 +252,94 @@ TEST(DataToolPack, KeepsAnExistingDefaultOutputUnlessNamedOrForced)
 
     EXPECT_EQ(RunTool({"pack", "--force", "good.json"}, folder.path()).status, 0);
     EXPECT_NE(folder.ReadFile("insltdat.dat"), "the shipped words");
-    folder.WriteFile("insltdat.dat", "again");
+    folder.WriteFile("insltdat.dat", kOldDataFile);
     EXPECT_EQ(RunTool({"pack", "-o", "insltdat.dat", "good.json"}, folder.path()).status, 0);
-    EXPECT_NE(folder.ReadFile("insltdat.dat"), "again");
+    EXPECT_NE(folder.ReadFile("insltdat.dat"), kOldDataFile);
+}
+
+// -o replaces a data file, but a mistyped command line must not cost a hand-written file:
+// one that is a source, or that is no data file, stays byte for byte unless --force.
+TEST(DataToolPack, RefusesToReplaceASourceOrAFileThatIsNoDataFile)
+{
+    const TempFolder folder;
+    folder.WriteFile("src.json", kGoodSource);
+    const ToolRun self = RunTool({"pack", "-o", "src.json", "src.json"}, folder.path());
+    EXPECT_EQ(self.status, 2);
+    EXPECT_EQ(self.err,
+              "razzlewick-data pack: src.json is also a source; name another output "
+              "with -o (or give --force to replace it)\n");
+    EXPECT_EQ(folder.ReadFile("src.json"), kGoodSource);
+    // The same file by another path.
+    EXPECT_EQ(RunTool({"pack", "-o", "./src.json", "src.json"}, folder.path()).status, 2);
+    EXPECT_EQ(folder.ReadFile("src.json"), kGoodSource);
+
+    folder.WriteFile("notes.txt", "my notes");
+    const ToolRun notes = RunTool({"pack", "-o", "notes.txt", "src.json"}, folder.path());
+    EXPECT_EQ(notes.status, 2);
+    EXPECT_EQ(notes.err,
+              "razzlewick-data pack: notes.txt is there and is no data file, so it is "
+              "not replaced; name another output with -o (or give --force to "
+              "replace it)\n");
+    EXPECT_EQ(folder.ReadFile("notes.txt"), "my notes");
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"notes.txt", "src.json"}));
+
+    // An empty file holds nothing to lose; --force replaces anything.
+    folder.WriteFile("empty.dat", "");
+    EXPECT_EQ(RunTool({"pack", "-o", "empty.dat", "src.json"}, folder.path()).status, 0);
+    EXPECT_EQ(RunTool({"pack", "--force", "-o", "notes.txt", "src.json"}, folder.path()).status, 0);
+    EXPECT_EQ(folder.ReadFile("notes.txt"), folder.ReadFile("empty.dat"));
+}
+
+// Characters outside the code page are all reported in one run, each on its own line with
+// where it is: the style, the list and word, and the line and column of the character.
+TEST(DataToolPack, EveryCharacterOutsideTheCodePageAtOnce)
+{
+    const TempFolder folder;
+    folder.WriteFile("pl.json",
+                     "{\"styles\": [\n"
+                     "  {\"key\": \"Polish\", \"template\": \"Ty %0\",\n"
+                     "   \"lists\": [{\"number\": 0, \"words\": [\"\u0142obuz\", \"ok\", "
+                     "\"\u017C\u0142\u00F3b\"]}]},\n"
+                     "  {\"key\": \"Czech\", \"template\": \"Ty \\u0159\u00EDk\u00E1\u0161 %0\"},\n"
+                     "  {\"key\": \"Emoji\", \"template\": \"You %0\",\n"
+                     "   \"lists\": [{\"number\": 0, \"words\": [\"fine\"]},\n"
+                     "             {\"number\": 1, \"words\": [\"\U0001F600\"]}]}\n"
+                     "]}\n");
+    const ToolRun run = RunTool({"pack", "-o", "pl.dat", "pl.json"}, folder.path());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+              "razzlewick-data pack: pl.json:3:39: style \"Polish\", list 0, word \"\u0142obuz\": "
+              "the character U+0142 \"\u0142\" is not in Windows-1252\n"
+              "razzlewick-data pack: pl.json:3:54: style \"Polish\", list 0, word "
+              "\"\u017C\u0142\u00F3b\": the character U+017C \"\u017C\" is not in Windows-1252\n"
+              "razzlewick-data pack: pl.json:3:55: style \"Polish\", list 0, word "
+              "\"\u017C\u0142\u00F3b\": the character U+0142 \"\u0142\" is not in Windows-1252\n"
+              "razzlewick-data pack: pl.json:4:36: style \"Czech\", the template: the character "
+              "U+0159 \"\u0159\" is not in Windows-1252\n"
+              "razzlewick-data pack: pl.json:7:39: style \"Emoji\", list 1, word \"\U0001F600\": "
+              "the character U+1F600 \"\U0001F600\" is not in Windows-1252\n");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"pl.json"});
+}
+
+// A source's findings say where, by line and column, whatever the style, list or word.
+TEST(DataToolPack, FindingsNameTheLineAndColumn)
+{
+    const TempFolder folder;
+    folder.WriteFile("s.json",
+                     "{\"styles\": [\n"
+                     "  {\"key\": \"Pirate\", \"template\": \"Arr, %0\",\n"
+                     "   \"lists\": [{\"number\": 0, \"words\": [\"swab\",\n"
+                     "                                    \"bilge\\trat\"]}]},\n"
+                     "  {\"key\": \"Pirate\", \"template\": \"Yarr, %0 %1\",\n"
+                     "   \"lists\": [{\"number\": 1, \"words\": [\"lubber\"]}]}\n"
+                     "]}\n");
+    const ToolRun run = RunTool({"pack", "-o", "s.dat", "s.json"}, folder.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err,
+              "razzlewick-data: warning: s.json:4:37: style \"Pirate\", list 0, word "
+              "\"bilge\\trat\": holds a tab, which an insult's one line cannot show\n"
+              "razzlewick-data: warning: s.json:5:11: style \"Pirate\": a second style of this "
+              "key in the same file: the two merge into one, and this one's template wins\n");
 }
 
 struct Finding {
@@ -269,6 +367,12 @@ TEST_P(PackWarns, NamesWhatComposesBadly)
                                    GetParam().listsJson + "}]}");
     const ToolRun run = RunTool({"pack", "-o", "s.dat", "s.json"}, folder.path());
     EXPECT_EQ(run.status, 0);
+    // Every finding names its line and column; which ones, a test of its own checks.
+    const std::regex place("s\\.json:[0-9]+:[0-9]+: ");
+    const std::string err = std::regex_replace(run.err, place, "s.json: ");
+    const auto placed = std::distance(std::sregex_iterator(run.err.begin(), run.err.end(), place),
+                                      std::sregex_iterator());
+    EXPECT_EQ(placed, std::count(run.err.begin(), run.err.end(), '\n')) << run.err;
     std::string expected;
     for (size_t start = 0; start < GetParam().warnings.size();) {
         const size_t end = GetParam().warnings.find('\n', start);
@@ -276,7 +380,7 @@ TEST_P(PackWarns, NamesWhatComposesBadly)
                     GetParam().warnings.substr(start, end + 1 - start);
         start = end + 1;
     }
-    EXPECT_EQ(run.err, expected);
+    EXPECT_EQ(err, expected);
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"s.dat", "s.json"}));
 }
 
@@ -317,8 +421,26 @@ INSTANTIATE_TEST_SUITE_P(
                 "style \"S\", list 0, word #1: the word is empty\n"},
         Finding{"BlankAtTheStart", "You %0 %1", TwoListsWithFirst(R"([" oaf"])"),
                 "style \"S\", list 0, word \" oaf\": a blank at the start\n"},
-        Finding{"BlankAtTheEnd", "You %0 %1", TwoListsWithFirst(R"(["oaf\t"])"),
-                "style \"S\", list 0, word \"oaf\t\": a blank at the end\n"},
+        Finding{"BlankAtTheEnd", "You %0 %1", TwoListsWithFirst(R"(["oaf "])"),
+                "style \"S\", list 0, word \"oaf \": a blank at the end\n"},
+        Finding{"TabInAWord", "You %0 %1", TwoListsWithFirst(R"(["big\toaf"])"),
+                "style \"S\", list 0, word \"big\\toaf\": holds a tab, which an insult's one "
+                "line cannot show\n"},
+        Finding{"LineBreaksInAWord", "You %0 %1", TwoListsWithFirst(R"(["big\r\noaf"])"),
+                "style \"S\", list 0, word \"big\\r\\noaf\": holds a carriage return (CR) and "
+                "a line feed (LF), which an insult's one line cannot show\n"},
+        Finding{"ListNoTemplateOrShapeReaches", "You %0", kTwoLists,
+                "style \"S\", list 1: no template or shape reaches it: neither the template nor "
+                "a word of a list it reaches holds %1, so its words never show (the combination "
+                "count still counts them)\n"},
+        Finding{"TemplateWithoutPlaceholder", "You oaf", kTwoLists,
+                "style \"S\": the template has no placeholder, so every insult is the same text "
+                "and no list's words ever show\n"},
+        Finding{"KeyDifferingFromATabOnlyInCase", "Thou %0 %1", kTwoLists,
+                "style \"shakespearean\": differs from the style \"Shakespearean\" only in "
+                "case, so it is a style of its own with a tab of its own: did you mean "
+                "\"Shakespearean\"?\n",
+                "shakespearean"},
         Finding{"TwoBlanksInARow", "You %0 %1", TwoListsWithFirst(R"(["big  oaf"])"),
                 "style \"S\", list 0, word \"big  oaf\": two blanks in a row\n"},
         Finding{"ShapeOfLaterLists", "You %0", TwoListsWithFirst(R"(["big %1"])"), ""},
@@ -356,7 +478,7 @@ TEST(DataToolPack, StrictMakesFindingsErrorsAndWritesNothing)
     const ToolRun run = RunTool({"pack", "--strict", "-o", "s.dat", "s.json"}, folder.path());
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err,
-              "razzlewick-data: error: s.json: style \"A\", list 0, word \" oaf\": a "
+              "razzlewick-data: error: s.json:1:80: style \"A\", list 0, word \" oaf\": a "
               "blank at the start\n"
               "razzlewick-data pack: s.dat not written: --strict and 1 finding(s)\n");
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"s.json"});

@@ -14,13 +14,17 @@ constexpr std::string_view kHelp = R"(Usage: razzlewick-data check [--strict] [F
 
 Prints the load report, one line per file as the start-up problems dialog lists it,
 and the closing line when nothing was found or nothing could be read. With no FILE,
-searches as the program does and reports folder by folder: the tool's own folder, the
-current folder, then razzlewick/ in $XDG_DATA_HOME (~/.local/share) and in each of
-$XDG_DATA_DIRS (/usr/local/share:/usr/share); each folder's files in name order.
+searches as the program does and reports folder by folder, in the order they are read:
+the tool's own folder, the current folder, razzlewick/ in each of $XDG_DATA_DIRS
+from the last to the first (/usr/share, then /usr/local/share), then razzlewick/ in
+$XDG_DATA_HOME (~/.local/share); each folder's files in name order. Where two files
+hold a style, the one read later gives its template, so your own files win.
 
 Content that composes badly gets a warning on standard error naming the file, style,
-list and word (see "razzlewick-data pack --help"). A FILE larger than 64 MiB is
-not read. Exit status 0 when every file was read, 1 otherwise.
+list and word (see "razzlewick-data pack --help"). Each FILE is judged merged with
+the data the program reads, as the program would hold it, so a file that adds to an
+existing style is not warned about lists the others provide. A FILE larger than
+64 MiB is not read. Exit status 0 when every file was read, 1 otherwise.
 
   --strict     treat warnings as errors: exit status 1 when there is one
   -h, --help   show this help

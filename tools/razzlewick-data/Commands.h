@@ -13,6 +13,7 @@ int RunDump(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunStyles(const std::vector<std::string>& args);
 int RunGenerate(const std::vector<std::string>& args);
+int RunTry(const std::vector<std::string>& args);
 int RunInstall(const std::vector<std::string>& args);
 int RunUninstall(const std::vector<std::string>& args);
 
@@ -28,6 +29,7 @@ inline constexpr Command kCommands[] = {
     {"check", "print the load report of data files", RunCheck},
     {"styles", "list the styles and their combination counts", RunStyles},
     {"generate", "compose insults with a given seed", RunGenerate},
+    {"try", "compose insults straight from a JSON source, as if installed", RunTry},
     {"install", "put data files of your own where Razzlewick finds them", RunInstall},
     {"uninstall", "remove a data file from your own folder", RunUninstall},
 };

@@ -1,9 +1,12 @@
 #include "tools/razzlewick-data/ContentChecks.h"
 
+#include "cli/StyleTabs.h"
 #include "data/InsultGenerator.h"
 #include "data/InsultStyle.h"
 #include "data/Windows1252.h"
+#include "platform/AsciiCase.h"
 #include "tools/razzlewick-data/ExpansionChecks.h"
+#include "tools/razzlewick-data/Quoted.h"
 
 #include <filesystem>
 
@@ -11,19 +14,33 @@ namespace razzlewick {
 
 namespace {
 
+// Tabs have findings of their own, with the line breaks.
 bool IsBlank(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ';
+}
+
+// "a tab", "a line break (CR)", ... for the control characters that split an insult's line,
+// joined with "and"; "" when the text holds none.
+std::string LineSplitters(std::string_view text)
+{
+    std::vector<std::string_view> kinds;
+    const auto note = [&](char c, std::string_view kind) {
+        if (text.find(c) != std::string_view::npos)
+            kinds.push_back(kind);
+    };
+    note('\t', "a tab");
+    note('\r', "a carriage return (CR)");
+    note('\n', "a line feed (LF)");
+    std::string joined;
+    for (size_t i = 0; i < kinds.size(); ++i)
+        joined.append(i == 0 ? "" : i + 1 == kinds.size() ? " and " : ", ").append(kinds[i]);
+    return joined;
 }
 
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-std::string Quoted(std::string_view windows1252)
-{
-    return "\"" + Windows1252ToUtf8(windows1252) + "\"";
 }
 
 // The digits of every placeholder in `text` ("%" followed by digits), in order.
@@ -74,7 +91,9 @@ void ContentChecks::FileOpened(const std::string& path)
     const std::filesystem::path resolved = std::filesystem::canonical(path, error);
     skipping_ = !filesSeen_.insert(error ? path : resolved.string()).second;
     file_ = path;
+    at_.clear();
     inList_ = false;
+    keysOfFile_.clear();
 }
 
 void ContentChecks::StyleStarted(const std::string& key)
@@ -84,9 +103,26 @@ void ContentChecks::StyleStarted(const std::string& key)
     key_ = key;
     inList_ = false;
     listsOfRecord_.clear();
-    fileOfStyle_[key] = file_;
+    fileOfStyle_[key] = file_ + at_;
     if (key.empty())
-        Warn(Place(file_, key_, false), "the key is empty, so no tab and no --style names it");
+        Warn(Place(file_ + at_, key_, false),
+             "the key is empty, so no tab and no --style names it");
+    if (!keysOfFile_.insert(key).second) {
+        Warn(Place(file_ + at_, key_, false),
+             "a second style of this key in the same file: the two merge "
+             "into one, and this one's template wins");
+    }
+}
+
+void ContentChecks::TemplateRead(const std::string& /*name*/, const std::string& templateText)
+{
+    if (skipping_)
+        return;
+    fileOfStyle_[key_] = file_ + at_;
+    if (const std::string splitters = LineSplitters(templateText); !splitters.empty()) {
+        Warn(Place(file_ + at_, key_, false),
+             "the template holds " + splitters + ", which an insult's one line cannot show");
+    }
 }
 
 void ContentChecks::ListStarted(int32_t number, int32_t /*wordCount*/)
@@ -96,10 +132,12 @@ void ContentChecks::ListStarted(int32_t number, int32_t /*wordCount*/)
     list_ = number;
     inList_ = true;
     wordIndex_ = 0;
+    fileOfList_[{key_, number}] = file_ + at_;
     if (number < 0)
-        Warn(Place(file_, key_, true), "a negative list number, so its words are never used");
+        Warn(Place(file_ + at_, key_, true), "a negative list number, so its words are never used");
     else if (!listsOfRecord_.insert(number).second)
-        Warn(Place(file_, key_, true), "the style has two lists of this number; they are joined");
+        Warn(Place(file_ + at_, key_, true),
+             "the style has two lists of this number; they are joined");
 }
 
 void ContentChecks::WordRead(std::string_view word, const std::string* kept)
@@ -117,11 +155,12 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
     }
     const bool blankAtStart = !word.empty() && IsBlank(word.front());
     const bool blankAtEnd = !word.empty() && IsBlank(word.back());
+    const bool splits = word.find_first_of("\t\r\n") != std::string_view::npos;
     if (kept == nullptr && !word.empty() && !doubledBlank && !placeholder && !blankAtStart &&
-        !blankAtEnd) {
+        !blankAtEnd && !splits) {
         return;
     }
-    const std::string where = Place(file_, key_, true);
+    const std::string where = Place(file_ + at_, key_, true);
     if (kept != nullptr) {
         Warn(where,
              "dropped duplicate word " + Quoted(word) + " (the list holds " + Quoted(*kept) + ")");
@@ -138,6 +177,9 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
         Warn(named, "a blank at the end");
     if (doubledBlank)
         Warn(named, "two blanks in a row");
+    if (splits) {
+        Warn(named, "holds " + LineSplitters(word) + ", which an insult's one line cannot show");
+    }
     // Whether a later list fills it is known only once the style's lists are all read.
     if (placeholder)
         placeholderWords_.push_back({key_, named, list_, std::string(word)});
@@ -150,6 +192,7 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
         if (file == fileOfStyle_.end())
             continue;
         const std::string where = Place(file->second, key, false);
+        CheckCase(key, engine, where);
         const size_t count = style->wordLists.size();
         for (size_t k = 0; k < count; ++k) {
             if (!style->wordLists.contains(static_cast<int32_t>(k))) {
@@ -158,7 +201,8 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
             }
         }
         for (const auto& [number, list] : style->wordLists) {
-            const std::string listWhere = where + ", list " + std::to_string(number);
+            const std::string listWhere =
+                ListPlace(key, number, where) + ", list " + std::to_string(number);
             if (number >= 0 && static_cast<size_t>(number) >= count) {
                 Warn(listWhere, "never used: " + FilledRange(count));
             }
@@ -170,6 +214,7 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
             if (const std::string problem = PlaceholderProblem(digits, count); !problem.empty())
                 Warn(where, problem);
         }
+        CheckTemplate(key, *style, where);
         for (const PlaceholderWord& word : placeholderWords_) {
             if (word.key == key)
                 CheckPlaceholderWord(*style, word);
@@ -182,7 +227,53 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
                             "\", and the program adds a full stop after it");
         }
         for (const ExpansionFinding& finding : ExpansionFindings(*style))
-            Warn(where + finding.place, finding.what);
+            Warn(ListPlace(key, finding.list, where) + finding.place, finding.what);
+    }
+}
+
+void ContentChecks::CheckTemplate(const std::string& key, const InsultStyle& style,
+                                  const std::string& where)
+{
+    const size_t count = style.wordLists.size();
+    if (PlaceholderDigits(style.templateText).empty()) {
+        Warn(where, "the template has no placeholder, so every insult is the same text" +
+                        std::string(count > 0 ? " and no list's words ever show" : ""));
+        return;
+    }
+    for (const size_t number : ListsNotReached(style)) {
+        const std::string listWhere = ListPlace(key, static_cast<int32_t>(number), where) +
+                                      ", list " + std::to_string(number);
+        Warn(listWhere,
+             "no template or shape reaches it: neither the template nor a word of a "
+             "list it reaches holds %" +
+                 std::to_string(number) +
+                 ", so its words never show (the combination count still counts "
+                 "them)");
+    }
+}
+
+std::string ContentChecks::ListPlace(const std::string& key, int32_t list,
+                                     const std::string& where) const
+{
+    const auto found = fileOfList_.find({key, list});
+    return found != fileOfList_.end() ? Place(found->second, key, false) : where;
+}
+
+void ContentChecks::CheckCase(const std::string& key, const InsultGenerator& engine,
+                              const std::string& where)
+{
+    // The tabs' names first: they are what a key differing in case most likely meant.
+    std::vector<std::string> known(StyleTabs::kNames.begin(), StyleTabs::kNames.end());
+    for (const auto& entry : engine.styles)
+        known.push_back(entry.first);
+    for (const std::string& other : known) {
+        if (other != key && platform::EqualsIgnoringAsciiCase(other, key)) {
+            Warn(where, "differs from the style " + Quoted(other) +
+                            " only in case, so it is a style of its own with a tab of its own: "
+                            "did you mean " +
+                            Quoted(other) + "?");
+            return;
+        }
     }
 }
 

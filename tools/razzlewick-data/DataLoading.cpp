@@ -3,62 +3,61 @@
 #include "data/FileErrorInfo.h"
 #include "data/InsultGenerator.h"
 #include "data/LoadMessages.h"
+#include "data/LoadObserver.h"
+#include "data/PackingHint.h"
 #include "data/SearchReport.h"
-#include "platform/AsciiCase.h"
 #include "tools/razzlewick-data/OutputFile.h"
 
-#include <fstream>
+#include <filesystem>
 #include <iostream>
+#include <set>
 
 namespace razzlewick {
 
 namespace {
 
-// Whether the file starts (after blanks and a byte-order mark) like a JSON object: a source
-// that was given the name of the data file it was meant to become.
-bool HoldsJsonText(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::string start(256, '\0');
-    file.read(start.data(), static_cast<std::streamsize>(start.size()));
-    start.resize(static_cast<size_t>(file.gcount()));
-    if (start.starts_with("\xEF\xBB\xBF"))
-        start.erase(0, 3);
-    const auto first = start.find_first_not_of(" \t\r\n");
-    return first != std::string::npos && start[first] == '{';
-}
+// Leaves out the files that lead where the given paths lead.
+class LeaveOut final : public LoadObserver {
+public:
+    explicit LeaveOut(const std::vector<std::string>& paths)
+    {
+        for (const std::string& path : paths)
+            files_.insert(Resolved(path));
+    }
 
-void HintIfJson(const std::string& path, const LoadResult& line)
-{
-    if (line.failed && line.message == kLoadCorrupted)
-        PrintJsonHint(path);
-}
+    bool SkipFile(const std::string& path) override { return files_.contains(Resolved(path)); }
+
+private:
+    static std::string Resolved(const std::string& path)
+    {
+        std::error_code error;
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+        return error ? path : resolved.string();
+    }
+
+    std::set<std::string> files_;
+};
 
 }  // namespace
 
-void PrintJsonHint(const std::string& path)
+void LoadProgramData(InsultGenerator& engine, const std::vector<std::string>& leftOut)
 {
-    if (!HoldsJsonText(path))
-        return;
-    const bool datName = platform::EndsWithIgnoringAsciiCase(path, ".dat");
-    const std::string source = path.substr(0, path.size() - (datName ? 4 : 0)) + ".json";
-    std::cerr << "razzlewick-data: hint: " << path
-              << " holds JSON text, not packed words: rename it to " << source
-              << " and run \"razzlewick-data pack -o " << path << ' ' << source
-              << "\" (or \"razzlewick-data install " << source << "\")\n";
+    LeaveOut leaveOut(leftOut);
+    LoadObserver* const observer = engine.observer;
+    engine.observer = &leaveOut;
+    engine.LoadDataFiles(nullptr);
+    engine.observer = observer;
+    engine.filesFound = 0;
+    engine.filesLoaded = 0;
+    engine.searchedFolders.clear();
+    engine.ignoredSettings.clear();
 }
 
 bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
                  std::vector<LoadResult>& report)
 {
-    if (files.empty()) {
-        const bool result = engine.LoadDataFiles(&report);
-        for (const SearchedFolder& folder : engine.searchedFolders) {
-            for (const LoadResult& line : folder.lines)
-                HintIfJson(folder.path + line.fileName, line);
-        }
-        return result;
-    }
+    if (files.empty())
+        return engine.LoadDataFiles(&report);
 
     bool result = true;
     engine.filesFound = 0;
@@ -79,11 +78,10 @@ bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
             continue;
         }
         result = false;
-        report.push_back(
-            {file,
-             opened == -1 ? FileErrorMessage(error.cause, error.path) : std::string(kLoadCorrupted),
-             true});
-        HintIfJson(file, report.back());
+        if (opened == -1)
+            report.push_back({file, FileErrorMessage(error.cause, error.path), true});
+        else
+            report.push_back({file, std::string(kLoadCorrupted), true, {}, PackingHint(file)});
     }
     if (const std::string_view closing = ClosingMessage(engine.filesFound, engine.filesLoaded);
         !closing.empty()) {

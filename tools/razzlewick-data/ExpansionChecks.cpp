@@ -1,8 +1,8 @@
 #include "tools/razzlewick-data/ExpansionChecks.h"
 
 #include "data/InsultStyle.h"
-#include "data/Windows1252.h"
 #include "generate/InsultComposer.h"
+#include "tools/razzlewick-data/Quoted.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -46,11 +46,6 @@ std::vector<Placeholder> PlaceholdersFilledFrom(std::string_view text, size_t fr
         }
     }
     return found;
-}
-
-std::string Quoted(std::string_view windows1252)
-{
-    return "\"" + Windows1252ToUtf8(windows1252) + "\"";
 }
 
 // "list 3", "lists 0 to 20", "lists 1, 4 to 6 and 9"; numbers ascending.
@@ -134,34 +129,49 @@ public:
                          "its %" + std::to_string(j) + " brings in list " + std::to_string(j) +
                              ", whose word " + Quoted(*carrier_[j]) +
                              " brings in placeholders of its own: a chain, which can make "
-                             "insults very long"});
+                             "insults very long",
+                         static_cast<int32_t>(k)});
                 }
             }
         }
     }
 
-    // The lists the template reaches, directly or through words, whose words bring in
-    // placeholders.
-    std::vector<size_t> GrowingListsReached(std::string_view templateText) const
+    // Which lists' words can show: those whose placeholder the template holds, and those
+    // whose placeholder a word of a list reached before brings in (filled in their turn).
+    std::vector<bool> Reached(std::string_view templateText) const
     {
         std::vector<bool> reached(lists_.size(), false);
         for (const Placeholder& placeholder :
              PlaceholdersFilledFrom(templateText, 0, lists_.size()))
             reached[placeholder.number] = true;
-        std::vector<size_t> growing;
         for (size_t k = 0; k < lists_.size(); ++k) {
             if (!reached[k] || carrier_[k] == nullptr) {
                 continue;
             }
-            growing.push_back(k);
             for (const std::string& word : lists_[k]->Words()) {
                 for (const Placeholder& placeholder :
                      PlaceholdersFilledFrom(word, k + 1, lists_.size()))
                     reached[placeholder.number] = true;
             }
         }
+        return reached;
+    }
+
+    // The lists the template reaches, directly or through words, whose words bring in
+    // placeholders.
+    std::vector<size_t> GrowingListsReached(std::string_view templateText) const
+    {
+        const std::vector<bool> reached = Reached(templateText);
+        std::vector<size_t> growing;
+        for (size_t k = 0; k < lists_.size(); ++k) {
+            if (reached[k] && carrier_[k] != nullptr) {
+                growing.push_back(k);
+            }
+        }
         return growing;
     }
+
+    bool HasList(size_t number) const { return lists_[number] != nullptr; }
 
 private:
     std::vector<const WordList*> lists_;       // by number; none where the number has no list
@@ -170,6 +180,19 @@ private:
 };
 
 }  // namespace
+
+std::vector<size_t> ListsNotReached(const InsultStyle& style)
+{
+    const Expansion expansion(style);
+    const std::vector<bool> reached = expansion.Reached(style.templateText);
+    std::vector<size_t> missed;
+    for (size_t k = 0; k < reached.size(); ++k) {
+        if (!reached[k] && expansion.HasList(k)) {
+            missed.push_back(k);
+        }
+    }
+    return missed;
+}
 
 std::vector<ExpansionFinding> ExpansionFindings(const InsultStyle& style)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,8 +17,13 @@ class InsultStyle;
 struct ExpansionFinding final {
     std::string place;  // ", list 0, word "..."", or empty for the style as a whole
     std::string what;
+    int32_t list = -1;  // the list the place names, or -1
 };
 
 std::vector<ExpansionFinding> ExpansionFindings(const InsultStyle& style);
+
+// The numbers of the lists below the list count whose words never show: neither the template
+// nor a word of a list it reaches (the closure of shapes) holds their placeholder.
+std::vector<size_t> ListsNotReached(const InsultStyle& style);
 
 }  // namespace razzlewick

@@ -25,6 +25,10 @@ int RunInspectCommand(const std::vector<std::string>& args, std::string_view hel
 
     InsultGenerator engine;
     ContentChecks checks;
+    // Files given are judged as the program will hold them: merged with everything else it
+    // reads, so a file that extends a style is not blamed for lists the others provide.
+    if (review == ContentReview::On && !arguments.operands.empty())
+        LoadProgramData(engine, arguments.operands);
     if (review == ContentReview::On)
         engine.observer = &checks;
     std::vector<LoadResult> report;

@@ -19,8 +19,9 @@ using InspectPrinter =
 // Whether a subcommand runs without FILE operands (and then looks for *.dat as the program does).
 enum class FileOperands { Optional, Required };
 
-// Whether a subcommand also looks for content that composes badly (ContentChecks) and
-// takes --strict, which makes each finding an error.
+// Whether a subcommand also looks for content that composes badly (ContentChecks), judging
+// FILE operands together with the data the program reads, and takes --strict, which makes
+// each finding an error.
 enum class ContentReview { Off, On };
 
 // The frame of the subcommands that read data files and print what came of it (check, dump,

@@ -5,6 +5,7 @@
 #include "data/FileErrorInfo.h"
 #include "data/InsultGenerator.h"
 #include "data/LoadMessages.h"
+#include "data/PackingHint.h"
 #include "platform/AsciiCase.h"
 #include "platform/FdIo.h"
 #include "platform/FileSystem.h"
@@ -22,6 +23,7 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <utility>
 
 namespace razzlewick {
 
@@ -38,8 +40,12 @@ larger than 64 MiB, is refused. Everything is read and checked before anything i
 written, and each file is written beside its place and renamed, so nothing
 half-written is left.
 
+Each file is judged as Razzlewick will read it, together with the styles installed
+and shipped (not with a file it replaces), so a file that adds lists or words to an
+existing style is not warned about what the others provide.
+
 Prints the path of each file written with its styles, then the styles Razzlewick
-offers now. Exit status 0 when all were installed, 1 when a file cannot be read or
+offers now; a window that is open shows them after Reload in Help > Data files.... Exit status 0 when all were installed, 1 when a file cannot be read or
 written or is no good data file, 2 for a bad command line or JSON source.
 
   --force      replace a file of the same name (ignoring case) in the folder
@@ -57,12 +63,14 @@ removed, 2 for a bad command line.
   -h, --help   show this help
 )";
 
-// One file to install, read and checked, waiting to be written.
+// One file to install, read, waiting to be checked with the rest and written.
 struct Planned {
     std::string source;
     std::string name;  // in the user's folder
     std::string styles;
     std::function<std::string(int fd)> write;
+    // Merges the file into the styles it is judged with, told to the checks.
+    std::function<void(InsultGenerator& judged, ContentChecks& checks)> judge;
 };
 
 std::string UserFolderOrFail()
@@ -82,48 +90,71 @@ Planned PlanDataFile(const std::string& file)
 {
     if (IsTooLargeForASource(file))
         throw SourceError(file + ": " + TooLargeText());
-    auto engine = std::make_shared<InsultGenerator>();
+    InsultGenerator engine;
     FileErrorInfo error;
-    ContentChecks checks;
-    engine->observer = &checks;
-    const int32_t opened = engine->OpenDataFile(Archive::Mode::Loading, &file, &error);
-    engine->observer = nullptr;
+    const int32_t opened = engine.OpenDataFile(Archive::Mode::Loading, &file, &error);
     if (opened == -1)
         throw ToolError(FileErrorMessage(error.cause, error.path));
-    if (!engine->loadedOk) {
-        PrintJsonHint(file);
-        throw ToolError(file + ": " + std::string(kLoadCorrupted));
+    if (!engine.loadedOk) {
+        const std::string hint = PackingHint(file);
+        throw ToolError(file + ": " + std::string(kLoadCorrupted) +
+                        (hint.empty() ? "" : ". " + hint));
     }
-    // What check would say about it, as a JSON source gets pack's warnings.
-    checks.CheckStyles(*engine);
-    checks.Print(std::cerr, false);
     std::string bytes = ReadSourceText(file);
-    return {file, BaseName(file), StyleList(*engine),
+    return {file, BaseName(file), StyleList(engine),
             [bytes = std::move(bytes)](int fd) -> std::string {
                 const int failure = platform::WriteAll(fd, bytes);
                 return failure == 0 ? std::string() : std::strerror(failure);
+            },
+            [file](InsultGenerator& judged, ContentChecks& checks) {
+                // As check would read it, so it gets check's warnings.
+                judged.observer = &checks;
+                FileErrorInfo ignored;
+                judged.OpenDataFile(Archive::Mode::Loading, &file, &ignored);
+                judged.observer = nullptr;
             }};
 }
 
 Planned PlanJsonSource(const std::string& file)
 {
+    auto source = std::make_shared<const std::vector<SourceStyle>>(
+        ReadJsonSource(ReadSourceText(file), file));
     auto engine = std::make_shared<InsultGenerator>();
-    ContentChecks checks;
-    AddToEngine(*engine, ReadJsonSource(ReadSourceText(file), file), file, checks);
-    checks.CheckStyles(*engine);
-    checks.Print(std::cerr, false);
+    ContentChecks unheard;
+    AddToEngine(*engine, *source, file, unheard);
     std::string name = BaseName(file);
     if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0)
         name.erase(dot);
     return {file, name + std::string(kDataSuffix), StyleList(*engine),
-            [engine](int fd) { return WriteEngine(*engine, fd); }};
+            [engine](int fd) { return WriteEngine(*engine, fd); },
+            [source, file](InsultGenerator& judged, ContentChecks& checks) {
+                AddToEngine(judged, *source, file, checks);
+            }};
+}
+
+// The files judged as the program will read them once they are in place: with the styles
+// installed and shipped, but not with the files they replace. Pack's and check's warnings.
+void JudgeWithTheRest(const std::vector<Planned>& plan, const std::string& folder)
+{
+    std::vector<std::string> replaced;
+    for (const Planned& planned : plan)
+        replaced.push_back(folder + planned.name);
+    InsultGenerator judged;
+    LoadProgramData(judged, replaced);
+    ContentChecks checks;
+    for (const Planned& planned : plan)
+        planned.judge(judged, checks);
+    checks.CheckStyles(judged);
+    checks.Print(std::cerr, false);
 }
 
 void PrintOffered()
 {
     InsultGenerator engine;
     engine.LoadDataFiles(nullptr);
-    std::cout << "Razzlewick now offers: " << StyleList(engine) << '\n';
+    std::cout << "Razzlewick now offers: " << StyleList(engine)
+              << "\nA Razzlewick window that is open shows this after Reload in Help > Data "
+                 "files...\n";
 }
 
 }  // namespace
@@ -163,6 +194,7 @@ int RunInstall(const std::vector<std::string>& args)
             planned.name = *existing;  // replaced under its own spelling, not doubled
         }
     }
+    JudgeWithTheRest(plan, folder);
     // Another install of the same name may come between the look above and the write: only
     // --force replaces what it finds then.
     const Existing existing = arguments.Has("--force") ? Existing::Replace : Existing::Refuse;

@@ -7,9 +7,11 @@
 #include "tools/razzlewick-data/JsonSource.h"
 #include "tools/razzlewick-data/ToolError.h"
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace razzlewick {
@@ -74,7 +76,13 @@ int main(int argc, char** argv)
                   << " --help\")\n";
         return 2;
     } catch (const SourceError& error) {
-        std::cerr << prefix << error.what() << '\n';
+        // One finding a line, each with the command's name.
+        const std::string_view lines = error.what();
+        for (size_t start = 0; start < lines.size();) {
+            const size_t end = std::min(lines.find('\n', start), lines.size());
+            std::cerr << prefix << lines.substr(start, end - start) << '\n';
+            start = end + 1;
+        }
         return 2;
     } catch (const std::exception& error) {
         std::cout.flush();

@@ -1,0 +1,136 @@
+#include "cli/Arguments.h"
+#include "cli/ComposeBatch.h"
+#include "cli/EntropySeed.h"
+#include "cli/StyleListing.h"
+#include "data/DataFileName.h"
+#include "data/DataFolders.h"
+#include "data/InsultGenerator.h"
+#include "data/Windows1252.h"
+#include "platform/AsciiCase.h"
+#include "tools/razzlewick-data/Commands.h"
+#include "tools/razzlewick-data/ContentChecks.h"
+#include "tools/razzlewick-data/DataLoading.h"
+#include "tools/razzlewick-data/JsonSource.h"
+#include "tools/razzlewick-data/OutputFile.h"
+#include "tools/razzlewick-data/SourceMerge.h"
+#include "tools/razzlewick-data/ToolError.h"
+
+#include <algorithm>
+#include <iostream>
+#include <limits>
+
+namespace razzlewick {
+
+namespace {
+
+constexpr std::string_view kHelp =
+    R"(Usage: razzlewick-data try [--count N] [--seed N] SOURCE.json [STYLE]
+
+Composes insults straight from a JSON source, merged with the data Razzlewick reads
+(as though the source were installed: an installed copy of it is left out), without
+packing or installing anything: edit, try, look, and edit again. Without STYLE, each
+style the source holds gets a batch, headed by its key; STYLE is a key, in any case.
+The source gets pack's warnings on standard error, judged with the other data.
+
+  --count N    insults per style, 1 to 500 (default 5)
+  --seed N     seed of the random source, 0 to 4294967295 (default: a fresh one
+               from the system on every run); the same seed gives the same insults
+               as "razzlewick --print --seed N" once the source is installed
+  -h, --help   show this help
+
+Exit status 0 when insults were printed, 1 when STYLE names no style, 2 for a bad
+command line or a source that cannot be packed.
+)";
+
+constexpr long long kMaximumCount = 500;
+constexpr long long kDefaultCount = 5;
+
+// The keys the source names, in the order it first names them.
+std::vector<std::string> SourceKeys(const std::vector<SourceStyle>& source)
+{
+    std::vector<std::string> keys;
+    for (const SourceStyle& style : source) {
+        if (std::find(keys.begin(), keys.end(), style.key) == keys.end())
+            keys.push_back(style.key);
+    }
+    return keys;
+}
+
+// The key STYLE stands for: itself, or the one key equal to it but for case.
+std::string MatchingKey(const InsultGenerator& engine, const std::string& name)
+{
+    const Utf8ToWindows1252Result key = Utf8ToWindows1252(name);
+    if (key.ok && engine.styles.contains(key.text))
+        return key.text;
+    std::vector<std::string> matches;
+    for (const auto& entry : engine.styles) {
+        if (key.ok && platform::EqualsIgnoringAsciiCase(entry.first, key.text))
+            matches.push_back(entry.first);
+    }
+    if (matches.size() != 1) {
+        throw ToolError((matches.empty() ? "no style \"" : "more than one style matches \"") +
+                        name + "\" (styles: " + StyleList(engine) + ")");
+    }
+    return matches.front();
+}
+
+}  // namespace
+
+int RunTry(const std::vector<std::string>& args)
+{
+    const Arguments arguments =
+        ParseArguments(args, {{"--count", "-n", true}, {"--seed", "-S", true}});
+    if (arguments.help) {
+        std::cout << kHelp;
+        return 0;
+    }
+    if (arguments.operands.empty())
+        throw UsageError("no JSON source given");
+    if (arguments.operands.size() > 2)
+        throw UsageError("one source and at most one style");
+    const std::string& file = arguments.operands.front();
+    const BatchRequest request{
+        .count = static_cast<int16_t>(
+            arguments.Has("--count")
+                ? ParseInteger("--count", arguments.options.at("--count"), 1, kMaximumCount)
+                : kDefaultCount),
+        .capitalise = true,
+        .seed = arguments.Has("--seed")
+                    ? static_cast<uint32_t>(ParseInteger("--seed", arguments.options.at("--seed"),
+                                                         0, std::numeric_limits<uint32_t>::max()))
+                    : EntropySeed(),
+    };
+
+    const std::vector<SourceStyle> source = ReadJsonSource(ReadSourceText(file), file);
+    InsultGenerator engine;
+    // As install would put it: the copy installed from a source of this name is replaced.
+    std::vector<std::string> replaced;
+    if (const std::string folder = UserDataFolder(); !folder.empty()) {
+        std::string name = file.substr(file.rfind('/') + 1);
+        if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0)
+            name.erase(dot);
+        replaced.push_back(folder + name + std::string(kDataSuffix));
+    }
+    LoadProgramData(engine, replaced);
+    ContentChecks checks;
+    AddToEngine(engine, source, file, checks);
+    checks.CheckStyles(engine);
+    checks.Print(std::cerr, false);
+
+    const std::vector<std::string> keys =
+        arguments.operands.size() == 2
+            ? std::vector<std::string>{MatchingKey(engine, arguments.operands[1])}
+            : SourceKeys(source);
+    for (const std::string& key : keys) {
+        if (keys.size() > 1)
+            std::cout << Windows1252ToUtf8(key) << ":\n";
+        ComposeBatches(engine, key, request, [](const std::string& batch) {
+            std::string text = Windows1252ToUtf8(batch);
+            std::erase(text, '\r');
+            std::cout << text;
+        });
+    }
+    return 0;
+}
+
+}  // namespace razzlewick
