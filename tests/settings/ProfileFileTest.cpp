@@ -133,8 +133,11 @@ TEST_F(ProfileFileTest, ValuesWrittenInEveryRadixAndAtTheLimits)
     settings.WriteInteger("r", "hex", -255, 16);
     settings.WriteInteger("r", "bin", 5, 2);
     settings.WriteInteger("r", "bad", 42, 1);
+    settings.WriteInteger("r", "b36", 71, 36);
+    settings.WriteInteger("r", "b37", 71, 37);
     EXPECT_EQ(ReadFile("Razzlewick.ini"),
-              "[r]\nmin=-2147483648\nmax=2147483647\nhex=-ff\nbin=101\nbad=42\n");
+              "[r]\nmin=-2147483648\nmax=2147483647\nhex=-ff\nbin=101\n"
+              "bad=42\nb36=1z\nb37=71\n");
     EXPECT_EQ(settings.ReadInteger("r", "min", 0), INT32_MIN);
     EXPECT_EQ(settings.ReadInteger("r", "max", 0), INT32_MAX);
 }
