@@ -144,11 +144,9 @@ TEST_F(ProfileFileTest, ValuesWrittenInEveryRadixAndAtTheLimits)
 
 TEST_F(ProfileFileTest, FolderFollowsTheEnvironment)
 {
-    const char* savedHome = std::getenv("HOME");
-    const std::string home = savedHome != nullptr ? savedHome : "";
-
-    ::setenv("HOME", "/home/someone", 1);
-    ::setenv("XDG_CONFIG_HOME", "/cfg/", 1);
+    // Both come back as they were however the test ends.
+    const ScopedEnvironment home("HOME", "/home/someone");
+    const ScopedEnvironment configHome("XDG_CONFIG_HOME", "/cfg/");
     EXPECT_EQ(ProfileFile::Folder(), "/cfg/razzlewick/");
     ::setenv("XDG_CONFIG_HOME", "relative/cfg", 1);
     EXPECT_EQ(ProfileFile::Folder(), "/home/someone/.config/razzlewick/");
@@ -156,12 +154,6 @@ TEST_F(ProfileFileTest, FolderFollowsTheEnvironment)
     EXPECT_EQ(ProfileFile::Folder(), "/home/someone/.config/razzlewick/");
     ::unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(ProfileFile::Folder(), "/home/someone/.config/razzlewick/");
-
-    if (savedHome != nullptr) {
-        ::setenv("HOME", home.c_str(), 1);
-    } else {
-        ::unsetenv("HOME");
-    }
 }
 
 TEST(ApplicationProfile, IsNamedAfterTheExecutable)
