@@ -2,7 +2,6 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
-PACKAGE_BUILD ?= build-package
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 # Tests run side by side, one per core.
@@ -23,8 +22,9 @@ all: build
 deps:
 	@scripts/install-deps
 
+# Configured as the Debian package is built, so the tests run on what ships.
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+	@scripts/configure-build $(BUILD) $(CMAKE_FLAGS)
 
 build: configure
 	@cmake --build $(BUILD)
@@ -61,9 +61,9 @@ fuzz-smoke: deps
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package razzlewick_<version>_<arch>.deb, from a Release build of its own.
-package: deps
-	@scripts/build-package $(PACKAGE_BUILD) $(CMAKE_FLAGS)
+# The Debian package razzlewick_<version>_<arch>.deb, packed from the normal build.
+package: build
+	@scripts/build-package $(BUILD) --pack-only
 
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-package

@@ -1,6 +1,8 @@
 # Programs are installed beside their data in <prefix>/lib/razzlewick and linked from
 # <prefix>/bin; /proc/self/exe resolves the link, so the program still finds its data.
-set(RAZZLEWICK_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/razzlewick)
+# A fixed lib/, not GNUInstallDirs' library folder: that one turns multiarch whenever a
+# configured tree's prefix changes to /usr, whatever the command line asks for.
+set(RAZZLEWICK_INSTALL_DIR lib/razzlewick)
 
 function(razzlewick_install_program target)
   install(TARGETS ${target} RUNTIME DESTINATION ${RAZZLEWICK_INSTALL_DIR})

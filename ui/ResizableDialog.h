@@ -48,7 +48,7 @@ private:
     void ApplySizeChange(QSize clientSize);
     void SaveSize();
 
-    QSize minSize_;   // outer size at creation
+    QSize minSize_;   // client size at creation, the floor for resizing
     QSize lastSize_;  // client size at the last (non-minimising) size change
     bool resized_ = false;
     std::vector<std::uint32_t> anchors_;  // id in the low 16 bits, flags in the high

@@ -8,6 +8,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/GuiTesting.h"
 #include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/TempFolder.h"
 #include "ui/DialogBuilder.h"
 
 #include <QAction>
@@ -32,6 +33,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -42,6 +44,13 @@ namespace {
 
 const QString kDisabledText = QStringLiteral(
     "This option is disabled until you raise the offensiveness level (use the \"Options\" menu)");
+
+// PATH with the folder of fake helpers in front of what it holds now.
+std::string FakeFirstOnPath(const QTemporaryDir& fakes)
+{
+    const char* path = std::getenv("PATH");
+    return fakes.path().toStdString() + ":" + (path != nullptr ? path : "");
+}
 
 // Whether the control shows its tooltip when the mouse rests on it.
 bool ShowsToolTip(QWidget* control)
@@ -378,18 +387,19 @@ TEST_F(MainDialogCommandsTest, DocumentationFromTheMenuWithoutAFileShowsNothing)
     ProductInfo& info = TheProductInfo();
     const std::string name = info.name;
     info.name = "NoSuchProductAnywhere";  // no documentation file carries this name
-    QTemporaryDir emptyPath;
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", emptyPath.path().toLocal8Bit());  // nothing could start anyway
-    const QString modal =
-        WhileModal([this] { FindMenuAction(window.get(), ID_HELP_DOCUMENTATION)->trigger(); });
-    EXPECT_EQ(modal, "");
-    EXPECT_EQ(messages.Count(), 0);
+    {
+        QTemporaryDir emptyPath;
+        // Nothing could start anyway.
+        const ScopedEnvironment noPrograms("PATH", emptyPath.path().toStdString());
+        const QString modal =
+            WhileModal([this] { FindMenuAction(window.get(), ID_HELP_DOCUMENTATION)->trigger(); });
+        EXPECT_EQ(modal, "");
+        EXPECT_EQ(messages.Count(), 0);
 
-    // The About box's own button does say so.
-    WhileModal([this] { guitest::ClickControl(window.get(), IDC_ABOUT); },
-               [](QDialog& about) { guitest::ClickControl(&about, IDC_READ_DOCS); });
-    qputenv("PATH", path);
+        // The About box's own button does say so.
+        WhileModal([this] { guitest::ClickControl(window.get(), IDC_ABOUT); },
+                   [](QDialog& about) { guitest::ClickControl(&about, IDC_READ_DOCS); });
+    }
     info.name = name;
     ASSERT_EQ(messages.Count(), 1);
     EXPECT_TRUE(messages.LastText().startsWith("Unable to locate NoSuchProductAnywhere.html."))
@@ -427,12 +437,12 @@ TEST_F(MainDialogCommandsTest, WebPageAndMailGoToTheDesktopLauncher)
     script.write(("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + log + "'\n").toUtf8());
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
-    Open();
-    FindMenuAction(window.get(), ID_HELP_WEB_PAGE)->trigger();
-    FindMenuAction(window.get(), ID_HELP_MAIL)->trigger();
-    qputenv("PATH", path);
+    {
+        const ScopedEnvironment fakeFirst("PATH", FakeFirstOnPath(bin));
+        Open();
+        FindMenuAction(window.get(), ID_HELP_WEB_PAGE)->trigger();
+        FindMenuAction(window.get(), ID_HELP_MAIL)->trigger();
+    }
 
     QFile logFile(log);
     ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
@@ -454,13 +464,13 @@ TEST_F(MainDialogCommandsTest, EscapeWhileALauncherLingersEndsTheWindowAtOnce)
     script.write("#!/bin/sh\nexec sleep 5 </dev/null >/dev/null 2>&1\n");
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
-    Open();
-    QCoreApplication::postEvent(window.get(),
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    FindMenuAction(window.get(), ID_HELP_WEB_PAGE)->trigger();
-    qputenv("PATH", path);
+    {
+        const ScopedEnvironment fakeFirst("PATH", FakeFirstOnPath(bin));
+        Open();
+        QCoreApplication::postEvent(
+            window.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        FindMenuAction(window.get(), ID_HELP_WEB_PAGE)->trigger();
+    }
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Accepted);
     EXPECT_EQ(messages.Count(), 0);

@@ -464,15 +464,19 @@ TEST_F(MainDialogTest, ToolTipsOffSwallowsTheRequests)
 
 TEST_F(MainDialogTest, AlwaysOnTopIsAppliedAndChangesKeepTheWindowInPlace)
 {
+    // On top adds that one flag: the title bar's buttons and the dialog kind stay.
+    const Qt::WindowFlags usual = Open().windowFlags();
+    ASSERT_FALSE(usual.testFlag(Qt::WindowStaysOnTopHint));
     settings.Set("ontop", 1);
     MainDialog& window = Open();
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(window.windowFlags(), usual | Qt::WindowStaysOnTopHint);
     const QRect placed = window.geometry();
     window.PlaceTopmost(false);
-    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(window.windowFlags(), usual);
+    EXPECT_EQ(window.windowHandle()->flags(), usual);
     window.PlaceTopmost(true);
-    EXPECT_TRUE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(window.windowFlags(), usual | Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window.windowHandle()->flags(), usual | Qt::WindowStaysOnTopHint);
     guitest::ProcessEvents();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.geometry(), placed);

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+
+#include <cerrno>
+#include <set>
 #include <string>
 
 using namespace razzlewick;
@@ -33,6 +37,38 @@ TEST(Windows1252, MapsTheHighRangeAndTheUnassignedBytes)
     EXPECT_EQ(UnicodeToWindows1252(U'\u2122'), 0x99);
     // A C1 control the code page gives another meaning has no byte.
     EXPECT_FALSE(UnicodeToWindows1252(U'\u0080').has_value());
+}
+
+// The table against the C library's own, an independent source: a swapped or mistyped
+// entry would survive every round trip through the table itself.
+TEST(Windows1252, HighHalfAgreesWithTheSystemsCodePageTable)
+{
+    const iconv_t convert = iconv_open("UTF-16LE", "CP1252");
+    ASSERT_NE(convert, reinterpret_cast<iconv_t>(-1)) << "the C library has no CP1252";
+    // The system leaves these five undefined; the program keeps them as the C1 controls of
+    // the same value, so that every byte survives.
+    const std::set<int> unassigned = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        char in = static_cast<char>(b);
+        char16_t out = 0;
+        char* inPointer = &in;
+        char* outPointer = reinterpret_cast<char*>(&out);
+        size_t inLeft = 1;
+        size_t outLeft = sizeof out;
+        iconv(convert, nullptr, nullptr, nullptr, nullptr);
+        const bool converted = iconv(convert, &inPointer, &inLeft, &outPointer, &outLeft) == 0;
+        if (unassigned.contains(b)) {
+            EXPECT_FALSE(converted) << std::hex << b;
+            EXPECT_EQ(errno, EILSEQ) << std::hex << b;
+            EXPECT_EQ(Windows1252ToUnicode(static_cast<unsigned char>(b)), static_cast<char16_t>(b))
+                << std::hex << b;
+        } else {
+            ASSERT_TRUE(converted) << std::hex << b;
+            EXPECT_EQ(Windows1252ToUnicode(static_cast<unsigned char>(b)), out) << std::hex << b;
+            EXPECT_EQ(UnicodeToWindows1252(out), b) << std::hex << b;
+        }
+    }
+    iconv_close(convert);
 }
 
 TEST(Windows1252, Utf16StopsAtZeroAndReplacesWhatTheCodePageLacks)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package, holds it to lintian, installs it with apt as a user would, runs
+# Makes the Debian package, holds it to lintian, installs it with apt as a user would, runs
 # the installed programs, then purges it and checks that nothing of it is left.
 # Any razzlewick package installed before the test is replaced and purged with it.
-# Usage: PackageInstall.sh SOURCE_DIR PACKAGE_BUILD_DIR VERSION [extra cmake arguments...]
+# Usage: PackageInstall.sh SOURCE_DIR PACKAGE_TREE VERSION [--pack-only | extra cmake arguments...]
+# (the arguments after VERSION go to scripts/build-package)
 set -uo pipefail
 source_dir=$1
 package_build=$2

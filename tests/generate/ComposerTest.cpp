@@ -133,7 +133,16 @@ INSTANTIATE_TEST_SUITE_P(
                               "%1 x"},
                       CaseRow{"DigitFirst", "9 %0", true, "9 abc.\r\n", "9 %0"},
                       CaseRow{"ByteAbove127", "\xe9lan %0", true, "\xe9lan abc.\r\n", "\xe9lan %0"},
-                      CaseRow{"EmptyTemplate", "", true, ".\r\n", ""}),
+                      CaseRow{"EmptyTemplate", "", true, ".\r\n", ""},
+                      // Each end of both letter ranges and the character just outside it.
+                      CaseRow{"BacktickBeforeA", "`x", true, "`x.\r\n", "`x"},
+                      CaseRow{"LowerA", "ax", true, "Ax.\r\n", "Ax"},
+                      CaseRow{"LowerZ", "zx", true, "Zx.\r\n", "Zx"},
+                      CaseRow{"BraceAfterZ", "{x", true, "{x.\r\n", "{x"},
+                      CaseRow{"AtBeforeUpperA", "@x", false, "@x.\r\n", "@x"},
+                      CaseRow{"UpperA", "Ax", false, "ax.\r\n", "ax"},
+                      CaseRow{"UpperZ", "Zx", false, "zx.\r\n", "zx"},
+                      CaseRow{"BracketAfterZ", "[x", false, "[x.\r\n", "[x"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Composer, NoInsultsStillAddsAnEmptyHistoryEntry)

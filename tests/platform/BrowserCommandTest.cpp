@@ -107,6 +107,17 @@ TEST(RegisteredBrowser, FallsBackToHtmlWhenTheSchemeQueryPrintsNothing)
     EXPECT_EQ(calls[1], (Arguments{"query", "default", "text/html"}));
 }
 
+// A query that fails may still have printed something; what it printed is not an answer.
+TEST(RegisteredBrowser, AFailedQueryIsNotBelievedWhateverItPrinted)
+{
+    FakePrograms fakes;
+    fakes.Add("xdg-mime", "web.desktop\n");
+    fakes.SetExit("xdg-mime", "4");
+    fakes.WriteFile("data/applications/web.desktop", "[Desktop Entry]\nExec=web %u\n");
+    EXPECT_EQ(platform::RegisteredBrowserExec(), std::nullopt);
+    EXPECT_EQ(fakes.Calls("xdg-mime").size(), 2u);
+}
+
 TEST(RegisteredBrowser, HangingQueryIsAbandoned)
 {
     FakePrograms fakes;

@@ -7,6 +7,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 using namespace razzlewick;
 
@@ -36,6 +39,40 @@ TEST(FolderSearch, NameOrderFoldsToUpperCaseThenFallsBackToBytes)
     // '_' and '\\' sort after the letters, bytes above 127 after everything ASCII.
     EXPECT_EQ(names, (std::vector<std::string>{"A.dat", "a.dat", "ab.dat", "b.dat", "Z.dat",
                                                "\\x.dat", "_x.dat", "\xe9.dat"}));
+}
+
+// Settings are read from and written to the entry this finds: with several spellings of a
+// name in one folder, every spelling must lead to the same one, whatever readdir's order.
+// Eight spellings of each of two names, so the one to find is rarely first in that order.
+TEST(FolderSearch, EverySpellingOfANameFindsTheSameOneOfSeveralEntries)
+{
+    TempFolder folder;
+    const auto spellings = [](const std::string& name) {
+        std::vector<std::string> all;
+        for (int bits = 0; bits < 8; ++bits) {
+            std::string spelling = name;
+            for (int k = 0; k < 3; ++k) {
+                if ((bits & (1 << k)) != 0) {
+                    spelling[k] = static_cast<char>(spelling[k] - ('a' - 'A'));
+                }
+            }
+            all.push_back(spelling);
+        }
+        return all;
+    };
+    for (const std::string name : {"razzlewick.ini", "insltdat.dat"}) {
+        for (const std::string& spelling : spellings(name)) {
+            folder.WriteFile(spelling, "");
+        }
+    }
+    for (const auto& [name, first] :
+         {std::pair<std::string, std::string>{"razzlewick.ini", "RAZzlewick.ini"},
+          {"insltdat.dat", "INSltdat.dat"}}) {
+        for (const std::string& spelling : spellings(name)) {
+            EXPECT_EQ(platform::FindEntryIgnoringCase(folder.path(), spelling), first) << spelling;
+        }
+    }
+    EXPECT_EQ(platform::FindEntryIgnoringCase(folder.path(), "Razzlewick.in"), std::nullopt);
 }
 
 TEST(FolderSearch, EmptyFolderNameMeansTheCurrentFolderAndAMissingFolderGivesNothing)

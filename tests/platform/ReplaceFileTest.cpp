@@ -7,12 +7,58 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 using namespace razzlewick;
+
+namespace {
+
+// What a file flushed to disk held, and what the path being replaced held at that moment.
+struct Flush final {
+    std::string flushed;
+    std::string atPath;
+};
+
+// Recording while a test points these somewhere.
+std::vector<Flush>* flushes = nullptr;
+std::string watchedPath;
+
+std::string Contents(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void RecordFlush(int fd)
+{
+    if (flushes != nullptr) {
+        flushes->push_back(
+            {Contents("/proc/self/fd/" + std::to_string(fd)), Contents(watchedPath)});
+    }
+}
+
+}  // namespace
+
+// The test program is linked with --wrap=fsync and --wrap=fdatasync, so every flush the code
+// under test asks for passes here first: durability cannot be seen any other way.
+extern "C" int __real_fsync(int fd);
+extern "C" int __real_fdatasync(int fd);
+extern "C" int __wrap_fsync(int fd)
+{
+    RecordFlush(fd);
+    return __real_fsync(fd);
+}
+extern "C" int __wrap_fdatasync(int fd)
+{
+    RecordFlush(fd);
+    return __real_fdatasync(fd);
+}
 
 namespace {
 
@@ -42,6 +88,24 @@ TEST(ReplaceFileAtomically, PutsTheNewContentsInPlaceWithTheGivenModeOrTheUmasks
     umask(mask);
     EXPECT_EQ(ModeOf(folder / "fresh.dat"), 0644u) << "a new file gets the umask's mode";
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"fresh.dat", "settings.ini"}));
+}
+
+// Renamed before its contents reach the disk, a crash can leave an empty file in place of
+// the settings: the new file is flushed while the old one still holds the name.
+TEST(ReplaceFileAtomically, TheNewContentsReachTheDiskBeforeTheyTakeTheName)
+{
+    TempFolder folder;
+    const std::string path = folder.WriteFile("settings.ini", "old\n");
+    std::vector<Flush> seen;
+    flushes = &seen;
+    watchedPath = path;
+    const bool replaced = platform::ReplaceFileAtomically(path, Writing("new\n")).Succeeded();
+    flushes = nullptr;
+    EXPECT_TRUE(replaced);
+    const bool flushedFirst = std::any_of(seen.begin(), seen.end(), [](const Flush& flush) {
+        return flush.flushed == "new\n" && flush.atPath == "old\n";
+    });
+    EXPECT_TRUE(flushedFirst) << seen.size() << " flushes, none of the new file before the rename";
 }
 
 TEST(ReplaceFileAtomically, AFailedWriteLeavesTheOldFileAndNoTemporary)

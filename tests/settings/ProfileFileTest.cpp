@@ -170,19 +170,20 @@ TEST_F(ProfileFileTest, ValuesWrittenInEveryRadixAndAtTheLimits)
     settings.WriteInteger("r", "hex", -255, 16);
     settings.WriteInteger("r", "bin", 5, 2);
     settings.WriteInteger("r", "bad", 42, 1);
+    settings.WriteInteger("r", "b36", 71, 36);
+    settings.WriteInteger("r", "b37", 71, 37);
     EXPECT_EQ(ReadFile("Razzlewick.ini"),
-              "[r]\nmin=-2147483648\nmax=2147483647\nhex=-ff\nbin=101\nbad=42\n");
+              "[r]\nmin=-2147483648\nmax=2147483647\nhex=-ff\nbin=101\n"
+              "bad=42\nb36=1z\nb37=71\n");
     EXPECT_EQ(settings.ReadInteger("r", "min", 0), INT32_MIN);
     EXPECT_EQ(settings.ReadInteger("r", "max", 0), INT32_MAX);
 }
 
 TEST_F(ProfileFileTest, FolderFollowsTheEnvironment)
 {
-    const char* savedHome = std::getenv("HOME");
-    const std::string home = savedHome != nullptr ? savedHome : "";
-
-    ::setenv("HOME", "/home/someone", 1);
-    ::setenv("XDG_CONFIG_HOME", "/cfg/", 1);
+    // Both come back as they were however the test ends.
+    const ScopedEnvironment home("HOME", "/home/someone");
+    const ScopedEnvironment configHome("XDG_CONFIG_HOME", "/cfg/");
     EXPECT_EQ(ProfileFile::Folder(), "/cfg/razzlewick/");
     ::setenv("XDG_CONFIG_HOME", "relative/cfg", 1);
     EXPECT_EQ(ProfileFile::Folder(), "/home/someone/.config/razzlewick/");
@@ -190,12 +191,6 @@ TEST_F(ProfileFileTest, FolderFollowsTheEnvironment)
     EXPECT_EQ(ProfileFile::Folder(), "/home/someone/.config/razzlewick/");
     ::unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(ProfileFile::Folder(), "/home/someone/.config/razzlewick/");
-
-    if (savedHome != nullptr) {
-        ::setenv("HOME", home.c_str(), 1);
-    } else {
-        ::unsetenv("HOME");
-    }
 }
 
 TEST(ApplicationProfile, IsNamedAfterTheExecutable)

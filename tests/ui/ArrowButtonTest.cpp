@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace razzlewick;
 
 namespace {
@@ -78,6 +80,58 @@ TEST(ArrowButton, RaisedAndPressedEdgesSwapLightAndShadow)
     EXPECT_EQ(button.grab().toImage().pixel(1, 12), light.rgb());
     button.setDown(true);
     EXPECT_EQ(button.grab().toImage().pixel(1, 12), shadow.rgb());
+}
+
+// Lit from the upper left: a side facing more up or left than down or right is light when
+// raised, and every side swaps when pressed. Each slanted side is walked across inside the
+// outline, on a 24-pixel arrow.
+TEST(ArrowButton, EverySideIsLitOrShadedByTheWayItFaces)
+{
+    struct Crossing {
+        QPoint from;
+        QPoint step;
+        bool lit;  // when raised
+    };
+    const struct {
+        ArrowDirection direction;
+        std::vector<Crossing> sides;
+    } rows[] = {
+        {ArrowDirection::Right,
+         {{{8, 0}, {0, 1}, true}, {{8, 23}, {0, -1}, false}, {{0, 12}, {1, 0}, true}}},
+        {ArrowDirection::Left,
+         {{{16, 0}, {0, 1}, true}, {{16, 23}, {0, -1}, false}, {{23, 12}, {-1, 0}, false}}},
+        {ArrowDirection::Up,
+         {{{0, 16}, {1, 0}, true}, {{23, 16}, {-1, 0}, false}, {{12, 23}, {0, -1}, false}}},
+        {ArrowDirection::Down,
+         {{{0, 8}, {1, 0}, true}, {{23, 8}, {-1, 0}, false}, {{12, 0}, {0, 1}, true}}},
+    };
+    for (const auto& row : rows) {
+        for (const bool pressed : {false, true}) {
+            ArrowButton button;
+            button.resize(24, 24);
+            button.SetDirection(row.direction);
+            button.setDown(pressed);
+            const QRgb light = button.palette().color(QPalette::Light).rgb();
+            const QRgb shadow = button.palette().color(QPalette::Dark).rgb();
+            const QImage shown = guitest::AsShown(button);
+            // Past the window (where the mask is wider than the painted triangle) and the
+            // outline lies the bevel.
+            const QRgb window = button.palette().color(QPalette::Window).rgb();
+            const QRgb outline = button.OutlineColour().rgb();
+            for (const Crossing& side : row.sides) {
+                QPoint p = side.from;
+                while (shown.rect().contains(p) &&
+                       (qAlpha(shown.pixel(p)) == 0 || shown.pixel(p) == window ||
+                        shown.pixel(p) == outline)) {
+                    p += side.step;
+                }
+                const QRgb bevel = shown.rect().contains(p) ? shown.pixel(p) : 0;
+                EXPECT_EQ(bevel, side.lit != pressed ? light : shadow)
+                    << "direction " << static_cast<int>(row.direction) << " pressed " << pressed
+                    << " from " << side.from.x() << "," << side.from.y();
+            }
+        }
+    }
 }
 
 class ArrowButtonPalette : public ::testing::TestWithParam<bool> {};

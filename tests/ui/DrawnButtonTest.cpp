@@ -83,6 +83,19 @@ TEST(DrawnButton, PaintingAnUnchangedButtonCopiesTheImages)
     EXPECT_EQ(button->RenderCount(), 4);
 }
 
+// A desktop switched to a dark theme while the program runs: buttons already painted are
+// drawn again in the new colours, not copied from the images of the old ones.
+TEST(DrawnButton, APaletteChangedAfterTheFirstPaintIsPaintedInItsColours)
+{
+    auto button = CapsuleButton(QString());
+    const QPoint face(45, 13);
+    EXPECT_EQ(button->grab().toImage().pixel(face),
+              button->palette().color(QPalette::Button).rgb());
+    const QPalette dark = guitest::DarkPalette();
+    button->setPalette(dark);
+    EXPECT_EQ(button->grab().toImage().pixel(face), dark.color(QPalette::Button).rgb());
+}
+
 TEST(DrawnButton, PaintBeforeAnyOutlineUsesTheRectangle)
 {
     DrawnButton button(QStringLiteral("Ok"), nullptr);
