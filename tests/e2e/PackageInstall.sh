@@ -69,7 +69,7 @@ installed=yes
 
 export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
 output=$(cd / && /usr/bin/razzlewick-data check 2>&1) || fail "the installed data check failed: $output"
-[[ "$(head -n 2 <<<"$output")" == "Program folder: /usr/lib/razzlewick/"$'\n'"  insltdat.dat - Succeeded" ]] \
+[[ "$(sed -n 2,3p <<<"$output")" == "Program folder: /usr/lib/razzlewick/"$'\n'"  insltdat.dat - Succeeded" ]] \
   || fail "unexpected check output: $output"
 output=$(cd / && /usr/bin/razzlewick --print --style Arabian 2>&1) || fail "razzlewick --print failed: $output"
 [[ "$output" == May* && $(wc -l <<<"$output") -eq 1 ]] || fail "unexpected insult: $output"
