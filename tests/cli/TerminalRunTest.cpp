@@ -162,6 +162,18 @@ TEST_F(TerminalRun, ASavedTabOutOfRangeMeansTheFirst)
     EXPECT_EQ(Razzlewick({"--print", "--seed", "6"}).out, arabian);
 }
 
+// Insults or a list that could not be written are lost, which the exit status must say: a
+// full disk, say.
+TEST_F(TerminalRun, OutputThatCannotBeWrittenIsAFailure)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--print", "--style", "Arabian"}, {"--list-styles"}}) {
+        const ProcessRun run = RunProcess(program, args, work.path(), "/dev/full");
+        EXPECT_EQ(run.status, 1) << args.front();
+        EXPECT_EQ(run.err, "razzlewick: cannot write to standard output\n") << args.front();
+    }
+}
+
 // Without --seed every run starts from the system's entropy, so runs in one second differ.
 TEST_F(TerminalRun, EveryRunWithoutASeedIsFresh)
 {

@@ -1,6 +1,8 @@
+#include "data/DataFolders.h"
 #include "data/InsultGenerator.h"
 #include "data/LoadMessages.h"
 #include "data/SearchReport.h"
+#include "platform/XdgDataFolders.h"
 #include "tests/support/DataFileWriter.h"
 #include "tests/support/DataFolders.h"
 #include "tests/support/TempFolder.h"
@@ -15,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -148,6 +151,25 @@ TEST_F(DataFolderSearch, TheFirstSystemFolderWinsOverTheLaterOnesWhereverItIsNam
             << text;
         EXPECT_NE(text.find("Ignored: \"relative/share\" in $XDG_DATA_DIRS"), std::string::npos)
             << text;
+    }
+}
+
+// A session that sets no $XDG_DATA_DIRS (or an empty one) still finds what was installed under
+// either standard prefix, /usr/local/share the more important, so read after /usr/share.
+TEST(DataFolderSearchOrder, WithoutXdgDataDirsBothStandardFoldersAreSearched)
+{
+    for (const std::optional<std::string>& value :
+         {std::optional<std::string>(), std::optional<std::string>("")}) {
+        const ScopedEnvironment dirs("XDG_DATA_DIRS", value);
+        std::vector<std::string> system;
+        for (const DataFolder& folder : DataFolderSearchOrder("/opt/razzlewick/")) {
+            if (folder.role == DataFolderRole::System)
+                system.push_back(folder.path);
+        }
+        EXPECT_EQ(system, (std::vector<std::string>{"/usr/share/razzlewick/",
+                                                    "/usr/local/share/razzlewick/"}))
+            << (value ? "empty" : "unset");
+        EXPECT_TRUE(platform::IgnoredDataFolderSettings().empty());
     }
 }
 

@@ -16,7 +16,7 @@ constexpr unsigned kSeconds = 30;
 }  // namespace
 
 ProcessRun RunProcess(const fs::path& program, const std::vector<std::string>& args,
-                      const fs::path& folder)
+                      const fs::path& folder, const std::string& output)
 {
     // Output goes to files outside the folder under test, so listings of it stay clean.
     const TempFolder outputs;
@@ -32,7 +32,8 @@ ProcessRun RunProcess(const fs::path& program, const std::vector<std::string>& a
 
     const pid_t child = ::fork();
     if (child == 0) {
-        const int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int out =
+            ::open((output.empty() ? outFile : output).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
             ::chdir(folder.c_str()) != 0)

@@ -56,6 +56,16 @@ TEST_F(DataToolGenerate, GapsAndLowerCase)
               "thou churl, ???? and %2 and churl.\r\n");
 }
 
+// Insults that could not be written are lost, which the exit status must say.
+TEST_F(DataToolGenerate, OutputThatCannotBeWrittenIsAFailure)
+{
+    const ToolRun run =
+        RunProcess(RAZZLEWICK_DATA_TOOL, {"generate", "--seed", "1", "Order", "golden.dat"},
+                   folder.path(), "/dev/full");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "razzlewick-data generate: cannot write to standard output\n");
+}
+
 // Without --seed every run starts somewhere new, even many runs in one second.
 TEST_F(DataToolGenerate, EveryRunWithoutASeedIsFresh)
 {
