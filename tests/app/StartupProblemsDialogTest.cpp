@@ -200,14 +200,14 @@ TEST_F(StartupProblemsDialogTest, OpensAtTheSavedSizeAndKeepsTheStoredEntries)
 
 enum class Way { Continue, Exit, Escape, CloseBox };
 
-struct CloseRow {
+struct ProblemsCloseRow {
     const char* name;
     Way way;
     int result;
 };
 
 class StartupProblemsCloseTest : public StartupProblemsDialogTest,
-                                 public ::testing::WithParamInterface<CloseRow> {};
+                                 public ::testing::WithParamInterface<ProblemsCloseRow> {};
 
 TEST_P(StartupProblemsCloseTest, ContinueAcceptsEveryOtherWayCancels)
 {
@@ -230,12 +230,13 @@ TEST_P(StartupProblemsCloseTest, ContinueAcceptsEveryOtherWayCancels)
     EXPECT_EQ(problems.result(), GetParam().result);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, StartupProblemsCloseTest,
-                         ::testing::Values(CloseRow{"Continue", Way::Continue, QDialog::Accepted},
-                                           CloseRow{"Exit", Way::Exit, QDialog::Rejected},
-                                           CloseRow{"Escape", Way::Escape, QDialog::Rejected},
-                                           CloseRow{"CloseBox", Way::CloseBox, QDialog::Rejected}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Ways, StartupProblemsCloseTest,
+    ::testing::Values(ProblemsCloseRow{"Continue", Way::Continue, QDialog::Accepted},
+                      ProblemsCloseRow{"Exit", Way::Exit, QDialog::Rejected},
+                      ProblemsCloseRow{"Escape", Way::Escape, QDialog::Rejected},
+                      ProblemsCloseRow{"CloseBox", Way::CloseBox, QDialog::Rejected}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartupProblemsDialogTest, TryAgainIsOfferedOnlyWhenNothingLoaded)
 {

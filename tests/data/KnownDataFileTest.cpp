@@ -56,12 +56,12 @@ constexpr unsigned char kKnownFile[] = {
     0xFF, 0xFF, 0xFF, 0x06, 0x00, 0x00, 0x00, 0x14, 0x52, 0x50, 0x0D, 0x1D, 0x35, 0x06, 0x39, 0x52,
     0xD2, 0x1E, 0x14, 0x35};
 
-using Words = std::vector<std::string>;
+using WordsOfList = std::vector<std::string>;
 
-Words ListWords(const InsultStyle& style, int32_t number)
+WordsOfList ListWords(const InsultStyle& style, int32_t number)
 {
     const auto list = style.wordLists.find(number);
-    return list == style.wordLists.end() ? Words{"(no list)"} : list->second->Words();
+    return list == style.wordLists.end() ? WordsOfList{"(no list)"} : list->second->Words();
 }
 
 TEST(KnownDataFile, ReadsAsTheWordsItWasMadeFrom)
@@ -79,14 +79,14 @@ TEST(KnownDataFile, ReadsAsTheWordsItWasMadeFrom)
     EXPECT_EQ(modern.templateText, "Thou %0, thou %1 \x97 go, \x96 %2");
     const std::string azhdaja = std::string("a\x9E") + "daja";
     EXPECT_EQ(ListWords(modern, 0),
-              (Words{"knave", "lily-livered-ratbag", "wretch", azhdaja, "twelve-bytes"}));
-    EXPECT_EQ(ListWords(modern, 1), Words{"fopdoodle"});
-    EXPECT_EQ(ListWords(modern, 7), Words{});
+              (WordsOfList{"knave", "lily-livered-ratbag", "wretch", azhdaja, "twelve-bytes"}));
+    EXPECT_EQ(ListWords(modern, 1), WordsOfList{"fopdoodle"});
+    EXPECT_EQ(ListWords(modern, 7), WordsOfList{});
     EXPECT_EQ(modern.combinationCount, 4);
 
     const InsultStyle& arabian = *engine.styles.at("Arabian");
     EXPECT_EQ(arabian.templateText, "May %0");
-    EXPECT_EQ(ListWords(arabian, 0), (Words{"camel", "Na\xEFve"}));
+    EXPECT_EQ(ListWords(arabian, 0), (WordsOfList{"camel", "Na\xEFve"}));
     EXPECT_EQ(arabian.combinationCount, 1);
 }
 

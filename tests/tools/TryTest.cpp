@@ -11,13 +11,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kPirate = R"({"styles": [{"key": "Pirate", "template": "Arr, ye %0",
+const std::string kPirateSource = R"({"styles": [{"key": "Pirate", "template": "Arr, ye %0",
     "lists": [{"number": 0, "words": ["bilge rat", "landlubber", "swab"]}]}]})";
 
 // The author's loop: a source composed from as it stands, with the data the program reads.
 class DataToolTry : public testing::Test {
 protected:
-    void SetUp() override { work.WriteFile("pirate.json", kPirate); }
+    void SetUp() override { work.WriteFile("pirate.json", kPirateSource); }
 
     ToolRun Run(const std::vector<std::string>& args) const
     {

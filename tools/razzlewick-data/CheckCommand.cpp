@@ -10,7 +10,7 @@ namespace razzlewick {
 
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: razzlewick-data check [--strict] [FILE...]
+constexpr std::string_view kCheckHelp = R"(Usage: razzlewick-data check [--strict] [FILE...]
 
 Prints the load report, one line per file as the start-up problems dialog lists it,
 and the closing line when nothing was found or nothing could be read. With no FILE,
@@ -35,7 +35,7 @@ existing style is not warned about lists the others provide. A FILE larger than
 int RunCheck(const std::vector<std::string>& args)
 {
     return RunInspectCommand(
-        args, kHelp, FileOperands::Optional,
+        args, kCheckHelp, FileOperands::Optional,
         [](const InsultGenerator& engine, const std::vector<LoadResult>& report) {
             // A search (no FILE) is reported folder by folder, as the program lists it.
             if (!engine.searchedFolders.empty()) {

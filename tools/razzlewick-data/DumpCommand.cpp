@@ -10,7 +10,7 @@ namespace razzlewick {
 
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: razzlewick-data dump FILE.dat...
+constexpr std::string_view kDumpHelp = R"(Usage: razzlewick-data dump FILE.dat...
 
 Reads the data files in order into one engine, as the program does, and prints it as
 a JSON source that "razzlewick-data pack" reads back to the same data. A file that
@@ -25,7 +25,7 @@ still printed.
 int RunDump(const std::vector<std::string>& args)
 {
     return RunInspectCommand(
-        args, kHelp, FileOperands::Required,
+        args, kDumpHelp, FileOperands::Required,
         [](const InsultGenerator& engine, const std::vector<LoadResult>& report) {
             PrintFailures(report);
             std::cout << WriteEngineJson(engine);

@@ -16,7 +16,8 @@ namespace razzlewick {
 
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: razzlewick-data generate [options] STYLE [FILE...]
+constexpr std::string_view kGenerateHelp =
+    R"(Usage: razzlewick-data generate [options] STYLE [FILE...]
 
 Composes insults in the style with the key STYLE, exactly as the program does for the
 same seed, and writes the batches one after the other. Files are found and read as
@@ -41,7 +42,7 @@ int RunGenerate(const std::vector<std::string>& args)
                                                       {"--batches", "", true},
                                                       {"--raw", "", false}});
     if (arguments.help) {
-        std::cout << kHelp;
+        std::cout << kGenerateHelp;
         return 0;
     }
     if (arguments.operands.empty())

@@ -19,7 +19,7 @@ namespace {
 
 constexpr const char* kDefaultOutput = "insltdat.dat";
 
-constexpr std::string_view kHelp =
+constexpr std::string_view kPackHelp =
     R"(Usage: razzlewick-data pack [-o OUT.dat] [--force] [--strict] SOURCE.json...
 
 Reads the JSON sources in order into one engine, merging them as data files merge
@@ -86,7 +86,7 @@ int RunPack(const std::vector<std::string>& args)
     const Arguments arguments = ParseArguments(
         args, {{"--output", "-o", true}, {"--force", "", false}, {"--strict", "", false}});
     if (arguments.help) {
-        std::cout << kHelp;
+        std::cout << kPackHelp;
         return 0;
     }
     if (arguments.operands.empty())

@@ -10,7 +10,7 @@ namespace razzlewick {
 
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: razzlewick-data styles [FILE...]
+constexpr std::string_view kStylesHelp = R"(Usage: razzlewick-data styles [FILE...]
 
 Prints one line per style, in key order: the key, a tab, and the combination count as
 the main window labels it. Files are found and read as "check" reads them; failures
@@ -24,7 +24,7 @@ go to standard error and give exit status 1.
 int RunStyles(const std::vector<std::string>& args)
 {
     return RunInspectCommand(
-        args, kHelp, FileOperands::Optional,
+        args, kStylesHelp, FileOperands::Optional,
         [](const InsultGenerator& engine, const std::vector<LoadResult>& report) {
             PrintFailures(report);
             std::cout << StyleLines(engine, true);

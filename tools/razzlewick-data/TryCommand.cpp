@@ -23,7 +23,7 @@ namespace razzlewick {
 
 namespace {
 
-constexpr std::string_view kHelp =
+constexpr std::string_view kTryHelp =
     R"(Usage: razzlewick-data try [--count N] [--seed N] SOURCE.json [STYLE]
 
 Composes insults straight from a JSON source, merged with the data Razzlewick reads
@@ -81,7 +81,7 @@ int RunTry(const std::vector<std::string>& args)
     const Arguments arguments =
         ParseArguments(args, {{"--count", "-n", true}, {"--seed", "-S", true}});
     if (arguments.help) {
-        std::cout << kHelp;
+        std::cout << kTryHelp;
         return 0;
     }
     if (arguments.operands.empty())
