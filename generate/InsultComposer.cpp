@@ -1,8 +1,10 @@
 #include "generate/InsultComposer.h"
 
 #include "generate/InsultHistory.h"
+#include "generate/Placeholder.h"
 #include "generate/RandomSource.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,26 +85,13 @@ private:
 };
 
 // The smallest number k, from <= k < limit, whose placeholder "%k" occurs in text, or limit
-// when there is none. A percent sign followed by digits holds the placeholder of every
-// leading part of those digits ("%123" holds %1, %12 and %123) except those with a leading
-// zero, which no number is written with.
+// when there is none.
 size_t NextPlaceholder(std::string_view text, size_t from, size_t limit)
 {
     size_t found = limit;
     for (size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%', at + 1)) {
-        size_t number = 0;
-        for (size_t i = at + 1; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-            number = number * 10 + static_cast<size_t>(text[i] - '0');
-            if (number >= found) {
-                break;
-            }
-            if (number >= from) {
-                found = number;
-                break;
-            }
-            if (number == 0) {
-                break;
-            }
+        if (const std::optional<Placeholder> placeholder = PlaceholderAt(text, at, from, found)) {
+            found = placeholder->number;
         }
     }
     return found;

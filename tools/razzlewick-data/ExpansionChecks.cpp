@@ -2,10 +2,12 @@
 
 #include "data/InsultStyle.h"
 #include "generate/InsultComposer.h"
+#include "generate/Placeholder.h"
 #include "tools/razzlewick-data/Quoted.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string_view>
 
@@ -18,31 +20,14 @@ constexpr uint64_t kCountedLength = uint64_t{1} << 60;
 // What a number without a list comes out as.
 constexpr uint64_t kMissingListLength = std::string_view("????").size();
 
-struct Placeholder {
-    size_t number;
-    size_t length;  // of its text, the percent sign included
-};
-
 // The placeholders that the composer's steps `from` to `count`-1 fill in `text`, in the order
-// they stand. A percent sign followed by digits is taken by the first step whose number its
-// digits begin with ("%12" by the step of 1, if it comes, else by that of 12).
+// they stand ("%12" is taken by the step of 1, if it comes, else by that of 12).
 std::vector<Placeholder> PlaceholdersFilledFrom(std::string_view text, size_t from, size_t count)
 {
     std::vector<Placeholder> found;
     for (size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%', at + 1)) {
-        size_t number = 0;
-        for (size_t i = at + 1; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-            number = number * 10 + static_cast<size_t>(text[i] - '0');
-            if (number >= count) {
-                break;
-            }
-            if (number >= from) {
-                found.push_back({number, i + 1 - at});
-                break;
-            }
-            if (number == 0) {
-                break;
-            }
+        if (const std::optional<Placeholder> placeholder = PlaceholderAt(text, at, from, count)) {
+            found.push_back(*placeholder);
         }
     }
     return found;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace razzlewick {
+
+// A placeholder as the composer reads it: the number of the list that fills it and the
+// length of its text, the percent sign included.
+struct Placeholder {
+    size_t number;
+    size_t length;
+};
+
+// The placeholder that the percent sign at `at` in `text` holds for the lists `from` to
+// `limit`-1, if any. The digits after a percent sign hold the placeholder of every leading
+// part of them ("%123" holds %1, %12 and %123) except those with a leading zero, which no
+// number is written with; the smallest in range is the one filled first. The composer and
+// the data tool's checks both read placeholders through this, so they cannot disagree.
+inline std::optional<Placeholder> PlaceholderAt(std::string_view text, size_t at, size_t from,
+                                                size_t limit)
+{
+    size_t number = 0;
+    for (size_t i = at + 1; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        number = number * 10 + static_cast<size_t>(text[i] - '0');
+        if (number >= limit) {
+            return std::nullopt;
+        }
+        if (number >= from) {
+            return Placeholder{number, i + 1 - at};
+        }
+        if (number == 0) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace razzlewick
