@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <ostream>
 #include <set>
 #include <string>
@@ -31,9 +30,7 @@ std::string SettingsFolderContents()
 {
     std::string contents;
     for (const auto& entry : fs::directory_iterator(razzlewick::ProfileFile::Folder())) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        contents += entry.path().filename().string() + ":\n" +
-                    std::string(std::istreambuf_iterator<char>(in), {});
+        contents += entry.path().filename().string() + ":\n" + ReadWholeFile(entry.path());
     }
     return contents;
 }

@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -29,17 +27,11 @@ struct Flush final {
 std::vector<Flush>* flushes = nullptr;
 std::string watchedPath;
 
-std::string Contents(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 void RecordFlush(int fd)
 {
     if (flushes != nullptr) {
         flushes->push_back(
-            {Contents("/proc/self/fd/" + std::to_string(fd)), Contents(watchedPath)});
+            {ReadWholeFile("/proc/self/fd/" + std::to_string(fd)), ReadWholeFile(watchedPath)});
     }
 }
 

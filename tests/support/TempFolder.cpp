@@ -46,10 +46,15 @@ std::string TempFolder::WriteFile(const std::string& name, const std::string& by
     return full;
 }
 
+std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 std::string TempFolder::ReadFile(const std::string& name) const
 {
-    std::ifstream in(path_ + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return ReadWholeFile(path_ + name);
 }
 
 std::vector<std::string> TempFolder::Entries(const std::string& subfolder) const

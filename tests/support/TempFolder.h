@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+// The bytes of the file at `path`; empty when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+
 // A fresh folder under $TMPDIR (or /tmp), removed with everything in it when the object
 // goes, even where a test took permissions away. path() ends in '/' so names can be
 // appended directly.

@@ -1,4 +1,3 @@
-#include "tests/support/DataFolders.h"
 #include "tests/tools/ToolProcess.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,11 +16,6 @@ namespace {
 
 const std::string kPirate = R"({"styles": [{"key": "Pirate", "template": "Arr, ye %0",
     "lists": [{"number": 0, "words": ["bilge rat", "landlubber"]}]}]})";
-std::string ReadWhole(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 const std::string kOffered =
     "Razzlewick now offers: Arabian, Mediterranean, Modern, Pirate, Shakespearean\n"
@@ -30,18 +23,9 @@ const std::string kOffered =
 
 // The user's folder and the system's are the test's own; the tool's folder holds a copy of
 // the shipped data.
-class DataToolInstall : public testing::Test {
+class DataToolInstall : public ToolInWorkFolder {
 protected:
     void SetUp() override { work.WriteFile("pirate.json", kPirate); }
-
-    ToolRun Run(const std::vector<std::string>& args) const
-    {
-        return RunTool(args, work.path(), tool);
-    }
-
-    ScopedDataFolders data;
-    TempFolder work;
-    const fs::path tool = CopyWithItsData(RAZZLEWICK_DATA_TOOL, work / "bin");
 };
 
 TEST_F(DataToolInstall, InstallThenCheckThenUninstall)
@@ -93,7 +77,7 @@ TEST_F(DataToolInstall, ADataFileIsCopiedByteForByte)
     EXPECT_EQ(installed.status, 0) << installed.err;
     EXPECT_EQ(installed.out,
               "Installed " + data.UserFolder() + "mine.dat (styles: Pirate)\n" + kOffered);
-    EXPECT_EQ(work.ReadFile("mine.dat"), ReadWhole(data.UserFolder() + "mine.dat"));
+    EXPECT_EQ(work.ReadFile("mine.dat"), ReadWholeFile(data.UserFolder() + "mine.dat"));
 }
 
 // Nothing is written, not even the folder, when any file is no good.
@@ -156,7 +140,7 @@ TEST_F(DataToolInstall, TheLongestNamesInstall)
         ASSERT_EQ(Run({"pack", "-o", name, "pirate.json"}).status, 0);
         const ToolRun installed = Run({"install", name});
         EXPECT_EQ(installed.status, 0) << installed.err;
-        EXPECT_EQ(ReadWhole(data.UserFolder() + name), work.ReadFile(name)) << length;
+        EXPECT_EQ(ReadWholeFile(data.UserFolder() + name), work.ReadFile(name)) << length;
     }
 }
 

@@ -1,4 +1,3 @@
-#include "tests/support/DataFolders.h"
 #include "tests/tools/ToolProcess.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +14,9 @@ const std::string kPirateSource = R"({"styles": [{"key": "Pirate", "template": "
     "lists": [{"number": 0, "words": ["bilge rat", "landlubber", "swab"]}]}]})";
 
 // The author's loop: a source composed from as it stands, with the data the program reads.
-class DataToolTry : public testing::Test {
+class DataToolTry : public ToolInWorkFolder {
 protected:
     void SetUp() override { work.WriteFile("pirate.json", kPirateSource); }
-
-    ToolRun Run(const std::vector<std::string>& args) const
-    {
-        return RunTool(args, work.path(), tool);
-    }
-
-    ScopedDataFolders data;
-    TempFolder work;
-    const fs::path tool = CopyWithItsData(RAZZLEWICK_DATA_TOOL, work / "bin");
 };
 
 TEST_F(DataToolTry, ComposesFromTheSourceAsTheInstalledStyleWould)
