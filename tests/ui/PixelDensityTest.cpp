@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -194,6 +195,21 @@ int RunOf(const QImage& image, QPoint from, QPoint step, QRgb passOver, QRgb col
     return run;
 }
 
+// A walk into each side of `r`, from just outside it, across its middle.
+struct Side {
+    const char* side;
+    QPointF outside;
+    QPoint step;
+};
+
+std::array<Side, 4> SidesAround(const QRect& r)
+{
+    return {{{"top", QPointF(r.center().x(), r.top() - 2), QPoint(0, 1)},
+             {"bottom", QPointF(r.center().x(), r.bottom() + 3), QPoint(0, -1)},
+             {"left", QPointF(r.left() - 2, r.center().y()), QPoint(1, 0)},
+             {"right", QPointF(r.right() + 3, r.center().y()), QPoint(-1, 0)}}};
+}
+
 // A control at a logical offset that falls between device pixels at 150 %, in a window
 // that is active, so that the control can take the focus.
 class FocusMark : public ::testing::TestWithParam<qreal> {
@@ -225,16 +241,7 @@ TEST_P(FocusMark, TextBoxFrameShowsAllRoundAndMarksTheFocus)
     other->setFocus();
     const QRgb window = screen.Window()->palette().color(QPalette::Window).rgb();
     const QRect r = box->geometry();
-    const struct {
-        const char* side;
-        QPointF outside;
-        QPoint step;
-    } sides[] = {
-        {"top", QPointF(r.center().x(), r.top() - 2), QPoint(0, 1)},
-        {"bottom", QPointF(r.center().x(), r.bottom() + 3), QPoint(0, -1)},
-        {"left", QPointF(r.left() - 2, r.center().y()), QPoint(1, 0)},
-        {"right", QPointF(r.right() + 3, r.center().y()), QPoint(-1, 0)},
-    };
+    const std::array<Side, 4> sides = SidesAround(r);
     const QImage unfocused = Window();
     for (const auto& side : sides) {
         EXPECT_GE(
@@ -288,16 +295,7 @@ TEST_P(FocusMark, CapsuleOutlineDeepensWithTheFocus)
     const QRgb window = screen.Window()->palette().color(QPalette::Window).rgb();
     const QRect r = button->geometry();
     const QImage focused = Window();
-    const struct {
-        const char* side;
-        QPointF outside;
-        QPoint step;
-    } sides[] = {
-        {"top", QPointF(r.center().x(), r.top() - 2), QPoint(0, 1)},
-        {"bottom", QPointF(r.center().x(), r.bottom() + 3), QPoint(0, -1)},
-        {"left", QPointF(r.left() - 2, r.center().y()), QPoint(1, 0)},
-        {"right", QPointF(r.right() + 3, r.center().y()), QPoint(-1, 0)},
-    };
+    const std::array<Side, 4> sides = SidesAround(r);
     const QRgb mark = guitest::FirstShown(focused, Device(sides[0].outside), sides[0].step, window);
     EXPECT_GE(ContrastRatio(QColor(mark), QColor(window)), kEdgeContrast);
     // The button shows an image drawn for its own pixels; at 150 % it lands half a device
