@@ -31,16 +31,7 @@ QPixmap DataFilesShot(int level)
                                  .toLocal8Bit());
 
     InsultGenerator pirate;
-    auto style = std::make_unique<InsultStyle>("Pirate");
-    style->templateText = "Arr, ye %0 %1";
-    for (int32_t number : {0, 1})
-        style->wordLists[number] = std::make_unique<WordList>();
-    for (const char* word : {"scurvy", "bilge-drinking", "barnacle-brained"})
-        style->wordLists[0]->AddUnique(word);
-    for (const char* word : {"landlubber", "powder monkey", "bilge rat", "swab"})
-        style->wordLists[1]->AddUnique(word);
-    style->ComputeCombinations();
-    pirate.styles.emplace("Pirate", std::move(style));
+    pirate.styles.emplace("Pirate", PirateStyle("Pirate"));
     const std::string pirateFile =
         root.filePath(QStringLiteral("home/razzlewick/pirate.dat")).toStdString();
     pirate.OpenDataFile(Archive::Mode::Storing, &pirateFile, nullptr);

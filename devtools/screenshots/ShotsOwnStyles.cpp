@@ -20,6 +20,20 @@ constexpr const char* kCrew[] = {"Pirate",        "Ninja",   "Buccaneer", "Corsa
 
 }  // namespace
 
+std::unique_ptr<InsultStyle> PirateStyle(const std::string& key)
+{
+    auto style = std::make_unique<InsultStyle>(key);
+    style->templateText = "Arr, ye %0 %1";
+    for (int32_t number : {0, 1})
+        style->wordLists[number] = std::make_unique<WordList>();
+    for (const char* word : {"scurvy", "bilge-drinking", "barnacle-brained"})
+        style->wordLists[0]->AddUnique(word);
+    for (const char* word : {"landlubber", "powder monkey", "bilge rat", "swab"})
+        style->wordLists[1]->AddUnique(word);
+    style->ComputeCombinations();
+    return style;
+}
+
 QPixmap OwnStylesShot(int extraStyles, int tab, int level)
 {
     const QTemporaryDir folders;
@@ -31,18 +45,8 @@ QPixmap OwnStylesShot(int extraStyles, int tab, int level)
     qputenv("XDG_DATA_DIRS", root.filePath(QStringLiteral("usr/share")).toLocal8Bit());
 
     InsultGenerator mine;
-    for (int i = 0; i < extraStyles && i < static_cast<int>(std::size(kCrew)); ++i) {
-        auto style = std::make_unique<InsultStyle>(kCrew[i]);
-        style->templateText = "Arr, ye %0 %1";
-        for (int32_t number : {0, 1})
-            style->wordLists[number] = std::make_unique<WordList>();
-        for (const char* word : {"scurvy", "bilge-drinking", "barnacle-brained"})
-            style->wordLists[0]->AddUnique(word);
-        for (const char* word : {"landlubber", "powder monkey", "bilge rat", "swab"})
-            style->wordLists[1]->AddUnique(word);
-        style->ComputeCombinations();
-        mine.styles.emplace(kCrew[i], std::move(style));
-    }
+    for (int i = 0; i < extraStyles && i < static_cast<int>(std::size(kCrew)); ++i)
+        mine.styles.emplace(kCrew[i], PirateStyle(kCrew[i]));
     const std::string file =
         root.filePath(QStringLiteral("home/razzlewick/crew.dat")).toStdString();
     mine.OpenDataFile(Archive::Mode::Storing, &file, nullptr);
