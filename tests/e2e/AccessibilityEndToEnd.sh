@@ -15,7 +15,6 @@ xvfb_pid=
 use_work_folder xvfb_pid
 
 start_xvfb "$work" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME/razzlewick"
 mkdir -m 700 "$XDG_RUNTIME_DIR"

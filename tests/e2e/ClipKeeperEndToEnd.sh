@@ -15,7 +15,6 @@ keeper_pids=()
 use_work_folder keeper_pids xvfb_pid
 
 start_xvfb "$work" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0"
 
 # Starts a keeper with the file's text and waits until the clipboard holds it.
 start_keeper() {  # FILE

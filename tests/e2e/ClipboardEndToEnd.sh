@@ -14,9 +14,6 @@ app_pid=
 use_work_folder app_pid xvfb_pid
 
 start_xvfb "$work" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
-# In the sanitizer build: the X keyboard library hands strndup strings that are not
-# NUL-terminated, which the strndup interceptor reports; that library is not ours.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0"
 
 export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/razzlewick"

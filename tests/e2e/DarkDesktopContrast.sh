@@ -13,7 +13,6 @@ xvfb_pid=
 use_work_folder xvfb_pid
 
 start_xvfb "$work" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 unset QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME GTK_THEME

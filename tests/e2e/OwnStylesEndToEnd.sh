@@ -15,7 +15,6 @@ app_pid=
 use_work_folder app_pid xvfb_pid
 
 start_xvfb "$work" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0"
 
 # Settings, user data and system data of the test's own; the window opens on the fifth tab.
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_DATA_DIRS="$work/system"

@@ -17,7 +17,6 @@ app_pid=
 use_work_folder app_pid wm_pid xvfb_pid
 
 start_xvfb "$work" || skip "Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME/razzlewick"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &

@@ -35,7 +35,6 @@ for _ in $(seq 100); do
 done
 [[ -S "$XDG_RUNTIME_DIR/$socket" ]] || skip "weston could not start: $(tail -n 3 "$work/weston.log")"
 export WAYLAND_DISPLAY="$socket"
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0"
 
 export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/razzlewick"
