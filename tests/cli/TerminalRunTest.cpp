@@ -270,7 +270,8 @@ TEST_F(TerminalRun, TheUsersTemplateWinsAndFailuresSayWhere)
                            "install oops.json\")\n");
 }
 
-// Without its data the program finds none: the search report says where it looked.
+// Without its data the program finds none: the search report says where it looked, which is
+// not the current folder.
 TEST_F(TerminalRun, NoDataPrintsTheReportAndExitsOne)
 {
     fs::remove(work / "bin/insltdat.dat");
@@ -282,9 +283,44 @@ TEST_F(TerminalRun, NoDataPrintsTheReportAndExitsOne)
                             "Folders in the order they are read (a style's template comes from "
                             "the last file that holds it):\n"
                             "Program folder: " +
-                            work.path() + "bin/\n  no data files\nCurrent folder: " + work.path() +
-                            "\n  no data files\n"))
+                            work.path() + "bin/\n  no data files\nSystem folder: "))
         << run.err;
+}
+
+// A shell started in a folder of someone else's files (a cloned repository, a download) is
+// not led by them: a style of the same name there, or a file that is no data file at all.
+TEST_F(TerminalRun, TheCurrentFolderIsNotRead)
+{
+    ASSERT_TRUE(apptest::WriteDataFile(work / "planted.dat", {{"Arabian", "Planted %0", {{"x"}}}}));
+    std::string noise(5000, '\0');
+    for (size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>(i * 7919 % 251);
+    work.WriteFile("telemetry.dat", noise);
+    const ProcessRun run = Razzlewick({"--print", "--style", "Arabian", "--seed", "4"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, Generated({"--seed", "4", "Arabian"}));
+}
+
+// However many files cannot be read, the terminal gets a screenful: the first twenty and a
+// count of the rest.
+TEST_F(TerminalRun, ManyBrokenFilesAreCountedPastTwenty)
+{
+    for (int i = 0; i < 25; ++i)
+        data.WriteFile(data.UserFolder(), "broken" + std::to_string(100 + i) + ".dat", "");
+    const ProcessRun run = Razzlewick({"--print", "--style", "Arabian"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 21) << run.err;
+    EXPECT_TRUE(
+        run.err.ends_with("broken119.dat - Incompatible or corrupted data file\n"
+                          "razzlewick: and 5 more files\n"))
+        << run.err;
+    fs::remove(work / "bin/insltdat.dat");
+    const ProcessRun none = Razzlewick({"--print"});
+    EXPECT_NE(none.err.find("broken119.dat - Incompatible or corrupted data file\n"
+                            "  and 5 more files\nNo data files"),
+              std::string::npos)
+        << none.err;
 }
 
 struct CommandLine {
