@@ -74,18 +74,5 @@ if command -v fish >/dev/null 2>&1; then
 fi
 if command -v zsh >/dev/null 2>&1; then
   zsh -n "$completions/_razzlewick" || fail "zsh cannot read _razzlewick"
-  # The names reach compadd whole (which quotes them), with the completion system's own
-  # functions stood in for.
-  zsh_styles() {
-    zsh -f -c '_call_program() { shift; eval "$*"; }
-               _wanted() { shift 3; "$@"; }
-               compadd() { print -rl -- "${(@P)2}"; }
-               source "$1"; words=("$2" "$3" ""); "$4" | grep "^[/O]"' \
-      zsh "$completions/_razzlewick" "$@"
-  }
-  expect "zsh: razzlewick --style" "/*/*/*/*"$'\n'"Odd one"$'\n'"Odd's \"pick\"" \
-    "$(zsh_styles razzlewick --style _razzlewick_styles)"
-  expect "zsh: razzlewick-data generate" "/*/*/*/*"$'\n'"Odd one"$'\n'"Odd's \"pick\"" \
-    "$(zsh_styles razzlewick-data generate _razzlewick_data_styles)"
 fi
 echo "shell completion: passed"

@@ -429,16 +429,6 @@ INSTANTIATE_TEST_SUITE_P(
         Finding{"LineBreaksInAWord", "You %0 %1", TwoListsWithFirst(R"(["big\r\noaf"])"),
                 "style \"S\", list 0, word \"big\\r\\noaf\": holds a carriage return (CR) and "
                 "a line feed (LF), which an insult's one line cannot show\n"},
-        Finding{"ControlCharacters", "You %0 %1\\u007f",
-                TwoListsWithFirst(R"(["oaf\u001b[2J\u0081\u001b"])"),
-                "style \"S\\e\": the key holds the control character \\e, which a terminal "
-                "would act on; the terminal programs show escapes instead\n"
-                "style \"S\\e\": the template holds the control character \\x7f, which a "
-                "terminal would act on; the terminal programs show escapes instead\n"
-                "style \"S\\e\", list 0, word \"oaf\\e[2J\\x81\\e\": the word holds the control "
-                "characters \\e, \\x81, which a terminal would act on; the terminal programs "
-                "show escapes instead\n",
-                "S\\u001b"},
         Finding{"ListNoTemplateOrShapeReaches", "You %0", kTwoLists,
                 "style \"S\", list 1: no template or shape reaches it: neither the template nor "
                 "a word of a list it reaches holds %1, so its words never show (the combination "
