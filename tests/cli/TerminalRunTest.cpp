@@ -307,6 +307,8 @@ TEST_F(TerminalRun, ManyBrokenFilesAreCountedPastTwenty)
     const ProcessRun run = Razzlewick({"--print", "--style", "Arabian"});
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 21) << run.err;
     EXPECT_TRUE(run.err.ends_with(last + "razzlewick: and 5 more files\n")) << run.err;
+    const ProcessRun check = RunProcess(RAZZLEWICK_DATA_TOOL, {"check"}, work.path());
+    EXPECT_NE(check.out.find(last + "  and 5 more files\n"), std::string::npos) << check.out;
     fs::remove(work / "bin/insltdat.dat");
     const ProcessRun none = Razzlewick({"--print"});
     EXPECT_NE(none.err.find(last + "  and 5 more files\nNo data files"), std::string::npos)
