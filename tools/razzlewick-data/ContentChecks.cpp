@@ -9,6 +9,7 @@
 #include "tools/razzlewick-data/ExpansionChecks.h"
 #include "tools/razzlewick-data/Quoted.h"
 
+#include <array>
 #include <filesystem>
 
 namespace razzlewick {
@@ -39,13 +40,21 @@ std::string LineSplitters(std::string_view text)
     return joined;
 }
 
-// A control character other than the line splitters above: C0, DEL, or one of the five bytes
-// Windows-1252 leaves unassigned, which are C1 controls. A terminal would obey it.
+// The control characters other than the line splitters above: C0, DEL, and the five bytes
+// Windows-1252 leaves unassigned, which are C1 controls. A terminal would act on them. A table,
+// as lists of a million words are checked while they load.
+constexpr std::array<bool, 256> kControlBytes = [] {
+    std::array<bool, 256> table{};
+    for (size_t byte = 0; byte < 0x20; ++byte)
+        table[byte] = byte != '\t' && byte != '\r' && byte != '\n';
+    for (const size_t byte : {0x7F, 0x81, 0x8D, 0x8F, 0x90, 0x9D})
+        table[byte] = true;
+    return table;
+}();
+
 bool IsControl(char c)
 {
-    const auto byte = static_cast<unsigned char>(c);
-    return (byte < 0x20 && c != '\t' && c != '\r' && c != '\n') || byte == 0x7F || byte == 0x81 ||
-           byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+    return kControlBytes[static_cast<unsigned char>(c)];
 }
 
 // "the control character \e", "the control characters \e, \x9d": those `text` holds, each
@@ -184,7 +193,7 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
     for (size_t i = 1; i < word.size(); ++i) {
         doubledBlank = doubledBlank || (IsBlank(word[i]) && IsBlank(word[i - 1]));
         placeholder = placeholder || (word[i - 1] == '%' && IsDigit(word[i]));
-        control = control || IsControl(word[i]);
+        control = control | IsControl(word[i]);
     }
     const bool blankAtStart = !word.empty() && IsBlank(word.front());
     const bool blankAtEnd = !word.empty() && IsBlank(word.back());
