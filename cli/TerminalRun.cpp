@@ -64,10 +64,12 @@ then in $XDG_DATA_HOME/razzlewick (~/.local/share/razzlewick); where two files
 hold a style, the later one's template is used, so your own files win. The
 window reads the current folder too; the terminal never does, so a shell
 started in a folder of someone else's files is not led by them.
-Control characters in what is printed are shown as escapes (\e, \x9b, \u202e).
 The count, capitalisation, offensiveness level and last tab come from
 $XDG_CONFIG_HOME/razzlewick/Razzlewick.ini (~/.config/razzlewick/...); nothing
 is written there.
+
+Control characters in what is printed, whether they come from a data file, a
+file name or the command line, are shown as escapes (\e, \x9b, \u202e).
 
 Exit status: 0 printed; 1 no window could open, no data, a data file that
 could not be read, or a style the offensiveness level withholds; 2 a bad

@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         OutputPath{
             "Install", "razzlewick-data", {"install", "--force", "hostile.json"}, 0, kShownKey},
         OutputPath{"Uninstall", "razzlewick-data", {"uninstall", kArgument}, 1, kShownFile},
-        OutputPath{"Dump", "razzlewick-data", {"dump", "hostile.dat"}, 0, "\\u001b]0;TITLE"},
+        OutputPath{"Dump", "razzlewick-data", {"dump", "hostile.dat"}, 0, "\\u007f\\u008f"},
         OutputPath{"UnknownCommand", "razzlewick-data", {kArgument}, 2, "\\e]0;ARG\\a"}),
     [](const testing::TestParamInfo<OutputPath>& info) { return std::string(info.param.name); });
 
