@@ -1,6 +1,8 @@
 #include "cli/ComposeBatch.h"
 
+#include "cli/TerminalText.h"
 #include "data/InsultGenerator.h"
+#include "data/Windows1252.h"
 #include "generate/GeneratorOperations.h"
 #include "generate/RandomSource.h"
 
@@ -18,6 +20,20 @@ void ComposeBatches(InsultGenerator& engine, const std::string& key, const Batch
         write(Generate(engine, request.count, request.capitalise));
         engine.currentStyle->history.clear();
     }
+}
+
+std::string BatchForTerminal(std::string_view batch, LineEnds ends)
+{
+    std::string text = Windows1252ToUtf8(batch);
+    if (ends == LineEnds::Lf) {
+        size_t kept = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n')
+                text[kept++] = text[i];
+        }
+        text.resize(kept);
+    }
+    return TerminalText(text);
 }
 
 }  // namespace razzlewick

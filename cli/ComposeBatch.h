@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace razzlewick {
 
@@ -23,5 +24,12 @@ struct BatchRequest final {
 // seed gives the same insults from either.
 void ComposeBatches(InsultGenerator& engine, const std::string& key, const BatchRequest& request,
                     const std::function<void(const std::string& batch)>& write);
+
+enum class LineEnds { Lf, CrLf };
+
+// A batch as a terminal shows it: UTF-8, each line that the composer (or a word) ends in
+// CR LF ending in `ends`, and everything else that could act on the terminal, a carriage
+// return alone among it, escaped (TerminalText).
+std::string BatchForTerminal(std::string_view batch, LineEnds ends);
 
 }  // namespace razzlewick

@@ -1,8 +1,8 @@
 #include "cli/StyleListing.h"
 
 #include "cli/StyleTabs.h"
+#include "cli/TerminalText.h"
 #include "data/InsultGenerator.h"
-#include "data/Windows1252.h"
 #include "generate/FormatCombinations.h"
 
 namespace razzlewick {
@@ -19,7 +19,7 @@ std::string StyleList(const InsultGenerator& engine)
 {
     std::string list;
     for (const auto& entry : engine.styles)
-        list += (list.empty() ? "" : ", ") + Windows1252ToUtf8(entry.first);
+        list += (list.empty() ? "" : ", ") + TerminalTextFrom1252(entry.first, Separators::Escape);
     return list.empty() ? "none" : list;
 }
 
@@ -27,7 +27,7 @@ std::string StyleLines(const InsultGenerator& engine, bool counts, std::optional
 {
     std::string lines;
     for (const auto& [key, style] : engine.styles) {
-        lines += Windows1252ToUtf8(key);
+        lines += TerminalTextFrom1252(key, Separators::Escape);
         if (counts)
             lines += '\t' + FormatCombinations(style->combinationCount);
         if (level && StyleTabs::Withholds(*level, key))

@@ -9,7 +9,8 @@ namespace razzlewick {
 
 class InsultGenerator;
 
-// The styles of the engine as the terminal programs name them: keys in key order, in UTF-8.
+// The styles of the engine as the terminal programs name them: keys in key order, in UTF-8,
+// shown as TerminalText shows a value, so that each stays within its line and field.
 
 // The keys, as the engine holds them (Windows-1252).
 std::vector<std::string> StyleKeys(const InsultGenerator& engine);

@@ -4,6 +4,7 @@
 #include "cli/EntropySeed.h"
 #include "cli/StyleListing.h"
 #include "cli/StyleTabs.h"
+#include "cli/TerminalText.h"
 #include "cli/Version.h"
 #include "data/InsultGenerator.h"
 #include "data/SearchReport.h"
@@ -14,7 +15,6 @@
 #include "settings/SettingsKeys.h"
 #include "settings/UserOptions.h"
 
-#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -58,14 +58,18 @@ The window also takes the toolkit's options -platform, -display, -style,
 -stylesheet, -geometry, -qwindowgeometry, -qwindowtitle, -qwindowicon,
 -platformtheme, -name, -session and -reverse.
 
-Data files are read as the window reads them: *.dat in the program's folder,
-in the current folder, in razzlewick/ under each of $XDG_DATA_DIRS from the last
-to the first (/usr/share, /usr/local/share), then in $XDG_DATA_HOME/razzlewick
-(~/.local/share/razzlewick); where two files hold a style, the later one's
-template is used, so your own files win.
+Data files are read from *.dat in the program's folder, in razzlewick/ under
+each of $XDG_DATA_DIRS from the last to the first (/usr/share, /usr/local/share),
+then in $XDG_DATA_HOME/razzlewick (~/.local/share/razzlewick); where two files
+hold a style, the later one's template is used, so your own files win. The
+window reads the current folder too; the terminal never does, so a shell
+started in a folder of someone else's files is not led by them.
 The count, capitalisation, offensiveness level and last tab come from
 $XDG_CONFIG_HOME/razzlewick/Razzlewick.ini (~/.config/razzlewick/...); nothing
 is written there.
+
+Control characters in what is printed, whether they come from a data file, a
+file name or the command line, are shown as escapes (\e, \x9b, \u202e).
 
 Exit status: 0 printed; 1 no window could open, no data, a data file that
 could not be read, or a style the offensiveness level withholds; 2 a bad
@@ -92,13 +96,6 @@ std::vector<OptionDefinition> AllOptions()
     std::vector<OptionDefinition> all = kOptions;
     all.insert(all.end(), kWindowOptions.begin(), kWindowOptions.end());
     return all;
-}
-
-std::string ForTerminal(std::string_view windows1252)
-{
-    std::string text = Windows1252ToUtf8(windows1252);
-    std::erase(text, '\r');
-    return text;
 }
 
 // The styles a name given on the command line stands for: the key itself, or else every key
@@ -202,16 +199,14 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
     const int32_t level = levelGiven.value_or(options.level);
     InsultGenerator engine;
     std::vector<LoadResult> report;
-    const bool loaded = engine.LoadDataFiles(&report, platform::ProgramFolder());
+    const bool loaded =
+        engine.LoadDataFiles(&report, platform::ProgramFolder(), CurrentFolderSearch::Skipped);
     if (engine.styles.empty()) {
         err << "razzlewick: no styles to print from. The data files:\n"
-            << FormatSearchReport(engine);
+            << FormatSearchReport(engine, kShortReportLines);
         return 1;
     }
-    for (const LoadResult& line : report) {
-        if (line.failed)
-            err << "razzlewick: " << FormatReportLine(line);
-    }
+    err << FormatReportLines(report, true, "razzlewick: ", kShortReportLines);
     const int status = loaded ? 0 : 1;
 
     if (list) {
@@ -226,7 +221,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
     if (name.empty()) {
         key = LastTabStyle(engine);
         if (!engine.styles.contains(*key)) {
-            err << "razzlewick: no style \"" << Windows1252ToUtf8(*key)
+            err << "razzlewick: no style \"" << TerminalTextFrom1252(*key, Separators::Escape)
                 << "\"; the styles are: " << StyleList(engine) << '\n';
             return 2;
         }
@@ -247,7 +242,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
         key = matches.front();
     }
     if (StyleTabs::Withholds(level, *key)) {
-        err << "razzlewick: " << Windows1252ToUtf8(*key)
+        err << "razzlewick: " << TerminalTextFrom1252(*key, Separators::Escape)
             << " is withheld at offensiveness level 0: add --level 1, or raise the level in "
                "Preferences\n";
         return 1;
@@ -259,7 +254,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
         .seed = seed,
     };
     ComposeBatches(engine, *key, request,
-                   [&](const std::string& batch) { out << ForTerminal(batch); });
+                   [&](const std::string& batch) { out << BatchForTerminal(batch, LineEnds::Lf); });
     return status;
 }
 

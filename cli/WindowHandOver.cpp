@@ -40,8 +40,16 @@ int OpenWindow(int argc, char** argv, const Arguments& arguments, std::ostream& 
         err << CannotOpenWindowMessage(reason);
         return 1;
     }
-    const platform::ModuleFunction entry = platform::LoadModuleFunction(
-        platform::ProgramFolder() + kWindowModuleName, kWindowEntryName);
+    // Never a library relative to the current folder, which anyone may have filled.
+    const std::string folder = platform::ProgramFolder();
+    if (folder.empty()) {
+        err << CannotOpenWindowMessage(
+            "the program's own folder, where its window library is, cannot be found "
+            "(/proc/self/exe cannot be read)");
+        return 1;
+    }
+    const platform::ModuleFunction entry =
+        platform::LoadModuleFunction(folder + kWindowModuleName, kWindowEntryName);
     if (entry.address == nullptr) {
         err << CannotOpenWindowMessage(entry.error);
         return 1;

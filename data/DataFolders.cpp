@@ -10,10 +10,15 @@ constexpr std::string_view kFolderName = "razzlewick/";
 
 }  // namespace
 
-std::vector<DataFolder> DataFolderSearchOrder(const std::string& programFolder)
+std::vector<DataFolder> DataFolderSearchOrder(const std::string& programFolder,
+                                              CurrentFolderSearch current)
 {
-    std::vector<DataFolder> folders = {{DataFolderRole::Program, programFolder},
-                                       {DataFolderRole::Current, {}}};
+    std::vector<DataFolder> folders;
+    if (current == CurrentFolderSearch::Included) {
+        folders = {{DataFolderRole::Program, programFolder}, {DataFolderRole::Current, {}}};
+    } else if (!programFolder.empty()) {
+        folders = {{DataFolderRole::Program, programFolder}};
+    }
     // The first entry of $XDG_DATA_DIRS is the most important, so it is read last of them.
     const std::vector<std::string> system = platform::DataDirFolders();
     for (auto base = system.rbegin(); base != system.rend(); ++base) {

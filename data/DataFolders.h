@@ -25,9 +25,15 @@ struct DataFolder final {
     std::string path;  // ending in '/'; "" is the current folder
 };
 
+// Whether a search reads the current folder. The window does; the terminal programs do not,
+// so a shell started in a folder of someone else's files (a cloned repository, an unpacked
+// download) is not led by them.
+enum class CurrentFolderSearch { Included, Skipped };
+
 // The folders in search order, the program folder given (ending in '/'; "" when it is not
-// known, which searches the current folder in its place).
-std::vector<DataFolder> DataFolderSearchOrder(const std::string& programFolder);
+// known, which searches the current folder in its place, or nothing when that is skipped).
+std::vector<DataFolder> DataFolderSearchOrder(
+    const std::string& programFolder, CurrentFolderSearch current = CurrentFolderSearch::Included);
 
 // The user's own folder, where `razzlewick-data install` puts files; empty when no home
 // folder is known.

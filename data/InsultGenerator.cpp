@@ -152,15 +152,16 @@ bool InsultGenerator::LoadDataFiles(std::vector<LoadResult>* report)
 }
 
 bool InsultGenerator::LoadDataFiles(std::vector<LoadResult>* report,
-                                    const std::string& programFolder)
+                                    const std::string& programFolder, CurrentFolderSearch current)
 {
     programFolder_ = programFolder;
+    current_ = current;
     filesFound = 0;
     filesLoaded = 0;
     searchedFolders.clear();
     ignoredSettings = platform::IgnoredDataFolderSettings();
     bool result = true;
-    const std::vector<DataFolder> order = DataFolderSearchOrder(programFolder);
+    const std::vector<DataFolder> order = DataFolderSearchOrder(programFolder, current);
     std::vector<platform::ResolvedFolder> resolved;
     resolved.reserve(order.size());
     for (const DataFolder& folder : order)
@@ -230,7 +231,7 @@ bool InsultGenerator::ReloadDataFiles(std::vector<LoadResult>* report)
     std::map<std::string, std::unique_ptr<InsultStyle>> previous = std::move(styles);
     styles.clear();
     currentStyle = nullptr;
-    const bool result = LoadDataFiles(report, programFolder_);
+    const bool result = LoadDataFiles(report, programFolder_, current_);
     for (auto& [key, style] : styles) {
         const auto before = previous.find(key);
         if (before == previous.end())

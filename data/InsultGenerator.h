@@ -46,8 +46,10 @@ public:
     // recording the search in searchedFolders. True only when files were found and all of
     // them read. The core shows no cursor: the application holds a wait cursor around this.
     bool LoadDataFiles(std::vector<LoadResult>* report);
-    // As above with the program folder given (ending in '/', or empty for none).
-    bool LoadDataFiles(std::vector<LoadResult>* report, const std::string& programFolder);
+    // As above with the program folder given (ending in '/', or empty for none), and the
+    // current folder searched or skipped.
+    bool LoadDataFiles(std::vector<LoadResult>* report, const std::string& programFolder,
+                       CurrentFolderSearch current = CurrentFolderSearch::Included);
 
     // Reads every folder again, as the last LoadDataFiles did, into fresh styles. A style that
     // is there again keeps its history and its place in it, and stays current if it was.
@@ -74,7 +76,8 @@ private:
     void LoadFolder(const std::string& folder, bool reportUnreadable, SearchedFolder& searched,
                     bool* result);
 
-    std::string programFolder_;  // of the last LoadDataFiles
+    std::string programFolder_;                                    // of the last LoadDataFiles
+    CurrentFolderSearch current_ = CurrentFolderSearch::Included;  // of the last LoadDataFiles
 };
 
 }  // namespace razzlewick

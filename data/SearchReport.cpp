@@ -37,7 +37,43 @@ std::string WithPlainLineBreaks(std::string_view text)
     return result;
 }
 
+// Appends the lines as FormatReportLines describes, each file named with its folder or not.
+void AppendReportLines(std::string& text, const std::vector<LoadResult>& lines, bool failedOnly,
+                       std::string_view prefix, size_t limit, bool withFolder)
+{
+    size_t shown = 0;
+    size_t hidden = 0;
+    const auto sayHowManyMore = [&] {
+        if (hidden != 0)
+            text.append(prefix).append("and " + std::to_string(hidden) + " more files\n");
+        hidden = 0;
+    };
+    for (const LoadResult& line : lines) {
+        if (failedOnly && !line.failed)
+            continue;
+        if (line.fileName.empty()) {
+            sayHowManyMore();
+        } else if (shown == limit) {
+            ++hidden;
+            continue;
+        } else {
+            ++shown;
+        }
+        text.append(prefix).append(withFolder ? FormatReportLine(line)
+                                              : FormatReportLine(line, line.fileName));
+    }
+    sayHowManyMore();
+}
+
 }  // namespace
+
+std::string FormatReportLines(const std::vector<LoadResult>& lines, bool failedOnly,
+                              std::string_view prefix, size_t limit)
+{
+    std::string text;
+    AppendReportLines(text, lines, failedOnly, prefix, limit, true);
+    return text;
+}
 
 std::string FormatReportLine(const LoadResult& line)
 {
@@ -52,7 +88,7 @@ std::string FormatReportLine(const LoadResult& line, const std::string& shownPat
     return WithPlainLineBreaks(text);
 }
 
-std::string FormatSearchReport(const InsultGenerator& engine)
+std::string FormatSearchReport(const InsultGenerator& engine, size_t limit)
 {
     std::string text;
     if (!engine.searchedFolders.empty())
@@ -81,10 +117,8 @@ std::string FormatSearchReport(const InsultGenerator& engine)
             case FolderOutcome::Unusable:
                 break;
         }
-        for (const LoadResult& line : folder.lines) {
-            // The folder's heading says where.
-            text.append(kIndent).append(FormatReportLine(line, line.fileName));
-        }
+        // The folder's heading says where.
+        AppendReportLines(text, folder.lines, false, kIndent, limit, false);
     }
     for (const std::string& ignored : engine.ignoredSettings)
         text.append("Ignored: ").append(ignored).append("\n");

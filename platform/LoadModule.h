@@ -12,7 +12,8 @@ struct ModuleFunction final {
 
 // Loads the shared library at `path` (its functions bound when first called, as a program's
 // own are, unless it was linked to bind them all at once; none offered to later libraries)
-// and looks up the function `name` in it. The library stays loaded until exit.
+// and looks up the function `name` in it. The library stays loaded until exit. A path that
+// does not start at the root is refused, never looked for from the current folder.
 ModuleFunction LoadModuleFunction(const std::string& path, const char* name);
 
 }  // namespace razzlewick::platform

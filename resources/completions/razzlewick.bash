@@ -1,13 +1,17 @@
 # Bash completion for razzlewick and razzlewick-data: options, the style names of the data
 # the program itself would load, the data tool's commands and the files each one reads.
 
-# Offers the words of $1 (one a line) that begin with $2, quoted for the command line.
+# Offers the words of $1 (one a line) that begin with $2, quoted for the command line. The
+# lines are read as they are, never split at blanks or expanded as patterns: a style may be
+# named "/*/*/*/*".
 _razzlewick_offer()
 {
-    local IFS=$'\n' word
+    local word
+    local -a words
     COMPREPLY=()
-    for word in $1; do
-        [[ $word == "$2"* ]] && COMPREPLY+=("$(printf '%q' "$word")")
+    mapfile -t words <<<"$1"
+    for word in "${words[@]}"; do
+        [[ -n $word && $word == "$2"* ]] && COMPREPLY+=("$(printf '%q' "$word")")
     done
 }
 
@@ -18,8 +22,9 @@ _razzlewick_files()
     shift
     COMPREPLY=()
     compopt -o filenames 2>/dev/null
-    local IFS=$'\n'
-    for file in $(compgen -f -- "$cur"); do
+    local -a files
+    mapfile -t files < <(compgen -f -- "$cur")
+    for file in "${files[@]}"; do
         if [[ -d $file ]]; then
             COMPREPLY+=("$file")
             continue

@@ -270,7 +270,8 @@ TEST_F(TerminalRun, TheUsersTemplateWinsAndFailuresSayWhere)
                            "install oops.json\")\n");
 }
 
-// Without its data the program finds none: the search report says where it looked.
+// Without its data the program finds none: the search report says where it looked, which is
+// not the current folder.
 TEST_F(TerminalRun, NoDataPrintsTheReportAndExitsOne)
 {
     fs::remove(work / "bin/insltdat.dat");
@@ -282,9 +283,36 @@ TEST_F(TerminalRun, NoDataPrintsTheReportAndExitsOne)
                             "Folders in the order they are read (a style's template comes from "
                             "the last file that holds it):\n"
                             "Program folder: " +
-                            work.path() + "bin/\n  no data files\nCurrent folder: " + work.path() +
-                            "\n  no data files\n"))
+                            work.path() + "bin/\n  no data files\nSystem folder: "))
         << run.err;
+}
+
+// A shell started in a folder of someone else's files (a cloned repository, a download) is
+// not led by them: a file there that is no data file is not even noticed.
+TEST_F(TerminalRun, TheCurrentFolderIsNotRead)
+{
+    work.WriteFile("telemetry.dat", std::string(5000, '\x9B'));
+    const ProcessRun run = Razzlewick({"--print", "--style", "Arabian", "--seed", "4"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, Generated({"--seed", "4", "Arabian"}));
+}
+
+// However many files cannot be read, the terminal gets a screenful: twenty, then a count.
+TEST_F(TerminalRun, ManyBrokenFilesAreCountedPastTwenty)
+{
+    for (int i = 100; i < 125; ++i)
+        data.WriteFile(data.UserFolder(), "broken" + std::to_string(i) + ".dat", "");
+    const std::string last = "broken119.dat - Incompatible or corrupted data file\n";
+    const ProcessRun run = Razzlewick({"--print", "--style", "Arabian"});
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 21) << run.err;
+    EXPECT_TRUE(run.err.ends_with(last + "razzlewick: and 5 more files\n")) << run.err;
+    const ProcessRun check = RunProcess(RAZZLEWICK_DATA_TOOL, {"check"}, work.path());
+    EXPECT_NE(check.out.find(last + "  and 5 more files\n"), std::string::npos) << check.out;
+    fs::remove(work / "bin/insltdat.dat");
+    const ProcessRun none = Razzlewick({"--print"});
+    EXPECT_NE(none.err.find(last + "  and 5 more files\nNo data files"), std::string::npos)
+        << none.err;
 }
 
 struct CommandLine {

@@ -48,6 +48,16 @@ expect "bash: razzlewick-data try -n 3 m" "mine.json" "$(bash_complete razzlewic
 expect "bash: razzlewick-data try mine.json Sh" "Shakespearean" \
   "$(bash_complete razzlewick-data try mine.json Sh)"
 
+# Style names that a shell could split, glob or unquote are offered whole, quoted, and never
+# expanded: /*/*/*/* would otherwise offer every path four folders deep.
+printf '%s' '{"styles": [{"key": "/*/*/*/*", "template": "x"}, {"key": "Odd one", "template": "x"},
+  {"key": "Odd'"'"'s \"pick\"", "template": "x"}]}' >odd.json
+razzlewick-data pack -o "$work/data/razzlewick/odd.dat" odd.json 2>/dev/null || fail "cannot pack odd.json"
+expect "bash: razzlewick --style /" '/\*/\*/\*/\*' "$(bash_complete razzlewick --style /)"
+expect "bash: razzlewick --style Odd" 'Odd\ one'$'\n''Odd\'"'"'s\ \"pick\"' \
+  "$(bash_complete razzlewick --style Odd)"
+expect "bash: razzlewick-data generate /" '/\*/\*/\*/\*' "$(bash_complete razzlewick-data generate /)"
+
 if command -v fish >/dev/null 2>&1; then
   fish_complete() {
     fish --no-config -c "source $completions/razzlewick.fish; source $completions/razzlewick-data.fish
@@ -57,6 +67,10 @@ if command -v fish >/dev/null 2>&1; then
   expect "fish: razzlewick --style Sha" "Shakespearean" "$(fish_complete 'razzlewick --style Sha')"
   expect "fish: razzlewick-data in" "install" "$(fish_complete 'razzlewick-data in')"
   expect "fish: razzlewick-data tr" "try" "$(fish_complete 'razzlewick-data tr')"
+  # Fish quotes a name as it puts it on the command line.
+  expect "fish: razzlewick --style /" "/*/*/*/*" "$(fish_complete 'razzlewick --style /')"
+  expect "fish: razzlewick --style Odd" "Odd one"$'\n'"Odd's \"pick\"" \
+    "$(fish_complete 'razzlewick --style Odd')"
 fi
 if command -v zsh >/dev/null 2>&1; then
   zsh -n "$completions/_razzlewick" || fail "zsh cannot read _razzlewick"

@@ -24,7 +24,8 @@ Content that composes badly gets a warning on standard error naming the file, st
 list and word (see "razzlewick-data pack --help"). Each FILE is judged merged with
 the data the program reads, as the program would hold it, so a file that adds to an
 existing style is not warned about lists the others provide. A FILE larger than
-64 MiB is not read. Exit status 0 when every file was read, 1 otherwise.
+64 MiB is not read. At most 20 files are listed (a folder), then how many more there
+are. Exit status 0 when every file was read, 1 otherwise.
 
   --strict     treat warnings as errors: exit status 1 when there is one
   -h, --help   show this help
@@ -39,11 +40,10 @@ int RunCheck(const std::vector<std::string>& args)
         [](const InsultGenerator& engine, const std::vector<LoadResult>& report) {
             // A search (no FILE) is reported folder by folder, as the program lists it.
             if (!engine.searchedFolders.empty()) {
-                std::cout << FormatSearchReport(engine);
+                std::cout << FormatSearchReport(engine, kShortReportLines);
                 return;
             }
-            for (const LoadResult& line : report)
-                std::cout << FormatReportLine(line);
+            std::cout << FormatReportLines(report, false, "", kShortReportLines);
         },
         ContentReview::On);
 }

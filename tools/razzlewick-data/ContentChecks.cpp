@@ -1,6 +1,7 @@
 #include "tools/razzlewick-data/ContentChecks.h"
 
 #include "cli/StyleTabs.h"
+#include "cli/TerminalText.h"
 #include "data/InsultGenerator.h"
 #include "data/InsultStyle.h"
 #include "data/Windows1252.h"
@@ -8,6 +9,7 @@
 #include "tools/razzlewick-data/ExpansionChecks.h"
 #include "tools/razzlewick-data/Quoted.h"
 
+#include <array>
 #include <filesystem>
 
 namespace razzlewick {
@@ -36,6 +38,40 @@ std::string LineSplitters(std::string_view text)
     for (size_t i = 0; i < kinds.size(); ++i)
         joined.append(i == 0 ? "" : i + 1 == kinds.size() ? " and " : ", ").append(kinds[i]);
     return joined;
+}
+
+// The control characters other than the line splitters above: C0, DEL, and the five bytes
+// Windows-1252 leaves unassigned, which are C1 controls. A terminal would act on them. A table,
+// as lists of a million words are checked while they load.
+constexpr std::array<bool, 256> kControlBytes = [] {
+    std::array<bool, 256> table{};
+    for (size_t byte = 0; byte < 0x20; ++byte)
+        table[byte] = byte != '\t' && byte != '\r' && byte != '\n';
+    for (const size_t byte : {0x7F, 0x81, 0x8D, 0x8F, 0x90, 0x9D})
+        table[byte] = true;
+    return table;
+}();
+
+bool IsControl(char c)
+{
+    return kControlBytes[static_cast<unsigned char>(c)];
+}
+
+// "the control character \e", "the control characters \e, \x9d": those `text` holds, each
+// once, as the terminal shows them; "" for none.
+std::string Controls(std::string_view text)
+{
+    std::string seen;
+    std::string shown;
+    for (const char c : text) {
+        if (!IsControl(c) || seen.find(c) != std::string::npos)
+            continue;
+        seen += c;
+        shown += (shown.empty() ? "" : ", ") + TerminalTextFrom1252(std::string_view(&c, 1));
+    }
+    if (seen.empty())
+        return {};
+    return (seen.size() == 1 ? "the control character " : "the control characters ") + shown;
 }
 
 bool IsDigit(char c)
@@ -107,6 +143,7 @@ void ContentChecks::StyleStarted(const std::string& key)
     if (key.empty())
         Warn(Place(file_ + at_, key_, false),
              "the key is empty, so no tab and no --style names it");
+    WarnOfControls(Place(file_ + at_, key_, false), "the key", key);
     if (!keysOfFile_.insert(key).second) {
         Warn(Place(file_ + at_, key_, false),
              "a second style of this key in the same file: the two merge "
@@ -114,11 +151,14 @@ void ContentChecks::StyleStarted(const std::string& key)
     }
 }
 
-void ContentChecks::TemplateRead(const std::string& /*name*/, const std::string& templateText)
+void ContentChecks::TemplateRead(const std::string& name, const std::string& templateText)
 {
     if (skipping_)
         return;
     fileOfStyle_[key_] = file_ + at_;
+    if (name != key_)  // a name left out is the key, which has been judged
+        WarnOfControls(Place(file_ + at_, key_, false), "the name", name);
+    WarnOfControls(Place(file_ + at_, key_, false), "the template", templateText);
     if (const std::string splitters = LineSplitters(templateText); !splitters.empty()) {
         Warn(Place(file_ + at_, key_, false),
              "the template holds " + splitters + ", which an insult's one line cannot show");
@@ -149,15 +189,17 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
     // as lists of a million words are checked while they load.
     bool doubledBlank = false;
     bool placeholder = false;
+    bool control = !word.empty() && IsControl(word.front());
     for (size_t i = 1; i < word.size(); ++i) {
         doubledBlank = doubledBlank || (IsBlank(word[i]) && IsBlank(word[i - 1]));
         placeholder = placeholder || (word[i - 1] == '%' && IsDigit(word[i]));
+        control = control | IsControl(word[i]);
     }
     const bool blankAtStart = !word.empty() && IsBlank(word.front());
     const bool blankAtEnd = !word.empty() && IsBlank(word.back());
     const bool splits = word.find_first_of("\t\r\n") != std::string_view::npos;
     if (kept == nullptr && !word.empty() && !doubledBlank && !placeholder && !blankAtStart &&
-        !blankAtEnd && !splits) {
+        !blankAtEnd && !splits && !control) {
         return;
     }
     const std::string where = Place(file_ + at_, key_, true);
@@ -180,6 +222,8 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
     if (splits) {
         Warn(named, "holds " + LineSplitters(word) + ", which an insult's one line cannot show");
     }
+    if (control)
+        WarnOfControls(named, "the word", word);
     // Whether a later list fills it is known only once the style's lists are all read.
     if (placeholder)
         placeholderWords_.push_back({key_, named, list_, std::string(word)});
@@ -303,6 +347,16 @@ void ContentChecks::Print(std::ostream& out, bool strict) const
 {
     for (const std::string& warning : warnings_)
         out << "razzlewick-data: " << (strict ? "error: " : "warning: ") << warning << '\n';
+}
+
+void ContentChecks::WarnOfControls(const std::string& where, std::string_view part,
+                                   std::string_view text)
+{
+    if (const std::string controls = Controls(text); !controls.empty()) {
+        Warn(where, std::string(part) + " holds " + controls +
+                        ", which a terminal would act on; the terminal programs show escapes "
+                        "instead");
+    }
 }
 
 void ContentChecks::Warn(const std::string& where, const std::string& what)

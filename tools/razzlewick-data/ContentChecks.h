@@ -54,6 +54,9 @@ private:
     void CheckTemplate(const std::string& key, const InsultStyle& style, const std::string& where);
     void CheckCase(const std::string& key, const InsultGenerator& engine, const std::string& where);
     void Warn(const std::string& where, const std::string& what);
+    // A control character in the key, name, template or a word (`part`), which a terminal
+    // would act on; tabs and line breaks have findings of their own.
+    void WarnOfControls(const std::string& where, std::string_view part, std::string_view text);
     // "FILE: style "KEY"" for the file, and place, that last held the style's list; `where`
     // (the style's own) when no record named the list.
     std::string ListPlace(const std::string& key, int32_t list, const std::string& where) const;

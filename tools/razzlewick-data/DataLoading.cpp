@@ -93,10 +93,7 @@ bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
 
 void PrintFailures(const std::vector<LoadResult>& report)
 {
-    for (const LoadResult& line : report) {
-        if (line.failed)
-            std::cerr << FormatReportLine(line);
-    }
+    std::cerr << FormatReportLines(report, true, "", kShortReportLines);
 }
 
 }  // namespace razzlewick

@@ -25,7 +25,8 @@ bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
 // the files read next are reported alone.
 void LoadProgramData(InsultGenerator& engine, const std::vector<std::string>& leftOut);
 
-// Writes the failed lines of the report to standard error.
+// Writes the failed lines of the report to standard error, the first kShortReportLines of
+// them and how many more there are.
 void PrintFailures(const std::vector<LoadResult>& report);
 
 }  // namespace razzlewick

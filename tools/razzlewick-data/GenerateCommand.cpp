@@ -4,11 +4,13 @@
 #include "cli/StyleListing.h"
 #include "data/InsultGenerator.h"
 #include "data/Windows1252.h"
+#include "platform/StandardOutput.h"
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/DataLoading.h"
 #include "tools/razzlewick-data/ToolError.h"
 
 #include <cstdint>
+#include <cstring>
 #include <iostream>
 #include <limits>
 
@@ -20,15 +22,17 @@ constexpr std::string_view kGenerateHelp =
     R"(Usage: razzlewick-data generate [options] STYLE [FILE...]
 
 Composes insults in the style with the key STYLE, exactly as the program does for the
-same seed, and writes the batches one after the other. Files are found and read as
-"check" reads them; failures go to standard error and give exit status 1.
+same seed, and writes the batches one after the other, each insult's line ending in
+CR LF as the program composes it. Files are found and read as "check" reads them;
+failures go to standard error and give exit status 1.
 
   --seed N      seed of the random source, 0 to 4294967295 (default: a fresh one
                 from the system on every run)
   --count N     insults per batch, as the count set in Preferences (default 1)
   --caps 0|1    capitalise the template's first letter (default 1)
   --batches B   number of batches (default 1)
-  --raw         write the Windows-1252 bytes unchanged instead of UTF-8
+  --raw         write the Windows-1252 bytes unchanged instead of UTF-8, to a
+                file or a pipe (a terminal is refused)
   -h, --help    show this help
 )";
 
@@ -64,6 +68,9 @@ int RunGenerate(const std::vector<std::string>& args)
         .batches = option("--batches", 1, 0, std::numeric_limits<int32_t>::max()),
     };
     const bool raw = arguments.Has("--raw");
+    // A terminal would take the bytes 0x80 to 0x9F for control sequences.
+    if (raw && platform::StandardOutputIsTerminal())
+        throw UsageError("--raw writes Windows-1252 bytes for a file or a pipe, not a terminal");
 
     const std::string& styleArgument = arguments.operands.front();
     const std::vector<std::string> files(arguments.operands.begin() + 1, arguments.operands.end());
@@ -79,11 +86,14 @@ int RunGenerate(const std::vector<std::string>& args)
                         "\" (styles: " + StyleList(engine) + ")");
     }
 
+    std::cout.flush();
     ComposeBatches(engine, key.text, request, [raw](const std::string& text) {
-        if (raw)
-            std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-        else
-            std::cout << Windows1252ToUtf8(text);
+        if (!raw) {
+            std::cout << BatchForTerminal(text, LineEnds::CrLf);
+        } else if (const int failure = platform::WriteStandardOutput(text); failure != 0) {
+            throw ToolError(std::string("cannot write to standard output: ") +
+                            std::strerror(failure));
+        }
     });
     return loaded ? 0 : 1;
 }

@@ -5,7 +5,38 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdio>
+
 namespace razzlewick {
+
+namespace {
+
+// DEL and the C1 controls (the code page's five unassigned bytes) written as JSON escapes,
+// as the library writes the C0 ones: they stand only inside strings, and the terminal the
+// JSON is printed on must not get them raw.
+std::string WithControlsEscaped(const std::string& json)
+{
+    std::string escaped;
+    escaped.reserve(json.size());
+    for (size_t i = 0; i < json.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(json[i]);
+        const auto next = i + 1 < json.size() ? static_cast<unsigned char>(json[i + 1]) : 0;
+        const unsigned control = byte == 0x7F                                   ? 0x7F
+                                 : byte == 0xC2 && next >= 0x80 && next <= 0x9F ? next
+                                                                                : 0;
+        if (control == 0) {
+            escaped += json[i];
+            continue;
+        }
+        char text[8];
+        std::snprintf(text, sizeof text, "\\u%04x", control);
+        escaped += text;
+        i += byte == 0xC2 ? 1 : 0;
+    }
+    return escaped;
+}
+
+}  // namespace
 
 std::string WriteEngineJson(const InsultGenerator& engine)
 {
@@ -28,7 +59,7 @@ std::string WriteEngineJson(const InsultGenerator& engine)
     }
     ordered_json document;
     document["styles"] = std::move(styles);
-    return document.dump(2) + "\n";
+    return WithControlsEscaped(document.dump(2)) + "\n";
 }
 
 }  // namespace razzlewick

@@ -31,8 +31,10 @@ the line and column, the style, the list and the word: a placeholder no list fil
 (%5 with three lists, %10 read as %1 and "0"), a list that no template or shape
 reaches, a template with no placeholder, a gap or a repeat in the list numbers, a
 negative list number, an empty list, an empty word, blanks at either end of a word
-or two in a row, a tab, CR or LF in a word or the template, a word that holds a
-placeholder, punctuation at the template's end, an empty key, two styles of one key
+or two in a row, a tab, CR or LF in a word or the template, any other control
+character (ESC, BEL, DEL, the unassigned bytes 0x81 0x8D 0x8F 0x90 0x9D: a terminal
+would obey them) in a key, name, template or word, a word that holds a placeholder,
+punctuation at the template's end, an empty key, two styles of one key
 in one file, a key that differs from a tab's or another style's only in case, and
 words that differ only in case. Warnings leave the exit status as it is.
 Also warned about: a word whose placeholder brings in a list whose words bring in

@@ -2,6 +2,7 @@
 #include "cli/ComposeBatch.h"
 #include "cli/EntropySeed.h"
 #include "cli/StyleListing.h"
+#include "cli/TerminalText.h"
 #include "data/DataFileName.h"
 #include "data/DataFolders.h"
 #include "data/InsultGenerator.h"
@@ -123,11 +124,9 @@ int RunTry(const std::vector<std::string>& args)
             : SourceKeys(source);
     for (const std::string& key : keys) {
         if (keys.size() > 1)
-            std::cout << Windows1252ToUtf8(key) << ":\n";
+            std::cout << TerminalTextFrom1252(key, Separators::Escape) << ":\n";
         ComposeBatches(engine, key, request, [](const std::string& batch) {
-            std::string text = Windows1252ToUtf8(batch);
-            std::erase(text, '\r');
-            std::cout << text;
+            std::cout << BatchForTerminal(batch, LineEnds::Lf);
         });
     }
     return 0;

@@ -2,6 +2,7 @@
 // engine code, so what it reports is what the program will see.
 
 #include "cli/Arguments.h"
+#include "cli/TerminalTextStream.h"
 #include "cli/Version.h"
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/JsonSource.h"
@@ -46,6 +47,8 @@ int main(int argc, char** argv)
 {
     using namespace razzlewick;
     std::ios::sync_with_stdio(false);
+    const TerminalTextStream out(std::cout);
+    const TerminalTextStream err(std::cerr);
     const std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) {
         std::cerr << "razzlewick-data: no command given (try \"razzlewick-data --help\")\n";
