@@ -8,6 +8,7 @@
 #include "generate/GeneratorOperations.h"
 #include "generate/RandomSource.h"
 #include "tests/support/DataFolders.h"
+#include "tests/words/InsultKit.h"
 #include "tests/words/WordChecks.h"
 
 #include <gtest/gtest.h>
@@ -423,6 +424,15 @@ TEST_P(ShippedStyle, WordsStayClearOfTheForbiddenKinds)
     }
 }
 
+TEST_P(ShippedStyle, NoListLeansOnThePeriodInsultKit)
+{
+    for (const auto& [number, list] : Style().wordLists) {
+        const std::vector<std::string> kit = KitWordsIn(list->Words());
+        EXPECT_LE(kit.size(), 12u) << "list " << number;
+        EXPECT_LT(LongestRunInKitOrder(kit), 5u) << "list " << number << " keeps the kit's order";
+    }
+}
+
 TEST_P(ShippedStyle, WordsAreSpeltAsTheBritishDictionarySpellsThem)
 {
     static const std::set<std::string> known = KnownWords();
@@ -528,10 +538,25 @@ TEST(ShippedVocabulary, EchoCheckFindsEveryFormOfAWordAcrossTheParts)
     EXPECT_FALSE(reported("list 1 \"even\" / list 5 \"sing"));
     EXPECT_FALSE(reported("shape \"you lose %5\" / list 4"));
 
+    // Old verb forms and reflexives are function words, however often a line repeats them.
+    EXPECT_EQ(ContentStems("'Tis thou thyself, that hadst and mightst; 'twas yourselves"),
+              std::set<std::string>{});
+
     // The first shape: list 1 meets list 4 in 2 of 16 pairs and list 5 in 2 of 16, list 2
     // meets list 3 in 1 of 4 and list 4 in 1 of 8, list 4 meets list 5 in 1 of 16. The
     // second: its own "lose" meets 1 of 4 of list 5.
     EXPECT_DOUBLE_EQ(share, (2.0 / 16 + 2.0 / 16 + 1.0 / 4 + 1.0 / 8 + 1.0 / 16 + 1.0 / 4) / 2);
+}
+
+TEST(ShippedVocabulary, KitCheckFollowsTheTablesOrder)
+{
+    // Case, hyphens and old spellings aside, a kit word is a kit word. A word the kit lacks
+    // does not break a run; a word of another column, or an earlier one, does.
+    const std::vector<std::string> kit = KitWordsIn(
+        {"Craven", "malapert", "currish", "froward", "frothy", "maltworm", "clotpoll", "lumpish"});
+    EXPECT_EQ(kit, (std::vector<std::string>{"craven", "currish", "froward", "frothy", "malt-worm",
+                                             "clotpole", "lumpish"}));
+    EXPECT_EQ(LongestRunInKitOrder(kit), 4u);
 }
 
 TEST(ShippedVocabulary, SentenceChecksFollowEachShape)

@@ -43,6 +43,17 @@ const std::set<std::string, std::less<>> kFunctionWords = {
     "i'll",    "he's",       "she's",   "that's",    "there's",   "who's",   "what's",  "let's",
     "we're",   "we've",      "ne'er",   "o'er",      "'tis"};
 
+// More old forms: the rarer auxiliaries and reflexives, and "'tis" and its kin as a text cut
+// into words gives them, without the leading apostrophe.
+const std::set<std::string, std::less<>> kMoreOldFunctionWords = {
+    "tis",      "twas",   "twere",   "twill",   "hadst",      "mightst",
+    "mightest", "mayest", "thou'rt", "thou'lt", "yourselves", "oneself"};
+
+bool IsFunctionWord(std::string_view word)
+{
+    return kFunctionWords.contains(word) || kMoreOldFunctionWords.contains(word);
+}
+
 // Slurs that mail and chat filters look for inside words, kept in ROT13 so this file does not
 // spell them out.
 const std::vector<std::string_view> kSlursRot13 = {
@@ -332,7 +343,7 @@ std::set<std::string> ContentStems(std::string_view windows1252)
     std::set<std::string> stems;
     const auto add = [&](std::string word) {
         std::erase(word, '-');
-        if (LetterCount(word) >= 3 && !kFunctionWords.contains(word))
+        if (LetterCount(word) >= 3 && !IsFunctionWord(word))
             stems.insert(EnglishStemmer().Stem(Windows1252ToUtf8(word)));
     };
     for (const std::string& word : WordsOf(windows1252)) {
@@ -500,8 +511,7 @@ std::vector<std::string> OverusedOpenings(const WordList& list)
     std::map<std::string, size_t> openings;
     for (const std::string& word : list.Words()) {
         const std::vector<std::string> words = WordsOf(word);
-        if (!words.empty() && LetterCount(words.front()) >= 3 &&
-            !kFunctionWords.contains(words.front()))
+        if (!words.empty() && LetterCount(words.front()) >= 3 && !IsFunctionWord(words.front()))
             ++openings[words.front()];
     }
     const size_t limit = std::max<size_t>(4, list.size() / 12);
