@@ -62,6 +62,10 @@ std::vector<std::string> OverusedOpenings(const razzlewick::WordList& list);
 // empty. Words are compared whole and by their hyphenated parts, never as substrings.
 std::string BlockedWord(std::string_view text);
 
+// A swear word only the styles behind the level-1 warning may use ("arse"), or empty. Words
+// are compared whole and by their hyphenated parts.
+std::string CoarseWord(std::string_view text);
+
 // A slur that `text` holds anywhere, even inside an innocent word, as mail and chat filters
 // match them ("sniggering"); empty when there is none.
 std::string SlurInside(std::string_view text);
