@@ -481,6 +481,30 @@ TEST(ShippedVocabulary, NoPhraseSpeaksInTwoStyles)
     }
 }
 
+TEST(ShippedVocabulary, NoStyleCallsThePersonWhatAnotherDoes)
+{
+    // What a style calls the person is its own: "dope" or "utter" in two styles blurs them.
+    std::map<std::string, std::string> seen;  // word -> style and epithet
+    InsultGenerator& engine = ShippedEngine();
+    for (const std::string& key : kStyleNames) {
+        const auto style = engine.styles.find(key);
+        ASSERT_NE(style, engine.styles.end()) << key;
+        const std::set<int32_t> epithets = EpithetLists(*style->second);
+        EXPECT_FALSE(epithets.empty()) << key << " calls the person nothing";
+        std::map<std::string, std::string> ofStyle;
+        for (const int32_t number : epithets) {
+            for (const std::string& word : style->second->wordLists.at(number)->Words()) {
+                for (const std::string& part : ContentWords(word))
+                    ofStyle.emplace(part, key + " \"" + word + "\"");
+            }
+        }
+        for (const auto& [part, where] : ofStyle) {
+            const auto [other, fresh] = seen.emplace(part, where);
+            EXPECT_TRUE(fresh) << part << ": " << other->second << " and " << where;
+        }
+    }
+}
+
 TEST(ShippedVocabulary, ArticleCheckCatchesBothMistakes)
 {
     // The composed-text test relies on this check, so it must see real mistakes.
@@ -537,6 +561,17 @@ TEST(ShippedVocabulary, EchoCheckFindsEveryFormOfAWordAcrossTheParts)
     // meets list 3 in 1 of 4 and list 4 in 1 of 8, list 4 meets list 5 in 1 of 16. The
     // second: its own "lose" meets 1 of 4 of list 5.
     EXPECT_DOUBLE_EQ(share, (2.0 / 16 + 2.0 / 16 + 1.0 / 4 + 1.0 / 8 + 1.0 / 16 + 1.0 / 4) / 2);
+}
+
+TEST(ShippedVocabulary, EpithetsAreTheListsAVocativeNames)
+{
+    InsultStyle style("Checks");
+    style.templateText = "You %0";
+    style.wordLists[0] = ListOf({"%1, you %2 %3: %4", "%4, O %5, %1", "sulk, thou %6 soul, %4"});
+    for (int32_t number = 1; number <= 6; ++number)
+        style.wordLists[number] = ListOf({"word"});
+    // Not list 1, which opens the sentence or follows the name after a comma, nor list 4.
+    EXPECT_EQ(EpithetLists(style), (std::set<int32_t>{2, 3, 5, 6}));
 }
 
 TEST(ShippedVocabulary, SentenceChecksFollowEachShape)

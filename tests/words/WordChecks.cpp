@@ -288,6 +288,30 @@ std::string SentenceForm::Literal() const
     return literal;
 }
 
+std::set<int32_t> EpithetLists(const InsultStyle& style)
+{
+    const auto endsWithVocative = [](std::string_view literal) {
+        std::string lower(literal);
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return lower.ends_with(", you ") || lower.ends_with(", thou ") || lower.ends_with(", o ");
+    };
+    std::set<int32_t> lists;
+    for (const SentenceForm& form : SentenceForms(style)) {
+        bool named = false;
+        for (const SentenceForm::Piece& piece : form.pieces) {
+            if (piece.list >= 0) {
+                if (named)
+                    lists.insert(piece.list);
+            } else {
+                named = endsWithVocative(piece.text) ||
+                        (named && piece.text.find_first_not_of(' ') == std::string::npos);
+            }
+        }
+    }
+    return lists;
+}
+
 std::vector<int32_t> PlaceholdersOf(std::string_view text)
 {
     std::vector<int32_t> lists;
@@ -347,6 +371,18 @@ std::set<std::string> ContentStems(std::string_view windows1252)
         }
     }
     return stems;
+}
+
+std::set<std::string> ContentWords(std::string_view windows1252)
+{
+    std::set<std::string> words;
+    for (const std::string& word : WordsOf(windows1252)) {
+        std::string joined = word;
+        std::erase(joined, '-');
+        if (LetterCount(joined) >= 3 && !kFunctionWords.contains(joined))
+            words.insert(word);
+    }
+    return words;
 }
 
 double EchoShare(const InsultStyle& style, std::vector<std::string>* findings)
