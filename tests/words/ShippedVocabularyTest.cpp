@@ -414,12 +414,17 @@ TEST_P(ShippedStyle, NoWordMeetsItselfInOneInsult)
 TEST_P(ShippedStyle, WordsStayClearOfTheForbiddenKinds)
 {
     const InsultStyle& style = Style();
+    // The offensiveness level withholds these two, so they may swear.
+    const bool shownToEveryone = GetParam() != "Modern" && GetParam() != "Mediterranean";
     EXPECT_EQ(BlockedWord(style.templateText), "") << style.templateText;
     EXPECT_EQ(SlurInside(style.templateText), "") << style.templateText;
     for (const auto& [number, list] : style.wordLists) {
         for (const std::string& word : list->Words()) {
             EXPECT_EQ(BlockedWord(word), "") << "list " << number << ": \"" << word << "\"";
             EXPECT_EQ(SlurInside(word), "") << "list " << number << ": \"" << word << "\"";
+            if (shownToEveryone) {
+                EXPECT_EQ(CoarseWord(word), "") << "list " << number << ": \"" << word << "\"";
+            }
         }
     }
 }
@@ -482,6 +487,30 @@ TEST(ShippedVocabulary, NoPhraseSpeaksInTwoStyles)
         for (const std::string& phrase : ofStyle) {
             const auto [other, fresh] = seen.emplace(phrase, key);
             EXPECT_TRUE(fresh) << "\"" << phrase << "\" in " << other->second << " and " << key;
+        }
+    }
+}
+
+TEST(ShippedVocabulary, NoStyleCallsThePersonWhatAnotherDoes)
+{
+    // What a style calls the person is its own: "dope" or "utter" in two styles blurs them.
+    std::map<std::string, std::string> seen;  // word -> style and epithet
+    InsultGenerator& engine = ShippedEngine();
+    for (const std::string& key : kStyleNames) {
+        const auto style = engine.styles.find(key);
+        ASSERT_NE(style, engine.styles.end()) << key;
+        const std::set<int32_t> epithets = EpithetLists(*style->second);
+        EXPECT_FALSE(epithets.empty()) << key << " calls the person nothing";
+        std::map<std::string, std::string> ofStyle;
+        for (const int32_t number : epithets) {
+            for (const std::string& word : style->second->wordLists.at(number)->Words()) {
+                for (const std::string& part : ContentWords(word))
+                    ofStyle.emplace(part, key + " \"" + word + "\"");
+            }
+        }
+        for (const auto& [part, where] : ofStyle) {
+            const auto [other, fresh] = seen.emplace(part, where);
+            EXPECT_TRUE(fresh) << part << ": " << other->second << " and " << where;
         }
     }
 }
@@ -559,6 +588,17 @@ TEST(ShippedVocabulary, KitCheckFollowsTheTablesOrder)
     EXPECT_EQ(LongestRunInKitOrder(kit), 4u);
 }
 
+TEST(ShippedVocabulary, EpithetsAreTheListsAVocativeNames)
+{
+    InsultStyle style("Checks");
+    style.templateText = "You %0";
+    style.wordLists[0] = ListOf({"%1, you %2 %3: %4", "%4, O %5, %1", "sulk, thou %6 soul, %4"});
+    for (int32_t number = 1; number <= 6; ++number)
+        style.wordLists[number] = ListOf({"word"});
+    // Not list 1, which opens the sentence or follows the name after a comma, nor list 4.
+    EXPECT_EQ(EpithetLists(style), (std::set<int32_t>{2, 3, 5, 6}));
+}
+
 TEST(ShippedVocabulary, SentenceChecksFollowEachShape)
 {
     InsultStyle style("Checks");
@@ -588,6 +628,9 @@ TEST(ShippedVocabulary, BlockedWordsAndSlursAreFound)
     EXPECT_EQ(BlockedWord("a waste of oxygen"), "dehumanising: waste of oxygen");
     EXPECT_EQ(BlockedWord("smells of garlic and shame"), "nationality or region: garlic");
     EXPECT_EQ(BlockedWord("the fatherly oxygen tent"), "");
+    EXPECT_EQ(BlockedWord("get off your arse"), "");
+    EXPECT_EQ(CoarseWord("get off your arse"), "arse");
+    EXPECT_EQ(CoarseWord("a sparse, bollocks-deep parsnip"), "bollocks");
     // Inside innocent words too, as a mail filter would find them.
     EXPECT_EQ(SlurInside("a sniggering knave"), "sniggering");
     EXPECT_EQ(SlurInside("Snigger at your sandals"), "snigger");

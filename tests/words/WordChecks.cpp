@@ -90,9 +90,9 @@ const std::vector<std::pair<std::string_view, std::vector<std::string_view>>> kB
      {"sissy", "effeminate", "girly", "wench", "hussy", "harpy", "shrew", "hag", "harridan",
       "fishwife", "spinster"}},
     {"sexual or obscene",
-     {"strumpet", "harlot",   "whore",   "whoreson",    "trollop", "slut",   "sluttish", "wanton",
-      "lecher",   "codpiece", "bastard", "misbegotten", "arse",    "bugger", "bollocks", "crap",
-      "shit",     "piss",     "pissed",  "tosser",      "wanker",  "knob",   "sexy"}},
+     {"strumpet", "harlot", "whore",    "whoreson", "trollop",     "slut",   "sluttish",
+      "wanton",   "lecher", "codpiece", "bastard",  "misbegotten", "bugger", "crap",
+      "shit",     "piss",   "pissed",   "tosser",   "wanker",      "knob",   "sexy"}},
     {"disability or illness",
      {"deaf",       "blind",   "lame",     "dumb",   "cripple",   "crippled",
       "spastic",    "retard",  "retarded", "moron",  "cretin",    "imbecile",
@@ -105,6 +105,10 @@ const std::vector<std::pair<std::string_view, std::vector<std::string_view>>> kB
       "sidewalk",   "vacation", "apartment", "candy",    "soccer",   "diaper",   "faucet",
       "flashlight", "jewelry",  "pajamas",   "mustache", "catalog",  "aluminum"}},
 };
+
+// Swearing the level-1 warning promises: fine in Modern and Mediterranean, never in the styles
+// everyone sees.
+const std::vector<std::string_view> kCoarseWords = {"arse", "bollocks"};
 
 bool IsLetter(char c)
 {
@@ -295,6 +299,30 @@ std::string SentenceForm::Literal() const
     return literal;
 }
 
+std::set<int32_t> EpithetLists(const InsultStyle& style)
+{
+    const auto endsWithVocative = [](std::string_view literal) {
+        std::string lower(literal);
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return lower.ends_with(", you ") || lower.ends_with(", thou ") || lower.ends_with(", o ");
+    };
+    std::set<int32_t> lists;
+    for (const SentenceForm& form : SentenceForms(style)) {
+        bool named = false;
+        for (const SentenceForm::Piece& piece : form.pieces) {
+            if (piece.list >= 0) {
+                if (named)
+                    lists.insert(piece.list);
+            } else {
+                named = endsWithVocative(piece.text) ||
+                        (named && piece.text.find_first_not_of(' ') == std::string::npos);
+            }
+        }
+    }
+    return lists;
+}
+
 std::vector<int32_t> PlaceholdersOf(std::string_view text)
 {
     std::vector<int32_t> lists;
@@ -354,6 +382,18 @@ std::set<std::string> ContentStems(std::string_view windows1252)
         }
     }
     return stems;
+}
+
+std::set<std::string> ContentWords(std::string_view windows1252)
+{
+    std::set<std::string> words;
+    for (const std::string& word : WordsOf(windows1252)) {
+        std::string joined = word;
+        std::erase(joined, '-');
+        if (LetterCount(joined) >= 3 && !kFunctionWords.contains(joined))
+            words.insert(word);
+    }
+    return words;
 }
 
 double EchoShare(const InsultStyle& style, std::vector<std::string>* findings)
@@ -547,6 +587,17 @@ std::string BlockedWord(std::string_view text)
                     : std::find(words.begin(), words.end(), entry) != words.end();
             if (found)
                 return std::string(kind) + ": " + std::string(entry);
+        }
+    }
+    return {};
+}
+
+std::string CoarseWord(std::string_view text)
+{
+    for (const std::string& word : WordsOf(text)) {
+        for (const std::string& part : HyphenParts(word)) {
+            if (std::find(kCoarseWords.begin(), kCoarseWords.end(), part) != kCoarseWords.end())
+                return part;
         }
     }
     return {};

@@ -29,9 +29,17 @@ std::vector<SentenceForm> SentenceForms(const razzlewick::InsultStyle& style);
 // The placeholders of a text, in order.
 std::vector<int32_t> PlaceholdersOf(std::string_view text);
 
+// The lists that call the person something: those a shape puts straight after a vocative
+// ", you", ", thou" or ", O", and the lists that follow them with only a blank between
+// ("thou %1 %2 %3").
+std::set<int32_t> EpithetLists(const razzlewick::InsultStyle& style);
+
 // Snowball stems of the content words of a text: words of three letters or more that are not
 // function words; a hyphenated word counts as its parts and as one joined word.
 std::set<std::string> ContentStems(std::string_view windows1252);
+
+// The content words of a text in lower case, a hyphenated word whole ("hen-hearted").
+std::set<std::string> ContentWords(std::string_view windows1252);
 
 // The share of insults in which a content word comes back, by stem, in two parts of the
 // sentence (the literal text of template and shape is one part, each word put in another).
@@ -61,6 +69,10 @@ std::vector<std::string> OverusedOpenings(const razzlewick::WordList& list);
 // The kind and the word or phrase of the blocklist that `text` holds ("body: paunchy"), or
 // empty. Words are compared whole and by their hyphenated parts, never as substrings.
 std::string BlockedWord(std::string_view text);
+
+// A swear word only the styles behind the level-1 warning may use ("arse"), or empty. Words
+// are compared whole and by their hyphenated parts.
+std::string CoarseWord(std::string_view text);
 
 // A slur that `text` holds anywhere, even inside an innocent word, as mail and chat filters
 // match them ("sniggering"); empty when there is none.
