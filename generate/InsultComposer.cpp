@@ -1,7 +1,7 @@
 #include "generate/InsultComposer.h"
 
+#include "data/Placeholder.h"
 #include "generate/InsultHistory.h"
-#include "generate/Placeholder.h"
 #include "generate/RandomSource.h"
 
 #include <optional>

@@ -16,8 +16,9 @@ struct Placeholder {
 // The placeholder that the percent sign at `at` in `text` holds for the lists `from` to
 // `limit`-1, if any. The digits after a percent sign hold the placeholder of every leading
 // part of them ("%123" holds %1, %12 and %123) except those with a leading zero, which no
-// number is written with; the smallest in range is the one filled first. The composer and
-// the data tool's checks both read placeholders through this, so they cannot disagree.
+// number is written with; the smallest in range is the one filled first. The composer, the
+// combination count and the data tool's checks all read placeholders through this, so they
+// cannot disagree.
 inline std::optional<Placeholder> PlaceholderAt(std::string_view text, size_t at, size_t from,
                                                 size_t limit)
 {
