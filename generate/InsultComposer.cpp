@@ -4,6 +4,7 @@
 #include "generate/InsultHistory.h"
 #include "generate/RandomSource.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,29 +28,60 @@ void AdjustFirstLetter(std::string& text, bool capitalise)
 }
 
 // Every non-overlapping occurrence of key in text from `at` (the first one) on, left to
-// right, replaced by word; the inserted word is not searched again. False, with text
-// unchanged, when the result would be longer than budget. scratch is reused between calls
-// to spare allocations.
-bool ReplaceAll(std::string& text, size_t at, std::string_view key, std::string_view word,
-                size_t budget, std::string& scratch)
+// right, replaced by word; the inserted word is not searched again. The result stops at
+// limit characters. scratch is reused between calls to spare allocations.
+void ReplaceAll(std::string& text, size_t at, std::string_view key, std::string_view word,
+                size_t limit, std::string& scratch)
 {
     scratch.clear();
     size_t from = 0;
-    while (at != std::string::npos) {
-        if (scratch.size() + (at - from) + word.size() > budget) {
-            return false;
-        }
+    while (at != std::string::npos && scratch.size() < limit) {
         scratch.append(text, from, at - from);
         scratch.append(word);
         from = at + key.size();
         at = text.find(key, from);
     }
-    if (scratch.size() + (text.size() - from) > budget) {
-        return false;
-    }
     scratch.append(text, from, std::string::npos);
+    scratch.resize(std::min(scratch.size(), limit));
     text.swap(scratch);
-    return true;
+}
+
+bool IsPlaceholderCharacter(char c)
+{
+    return c == '%' || (c >= '0' && c <= '9');
+}
+
+// While an insult is filled in, only the start of it that can reach its first kInsultLimit
+// characters is kept. A step replaces placeholders, a percent sign and digits, and nothing
+// else, so the text up to the kInsultLimit-th other character is enough. Text made of
+// placeholders alone is cut at kKeptLimit: a step rewrites the whole text, so a longer one
+// could not be filled in any further within kInsultWorkLimit.
+constexpr size_t kKeptLimit = kInsultWorkLimit;
+
+// Cuts `text` to the start described above. A placeholder cut in two goes too: cut short it
+// would read as another one, or as text.
+void KeepStart(std::string& text)
+{
+    if (text.size() <= kInsultLimit) {
+        return;
+    }
+    size_t end = std::min(text.size(), kKeptLimit);
+    for (size_t i = 0, others = 0; i < end; ++i) {
+        if (!IsPlaceholderCharacter(text[i]) && ++others == kInsultLimit) {
+            end = i + 1;
+            break;
+        }
+    }
+    if (end == text.size()) {
+        return;
+    }
+    if (text[end] >= '0' && text[end] <= '9') {
+        const size_t start = text.find_last_not_of("0123456789", end - 1);
+        if (start != std::string::npos && text[start] == '%') {
+            end = start;
+        }
+    }
+    text.resize(end);
 }
 
 // The lists numbered 0 to N-1 (N = the number of lists; only those are ever expanded), with
@@ -97,19 +129,16 @@ size_t NextPlaceholder(std::string_view text, size_t from, size_t limit)
     return found;
 }
 
-// One insult into `insult`: placeholders in ascending order, each list that exists taking
-// one draw whether or not its placeholder occurs. At the step that would take the insult past
-// kInsultLimit, or its rewriting past kInsultWorkLimit, it stays as it is and the lists not
-// yet reached only take their draws.
+// One insult into `insult`, the first kInsultLimit characters of what filling in the template
+// makes: placeholders in ascending order, each list that exists taking one draw whether or not
+// its placeholder occurs At the step that would
+// take its rewriting past kInsultWorkLimit it ends before its first percent sign, which may
+// start a placeholder not yet filled, and the lists not yet reached only take their draws.
 void ExpandInsult(const std::string& templateText, const NumberedLists& lists, std::string& insult,
                   std::string& scratch)
 {
-    if (templateText.size() > kInsultLimit) {
-        insult.assign(templateText, 0, kInsultLimit);
-        SkipRandom(lists.PresentBetween(0, lists.Count()));
-        return;
-    }
-    insult = templateText;
+    insult.assign(templateText, 0, kKeptLimit + 1);
+    KeepStart(insult);
     size_t work = 0;
     for (size_t number = 0; number < lists.Count(); ++number) {
         size_t at = insult.find(lists.Key(number));
@@ -123,20 +152,26 @@ void ExpandInsult(const std::string& templateText, const NumberedLists& lists, s
             number = next;
             at = insult.find(lists.Key(number));
         }
+        work += insult.size();
+        if (work > kInsultWorkLimit) {
+            insult.resize(std::min(insult.size(), insult.find('%')));
+            SkipRandom(lists.PresentBetween(number, lists.Count()));
+            break;
+        }
         std::string_view word = "????";
         if (const WordList* list = lists.At(number)) {
-            const size_t r = static_cast<size_t>(DrawRandom());
-            // An empty list still takes its draw, so the words after it stay the same.
-            word = list->size() == 0 ? std::string_view()
-                                     : std::string_view((*list)[r % list->size()]);
+            if (list->empty()) {
+                // An empty list still takes its draw, so the words after it stay the same.
+                DrawRandom();
+                word = {};
+            } else {
+                word = (*list)[static_cast<size_t>(DrawRandom()) % list->size()];
+            }
         }
-        work += insult.size();
-        if (work > kInsultWorkLimit ||
-            !ReplaceAll(insult, at, lists.Key(number), word, kInsultLimit, scratch)) {
-            SkipRandom(lists.PresentBetween(number + 1, lists.Count()));
-            return;
-        }
+        ReplaceAll(insult, at, lists.Key(number), word, kKeptLimit + 1, scratch);
+        KeepStart(insult);
     }
+    insult.resize(std::min(insult.size(), kInsultLimit));
 }
 
 }  // namespace

@@ -27,11 +27,13 @@ inline constexpr size_t kBatchTextLimit = size_t{16} << 20;
 // number of lists) are replaced in ascending order as plain text, each from one draw of the
 // random source: "????" for a number without a list, the empty word for an empty list. Later
 // placeholders are matched in the text earlier ones inserted; %10 reads as %1 followed by 0.
-// An insult stops growing at the step that would take it past kInsultLimit or its rewriting
-// past kInsultWorkLimit, keeping the text composed so far (placeholders not yet filled stay
-// as typed; a longer template is cut); the lists it did not reach still take their draws,
-// so the insults after it are the same as without the bounds. A batch ends early, with the
-// whole insults composed so far, at the insult that would take it past kBatchTextLimit.
+// An insult longer than kInsultLimit is cut to its first kInsultLimit characters, the start
+// of the insult without the bound; one whose filling-in would rewrite more than
+// kInsultWorkLimit ends before its first percent sign, where a placeholder not yet filled may
+// begin, so it too is the start of the whole. The lists an insult does
+// not reach still take their draws, so the insults after it are the same as without the
+// bounds. A batch ends early, with the whole insults composed so far, at the insult that
+// would take it past kBatchTextLimit.
 std::string Compose(InsultStyle& style, int16_t count, bool capitalise);
 
 }  // namespace razzlewick
