@@ -65,6 +65,7 @@ void InsultStyle::Clear()
 {
     wordLists.clear();
     history.clear();
+    recentDraws.Clear();
 }
 
 }  // namespace razzlewick

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/RecentDraws.h"
 #include "data/WordList.h"
 
 #include <cstdint>
@@ -26,7 +27,7 @@ public:
     void Serialize(Archive& archive, LoadObserver* observer = nullptr);
     // Product of the list sizes (an empty list counts as 1) minus 1, wrapping on overflow.
     void ComputeCombinations();
-    // Deletes every list and empties the history.
+    // Deletes every list and empties the history and the recent draws.
     void Clear();
 
     std::string name;
@@ -35,6 +36,8 @@ public:
     int64_t combinationCount = 0;
     std::vector<std::string> history;
     int32_t historyPosition = 0;
+    // The words the last insults took, which the window and the terminal do not repeat soon.
+    RecentDraws recentDraws;
     // The data files that held records of this style, in the order read, each once: where
     // the window looks for a picture the author put beside them.
     std::vector<std::string> files;

@@ -188,6 +188,36 @@ TEST_F(MainDialogTest, ArrowsFollowTheHistoryAndTabsKeepTheirEntry)
     EXPECT_FALSE(Shown(IDC_REDO));
 }
 
+// Fifty insults in a row, three a press, bring back no word of a list of 120, nor a word of
+// a list of 30 while it is among that list's last 15 draws.
+TEST_F(MainDialogTest, AgainBringsBackNoRecentWord)
+{
+    settings.Set("num", 3);
+    std::vector<std::string> longList;
+    std::vector<std::string> shortList;
+    for (int i = 0; i < 120; ++i) {
+        longList.push_back("L" + std::to_string(i));
+        if (i < 30) {
+            shortList.push_back("S" + std::to_string(i));
+        }
+    }
+    Open({{"Arabian", "May %0 %1", {longList, shortList}}});
+    QStringList lines = ShownText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (int press = 0; press < 16; ++press) {
+        Click(IDC_AGAIN);
+        lines += ShownText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    ASSERT_EQ(lines.size(), 51);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        for (qsizetype j = i + 1; j < lines.size(); ++j) {
+            const QStringList a = lines[i].split(QLatin1Char(' '));
+            const QStringList b = lines[j].split(QLatin1Char(' '));
+            EXPECT_TRUE(j - i >= 50 || a[1] != b[1]) << lines[i].toStdString() << " " << j - i;
+            EXPECT_TRUE(j - i > 15 || a[2] != b[2]) << lines[i].toStdString() << " " << j - i;
+        }
+    }
+}
+
 TEST_F(MainDialogTest, EnterPressesAgain)
 {
     MainDialog& window = Open();
@@ -370,8 +400,8 @@ TEST_F(MainDialogTest, RandomSourceIsSeededOnceFromTheTimeAtInitialisation)
         apptest::AddStyles(reference, apptest::FourStyles());
         reference.SelectStyle("Arabian");
         SeedRandom(seed);
-        const std::string first = Generate(reference, 1, true);
-        const std::string second = Generate(reference, 1, true);
+        const std::string first = Generate(reference, 1, true, Repeats::AvoidRecent);
+        const std::string second = Generate(reference, 1, true, Repeats::AvoidRecent);
         matched = first == windowFirst && second == windowSecond;
     }
     EXPECT_TRUE(matched) << windowFirst << windowSecond;

@@ -379,6 +379,16 @@ TEST(Composer, AnInsultStopsGrowingAtItsLimit)
     EXPECT_EQ(next, DrawRandom());
 }
 
+// A word among the recent ones is drawn again, and the redraws end: seed 12651 gives d, a, then
+// seventeen draws of d or a, after which the word after the last draw that is not recent.
+TEST(Composer, RecentWordsAreDrawnAgainAndTheRedrawsEnd)
+{
+    SeedRandom(12651);
+    EXPECT_EQ(
+        Compose(*MakeStyle("%0", {{0, {"a", "b", "c", "d"}}}), 3, false, Repeats::AvoidRecent),
+        "d.\r\na.\r\nb.\r\n");
+}
+
 // Only a batch of more insults than the window offers reaches the batch limit now; it stops
 // at the insult that would take it past, keeping the whole insults before it.
 TEST(Composer, BatchStopsBeforeOutgrowingTheLimit)
