@@ -25,7 +25,9 @@ public:
     // are added, words are added only when the list does not hold them yet. `observer`, when
     // given, hears of what is read.
     void Serialize(Archive& archive, LoadObserver* observer = nullptr);
-    // Product of the list sizes (an empty list counts as 1) minus 1, wrapping on overflow.
+    // For a style whose words carry placeholders, the number of different insults it can make
+    // (CountShapedInsults); for any other, as data files have always been counted, the product
+    // of the list sizes (an empty list counts as 1) minus 1, wrapping on overflow.
     void ComputeCombinations();
     // Deletes every list and empties the history and the recent draws.
     void Clear();
