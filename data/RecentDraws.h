@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <vector>
 
 namespace razzlewick {
@@ -34,8 +33,9 @@ private:
     // How many of a list's newest draws can be recent: half of a short list.
     static size_t Limit(size_t size) { return std::min(kRecentInsults, size / 2); }
 
-    // Per list, oldest first; a list takes one word an insult, so kRecentInsults hold them all.
-    std::map<size_t, std::vector<Draw>> lists_;
+    // By list number, oldest first; a list takes one word an insult, so kRecentInsults hold
+    // them all.
+    std::vector<std::vector<Draw>> lists_;
     uint64_t insult_ = 0;  // the number of the insult being composed
 };
 

@@ -55,8 +55,7 @@ TEST(ShapedInsultCount, IsTheNumberOfDifferentInsults)
 {
     // Shapes: a placeholder twice takes one word; %20 reads as %2 then 0 and %7 stays as typed;
     // an empty word of list 2, or one that begins with a digit, makes "%%24" bring in list 4;
-    // a word of list 3 opens list 4;
-    // list 5 no text reaches.
+    // a word of list 3 opens list 4; list 5 no text reaches.
     const WordsByList words = {{"%1 %2", "%2 and %2", "%3!", "%20 %7", "%1%4", "%%24"},
                                {"ant", "bee", "cat"},
                                {"red", "tan", "", "4x"},
@@ -64,9 +63,6 @@ TEST(ShapedInsultCount, IsTheNumberOfDifferentInsults)
                                {"x", "y", "z"},
                                {"never", "seen"}};
     EXPECT_EQ(CountShapedInsults("Thou %0", Lists(words)), DifferentInsults("Thou %0", words));
-
-    // WordsByList without placeholders are counted as they always were, by the caller.
-    EXPECT_EQ(CountShapedInsults("Thou %0 %1", Lists({{"a", "b"}, {"c"}})), std::nullopt);
 }
 
 // Two choices a step for 64 steps: 2^64 insults, shown as the most a count holds.
