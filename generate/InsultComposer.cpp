@@ -48,35 +48,22 @@ void ReplaceAll(std::string& text, size_t at, std::string_view key, std::string_
 
 // While an insult is filled in, only the start of it that can reach its first kInsultLimit
 // characters is kept. A step replaces placeholders, a percent sign and digits, and nothing
-// else, so the text up to the kInsultLimit-th other character is enough. Text made of
-// placeholders alone is cut at kKeptLimit: a step rewrites the whole text, so a longer one
-// could not be filled in any further within kInsultWorkLimit.
-constexpr size_t kKeptLimit = kInsultWorkLimit;
+// else, so the text up to its kInsultLimit-th other character is enough.
 
-// Cuts `text` to the start described above. A placeholder cut in two goes too: cut short it
-// would read as another one, or as text.
-void KeepStart(std::string& text)
+// Cuts `text` to the start described above; false, with `text` as it was, when that start
+// is longer than kInsultKeptLimit.
+bool KeepStart(std::string& text)
 {
     if (text.size() <= kInsultLimit) {
-        return;
+        return true;
     }
-    size_t end = std::min(text.size(), kKeptLimit);
-    for (size_t i = 0, others = 0; i < end; ++i) {
+    for (size_t i = 0, others = 0; i < std::min(text.size(), kInsultKeptLimit); ++i) {
         if (!IsPlaceholderCharacter(text[i]) && ++others == kInsultLimit) {
-            end = i + 1;
-            break;
+            text.resize(i + 1);
+            return true;
         }
     }
-    if (end == text.size()) {
-        return;
-    }
-    if (text[end] >= '0' && text[end] <= '9') {
-        const size_t start = text.find_last_not_of("0123456789", end - 1);
-        if (start != std::string::npos && text[start] == '%') {
-            end = start;
-        }
-    }
-    text.resize(end);
+    return text.size() <= kInsultKeptLimit;
 }
 
 // The lists numbered 0 to N-1 (N = the number of lists; only those are ever expanded), with
@@ -138,16 +125,19 @@ size_t DrawWord(const WordList& list, size_t number, RecentDraws* recent)
 
 // One insult into `insult`, the first kInsultLimit characters of what filling in the template
 // makes: placeholders in ascending order, each list that exists taking one draw whether or not
-// its placeholder occurs (and with `recent`, redraws where it does). At the step that would
-// take its rewriting past kInsultWorkLimit it ends before its first percent sign, which may
-// start a placeholder not yet filled, and the lists not yet reached only take their draws.
+// its placeholder occurs (and with `recent`, redraws where it does). Where the start to keep
+// grows past kInsultKeptLimit, or the rewriting would pass kInsultWorkLimit, it ends before
+// its first percent sign, and the lists not yet reached only take their draws.
 void ExpandInsult(const std::string& templateText, const NumberedLists& lists, RecentDraws* recent,
                   std::string& insult, std::string& scratch)
 {
-    insult.assign(templateText, 0, kKeptLimit + 1);
-    KeepStart(insult);
+    insult.assign(templateText, 0, kInsultKeptLimit + 1);
+    bool kept = KeepStart(insult);
+    if (!kept) {
+        SkipRandom(lists.PresentBetween(0, lists.Count()));
+    }
     size_t work = 0;
-    for (size_t number = 0; number < lists.Count(); ++number) {
+    for (size_t number = 0; kept && number < lists.Count(); ++number) {
         size_t at = insult.find(lists.Key(number));
         if (at == std::string::npos) {
             // Numbers the text does not mention change nothing but the random source.
@@ -161,8 +151,8 @@ void ExpandInsult(const std::string& templateText, const NumberedLists& lists, R
         }
         work += insult.size();
         if (work > kInsultWorkLimit) {
-            insult.resize(std::min(insult.size(), insult.find('%')));
             SkipRandom(lists.PresentBetween(number, lists.Count()));
+            kept = false;
             break;
         }
         std::string_view word = "????";
@@ -175,8 +165,14 @@ void ExpandInsult(const std::string& templateText, const NumberedLists& lists, R
                 word = (*list)[DrawWord(*list, number, recent)];
             }
         }
-        ReplaceAll(insult, at, lists.Key(number), word, kKeptLimit + 1, scratch);
-        KeepStart(insult);
+        ReplaceAll(insult, at, lists.Key(number), word, kInsultKeptLimit + 1, scratch);
+        kept = KeepStart(insult);
+        if (!kept) {
+            SkipRandom(lists.PresentBetween(number + 1, lists.Count()));
+        }
+    }
+    if (!kept) {
+        insult.resize(std::min(insult.size(), insult.find('%')));
     }
     insult.resize(std::min(insult.size(), kInsultLimit));
 }

@@ -16,6 +16,9 @@ inline constexpr size_t kInsultLimit = 4096;
 // chain of words that each name the next placeholder keeps an insult short yet rewrites it
 // once per list. Real styles rewrite a few hundred bytes.
 inline constexpr size_t kInsultWorkLimit = 16 * kInsultLimit;
+// The most text an insult's start may take while it is filled in (see Compose): more is text
+// of placeholders alone, which only hostile data makes and a press should not wait for.
+inline constexpr size_t kInsultKeptLimit = 2 * kInsultLimit;
 // The most text one batch may hold (a batch can have 32,767 insults).
 inline constexpr size_t kBatchTextLimit = size_t{16} << 20;
 
@@ -37,9 +40,11 @@ enum class Repeats {
 // same source, so a seed still gives the same text; only words that went into an insult count
 // as taken.
 // An insult longer than kInsultLimit is cut to its first kInsultLimit characters, the start
-// of the insult without the bound; one whose filling-in would rewrite more than
-// kInsultWorkLimit ends before its first percent sign, where a placeholder not yet filled may
-// begin, so it too is the start of the whole. The lists an insult does
+// of the insult without the bound: each step fills in only the start that can reach them, up
+// to the kInsultLimit-th character that is no percent sign or digit. One whose start to keep
+// grows past kInsultKeptLimit, or whose filling-in would rewrite more than kInsultWorkLimit,
+// ends before its first percent sign, where a placeholder not yet filled may begin, so it too
+// is the start of the whole. The lists an insult does
 // not reach still take their draws, so the insults after it are the same as without the
 // bounds. A batch ends early, with the whole insults composed so far, at the insult that
 // would take it past kBatchTextLimit.
