@@ -274,7 +274,8 @@ void MainDialog::RefreshStyle()
 void MainDialog::ShowText(bool generate)
 {
     if (generate)
-        currentText_ = Generate(engine_, options_.count, options_.capitalise == 1);
+        currentText_ =
+            Generate(engine_, options_.count, options_.capitalise == 1, Repeats::AvoidRecent);
     scrollPending_ = false;
     textBox_->setPlainText(EngineTextToDisplay(currentText_));
     ShowControls(true);

@@ -1,6 +1,7 @@
 // Composing one batch of 500 insults from the shipped data, the most a user can ask for
-// with one press; the largest batch from a style of 50,000 empty lists, as a hostile data
-// file holds; and the combination label.
+// with one press, as the data tool draws and as the window draws (no recent word again);
+// the largest batch from a style of 50,000 empty lists, as a hostile data file holds; the
+// combination count, of the shipped styles and of a list of a million words; and the label.
 #include "data/InsultGenerator.h"
 #include "generate/FormatCombinations.h"
 #include "generate/GeneratorOperations.h"
@@ -32,7 +33,7 @@ InsultGenerator& ShippedData()
     return *engine;
 }
 
-void BM_ComposeBatchOf500(benchmark::State& state, const std::string& styleName)
+void BM_ComposeBatchOf500(benchmark::State& state, const std::string& styleName, Repeats repeats)
 {
     InsultGenerator& engine = ShippedData();
     engine.SelectStyle(styleName);
@@ -42,7 +43,7 @@ void BM_ComposeBatchOf500(benchmark::State& state, const std::string& styleName)
     }
     SeedRandom(12345);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Generate(engine, 500, true));
+        benchmark::DoNotOptimize(Generate(engine, 500, true, repeats));
         // Every batch is kept in the history; drop it outside the timing so memory stays flat.
         state.PauseTiming();
         engine.currentStyle->history.clear();
@@ -67,6 +68,29 @@ void BM_ComposeManyEmptyLists(benchmark::State& state)
     }
 }
 
+// Counting happens at the end of every style read, so at every start.
+void BM_CountShippedStyles(benchmark::State& state)
+{
+    for (auto _ : state) {
+        for (const auto& entry : ShippedData().styles) {
+            entry.second->ComputeCombinations();
+        }
+    }
+}
+
+void BM_CountMillionPlainWords(benchmark::State& state)
+{
+    InsultStyle style("Large");
+    style.templateText = "Thou %0";
+    auto& list = style.wordLists[0] = std::make_unique<WordList>();
+    for (int i = 0; i < 1000000; ++i) {
+        list->AddUnique("word number " + std::to_string(i));
+    }
+    for (auto _ : state) {
+        style.ComputeCombinations();
+    }
+}
+
 void BM_FormatCombinations(benchmark::State& state)
 {
     int64_t count = 7620479999;
@@ -78,15 +102,31 @@ void BM_FormatCombinations(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Arabian, std::string("Arabian"))
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, ArabianAllowed, std::string("Arabian"), Repeats::Allowed)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Shakespearean, std::string("Shakespearean"))
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, ArabianAvoidRecent, std::string("Arabian"),
+                  Repeats::AvoidRecent)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Modern, std::string("Modern"))
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, ShakespeareanAllowed, std::string("Shakespearean"),
+                  Repeats::Allowed)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ComposeBatchOf500, Mediterranean, std::string("Mediterranean"))
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, ShakespeareanAvoidRecent, std::string("Shakespearean"),
+                  Repeats::AvoidRecent)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, ModernAllowed, std::string("Modern"), Repeats::Allowed)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, ModernAvoidRecent, std::string("Modern"),
+                  Repeats::AvoidRecent)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, MediterraneanAllowed, std::string("Mediterranean"),
+                  Repeats::Allowed)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ComposeBatchOf500, MediterraneanAvoidRecent, std::string("Mediterranean"),
+                  Repeats::AvoidRecent)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ComposeManyEmptyLists)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountShippedStyles)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CountMillionPlainWords)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormatCombinations);
 
 BENCHMARK_MAIN();

@@ -48,7 +48,7 @@ void MergeNestedWords(InsultStyle& style)
     style.ComputeCombinations();
 }
 
-// Only the nested words: every insult stops growing, at 3,072 characters of placeholders.
+// Only the nested words: every insult stops at 8 KiB of placeholders, before the first.
 void KeepOnlyNestedWords(InsultStyle& style)
 {
     style.wordLists.clear();

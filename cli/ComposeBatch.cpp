@@ -17,7 +17,7 @@ void ComposeBatches(InsultGenerator& engine, const std::string& key, const Batch
     engine.SelectStyle(key);
     SeedRandom(request.seed);
     for (int64_t batch = 0; batch < request.batches; ++batch) {
-        write(Generate(engine, request.count, request.capitalise));
+        write(Generate(engine, request.count, request.capitalise, request.repeats));
         engine.currentStyle->history.clear();
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generate/InsultComposer.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -15,11 +17,15 @@ struct BatchRequest final {
     bool capitalise = true;
     uint32_t seed = 0;
     int64_t batches = 1;
+    // The window and `razzlewick --print` avoid recent words; the data tool, unless asked,
+    // gives the sequence exactly.
+    Repeats repeats = Repeats::Allowed;
 };
 
 // Composes the batches in the style of that key (one the engine holds) exactly as the window
 // does after seeding with the same number, and hands each, as the engine's Windows-1252 text
-// with CR LF line ends, to `write`. No history is kept: nothing here steps back through them.
+// with CR LF line ends, to `write`. No history is kept: nothing here steps back through them;
+// the recent words are, across the batches.
 // `razzlewick --print` and `razzlewick-data generate` both print through this, so the same
 // seed gives the same insults from either.
 void ComposeBatches(InsultGenerator& engine, const std::string& key, const BatchRequest& request,

@@ -252,6 +252,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
         .count = count != 0 ? count : SettingsCount(err),
         .capitalise = !arguments.Has("--no-caps") && options.capitalise == 1,
         .seed = seed,
+        .repeats = Repeats::AvoidRecent,
     };
     ComposeBatches(engine, *key, request,
                    [&](const std::string& batch) { out << BatchForTerminal(batch, LineEnds::Lf); });

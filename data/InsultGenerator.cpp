@@ -238,6 +238,7 @@ bool InsultGenerator::ReloadDataFiles(std::vector<LoadResult>* report)
             continue;
         style->history = std::move(before->second->history);
         style->historyPosition = before->second->historyPosition;
+        style->recentDraws = std::move(before->second->recentDraws);
     }
     if (hadCurrent)
         SelectStyle(currentKey);

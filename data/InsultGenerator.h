@@ -52,7 +52,7 @@ public:
                        CurrentFolderSearch current = CurrentFolderSearch::Included);
 
     // Reads every folder again, as the last LoadDataFiles did, into fresh styles. A style that
-    // is there again keeps its history and its place in it, and stays current if it was.
+    // is there again keeps its history, its place in it and its recent draws, and stays current if it was.
     bool ReloadDataFiles(std::vector<LoadResult>* report);
 
     std::string fileName;

@@ -3,6 +3,7 @@
 #include "data/Archive.h"
 #include "data/ListWordsReader.h"
 #include "data/LoadObserver.h"
+#include "data/ShapedInsultCount.h"
 #include "data/WordCipher.h"
 
 #include <utility>
@@ -52,6 +53,10 @@ void InsultStyle::Serialize(Archive& archive, LoadObserver* observer)
 
 void InsultStyle::ComputeCombinations()
 {
+    if (const std::optional<int64_t> insults = CountShapedInsults(templateText, wordLists)) {
+        combinationCount = *insults;
+        return;
+    }
     // Unsigned arithmetic gives the two's complement wrap without undefined behaviour.
     uint64_t product = 1;
     for (const auto& entry : wordLists) {
@@ -65,6 +70,7 @@ void InsultStyle::Clear()
 {
     wordLists.clear();
     history.clear();
+    recentDraws.Clear();
 }
 
 }  // namespace razzlewick

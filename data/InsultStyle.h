@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/RecentDraws.h"
 #include "data/WordList.h"
 
 #include <cstdint>
@@ -24,9 +25,11 @@ public:
     // are added, words are added only when the list does not hold them yet. `observer`, when
     // given, hears of what is read.
     void Serialize(Archive& archive, LoadObserver* observer = nullptr);
-    // Product of the list sizes (an empty list counts as 1) minus 1, wrapping on overflow.
+    // For a style whose words carry placeholders, the number of different insults it can make
+    // (CountShapedInsults); for any other, as data files have always been counted, the product
+    // of the list sizes (an empty list counts as 1) minus 1, wrapping on overflow.
     void ComputeCombinations();
-    // Deletes every list and empties the history.
+    // Deletes every list and empties the history and the recent draws.
     void Clear();
 
     std::string name;
@@ -35,6 +38,8 @@ public:
     int64_t combinationCount = 0;
     std::vector<std::string> history;
     int32_t historyPosition = 0;
+    // The words the last insults took, which the window and the terminal do not repeat soon.
+    RecentDraws recentDraws;
     // The data files that held records of this style, in the order read, each once: where
     // the window looks for a picture the author put beside them.
     std::vector<std::string> files;

@@ -1,6 +1,7 @@
 #include "generate/FormatCombinations.h"
 
 #include <cstdio>
+#include <limits>
 
 namespace razzlewick {
 
@@ -13,6 +14,10 @@ std::string FormatCombinations(int64_t count)
         std::snprintf(group, sizeof group, ",%03u", static_cast<unsigned>(remaining % 1000));
         suffix.insert(0, group);
         remaining /= 1000;
+    }
+    // A count of shapes saturates here; the product of list sizes is this or more as well.
+    if (count == std::numeric_limits<int64_t>::max()) {
+        suffix += '+';
     }
     return std::to_string(remaining) + suffix + " combinations available";
 }

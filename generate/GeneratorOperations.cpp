@@ -5,10 +5,11 @@
 
 namespace razzlewick {
 
-std::string Generate(InsultGenerator& generator, int16_t count, bool capitalise)
+std::string Generate(InsultGenerator& generator, int16_t count, bool capitalise, Repeats repeats)
 {
-    return generator.currentStyle != nullptr ? Compose(*generator.currentStyle, count, capitalise)
-                                             : std::string();
+    return generator.currentStyle != nullptr
+               ? Compose(*generator.currentStyle, count, capitalise, repeats)
+               : std::string();
 }
 
 int64_t CombinationCount(const InsultGenerator& generator)

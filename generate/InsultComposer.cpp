@@ -1,9 +1,10 @@
 #include "generate/InsultComposer.h"
 
+#include "data/Placeholder.h"
 #include "generate/InsultHistory.h"
-#include "generate/Placeholder.h"
 #include "generate/RandomSource.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,29 +28,42 @@ void AdjustFirstLetter(std::string& text, bool capitalise)
 }
 
 // Every non-overlapping occurrence of key in text from `at` (the first one) on, left to
-// right, replaced by word; the inserted word is not searched again. False, with text
-// unchanged, when the result would be longer than budget. scratch is reused between calls
-// to spare allocations.
-bool ReplaceAll(std::string& text, size_t at, std::string_view key, std::string_view word,
-                size_t budget, std::string& scratch)
+// right, replaced by word; the inserted word is not searched again. The result stops at
+// limit characters. scratch is reused between calls to spare allocations.
+void ReplaceAll(std::string& text, size_t at, std::string_view key, std::string_view word,
+                size_t limit, std::string& scratch)
 {
     scratch.clear();
     size_t from = 0;
-    while (at != std::string::npos) {
-        if (scratch.size() + (at - from) + word.size() > budget) {
-            return false;
-        }
+    while (at != std::string::npos && scratch.size() < limit) {
         scratch.append(text, from, at - from);
         scratch.append(word);
         from = at + key.size();
         at = text.find(key, from);
     }
-    if (scratch.size() + (text.size() - from) > budget) {
-        return false;
-    }
     scratch.append(text, from, std::string::npos);
+    scratch.resize(std::min(scratch.size(), limit));
     text.swap(scratch);
-    return true;
+}
+
+// While an insult is filled in, only the start of it that can reach its first kInsultLimit
+// characters is kept. A step replaces placeholders, a percent sign and digits, and nothing
+// else, so the text up to its kInsultLimit-th other character is enough.
+
+// Cuts `text` to the start described above; false, with `text` as it was, when that start
+// is longer than kInsultKeptLimit.
+bool KeepStart(std::string& text)
+{
+    if (text.size() <= kInsultLimit) {
+        return true;
+    }
+    for (size_t i = 0, others = 0; i < std::min(text.size(), kInsultKeptLimit); ++i) {
+        if (!IsPlaceholderCharacter(text[i]) && ++others == kInsultLimit) {
+            text.resize(i + 1);
+            return true;
+        }
+    }
+    return text.size() <= kInsultKeptLimit;
 }
 
 // The lists numbered 0 to N-1 (N = the number of lists; only those are ever expanded), with
@@ -84,34 +98,46 @@ private:
     std::vector<std::string> keys;       // "%k"
 };
 
-// The smallest number k, from <= k < limit, whose placeholder "%k" occurs in text, or limit
-// when there is none.
-size_t NextPlaceholder(std::string_view text, size_t from, size_t limit)
+// Redraws for a word among the recent ones before the search below takes over: with at most
+// half a list recent, all of them fail about once in 130,000 draws.
+constexpr int kRedraws = 16;
+
+// The index of the word list `number` gives this insult: one draw; and with `recent` given,
+// more draws while the word is recent, then the first word after it that is not, which
+// always exists (RecentDraws holds at most half a list) and keeps the text a seed gives the
+// same. Only the first 32,768 words can be drawn.
+size_t DrawWord(const WordList& list, size_t number, RecentDraws* recent)
 {
-    size_t found = limit;
-    for (size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%', at + 1)) {
-        if (const std::optional<Placeholder> placeholder = PlaceholderAt(text, at, from, found)) {
-            found = placeholder->number;
-        }
+    size_t word = static_cast<size_t>(DrawRandom()) % list.size();
+    if (recent == nullptr) {
+        return word;
     }
-    return found;
+    for (int redraw = 0; redraw < kRedraws && recent->Holds(number, word, list.size()); ++redraw) {
+        word = static_cast<size_t>(DrawRandom()) % list.size();
+    }
+    const size_t drawable = std::min<size_t>(list.size(), 32768);
+    while (recent->Holds(number, word, list.size())) {
+        word = (word + 1) % drawable;
+    }
+    recent->Note(number, word, list.size());
+    return word;
 }
 
-// One insult into `insult`: placeholders in ascending order, each list that exists taking
-// one draw whether or not its placeholder occurs. At the step that would take the insult past
-// kInsultLimit, or its rewriting past kInsultWorkLimit, it stays as it is and the lists not
-// yet reached only take their draws.
-void ExpandInsult(const std::string& templateText, const NumberedLists& lists, std::string& insult,
-                  std::string& scratch)
+// One insult into `insult`, the first kInsultLimit characters of what filling in the template
+// makes: placeholders in ascending order, each list that exists taking one draw whether or not
+// its placeholder occurs (and with `recent`, redraws where it does). Where the start to keep
+// grows past kInsultKeptLimit, or the rewriting would pass kInsultWorkLimit, it ends before
+// its first percent sign, and the lists not yet reached only take their draws.
+void ExpandInsult(const std::string& templateText, const NumberedLists& lists, RecentDraws* recent,
+                  std::string& insult, std::string& scratch)
 {
-    if (templateText.size() > kInsultLimit) {
-        insult.assign(templateText, 0, kInsultLimit);
+    insult.assign(templateText, 0, kInsultKeptLimit + 1);
+    bool kept = KeepStart(insult);
+    if (!kept) {
         SkipRandom(lists.PresentBetween(0, lists.Count()));
-        return;
     }
-    insult = templateText;
     size_t work = 0;
-    for (size_t number = 0; number < lists.Count(); ++number) {
+    for (size_t number = 0; kept && number < lists.Count(); ++number) {
         size_t at = insult.find(lists.Key(number));
         if (at == std::string::npos) {
             // Numbers the text does not mention change nothing but the random source.
@@ -123,35 +149,51 @@ void ExpandInsult(const std::string& templateText, const NumberedLists& lists, s
             number = next;
             at = insult.find(lists.Key(number));
         }
+        work += insult.size();
+        if (work > kInsultWorkLimit) {
+            SkipRandom(lists.PresentBetween(number, lists.Count()));
+            kept = false;
+            break;
+        }
         std::string_view word = "????";
         if (const WordList* list = lists.At(number)) {
-            const size_t r = static_cast<size_t>(DrawRandom());
-            // An empty list still takes its draw, so the words after it stay the same.
-            word = list->size() == 0 ? std::string_view()
-                                     : std::string_view((*list)[r % list->size()]);
+            if (list->empty()) {
+                // An empty list still takes its draw, so the words after it stay the same.
+                DrawRandom();
+                word = {};
+            } else {
+                word = (*list)[DrawWord(*list, number, recent)];
+            }
         }
-        work += insult.size();
-        if (work > kInsultWorkLimit ||
-            !ReplaceAll(insult, at, lists.Key(number), word, kInsultLimit, scratch)) {
+        ReplaceAll(insult, at, lists.Key(number), word, kInsultKeptLimit + 1, scratch);
+        kept = KeepStart(insult);
+        if (!kept) {
             SkipRandom(lists.PresentBetween(number + 1, lists.Count()));
-            return;
         }
     }
+    if (!kept) {
+        insult.resize(std::min(insult.size(), insult.find('%')));
+    }
+    insult.resize(std::min(insult.size(), kInsultLimit));
 }
 
 }  // namespace
 
-std::string Compose(InsultStyle& style, int16_t count, bool capitalise)
+std::string Compose(InsultStyle& style, int16_t count, bool capitalise, Repeats repeats)
 {
     AdjustFirstLetter(style.templateText, capitalise);
 
     std::string result;
     if (count > 0) {
         const NumberedLists lists(style);
+        RecentDraws* recent = repeats == Repeats::AvoidRecent ? &style.recentDraws : nullptr;
         std::string insult;
         std::string scratch;
         for (int16_t i = 0; i < count; ++i) {
-            ExpandInsult(style.templateText, lists, insult, scratch);
+            ExpandInsult(style.templateText, lists, recent, insult, scratch);
+            if (recent != nullptr) {
+                recent->EndInsult();
+            }
             if (insult.size() + 3 > kBatchTextLimit - result.size()) {
                 break;
             }

@@ -24,6 +24,7 @@ complete -c razzlewick-data -n "__fish_seen_subcommand_from generate" -l seed -x
 complete -c razzlewick-data -n "__fish_seen_subcommand_from generate" -l count -x -d 'Insults per batch'
 complete -c razzlewick-data -n "__fish_seen_subcommand_from generate" -l caps -x -a '0 1' -d 'Capitalise the first letter'
 complete -c razzlewick-data -n "__fish_seen_subcommand_from generate" -l batches -x -d 'Number of batches'
+complete -c razzlewick-data -n "__fish_seen_subcommand_from generate" -l no-repeats -d 'No word back soon, as the window'
 complete -c razzlewick-data -n "__fish_seen_subcommand_from generate" -l raw -d 'Write the Windows-1252 bytes'
 complete -c razzlewick-data -n "__fish_seen_subcommand_from generate" -a '(__razzlewick_data_styles)' -d 'Style'
 complete -c razzlewick-data -n "__fish_seen_subcommand_from try" -s S -l seed -x -d 'Seed of the random source'

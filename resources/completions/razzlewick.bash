@@ -89,7 +89,7 @@ _razzlewick_data()
     case $command in
         pack) options=$'-o\n--output\n--force\n--strict' ;;
         check) options=--strict ;;
-        generate) options=$'--seed\n--count\n--caps\n--batches\n--raw' ;;
+        generate) options=$'--seed\n--count\n--caps\n--batches\n--no-repeats\n--raw' ;;
         try) options=$'--seed\n--count' ;;
         install) options=--force ;;
     esac

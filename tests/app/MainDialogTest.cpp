@@ -188,6 +188,32 @@ TEST_F(MainDialogTest, ArrowsFollowTheHistoryAndTabsKeepTheirEntry)
     EXPECT_FALSE(Shown(IDC_REDO));
 }
 
+// Fifty insults in a row, three a press, bring back no word of a list of 112, nor a word of a
+// list of 28 while it is among that list's last 14 draws.
+TEST_F(MainDialogTest, AgainBringsBackNoRecentWord)
+{
+    settings.Set("num", 3);
+    std::vector<std::string> lists[2];
+    for (int i = 0; i < 140; ++i) {
+        lists[i % 5 == 0 ? 1 : 0].push_back((i % 5 == 0 ? "S" : "L") + std::to_string(i));
+    }
+    Open({{"Arabian", "May %0 %1", {lists[0], lists[1]}}});
+    QStringList lines;
+    for (int press = 0; press < 17; ++press) {
+        lines += ShownText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        Click(IDC_AGAIN);
+    }
+    ASSERT_EQ(lines.size(), 51);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        for (qsizetype j = i + 1; j < lines.size(); ++j) {
+            const QStringList a = lines[i].split(QLatin1Char(' '));
+            const QStringList b = lines[j].split(QLatin1Char(' '));
+            EXPECT_TRUE(j - i >= 50 || a[1] != b[1]) << lines[i].toStdString() << " " << j - i;
+            EXPECT_TRUE(j - i > 14 || a[2] != b[2]) << lines[i].toStdString() << " " << j - i;
+        }
+    }
+}
+
 TEST_F(MainDialogTest, EnterPressesAgain)
 {
     MainDialog& window = Open();
@@ -370,8 +396,8 @@ TEST_F(MainDialogTest, RandomSourceIsSeededOnceFromTheTimeAtInitialisation)
         apptest::AddStyles(reference, apptest::FourStyles());
         reference.SelectStyle("Arabian");
         SeedRandom(seed);
-        const std::string first = Generate(reference, 1, true);
-        const std::string second = Generate(reference, 1, true);
+        const std::string first = Generate(reference, 1, true, Repeats::AvoidRecent);
+        const std::string second = Generate(reference, 1, true, Repeats::AvoidRecent);
         matched = first == windowFirst && second == windowSecond;
     }
     EXPECT_TRUE(matched) << windowFirst << windowSecond;

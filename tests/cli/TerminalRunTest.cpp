@@ -1,4 +1,6 @@
 #include "cli/Version.h"
+#include "data/InsultGenerator.h"
+#include "data/Windows1252.h"
 #include "settings/ProfileFile.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/DataFolders.h"
@@ -57,7 +59,7 @@ protected:
     // The data tool's batch for the same seed from the same data, with plain line ends.
     std::string Generated(const std::vector<std::string>& args) const
     {
-        std::vector<std::string> words = {"generate"};
+        std::vector<std::string> words = {"generate", "--no-repeats"};
         words.insert(words.end(), args.begin(), args.end());
         words.push_back((work / "bin/insltdat.dat"));
         const ProcessRun run = RunProcess(RAZZLEWICK_DATA_TOOL, words, work.path());
@@ -201,6 +203,38 @@ TEST_F(TerminalRun, AHandEditedCountOutOfRangeFallsBackToOne)
     const ProcessRun most = Razzlewick({"--print", "--style", "Arabian"});
     EXPECT_EQ(most.err, "");
     EXPECT_EQ(std::count(most.out.begin(), most.out.end(), '\n'), 500);
+}
+
+// Fifty insults bring back no word of a list of 100 or more, for 20 seeds and every shipped
+// style: the words no other entry of the style contains, looked for in the text.
+TEST_F(TerminalRun, FiftyInsultsRepeatNoWordOfALongList)
+{
+    razzlewick::InsultGenerator engine;
+    const std::string path = work / "bin/insltdat.dat";
+    ASSERT_EQ(engine.OpenDataFile(razzlewick::Archive::Mode::Loading, &path, nullptr), 0);
+    for (const auto& [key, style] : engine.styles) {
+        std::string entries = style->templateText;
+        for (const auto& entry : style->wordLists) {
+            for (const std::string& word : entry.second->Words())
+                entries += '\n' + word;
+        }
+        std::vector<std::string> words;
+        for (const auto& entry : style->wordLists) {
+            for (const std::string& word : entry.second->Words()) {
+                if (entry.second->size() >= 100 && entries.find(word) == entries.rfind(word))
+                    words.push_back(razzlewick::Windows1252ToUtf8(word));
+            }
+        }
+        for (int seed = 0; seed < 20; ++seed) {
+            const std::string out =
+                Razzlewick({"--print", "-l1", "-n50", "-S" + std::to_string(seed), "-s" + key}).out;
+            for (const std::string& word : words) {
+                const size_t first = out.find(word);
+                EXPECT_TRUE(first == std::string::npos || out.find(word, first + 1) == out.npos)
+                    << key << " seed " << seed << ": " << word;
+            }
+        }
+    }
 }
 
 // Names in any case, a random style among those the level allows, and the short options.

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
+#include <optional>
 #include <random>
 
 using namespace razzlewick;
@@ -210,14 +212,14 @@ TEST(Composer, ManyEmptyListsAtTheLargestCount)
     EXPECT_EQ(next, DrawRandom());
 }
 
-// The expansion rule taken literally: every number from 0 to N-1 in turn, searched for
-// whether or not it can occur, with the insult's bounds applied step by step. Compose skips
-// numbers the text does not mention; both must give the same text and leave the random
-// source in the same place.
-std::string LiteralInsult(const InsultStyle& style)
+// The expansion rule taken literally and without bounds: every number from 0 to N-1 in turn,
+// searched for whether or not it can occur. None when the text outgrows 16 KiB, though every
+// list still takes its draw. `bounded` stays true while the texts stay within
+// kInsultKeptLimit and their rewriting within kInsultWorkLimit, where Compose must not stop.
+std::optional<std::string> LiteralInsult(const InsultStyle& style, bool& bounded)
 {
-    std::string text = style.templateText.substr(0, kInsultLimit);
-    bool stopped = style.templateText.size() > kInsultLimit;
+    std::optional<std::string> text = style.templateText;
+    bounded = text->size() <= kInsultKeptLimit;
     size_t work = 0;
     for (size_t k = 0; k < style.wordLists.size(); ++k) {
         std::string word = "????";
@@ -228,27 +230,26 @@ std::string LiteralInsult(const InsultStyle& style)
             word = list.size() == 0 ? "" : list[r % list.size()];
         }
         const std::string key = "%" + std::to_string(k);
-        if (stopped || text.find(key) == std::string::npos) {
+        if (!text || text->find(key) == std::string::npos) {
             continue;
         }
+        work += text->size();
         std::string out;
         size_t from = 0;
-        for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, from)) {
-            out += text.substr(from, at - from) + word;
+        for (size_t at = text->find(key); at != std::string::npos; at = text->find(key, from)) {
+            out.append(*text, from, at - from).append(word);
             from = at + key.size();
         }
-        out += text.substr(from);
-        work += text.size();
-        stopped = work > kInsultWorkLimit || out.size() > kInsultLimit;
-        if (!stopped) {
-            text = out;
-        }
+        out.append(*text, from);
+        bounded = bounded && work <= kInsultWorkLimit && out.size() <= kInsultKeptLimit;
+        text = out.size() > (size_t{1} << 14) ? std::nullopt : std::optional(out);
     }
-    return text + ".\r\n";
+    return text;
 }
 
 // Compose against LiteralInsult for `rounds` random styles, two insults each, so that the
-// draws an insult leaves behind show in the next one.
+// draws an insult leaves behind show in the next one: the first kInsultLimit characters of
+// the literal insult, or a start of them where the filling-in outgrew its bounds.
 template <typename MakeRandomStyle>
 void ExpectLiteralRule(int rounds, std::mt19937& random, MakeRandomStyle makeStyle)
 {
@@ -256,11 +257,24 @@ void ExpectLiteralRule(int rounds, std::mt19937& random, MakeRandomStyle makeSty
         auto style = makeStyle();
         const uint32_t seed = random();
         SeedRandom(seed);
-        std::string expected = LiteralInsult(*style);
-        expected += LiteralInsult(*style);
+        bool bounded[2];
+        const std::optional<std::string> expected[2] = {LiteralInsult(*style, bounded[0]),
+                                                        LiteralInsult(*style, bounded[1])};
         const int32_t expectedNext = DrawRandom();
         SeedRandom(seed);
-        ASSERT_EQ(Compose(*style, 2, false), expected) << "template " << style->templateText;
+        for (int i = 0; i < 2; ++i) {
+            const std::string insult = Compose(*style, 1, false);
+            if (!expected[i]) {
+                continue;
+            }
+            const std::string whole = expected[i]->substr(0, kInsultLimit) + ".\r\n";
+            if (bounded[i]) {
+                ASSERT_EQ(insult, whole) << "template " << style->templateText;
+            } else {
+                ASSERT_TRUE(whole.starts_with(insult.substr(0, insult.size() - 3)))
+                    << "template " << style->templateText;
+            }
+        }
         ASSERT_EQ(DrawRandom(), expectedNext) << "template " << style->templateText;
     }
 }
@@ -304,7 +318,8 @@ TEST(Composer, BoundedInsultsFollowTheStepByStepRule)
         for (int k = 0; k < listCount; ++k) {
             std::vector<std::string>& words = lists[k];
             for (int w = 1 + pick(3); w > 0; --w) {
-                std::string word = pick(4) == 0 ? "plain" : "";
+                // Empty words and digits lengthen the placeholder before them.
+                std::string word = std::array{"plain", "", "", "7"}[pick(4)];
                 for (int copies = pick(4); copies > 0; --copies) {
                     word += "%" + std::to_string(k + 1 + pick(3)) + "ab"[pick(2)];
                 }
@@ -313,41 +328,75 @@ TEST(Composer, BoundedInsultsFollowTheStepByStepRule)
         }
         std::string templateText;
         for (int copies = 1 + pick(2) * pick(1500); copies > 0; --copies) {
-            templateText += "%0 ";
+            templateText += pick(3) == 0 ? "%0" : "%0 ";
         }
         return MakeStyle(templateText, lists);
     });
 }
 
+// A cut insult is the start of the whole one, whatever the template's length, exactly 4,096
+// characters coming out whole.
+TEST(Composer, ACutInsultIsTheStartOfTheWholeOne)
+{
+    const auto one = [](const std::string& templateText, const std::string& word) {
+        return Compose(*MakeStyle(templateText, {{0, {word}}}), 1, false);
+    };
+    EXPECT_EQ(one("%0" + std::string(65533, 'm'), "one"), "one" + std::string(4093, 'm') + ".\r\n");
+    EXPECT_EQ(one("%0" + std::string(4094, 'x'), "ab"), "ab" + std::string(4094, 'x') + ".\r\n");
+    EXPECT_EQ(one(std::string(4096, 'x') + "%0", "y"), std::string(4096, 'x') + ".\r\n");
+    // Nine steps over a long template rewrite only its start.
+    std::map<int32_t, std::vector<std::string>> nine;
+    for (int32_t k = 0; k < 9; ++k) {
+        nine[k] = {"w"};
+    }
+    EXPECT_EQ(Compose(*MakeStyle("%0%1%2%3%4%5%6%7%8" + std::string(65517, 'm'), nine), 1, false),
+              std::string(9, 'w') + std::string(4087, 'm') + ".\r\n");
+    // Text of placeholders alone past 8 KiB, made to be slow, ends before its first one; the
+    // lists still take their draws.
+    std::string placeholders;
+    for (int i = 0; i < 5000; ++i) {
+        placeholders += "%1";
+    }
+    SeedRandom(1);
+    EXPECT_EQ(Compose(*MakeStyle("ab" + placeholders, {{0, {"z"}}, {1, {"z"}}}), 1, false),
+              "ab.\r\n");
+    EXPECT_EQ(DrawsConsumedSinceSeedOne(), 2);
+}
+
 // Each list's words name the next list twice: 21 lists would make one insult of six million
-// bytes. It stops at the step that would pass the limit, as composed so far, and every list
-// still takes its draw.
+// bytes of placeholders; or once, over a long template, rewriting it at every step. Either
+// stops before the first placeholder not filled, and every list still takes its draw.
 TEST(Composer, AnInsultStopsGrowingAtItsLimit)
 {
-    std::map<int32_t, std::vector<std::string>> lists;
+    std::map<int32_t, std::vector<std::string>> twice;
+    std::map<int32_t, std::vector<std::string>> once = {{21, {"end"}}};
     for (int32_t k = 0; k <= 20; ++k) {
         const std::string next = "%" + std::to_string(k + 1);
-        lists[k] = {next + next};
+        twice[k] = {next + next};
+        once[k] = {next};
     }
-    auto nested = MakeStyle("%0", lists);
-    // Step 9 makes 1,024 copies of %10 (3,072 bytes); step 10 would double them.
-    std::string insult;
-    for (int i = 0; i < 1024; ++i) {
-        insult += "%10";
-    }
+    EXPECT_EQ(Compose(*MakeStyle("Thou %0 " + std::string(5000, 'm'), once), 1, true),
+              "Thou .\r\n");
     SeedRandom(1);
-    const std::string text = Compose(*nested, 500, true);
-    EXPECT_EQ(text.size(), 500 * (insult.size() + 3));
-    EXPECT_EQ(text.substr(0, insult.size() + 3), insult + ".\r\n");
+    std::string expected;
+    for (int i = 0; i < 100; ++i) {
+        expected += "Thou .\r\n";
+    }
+    EXPECT_EQ(Compose(*MakeStyle("Thou %0", twice), 100, true), expected);
     const int32_t next = DrawRandom();
     SeedRandom(1);
-    SkipRandom(500 * 21);
+    SkipRandom(100 * 21);
     EXPECT_EQ(next, DrawRandom());
+}
 
-    // A template longer than the limit is cut to it.
-    const std::string longTemplate(kInsultLimit + 10, 'x');
-    EXPECT_EQ(Compose(*MakeStyle(longTemplate + "%0", {{0, {"y"}}}), 1, false),
-              std::string(kInsultLimit, 'x') + ".\r\n");
+// A word among the recent ones is drawn again, and the redraws end: seed 12651 gives d, a, then
+// seventeen draws of d or a, after which the word after the last draw that is not recent.
+TEST(Composer, RecentWordsAreDrawnAgainAndTheRedrawsEnd)
+{
+    SeedRandom(12651);
+    EXPECT_EQ(
+        Compose(*MakeStyle("%0", {{0, {"a", "b", "c", "d"}}}), 3, false, Repeats::AvoidRecent),
+        "d.\r\na.\r\nb.\r\n");
 }
 
 // Only a batch of more insults than the window offers reaches the batch limit now; it stops

@@ -17,7 +17,7 @@ TEST(FormatCombinations, GroupsThousandsWithLeadingZeros)
     EXPECT_EQ(FormatCombinations(1000000), "1,000,000 combinations available");
     EXPECT_EQ(FormatCombinations(1000005), "1,000,005 combinations available");
     EXPECT_EQ(FormatCombinations(1234567), "1,234,567 combinations available");
-    EXPECT_EQ(FormatCombinations(INT64_MAX), "9,223,372,036,854,775,807 combinations available");
+    EXPECT_EQ(FormatCombinations(INT64_MAX), "9,223,372,036,854,775,807+ combinations available");
 }
 
 TEST(FormatCombinations, WrappedCountsShowTheUnsignedNumber)

@@ -1,8 +1,8 @@
 #include "tools/razzlewick-data/ExpansionChecks.h"
 
 #include "data/InsultStyle.h"
+#include "data/Placeholder.h"
 #include "generate/InsultComposer.h"
-#include "generate/Placeholder.h"
 #include "tools/razzlewick-data/Quoted.h"
 
 #include <algorithm>

@@ -21,16 +21,20 @@ namespace {
 constexpr std::string_view kGenerateHelp =
     R"(Usage: razzlewick-data generate [options] STYLE [FILE...]
 
-Composes insults in the style with the key STYLE, exactly as the program does for the
-same seed, and writes the batches one after the other, each insult's line ending in
-CR LF as the program composes it. Files are found and read as "check" reads them;
-failures go to standard error and give exit status 1.
+Composes insults in the style with the key STYLE from the random source seeded once,
+and writes the batches one after the other, each insult's line ending in CR LF as the
+program composes it. Every list takes the word its draw gives, so a word may come back
+in the next insult; with --no-repeats a word is drawn again while one of the style's
+last 50 insults holds it (or the last half of a list shorter than 100 does), exactly as
+the window and "razzlewick --print" do for the same seed. Files are found and read as
+"check" reads them; failures go to standard error and give exit status 1.
 
   --seed N      seed of the random source, 0 to 4294967295 (default: a fresh one
                 from the system on every run)
   --count N     insults per batch, as the count set in Preferences (default 1)
   --caps 0|1    capitalise the template's first letter (default 1)
   --batches B   number of batches (default 1)
+  --no-repeats  do not bring back a word that a recent insult took, across batches
   --raw         write the Windows-1252 bytes unchanged instead of UTF-8, to a
                 file or a pipe (a terminal is refused)
   -h, --help    show this help
@@ -44,6 +48,7 @@ int RunGenerate(const std::vector<std::string>& args)
                                                       {"--count", "", true},
                                                       {"--caps", "", true},
                                                       {"--batches", "", true},
+                                                      {"--no-repeats", "", false},
                                                       {"--raw", "", false}});
     if (arguments.help) {
         std::cout << kGenerateHelp;
@@ -66,6 +71,7 @@ int RunGenerate(const std::vector<std::string>& args)
         .capitalise = option("--caps", 1, 0, 1) != 0,
         .seed = seed,
         .batches = option("--batches", 1, 0, std::numeric_limits<int32_t>::max()),
+        .repeats = arguments.Has("--no-repeats") ? Repeats::AvoidRecent : Repeats::Allowed,
     };
     const bool raw = arguments.Has("--raw");
     // A terminal would take the bytes 0x80 to 0x9F for control sequences.
