@@ -468,8 +468,29 @@ INSTANTIATE_TEST_SUITE_P(
                 "style \"\": the key is empty, so no tab and no --style names it\n", ""},
         Finding{"WordsDifferingInCase", "You %0 %1", TwoListsWithFirst(R"(["oaf", "OAF"])"),
                 "style \"S\", list 0: dropped duplicate word \"OAF\" (the list holds "
-                "\"oaf\")\n"}),
+                "\"oaf\")\n"},
+        Finding{"WordLongerThanAnInsult", "You %0 %1",
+                TwoListsWithFirst("[\"" + std::string(4097, 'a') + "\"]"),
+                "style \"S\", list 0, word \"" + std::string(40, 'a') +
+                    "...\": a word of 4097 characters: the program keeps its first 4096\n"
+                    "style \"S\": an insult can grow to 4106 characters, past the 4096 at which "
+                    "an insult stops growing: such insults come out cut short\n"}),
     [](const testing::TestParamInfo<Finding>& info) { return std::string(info.param.name); });
+
+// A file of a million empty lists has millions of findings: the first thousand show.
+TEST(DataToolPack, FindingsPastAThousandAreCounted)
+{
+    std::string lists = R"({"number": 0, "words": ["oaf"]})";
+    for (int number = 1; number <= 1001; ++number)
+        lists += R"(, {"number": )" + std::to_string(number) + R"(, "words": ["w"]})";
+    const TempFolder folder;
+    folder.WriteFile(
+        "s.json", R"({"styles": [{"key": "S", "template": "You %0", "lists": [)" + lists + "]}]}");
+    const ToolRun run = RunTool({"pack", "-o", "s.dat", "s.json"}, folder.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1001);
+    EXPECT_TRUE(run.err.ends_with("\nrazzlewick-data: warning: and 1 more\n")) << run.err;
+}
 
 TEST(DataToolPack, StrictMakesFindingsErrorsAndWritesNothing)
 {
