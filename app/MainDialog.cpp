@@ -96,7 +96,17 @@ MainDialog::~MainDialog() = default;
 
 void MainDialog::LoadSettings()
 {
-    options_ = ReadUserOptions(SettingsFile());
+    const ProfileSnapshot settings = SettingsFile().Read();
+    options_ = ReadUserOptions(settings);
+    savedTab_ =
+        settings.ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab, SettingsKeys::kDefaultTab);
+    if (settings.GetState() == ProfileSnapshot::State::TooLarge) {
+        settingsProblem_ = QStringLiteral(
+                               "The settings file %1 is larger than 1 MiB, so Razzlewick does not "
+                               "read it: the settings are the first run's, and changes to them are "
+                               "not saved until the file is smaller.")
+                               .arg(QFile::decodeName(QByteArray::fromStdString(settings.Path())));
+    }
 }
 
 void MainDialog::ConnectCommands()
@@ -161,10 +171,7 @@ void MainDialog::BeforeFirstShow()
     styleTabs_->setStyle(tabStyle_);
     styleTabs_->setUsesScrollButtons(true);
     tabKeys_ = StyleTabs::TabOrder(StyleKeys(engine_));
-    FillTabs(StyleTabs::SavedPosition(
-        SettingsFile().ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab,
-                                   SettingsKeys::kDefaultTab),
-        tabKeys_.size()));
+    FillTabs(StyleTabs::SavedPosition(savedTab_, tabKeys_.size()));
     KeepTextBoxOnThePage();
     connect(styleTabs_, &QTabBar::currentChanged, this, &MainDialog::RefreshStyle);
     RefreshStyle();

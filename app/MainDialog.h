@@ -51,6 +51,9 @@ public:
     // The preferences in force: read from the settings file at construction, replaced by
     // the options dialog's when the user confirms it.
     const UserOptions& Options() const { return options_; }
+    // Why the settings file could not be read, for the user to see; empty when it could
+    // (or when there is none yet).
+    const QString& SettingsProblem() const { return settingsProblem_; }
 
     // Shows the selected tab's style: its current history entry, or a first batch.
     void RefreshStyle();
@@ -121,6 +124,8 @@ private:
     QMenu* windowMenu_ = nullptr;
 
     UserOptions options_;
+    int32_t savedTab_ = 0;  // the tab position the settings file holds
+    QString settingsProblem_;
     std::vector<std::string> tabKeys_;
     std::string currentText_;
     bool scrollPending_ = false;  // a text arrived before the text box had its width
