@@ -40,6 +40,10 @@ public:
     static constexpr std::array<const char*, kStyleCount> kStyleNames = StyleTabs::kNames;
     static constexpr const char* kDisabledLabel = "Option disabled";
     static constexpr const char* kDisabledMessage = StyleTabs::kDisabledMessage;
+    // The most tabs the window shows, the four included: a tab strip lays out all its tabs
+    // again for every tab added, so tens of thousands of styles would keep the window from
+    // appearing for minutes. Styles past these have no tab.
+    static constexpr std::size_t kMostTabs = 500;
 
     explicit MainDialog(QWidget* parent = nullptr);
     ~MainDialog() override;
