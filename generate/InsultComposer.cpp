@@ -33,6 +33,14 @@ void AdjustFirstLetter(std::string& text, bool capitalise)
 bool ReplaceAll(std::string& text, size_t at, std::string_view key, std::string_view word,
                 size_t budget, std::string& scratch)
 {
+    // Mostly a placeholder stands once: replaced in place, without copying the rest.
+    if (text.find(key, at + key.size()) == std::string::npos) {
+        if (text.size() - key.size() + word.size() > budget) {
+            return false;
+        }
+        text.replace(at, key.size(), word);
+        return true;
+    }
     scratch.clear();
     size_t from = 0;
     while (at != std::string::npos) {
