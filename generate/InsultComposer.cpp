@@ -5,6 +5,7 @@
 #include "generate/RandomSource.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,9 @@
 namespace razzlewick {
 
 namespace {
+
+// How many lists ahead a step starts fetching words.
+constexpr size_t kPrefetchAhead = 4;
 
 void AdjustFirstLetter(std::string& text, bool capitalise)
 {
@@ -60,36 +64,52 @@ bool ReplaceAll(std::string& text, size_t at, std::string_view key, std::string_
     return true;
 }
 
-// The lists numbered 0 to N-1 (N = the number of lists; only those are ever expanded), with
-// a running count of the numbers that have a list, so that the draws of numbers a text does
+// The words of the lists numbered 0 to N-1 (N = the number of lists; only those are ever
+// expanded), held by number so that a step reads them without visiting the list, and a
+// running count of the numbers that have a list, so that the draws of numbers a text does
 // not mention can be taken in one step.
 class NumberedLists final {
 public:
     explicit NumberedLists(const InsultStyle& style)
-        : lists(style.wordLists.size()),
+        : words(style.wordLists.size()),
           present(style.wordLists.size() + 1),
           keys(style.wordLists.size())
     {
+        std::vector<bool> listed(words.size());
         for (const auto& [number, list] : style.wordLists) {
-            if (number >= 0 && static_cast<size_t>(number) < lists.size()) {
-                lists[static_cast<size_t>(number)] = list.get();
+            if (number >= 0 && static_cast<size_t>(number) < words.size()) {
+                words[static_cast<size_t>(number)] = list->Words();
+                listed[static_cast<size_t>(number)] = true;
             }
         }
-        for (size_t k = 0; k < lists.size(); ++k) {
-            present[k + 1] = present[k] + (lists[k] != nullptr ? 1 : 0);
+        for (size_t k = 0; k < words.size(); ++k) {
+            present[k + 1] = present[k] + (listed[k] ? 1 : 0);
             keys[k] = "%" + std::to_string(k);
         }
     }
 
-    size_t Count() const { return lists.size(); }
-    const WordList* At(size_t number) const { return lists[number]; }
+    size_t Count() const { return words.size(); }
+    bool Has(size_t number) const { return present[number + 1] != present[number]; }
+    std::span<const std::string> Words(size_t number) const { return words[number]; }
     const std::string& Key(size_t number) const { return keys[number]; }
     uint64_t PresentBetween(size_t from, size_t to) const { return present[to] - present[from]; }
+    // A hint only: starts fetching the words of a list a few steps ahead, so that a chain of
+    // many lists does not wait for memory at every step.
+    void Prefetch(size_t number) const
+    {
+#if defined(__GNUC__) || defined(__clang__)
+        if (number < words.size()) {
+            __builtin_prefetch(words[number].data());
+        }
+#else
+        static_cast<void>(number);
+#endif
+    }
 
 private:
-    std::vector<const WordList*> lists;  // none where the number has no list
-    std::vector<uint64_t> present;       // present[k]: lists among the numbers below k
-    std::vector<std::string> keys;       // "%k"
+    std::vector<std::span<const std::string>> words;  // empty where the number has no list
+    std::vector<uint64_t> present;                    // present[k]: lists among the numbers below k
+    std::vector<std::string> keys;                    // "%k"
 };
 
 // The smallest number k, from <= k < limit, whose placeholder "%k" occurs in text, or limit
@@ -131,12 +151,13 @@ void ExpandInsult(const std::string& templateText, const NumberedLists& lists, s
             number = next;
             at = insult.find(lists.Key(number));
         }
+        lists.Prefetch(number + kPrefetchAhead);
         std::string_view word = "????";
-        if (const WordList* list = lists.At(number)) {
+        if (lists.Has(number)) {
             const size_t r = static_cast<size_t>(DrawRandom());
             // An empty list still takes its draw, so the words after it stay the same.
-            word = list->size() == 0 ? std::string_view()
-                                     : std::string_view((*list)[r % list->size()]);
+            const std::span<const std::string> words = lists.Words(number);
+            word = words.empty() ? std::string_view() : std::string_view(words[r % words.size()]);
         }
         work += insult.size();
         if (work > kInsultWorkLimit ||
