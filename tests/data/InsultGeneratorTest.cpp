@@ -201,8 +201,8 @@ struct CostlyFile {
 TEST(InsultGeneratorSerialize, CostsMemoryAndTimeForWhatAFileReallyHolds)
 {
     DataFileWriter emptyLists;
-    emptyLists.Version().Int32(1).Style("Lists", "Lists", "%0", 400'000);
-    for (int32_t i = 0; i < 400'000; ++i)
+    emptyLists.Version().Int32(1).Style("Lists", "Lists", "%0", 300'000);
+    for (int32_t i = 0; i < 300'000; ++i)
         emptyLists.Int32(i).Int32(0);
     DataFileWriter smallStyles;
     smallStyles.Version().Int32(40'000);
@@ -216,12 +216,12 @@ TEST(InsultGeneratorSerialize, CostsMemoryAndTimeForWhatAFileReallyHolds)
         {"LyingWordCount", header(1).Style("Big", "Big", "", 1).Int32(0).Int32(20'000'000).bytes(),
          0, false, 0, 16 * 1024},
         {"TwoBillionWordsOfZeros",
-         header(1).Style("Big", "Big", "", 1).Int32(0).Int32(INT32_MAX).bytes(), uint64_t{4} << 20,
+         header(1).Style("Big", "Big", "", 1).Int32(0).Int32(INT32_MAX).bytes(), uint64_t{1} << 20,
          false, 0, 16 * 1024},
-        {"TwoBillionStylesOfZeros", header(INT32_MAX).bytes(), uint64_t{4} << 20, false, 1,
+        {"TwoBillionStylesOfZeros", header(INT32_MAX).bytes(), uint64_t{1} << 20, false, 1,
          16 * 1024},
-        {"ManyEmptyWords", header(1).Style("Big", "Big", "", 1).Int32(0).Int32(4'000'000).bytes(),
-         uint64_t{8} << 20, true, 1, 16 * 1024},
+        {"ManyEmptyWords", header(1).Style("Big", "Big", "", 1).Int32(0).Int32(1'000'000).bytes(),
+         uint64_t{2} << 20, true, 1, 16 * 1024},
         {"AGigabyteWord",
          header(1)
              .Style("Big", "Big", "", 1)
