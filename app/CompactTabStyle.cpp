@@ -115,13 +115,24 @@ void CompactTabStyle::FitTabs(QTabBar& tabs)
                    : 0;
     };
     const int excess = extent() - tabs.width();
-    while (extent() > tabs.width() && shrink_ < excess) {
-        const int before = extent();
-        ++shrink_;
+    if (excess <= 0)
+        return;
+    // Each measuring lays out every tab, so the least shrink that fits is found by halving;
+    // tabs that do not fit even when down to their text scroll.
+    shrink_ = excess;
+    remeasure();
+    if (extent() > tabs.width())
+        return;
+    int fits = excess;
+    int tooLittle = 0;
+    while (fits - tooLittle > 1) {
+        shrink_ = tooLittle + (fits - tooLittle) / 2;
         remeasure();
-        // Every tab is down to its text: what still overflows scrolls.
-        if (extent() == before)
-            break;
+        (extent() > tabs.width() ? tooLittle : fits) = shrink_;
+    }
+    if (shrink_ != fits) {
+        shrink_ = fits;
+        remeasure();
     }
 }
 

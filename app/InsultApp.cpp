@@ -5,6 +5,7 @@
 #include "data/LoadResult.h"
 #include "platform/ProgramFolder.h"
 #include "platform/qt/ClipboardAfterExit.h"
+#include "platform/qt/MessageBox.h"
 #include "platform/qt/WaitCursor.h"
 #include "ui/DialogBuilder.h"
 
@@ -44,6 +45,9 @@ void InsultApp::Run()
         if (runModal_(problems) == QDialog::Rejected)
             return;
     }
+    if (!mainDialog.SettingsProblem().isEmpty())
+        platform::ShowMessageBox(nullptr, mainDialog.SettingsProblem(),
+                                 platform::MessageIcon::Exclamation);
     runModal_(mainDialog);
     if (const std::string problem = platform::KeepClipboardAfterExit(); !problem.empty())
         qWarning("razzlewick: cannot keep the clipboard after exit: %s", problem.c_str());

@@ -53,6 +53,15 @@ constexpr int kVisibleLines = 6;
 // Longer style names are cut on their tab, so one long name cannot crowd out the rest.
 constexpr qsizetype kLongestTabLabel = 30;
 
+// The styles that get a tab, in tab order.
+std::vector<std::string> ShownTabKeys(const InsultGenerator& engine)
+{
+    std::vector<std::string> keys = StyleTabs::TabOrder(StyleKeys(engine));
+    if (keys.size() > MainDialog::kMostTabs)
+        keys.resize(MainDialog::kMostTabs);
+    return keys;
+}
+
 // The tab's text: the four carry their keys; a further style its name.
 QString TabLabel(const InsultGenerator& engine, std::size_t position, const std::string& key)
 {
@@ -96,7 +105,17 @@ MainDialog::~MainDialog() = default;
 
 void MainDialog::LoadSettings()
 {
-    options_ = ReadUserOptions(SettingsFile());
+    const ProfileSnapshot settings = SettingsFile().Read();
+    options_ = ReadUserOptions(settings);
+    savedTab_ =
+        settings.ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab, SettingsKeys::kDefaultTab);
+    if (settings.GetState() == ProfileSnapshot::State::TooLarge) {
+        settingsProblem_ = QStringLiteral(
+                               "The settings file %1 is larger than 1 MiB, so Razzlewick does not "
+                               "read it: the settings are the first run's, and changes to them are "
+                               "not saved until the file is smaller.")
+                               .arg(QFile::decodeName(QByteArray::fromStdString(settings.Path())));
+    }
 }
 
 void MainDialog::ConnectCommands()
@@ -160,11 +179,8 @@ void MainDialog::BeforeFirstShow()
     tabStyle_->setParent(styleTabs_);
     styleTabs_->setStyle(tabStyle_);
     styleTabs_->setUsesScrollButtons(true);
-    tabKeys_ = StyleTabs::TabOrder(StyleKeys(engine_));
-    FillTabs(StyleTabs::SavedPosition(
-        SettingsFile().ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab,
-                                   SettingsKeys::kDefaultTab),
-        tabKeys_.size()));
+    tabKeys_ = ShownTabKeys(engine_);
+    FillTabs(StyleTabs::SavedPosition(savedTab_, tabKeys_.size()));
     KeepTextBoxOnThePage();
     connect(styleTabs_, &QTabBar::currentChanged, this, &MainDialog::RefreshStyle);
     RefreshStyle();
@@ -205,7 +221,7 @@ void MainDialog::ReloadDataFiles()
         const platform::WaitCursor waitCursor;
         engine_.ReloadDataFiles(nullptr);
     }
-    tabKeys_ = StyleTabs::TabOrder(StyleKeys(engine_));
+    tabKeys_ = ShownTabKeys(engine_);
     const auto stays = std::find(tabKeys_.begin(), tabKeys_.end(), shown);
     // A picture the author changed shows anew.
     picture_->ForgetPictureFiles();

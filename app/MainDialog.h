@@ -40,6 +40,10 @@ public:
     static constexpr std::array<const char*, kStyleCount> kStyleNames = StyleTabs::kNames;
     static constexpr const char* kDisabledLabel = "Option disabled";
     static constexpr const char* kDisabledMessage = StyleTabs::kDisabledMessage;
+    // The most tabs the window shows, the four included: a tab strip lays out all its tabs
+    // again for every tab added, so tens of thousands of styles would keep the window from
+    // appearing for minutes. Styles past these have no tab.
+    static constexpr std::size_t kMostTabs = 500;
 
     explicit MainDialog(QWidget* parent = nullptr);
     ~MainDialog() override;
@@ -51,6 +55,9 @@ public:
     // The preferences in force: read from the settings file at construction, replaced by
     // the options dialog's when the user confirms it.
     const UserOptions& Options() const { return options_; }
+    // Why the settings file could not be read, for the user to see; empty when it could
+    // (or when there is none yet).
+    const QString& SettingsProblem() const { return settingsProblem_; }
 
     // Shows the selected tab's style: its current history entry, or a first batch.
     void RefreshStyle();
@@ -121,6 +128,8 @@ private:
     QMenu* windowMenu_ = nullptr;
 
     UserOptions options_;
+    int32_t savedTab_ = 0;  // the tab position the settings file holds
+    QString settingsProblem_;
     std::vector<std::string> tabKeys_;
     std::string currentText_;
     bool scrollPending_ = false;  // a text arrived before the text box had its width

@@ -1,7 +1,9 @@
 // Composing one batch of 500 insults from the shipped data, the most a user can ask for
 // with one press, as the data tool draws and as the window draws (no recent word again);
-// the largest batch from a style of 50,000 empty lists, as a hostile data file holds; the
-// combination count, of the shipped styles and of a list of a million words; and the label.
+// the largest batch from a style of 50,000 empty lists, as a hostile data file holds; a press
+// of 500, and of the 32,767 a hand-edited count can give, from a chain of 50,000 lists whose
+// every word names the next list (goal: 250 ms a press of 500); the combination count, of the
+// shipped styles and of a list of a million words; and the label.
 #include "data/InsultGenerator.h"
 #include "generate/FormatCombinations.h"
 #include "generate/GeneratorOperations.h"
@@ -91,6 +93,25 @@ void BM_CountMillionPlainWords(benchmark::State& state)
     }
 }
 
+void BM_ComposeChainedLists(benchmark::State& state)
+{
+    constexpr int32_t kLists = 50000;
+    InsultStyle style("Chain");
+    style.templateText = "%0";
+    for (int32_t k = 0; k < kLists; ++k) {
+        style.wordLists[k] = std::make_unique<WordList>();
+        style.wordLists[k]->AddUnique(k + 1 < kLists ? "%" + std::to_string(k + 1) : "end");
+    }
+    SeedRandom(12345);
+    const auto count = static_cast<int16_t>(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Compose(style, count, true));
+        state.PauseTiming();
+        style.history.clear();
+        state.ResumeTiming();
+    }
+}
+
 void BM_FormatCombinations(benchmark::State& state)
 {
     int64_t count = 7620479999;
@@ -127,6 +148,7 @@ BENCHMARK_CAPTURE(BM_ComposeBatchOf500, MediterraneanAvoidRecent, std::string("M
 BENCHMARK(BM_ComposeManyEmptyLists)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CountShippedStyles)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CountMillionPlainWords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComposeChainedLists)->Arg(500)->Arg(INT16_MAX)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormatCombinations);
 
 BENCHMARK_MAIN();

@@ -1,5 +1,5 @@
-// bench_peak_relay PROGRAM [ARGS...]: runs the program, its output thrown away, and prints
-// the peak memory of its process alone in KiB. A process's peak counts the memory of the
+// bench_peak_relay PROGRAM [ARGS...]: runs the program, its output thrown away, prints the
+// peak memory of its process alone in KiB and exits with the program's status. A process's peak counts the memory of the
 // process it was started from until it ran its program, so small programs are measured from
 // this one, linked statically to be tiny, rather than from a benchmark.
 #include <fcntl.h>
@@ -24,8 +24,8 @@ int main(int argc, char* argv[])
     int status = 0;
     rusage usage{};
     if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0)
-        return 1;
+        WEXITSTATUS(status) == 127)
+        return 127;
     std::printf("%ld\n", usage.ru_maxrss);
-    return 0;
+    return WEXITSTATUS(status);
 }

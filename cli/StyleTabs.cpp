@@ -11,14 +11,15 @@ std::vector<std::string> TabOrder(const std::vector<std::string>& styleKeys)
     std::vector<std::string> tabs(kNames.begin(), kNames.end());
     std::vector<std::string> further;
     for (const std::string& key : styleKeys) {
-        if (std::find(tabs.begin(), tabs.end(), key) == tabs.end() &&
-            std::find(further.begin(), further.end(), key) == further.end())
+        if (std::find(tabs.begin(), tabs.end(), key) == tabs.end())
             further.push_back(key);
     }
-    // The order data files are read in, so the tabs and the files agree.
+    // The order data files are read in, so the tabs and the files agree. A key named twice
+    // sorts next to itself.
     std::sort(further.begin(), further.end(), [](const std::string& a, const std::string& b) {
         return platform::NameOrderLess(a, b);
     });
+    further.erase(std::unique(further.begin(), further.end()), further.end());
     tabs.insert(tabs.end(), further.begin(), further.end());
     return tabs;
 }

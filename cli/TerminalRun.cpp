@@ -131,20 +131,20 @@ std::optional<std::string> PickStyle(const InsultGenerator& engine, int32_t leve
 }
 
 // The style of the tab the window opens on, by the window's own rule.
-std::string LastTabStyle(const InsultGenerator& engine)
+std::string LastTabStyle(const InsultGenerator& engine, const ProfileSnapshot& settings)
 {
     const std::vector<std::string> tabs = StyleTabs::TabOrder(StyleKeys(engine));
-    const int32_t saved = SettingsFile().ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab,
-                                                     SettingsKeys::kDefaultTab);
+    const int32_t saved =
+        settings.ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab, SettingsKeys::kDefaultTab);
     return tabs[StyleTabs::SavedPosition(saved, tabs.size())];
 }
 
 // The count set in Preferences, or the first run's count when the settings file holds one
 // that is no number from 1 to 500 (which the window would take as empty or huge batches).
-int16_t SettingsCount(std::ostream& err)
+int16_t SettingsCount(const ProfileSnapshot& settings, std::ostream& err)
 {
-    const int32_t stored = SettingsFile().ReadInteger(
-        SettingsKeys::kSection, SettingsKeys::kInsultCount, SettingsKeys::kDefaultInsultCount);
+    const int32_t stored = settings.ReadInteger(SettingsKeys::kSection, SettingsKeys::kInsultCount,
+                                                SettingsKeys::kDefaultInsultCount);
     if (stored >= 1 && stored <= kMaximumCount)
         return static_cast<int16_t>(stored);
     err << "razzlewick: the count in " << ProfileFile::Folder() << SettingsFile().FileName()
@@ -195,7 +195,12 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
         arguments.Has("--level") ? std::optional(static_cast<int32_t>(number("--level", 0, 1)))
                                  : std::nullopt;
 
-    const UserOptions options = ReadUserOptions(SettingsFile());
+    const ProfileSnapshot settings = SettingsFile().Read();
+    if (settings.GetState() == ProfileSnapshot::State::TooLarge) {
+        err << "razzlewick: the settings file " << settings.Path() << " is larger than 1 MiB, "
+            << "so it is not read: printing with the first run's settings\n";
+    }
+    const UserOptions options = ReadUserOptions(settings);
     const int32_t level = levelGiven.value_or(options.level);
     InsultGenerator engine;
     std::vector<LoadResult> report;
@@ -219,7 +224,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
         arguments.Has("--style") ? arguments.options.at("--style") : std::string();
     std::optional<std::string> key;
     if (name.empty()) {
-        key = LastTabStyle(engine);
+        key = LastTabStyle(engine, settings);
         if (!engine.styles.contains(*key)) {
             err << "razzlewick: no style \"" << TerminalTextFrom1252(*key, Separators::Escape)
                 << "\"; the styles are: " << StyleList(engine) << '\n';
@@ -249,7 +254,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
     }
 
     const BatchRequest request{
-        .count = count != 0 ? count : SettingsCount(err),
+        .count = count != 0 ? count : SettingsCount(settings, err),
         .capitalise = !arguments.Has("--no-caps") && options.capitalise == 1,
         .seed = seed,
         .repeats = Repeats::AvoidRecent,

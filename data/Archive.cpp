@@ -53,6 +53,7 @@ size_t Archive::ReadFromFile(char* dest, size_t count)
     if (fileRemaining_ >= 0) {
         fileRemaining_ = std::max<int64_t>(0, fileRemaining_ - static_cast<int64_t>(got.count));
     }
+    bytesFromFile_ += got.count;
     return got.count;
 }
 
@@ -164,19 +165,6 @@ void Archive::CheckDeclaredLength(uint64_t count) const
     }
 }
 
-void Archive::CheckDeclaredCount(int32_t count, uint64_t smallest) const
-{
-    if (count <= 0 || fileRemaining_ < 0) {
-        return;
-    }
-    const uint64_t left = (end_ - position_) + static_cast<uint64_t>(fileRemaining_);
-    if (static_cast<uint64_t>(count) * smallest > left) {
-        throw ArchiveError("end of data: " + std::to_string(count) + " records of at least " +
-                           std::to_string(smallest) + " bytes declared, " + std::to_string(left) +
-                           " bytes left");
-    }
-}
-
 void Archive::ReadLongBytes(uint64_t count)
 {
     const size_t buffered = end_ - position_;
@@ -219,12 +207,16 @@ std::string_view Archive::ReadBytesView(uint64_t count)
     return bytes;
 }
 
-std::string_view Archive::ReadStringView()
+std::string_view Archive::ReadStringView(uint64_t longest)
 {
     bool wide = false;
     const uint32_t length = ReadLength(&wide);
     if (length == 0) {
         return {};
+    }
+    if (length > longest) {
+        throw ArchiveError("a string of " + std::to_string(length) +
+                           " characters declared, at most " + std::to_string(longest) + " allowed");
     }
     if (!wide) {
         return ReadBytesView(length);
@@ -239,9 +231,9 @@ std::string_view Archive::ReadStringView()
     return text_;
 }
 
-std::string Archive::ReadString()
+std::string Archive::ReadString(uint64_t longest)
 {
-    const std::string_view text = ReadStringView();
+    const std::string_view text = ReadStringView(longest);
     if (!text.empty() && text.data() == text_.data()) {
         return std::exchange(text_, {});  // already a string of its own: hand it over
     }

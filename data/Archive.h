@@ -22,6 +22,7 @@ public:
 
     static constexpr size_t kBufferSize = 4096;
     static constexpr size_t kLargestBuffer = size_t{1} << 20;
+    static constexpr uint64_t kAnyLength = UINT64_MAX;
 
     Archive(int fd, Mode mode);
     ~Archive();
@@ -34,13 +35,13 @@ public:
     int32_t ReadInt32();
     float ReadFloat32();
     // Narrow text is returned as stored; wide text (UTF-16LE) is converted to Windows-1252.
-    std::string ReadString();
+    // A string declared longer than `longest` characters raises ArchiveError before any of
+    // its text is read.
+    std::string ReadString(uint64_t longest = kAnyLength);
     // As ReadString without a copy: the view is valid until the next read.
-    std::string_view ReadStringView();
-    // Raises ArchiveError when `count` values of at least `smallest` bytes each cannot fit in
-    // what a regular file still holds, so a count that lies fails before anything is read or
-    // kept for it. Counts of zero or less, and streams of unknown length, pass.
-    void CheckDeclaredCount(int32_t count, uint64_t smallest) const;
+    std::string_view ReadStringView(uint64_t longest = kAnyLength);
+    // The bytes the values read so far took from the file.
+    uint64_t BytesRead() const { return bytesFromFile_ - (end_ - position_); }
 
     void WriteInt32(int32_t value);
     void WriteFloat32(float value);
@@ -84,6 +85,7 @@ private:
     // Bytes left in the file behind the buffer when it is a regular file, so an absurd
     // declared string length fails before anything is reserved; -1 when unknown.
     int64_t fileRemaining_ = -1;
+    uint64_t bytesFromFile_ = 0;
     bool firstBlockRead_ = false;
     // Strings that are not read in place: wide text, and text longer than the buffer.
     std::string text_;

@@ -2,6 +2,7 @@
 
 #include "data/ArchiveError.h"
 #include "data/DataFileName.h"
+#include "data/DataLimits.h"
 #include "data/LoadMessages.h"
 #include "data/LoadObserver.h"
 #include "data/PackingHint.h"
@@ -52,24 +53,23 @@ void InsultGenerator::Serialize(Archive& archive)
             loadedOk = false;
             return;
         }
+        allowance_.StartFile();
         const int32_t styleCount = archive.ReadInt32();
-        // A style record holds at least three length bytes (key, name, template) and its
-        // list count.
-        archive.CheckDeclaredCount(styleCount, 3 + 4);
         for (int32_t i = 0; i < styleCount; ++i) {
-            std::string key = archive.ReadString();
+            std::string key = archive.ReadString(kLongestText);
             if (observer != nullptr) {
                 observer->StyleStarted(key);
             }
             const auto found = styles.find(key);
             if (found != styles.end()) {
-                found->second->Serialize(archive, observer);
+                found->second->Serialize(archive, observer, &allowance_);
                 NoteFile(*found->second);
                 continue;
             }
+            allowance_.Charge(MemoryAllowance::kStyleCost + key.size(), archive.BytesRead());
             // A new style joins the map only once its whole record has been read.
             auto style = std::make_unique<InsultStyle>(key);
-            style->Serialize(archive, observer);
+            style->Serialize(archive, observer, &allowance_);
             NoteFile(*style);
             styles.emplace(std::move(key), std::move(style));
         }
@@ -101,6 +101,7 @@ void InsultGenerator::SelectStyle(const std::string& name)
 void InsultGenerator::RemoveAll()
 {
     currentStyle = nullptr;
+    allowance_.Reset();
     for (auto& entry : styles) {
         entry.second->Clear();
     }
@@ -231,6 +232,10 @@ bool InsultGenerator::ReloadDataFiles(std::vector<LoadResult>* report)
     std::map<std::string, std::unique_ptr<InsultStyle>> previous = std::move(styles);
     styles.clear();
     currentStyle = nullptr;
+    // Only the histories are carried over: the words go before the new ones come.
+    for (auto& entry : previous)
+        entry.second->wordLists.clear();
+    allowance_.Reset();
     const bool result = LoadDataFiles(report, programFolder_, current_);
     for (auto& [key, style] : styles) {
         const auto before = previous.find(key);

@@ -5,6 +5,7 @@
 #include "data/FileErrorInfo.h"
 #include "data/InsultStyle.h"
 #include "data/LoadResult.h"
+#include "data/MemoryAllowance.h"
 
 #include <cstdint>
 #include <map>
@@ -28,7 +29,9 @@ public:
     InsultGenerator& operator=(const InsultGenerator&) = delete;
 
     // Loading: a wrong version sets loadedOk false and reads nothing more; ArchiveError
-    // propagates, keeping every style record completed before it.
+    // propagates, keeping every style record completed before it. Records are read one by
+    // one, whatever count the file declares, and what they may cost in memory is bounded by
+    // the bytes read (MemoryAllowance).
     void Serialize(Archive& archive);
     // Makes the style of that exact name current; an unknown name changes nothing.
     void SelectStyle(const std::string& name);
@@ -78,6 +81,8 @@ private:
 
     std::string programFolder_;                                    // of the last LoadDataFiles
     CurrentFolderSearch current_ = CurrentFolderSearch::Included;  // of the last LoadDataFiles
+    // What the styles read so far may still cost.
+    MemoryAllowance allowance_;
 };
 
 }  // namespace razzlewick

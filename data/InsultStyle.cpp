@@ -1,8 +1,10 @@
 #include "data/InsultStyle.h"
 
 #include "data/Archive.h"
+#include "data/DataLimits.h"
 #include "data/ListWordsReader.h"
 #include "data/LoadObserver.h"
+#include "data/MemoryAllowance.h"
 #include "data/ShapedInsultCount.h"
 #include "data/WordCipher.h"
 
@@ -12,29 +14,30 @@ namespace razzlewick {
 
 InsultStyle::InsultStyle(std::string name) : name(std::move(name)) {}
 
-void InsultStyle::Serialize(Archive& archive, LoadObserver* observer)
+void InsultStyle::Serialize(Archive& archive, LoadObserver* observer, MemoryAllowance* allowance)
 {
     const WordCipher cipher;
     if (archive.IsLoading()) {
-        name = archive.ReadString();
-        templateText = archive.ReadString();
+        name = archive.ReadString(kLongestText);
+        templateText = archive.ReadString(kLongestText);
         if (observer != nullptr) {
             observer->TemplateRead(name, templateText);
         }
         const int32_t listCount = archive.ReadInt32();
-        // A list record holds at least its number and its word count.
-        archive.CheckDeclaredCount(listCount, 4 + 4);
         for (int32_t i = 0; i < listCount; ++i) {
             const int32_t number = archive.ReadInt32();
             const int32_t wordCount = archive.ReadInt32();
             if (observer != nullptr) {
                 observer->ListStarted(number, wordCount);
             }
-            auto& list = wordLists[number];
-            if (!list) {
-                list = std::make_unique<WordList>();
+            auto list = wordLists.find(number);
+            if (list == wordLists.end()) {
+                if (allowance != nullptr) {
+                    allowance->Charge(MemoryAllowance::kListCost, archive.BytesRead());
+                }
+                list = wordLists.emplace(number, std::make_unique<WordList>()).first;
             }
-            ReadListWords(archive, cipher, wordCount, *list, observer);
+            ReadListWords(archive, cipher, wordCount, *list->second, observer, allowance);
         }
     } else {
         archive.WriteString(name);

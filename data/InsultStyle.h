@@ -13,6 +13,7 @@ namespace razzlewick {
 
 class Archive;
 class LoadObserver;
+class MemoryAllowance;
 
 // One named style: a sentence template with placeholders %0, %1, ... and one numbered
 // word list per placeholder. Composing and the history work on the public fields and
@@ -22,9 +23,11 @@ public:
     explicit InsultStyle(std::string name);
 
     // Loading merges into what is there: name and template are replaced, new list numbers
-    // are added, words are added only when the list does not hold them yet. `observer`, when
-    // given, hears of what is read.
-    void Serialize(Archive& archive, LoadObserver* observer = nullptr);
+    // are added, words are added only when the list does not hold them yet; lists and words
+    // are read one by one, whatever count the record declares. `observer`, when given, hears
+    // of what is read; `allowance`, when given, is charged for every list and word added.
+    void Serialize(Archive& archive, LoadObserver* observer = nullptr,
+                   MemoryAllowance* allowance = nullptr);
     // For a style whose words carry placeholders, the number of different insults it can make
     // (CountShapedInsults); for any other, as data files have always been counted, the product
     // of the list sizes (an empty list counts as 1) minus 1, wrapping on overflow.

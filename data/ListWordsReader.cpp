@@ -1,7 +1,9 @@
 #include "data/ListWordsReader.h"
 
 #include "data/Archive.h"
+#include "data/DataLimits.h"
 #include "data/LoadObserver.h"
+#include "data/MemoryAllowance.h"
 #include "data/WordCipher.h"
 #include "data/WordList.h"
 
@@ -13,8 +15,6 @@ namespace razzlewick {
 
 namespace {
 
-// A stored word takes at least its length byte.
-constexpr uint64_t kSmallestStoredWord = 1;
 // A list that starts empty makes room for this many words first, then each time it fills
 // for twice what it holds, up to the declared count: memory follows the words actually
 // added, never a count the file only declares nor the bytes a sparse file seems to hold,
@@ -29,12 +29,11 @@ constexpr int32_t kLookahead = 8;
 }  // namespace
 
 void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, WordList& list,
-                   LoadObserver* observer)
+                   LoadObserver* observer, MemoryAllowance* allowance)
 {
     if (count <= 0) {
         return;
     }
-    archive.CheckDeclaredCount(count, kSmallestStoredWord);
     // A list that already holds words (a merge) grows on its own as words are added.
     const auto declared = static_cast<size_t>(count);
     const bool sized = list.empty();
@@ -50,24 +49,35 @@ void ReadListWords(Archive& archive, const WordCipher& cipher, int32_t count, Wo
         const size_t at = static_cast<size_t>(added % kLookahead);
         ++added;
         if (sized && list.size() == room && room < declared) {
-            room = std::min(declared, std::max(kFirstRoom, 2 * room));
+            const size_t larger = std::min(declared, std::max(kFirstRoom, 2 * room));
+            if (allowance != nullptr) {
+                allowance->Charge((larger - room) * MemoryAllowance::kWordCost,
+                                  archive.BytesRead());
+            }
+            room = larger;
             list.Reserve(room);
         }
-        if (observer == nullptr) {
-            list.AddUnique(words[at], hashes[at]);
-            return;
-        }
+        const std::string_view word = std::string_view(words[at]).substr(0, kLongestWord);
         const size_t before = list.size();
-        const auto index = static_cast<size_t>(list.AddUnique(words[at], hashes[at]));
-        const bool droppedInRecord = list.size() == before && index >= recordStart;
-        observer->WordRead(words[at], droppedInRecord ? &list[index] : nullptr);
+        const auto index = static_cast<size_t>(list.AddUnique(word, hashes[at]));
+        const bool isNew = list.size() != before;
+        if (isNew && allowance != nullptr) {
+            // The room reserved for a list read from empty is charged as it is reserved.
+            allowance->Charge(word.size() + (sized ? 0 : MemoryAllowance::kWordCost),
+                              archive.BytesRead());
+        }
+        if (observer != nullptr) {
+            const bool droppedInRecord = !isNew && index >= recordStart;
+            observer->WordRead(words[at], droppedInRecord ? &list[index] : nullptr);
+        }
     };
     try {
         while (added < count) {
             while (decoded < count && decoded - added < kLookahead) {
                 const size_t at = static_cast<size_t>(decoded % kLookahead);
-                cipher.DecodeInto(archive.ReadStringView(), words[at]);
-                hashes[at] = WordList::FoldedHash(words[at]);
+                cipher.DecodeInto(archive.ReadStringView(kLongestStoredWord), words[at]);
+                hashes[at] =
+                    WordList::FoldedHash(std::string_view(words[at]).substr(0, kLongestWord));
                 list.PrefetchSlot(hashes[at]);
                 ++decoded;
             }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,9 @@
 namespace razzlewick {
 
 namespace {
+
+// How many lists ahead a step starts fetching words.
+constexpr size_t kPrefetchAhead = 4;
 
 void AdjustFirstLetter(std::string& text, bool capitalise)
 {
@@ -33,6 +37,12 @@ void AdjustFirstLetter(std::string& text, bool capitalise)
 void ReplaceAll(std::string& text, size_t at, std::string_view key, std::string_view word,
                 size_t limit, std::string& scratch)
 {
+    // Mostly a placeholder stands once: replaced in place, without copying the rest.
+    if (text.find(key, at + key.size()) == std::string::npos) {
+        text.replace(at, key.size(), word);
+        text.resize(std::min(text.size(), limit));
+        return;
+    }
     scratch.clear();
     size_t from = 0;
     while (at != std::string::npos && scratch.size() < limit) {
@@ -66,36 +76,52 @@ bool KeepStart(std::string& text)
     return text.size() <= kInsultKeptLimit;
 }
 
-// The lists numbered 0 to N-1 (N = the number of lists; only those are ever expanded), with
-// a running count of the numbers that have a list, so that the draws of numbers a text does
+// The words of the lists numbered 0 to N-1 (N = the number of lists; only those are ever
+// expanded), held by number so that a step reads them without visiting the list, and a
+// running count of the numbers that have a list, so that the draws of numbers a text does
 // not mention can be taken in one step.
 class NumberedLists final {
 public:
     explicit NumberedLists(const InsultStyle& style)
-        : lists(style.wordLists.size()),
+        : words(style.wordLists.size()),
           present(style.wordLists.size() + 1),
           keys(style.wordLists.size())
     {
+        std::vector<bool> listed(words.size());
         for (const auto& [number, list] : style.wordLists) {
-            if (number >= 0 && static_cast<size_t>(number) < lists.size()) {
-                lists[static_cast<size_t>(number)] = list.get();
+            if (number >= 0 && static_cast<size_t>(number) < words.size()) {
+                words[static_cast<size_t>(number)] = list->Words();
+                listed[static_cast<size_t>(number)] = true;
             }
         }
-        for (size_t k = 0; k < lists.size(); ++k) {
-            present[k + 1] = present[k] + (lists[k] != nullptr ? 1 : 0);
+        for (size_t k = 0; k < words.size(); ++k) {
+            present[k + 1] = present[k] + (listed[k] ? 1 : 0);
             keys[k] = "%" + std::to_string(k);
         }
     }
 
-    size_t Count() const { return lists.size(); }
-    const WordList* At(size_t number) const { return lists[number]; }
+    size_t Count() const { return words.size(); }
+    bool Has(size_t number) const { return present[number + 1] != present[number]; }
+    std::span<const std::string> Words(size_t number) const { return words[number]; }
     const std::string& Key(size_t number) const { return keys[number]; }
     uint64_t PresentBetween(size_t from, size_t to) const { return present[to] - present[from]; }
+    // A hint only: starts fetching the words of a list a few steps ahead, so that a chain of
+    // many lists does not wait for memory at every step.
+    void Prefetch(size_t number) const
+    {
+#if defined(__GNUC__) || defined(__clang__)
+        if (number < words.size()) {
+            __builtin_prefetch(words[number].data());
+        }
+#else
+        static_cast<void>(number);
+#endif
+    }
 
 private:
-    std::vector<const WordList*> lists;  // none where the number has no list
-    std::vector<uint64_t> present;       // present[k]: lists among the numbers below k
-    std::vector<std::string> keys;       // "%k"
+    std::vector<std::span<const std::string>> words;  // empty where the number has no list
+    std::vector<uint64_t> present;                    // present[k]: lists among the numbers below k
+    std::vector<std::string> keys;                    // "%k"
 };
 
 // Redraws for a word among the recent ones before the search below takes over: with at most
@@ -106,7 +132,7 @@ constexpr int kRedraws = 16;
 // more draws while the word is recent, then the first word after it that is not, which
 // always exists (RecentDraws holds at most half a list) and keeps the text a seed gives the
 // same. Only the first 32,768 words can be drawn.
-size_t DrawWord(const WordList& list, size_t number, RecentDraws* recent)
+size_t DrawWord(std::span<const std::string> list, size_t number, RecentDraws* recent)
 {
     size_t word = static_cast<size_t>(DrawRandom()) % list.size();
     if (recent == nullptr) {
@@ -155,14 +181,16 @@ void ExpandInsult(const std::string& templateText, const NumberedLists& lists, R
             kept = false;
             break;
         }
+        lists.Prefetch(number + kPrefetchAhead);
         std::string_view word = "????";
-        if (const WordList* list = lists.At(number)) {
-            if (list->empty()) {
+        if (lists.Has(number)) {
+            const std::span<const std::string> words = lists.Words(number);
+            if (words.empty()) {
                 // An empty list still takes its draw, so the words after it stay the same.
                 DrawRandom();
                 word = {};
             } else {
-                word = (*list)[DrawWord(*list, number, recent)];
+                word = words[DrawWord(words, number, recent)];
             }
         }
         ReplaceAll(insult, at, lists.Key(number), word, kInsultKeptLimit + 1, scratch);

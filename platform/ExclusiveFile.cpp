@@ -63,8 +63,8 @@ ExclusiveOpen OpenSharedForReading(const std::string& path)
     if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0) {
         int error = Lock(fd, LOCK_SH);
         if (error == EWOULDBLOCK &&
-            ExclusiveLocksHeldOnlyByReaders(info.st_dev, info.st_ino, info.st_mode, info.st_uid,
-                                            info.st_gid)) {
+            !ExclusiveLockHeldByOwnWriter(info.st_dev, info.st_ino, info.st_mode, info.st_uid,
+                                          info.st_gid)) {
             error = 0;
         }
         if (error != 0) {

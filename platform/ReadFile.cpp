@@ -11,6 +11,39 @@
 
 namespace razzlewick::platform {
 
+namespace {
+
+// Reads what is left on `fd`, expected to be `expected` bytes, into `text`; 0, the errno of a
+// failed read, or -1 when there are more than `maxBytes`.
+int ReadAtMost(int fd, std::size_t expected, std::size_t maxBytes, std::string& text)
+{
+    // One byte more than the file holds, so its end shows without another allocation.
+    text.resize(std::min(expected, maxBytes) + 1);
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == text.size()) {
+            if (filled > maxBytes) {
+                text.clear();
+                return -1;
+            }
+            text.resize(std::min(maxBytes + 1, 2 * filled));
+        }
+        const IoResult got = ReadSome(fd, text.data() + filled, text.size() - filled);
+        if (got.error != 0) {
+            text.clear();
+            return got.error;
+        }
+        if (got.count == 0) {
+            break;
+        }
+        filled += got.count;
+    }
+    text.resize(filled);
+    return 0;
+}
+
+}  // namespace
+
 FileText ReadBoundedRegularFile(const std::string& path, std::size_t maxBytes)
 {
     FileText result;
@@ -32,31 +65,10 @@ FileText ReadBoundedRegularFile(const std::string& path, std::size_t maxBytes)
         result.tooLarge = true;
         return result;
     }
-    // One byte more than the file holds, so its end shows without another allocation.
-    result.text.resize(static_cast<std::size_t>(info.st_size) + 1);
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == result.text.size()) {
-            if (filled > maxBytes) {
-                result.text.clear();
-                result.tooLarge = true;
-                return result;
-            }
-            result.text.resize(std::min(maxBytes + 1, 2 * filled));
-        }
-        const IoResult got =
-            ReadSome(file.Get(), result.text.data() + filled, result.text.size() - filled);
-        if (got.error != 0) {
-            result.text.clear();
-            result.error = got.error;
-            return result;
-        }
-        if (got.count == 0) {
-            break;
-        }
-        filled += got.count;
-    }
-    result.text.resize(filled);
+    const int read =
+        ReadAtMost(file.Get(), static_cast<std::size_t>(info.st_size), maxBytes, result.text);
+    result.tooLarge = read == -1;
+    result.error = read > 0 ? read : 0;
     return result;
 }
 
@@ -83,7 +95,8 @@ std::string ReadRegularFileStart(const std::string& path, std::size_t maxBytes)
     return start;
 }
 
-RegularFileRead ReadRegularFile(const std::string& path, RegularFileContents& contents)
+RegularFileRead ReadRegularFile(const std::string& path, RegularFileContents& contents,
+                                std::size_t maxBytes)
 {
     const UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!file.IsOpen()) {
@@ -94,15 +107,23 @@ RegularFileRead ReadRegularFile(const std::string& path, RegularFileContents& co
     if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return RegularFileRead::Failed;
     }
+    if (static_cast<std::size_t>(info.st_size) > maxBytes) {
+        return RegularFileRead::TooLarge;
+    }
     const int flags = ::fcntl(file.Get(), F_GETFL);
     if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
         return RegularFileRead::Failed;
     }
     contents.permissions = static_cast<unsigned>(info.st_mode & 07777);
-    contents.text.clear();
-    contents.text.reserve(static_cast<size_t>(info.st_size));
-    return ReadAll(file.Get(), contents.text) == 0 ? RegularFileRead::Read
-                                                   : RegularFileRead::Failed;
+    switch (
+        ReadAtMost(file.Get(), static_cast<std::size_t>(info.st_size), maxBytes, contents.text)) {
+        case 0:
+            return RegularFileRead::Read;
+        case -1:
+            return RegularFileRead::TooLarge;
+        default:
+            return RegularFileRead::Failed;
+    }
 }
 
 }  // namespace razzlewick::platform

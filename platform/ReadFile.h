@@ -23,16 +23,19 @@ FileText ReadBoundedRegularFile(const std::string& path, std::size_t maxBytes);
 // else or when it cannot be read. Never waits, not even on a pipe with no writer.
 std::string ReadRegularFileStart(const std::string& path, std::size_t maxBytes);
 
-enum class RegularFileRead { Read, Missing, Failed };
+enum class RegularFileRead { Read, Missing, Failed, TooLarge };
 
 struct RegularFileContents final {
     std::string text;
     unsigned permissions = 0;  // the file's mode bits, to give a replacement
 };
 
-// Reads a regular file whole. A path that does not exist (or runs through a file as if it
-// were a folder) is Missing; one that is not a regular file (a folder, a pipe, a device),
-// or any other error, is Failed. Opening never waits, not even on a pipe with no writer.
-RegularFileRead ReadRegularFile(const std::string& path, RegularFileContents& contents);
+// Reads a regular file of at most `maxBytes` whole. A path that does not exist (or runs
+// through a file as if it were a folder) is Missing; one that is not a regular file (a
+// folder, a pipe, a device), or any other error, is Failed; a larger file, even one that
+// grows while it is read, is TooLarge, found before any room is made for it. Opening never
+// waits, not even on a pipe with no writer.
+RegularFileRead ReadRegularFile(const std::string& path, RegularFileContents& contents,
+                                std::size_t maxBytes);
 
 }  // namespace razzlewick::platform

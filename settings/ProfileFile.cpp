@@ -18,10 +18,6 @@ namespace razzlewick {
 
 namespace {
 
-// Values longer than this are cut, as by the 255-character buffer (terminator included) that
-// the settings were always read through.
-constexpr size_t kMaxValueLength = 254;
-
 constexpr std::chrono::milliseconds kLockPatience(2000);
 
 std::string WithoutTrailingSlashes(std::string path)
@@ -65,27 +61,36 @@ std::string ProfileFile::Folder()
     return (base == "/" ? "" : base) + "/razzlewick/";
 }
 
-int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view key,
-                                 int32_t defaultValue) const
+ProfileSnapshot ProfileFile::Read() const
 {
+    using State = ProfileSnapshot::State;
     const std::string folder = Folder();
     if (folder.empty()) {
-        return defaultValue;
+        return {};
     }
     const auto actualName = platform::FindEntryIgnoringCase(folder, fileName_);
     if (!actualName) {
-        return defaultValue;
+        return {State::Missing, folder + fileName_, {}};
     }
+    const std::string path = folder + *actualName;
     platform::RegularFileContents contents;
-    if (platform::ReadRegularFile(folder + *actualName, contents) !=
-        platform::RegularFileRead::Read) {
-        return defaultValue;
+    switch (platform::ReadRegularFile(path, contents, kLargestFile)) {
+        case platform::RegularFileRead::Read:
+            return {State::Read, path, std::move(contents.text)};
+        case platform::RegularFileRead::Missing:
+            return {State::Missing, path, {}};
+        case platform::RegularFileRead::TooLarge:
+            return {State::TooLarge, path, {}};
+        case platform::RegularFileRead::Failed:
+            break;
     }
-    const auto value = FindProfileValue(contents.text, section, key);
-    if (!value) {
-        return defaultValue;
-    }
-    return ParseProfileInteger(std::string_view(*value).substr(0, kMaxValueLength));
+    return {State::Unreadable, path, {}};
+}
+
+int32_t ProfileFile::ReadInteger(std::string_view section, std::string_view key,
+                                 int32_t defaultValue) const
+{
+    return Read().ReadInteger(section, key, defaultValue);
 }
 
 void ProfileFile::WriteInteger(std::string_view section, std::string_view key, int32_t value,
@@ -115,7 +120,7 @@ void ProfileFile::WriteIntegers(std::string_view section, std::span<const Profil
 
     platform::RegularFileContents contents;
     std::optional<unsigned> permissions;
-    switch (platform::ReadRegularFile(*path, contents)) {
+    switch (platform::ReadRegularFile(*path, contents, kLargestFile)) {
         case platform::RegularFileRead::Read:
             // A file the user made read-only stays as it is, although the folder would let us
             // replace it.
@@ -128,6 +133,7 @@ void ProfileFile::WriteIntegers(std::string_view section, std::span<const Profil
             contents.text.clear();
             break;
         case platform::RegularFileRead::Failed:
+        case platform::RegularFileRead::TooLarge:
             // Writing without the old text would throw every other setting away, and what is
             // not a file is not ours to replace.
             return;

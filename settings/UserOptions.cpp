@@ -1,10 +1,16 @@
 #include "settings/UserOptions.h"
 
 #include "settings/ProfileFile.h"
+#include "settings/ProfileSnapshot.h"
 
 namespace razzlewick {
 
 UserOptions ReadUserOptions(const ProfileFile& settings)
+{
+    return ReadUserOptions(settings.Read());
+}
+
+UserOptions ReadUserOptions(const ProfileSnapshot& settings)
 {
     namespace K = SettingsKeys;
     UserOptions options;

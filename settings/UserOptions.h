@@ -7,6 +7,7 @@
 namespace razzlewick {
 
 class ProfileFile;
+class ProfileSnapshot;
 
 // The six preferences that the main window reads at start and the options dialog edits, as
 // the settings file keeps them. Only the count is narrowed; the switches keep whatever integer
@@ -21,6 +22,8 @@ struct UserOptions final {
 };
 
 // Each value from the settings section, or its first-run default.
+UserOptions ReadUserOptions(const ProfileSnapshot& settings);
+// The same from one reading of the file.
 UserOptions ReadUserOptions(const ProfileFile& settings);
 
 // Writes the six values in a fixed order (count, capitalise, always on top, level, tooltips,

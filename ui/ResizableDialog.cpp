@@ -49,8 +49,9 @@ void ResizableDialog::BeforeFirstShow()
     if (restoreSize == 0)
         return;
     const std::string section = ProfileSection().toStdString();
-    const int width = ApplicationProfile().ReadInteger(section, kWidthKey, 0);
-    const int height = ApplicationProfile().ReadInteger(section, kHeightKey, 0);
+    const ProfileSnapshot profile = ApplicationProfile().Read();
+    const int width = profile.ReadInteger(section, kWidthKey, 0);
+    const int height = profile.ReadInteger(section, kHeightKey, 0);
     if (width == 0 || height == 0)
         return;
     // The profile holds the outer size. Creating the native window lets the platform report
@@ -138,8 +139,8 @@ void ResizableDialog::SaveSize()
         return;
     const std::string section = ProfileSection().toStdString();
     const QSize outer = frameGeometry().size();
-    ApplicationProfile().WriteInteger(section, kWidthKey, outer.width());
-    ApplicationProfile().WriteInteger(section, kHeightKey, outer.height());
+    const ProfileEntry entries[] = {{kWidthKey, outer.width()}, {kHeightKey, outer.height()}};
+    ApplicationProfile().WriteIntegers(section, entries);
 }
 
 }  // namespace razzlewick

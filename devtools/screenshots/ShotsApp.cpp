@@ -3,8 +3,13 @@
 #include "data/LoadMessages.h"
 #include "devtools/screenshots/Shots.h"
 #include "platform/ProgramFolder.h"
+#include "platform/qt/MessageBox.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
+
+#include <QMessageBox>
+
+#include <unistd.h>
 
 #include <memory>
 #include <vector>
@@ -60,6 +65,19 @@ void AddAppShots(ShotList& shots)
     });
     shots.Add(QStringLiteral("problems-none-found.png"), [] {
         return ProblemsShot({{"", std::string(kLoadNoFilesFound), true}});
+    });
+    // What the window says before it opens when the settings file is too large to read.
+    shots.Add(QStringLiteral("settings-too-large-message.png"), [] {
+        return WithOwnSettings(0, 1, [] {
+            const std::string path = ProfileFile::Folder() + SettingsFile().FileName();
+            if (truncate(path.c_str(), off_t{2} << 20) != 0)
+                return QPixmap();
+            const MainDialog window;
+            const std::unique_ptr<QMessageBox> box = platform::CreateMessageBox(
+                {nullptr, QString::fromLatin1(platform::kMessageBoxCaption),
+                 window.SettingsProblem(), platform::MessageIcon::Exclamation});
+            return GrabShown(*box);
+        });
     });
 }
 

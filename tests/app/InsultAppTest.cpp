@@ -3,9 +3,11 @@
 #include "app/MainDialog.h"
 #include "app/StartupProblemsDialog.h"
 #include "resources/templates/ResourceIds.h"
+#include "settings/ProfileFile.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/DataFolders.h"
 #include "tests/support/GuiTesting.h"
+#include "tests/support/MessageBoxRecorder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,6 +18,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -171,6 +175,25 @@ TEST_F(InsultAppTest, NothingLoadedCanBeTriedAgain)
     EXPECT_EQ(runs, (std::vector<std::string>{"problems", "main"}));
     EXPECT_EQ(mainStyles, 4u);
     EXPECT_TRUE(mainText.starts_with("May the fleas of ")) << mainText;
+}
+
+// A settings file too large to read is said before the window opens; the window then runs
+// on the first run's settings and leaves the file as it is.
+TEST_F(InsultAppTest, ASettingsFileTooLargeIsSaidAndLeftAlone)
+{
+    WriteGoodFile("insltdat.dat");
+    settings.WriteFile("[settings]\ntab=1\n");
+    const std::string path = ProfileFile::Folder() + "Razzlewick.ini";
+    ASSERT_EQ(truncate(path.c_str(), off_t{1} << 30), 0);
+    const MessageBoxRecorder boxes;
+    Run([](StartupProblemsDialog&) { return static_cast<int>(QDialog::Accepted); });
+    EXPECT_EQ(runs, (std::vector<std::string>{"main"}));
+    ASSERT_EQ(boxes.Count(), 1);
+    EXPECT_TRUE(boxes.LastText().contains(QString::fromStdString(path) +
+                                          QStringLiteral(" is larger than 1 MiB")))
+        << boxes.LastText().toStdString();
+    EXPECT_TRUE(mainText.starts_with("May the fleas of ")) << mainText;
+    EXPECT_EQ(std::filesystem::file_size(path), uintmax_t{1} << 30);
 }
 
 // The real modal loops, one after the other: closing the problems dialog (the only window

@@ -186,4 +186,17 @@ TEST_F(MainDialogStylesTest, ManyTabsScrollWithinTheHeaders)
     EXPECT_TRUE(ShownText().startsWith(QStringLiteral("Helmsman "))) << ShownText().toStdString();
 }
 
+// A folder of thousands of styles must not keep the window from appearing: the strip stops
+// at its most tabs, the first styles in tab order.
+TEST_F(MainDialogStylesTest, TabsStopAtTheMostTheStripTakes)
+{
+    std::vector<StyleFixture> many;
+    for (std::size_t i = 0; i < MainDialog::kMostTabs; ++i)
+        many.push_back({"S" + std::to_string(1000 + i), "%0", {{"w"}}});
+    Install("many.dat", many);
+    Open();
+    ASSERT_EQ(static_cast<std::size_t>(Tabs()->count()), MainDialog::kMostTabs);
+    EXPECT_EQ(dialog->TabKeys().back(), "S" + std::to_string(1000 + MainDialog::kMostTabs - 5));
+}
+
 }  // namespace

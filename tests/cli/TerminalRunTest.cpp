@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -235,6 +237,21 @@ TEST_F(TerminalRun, FiftyInsultsRepeatNoWordOfALongList)
             }
         }
     }
+}
+
+// A settings file of a gigabyte (sparse) is not read: the defaults print, with a line that
+// names the file.
+TEST_F(TerminalRun, ASettingsFileTooLargeIsNamedAndNotRead)
+{
+    settings.WriteFile("[settings]\nnum=3\n");
+    const std::string path = razzlewick::ProfileFile::Folder() + "Razzlewick.ini";
+    ASSERT_EQ(truncate(path.c_str(), off_t{1} << 30), 0);
+    const ProcessRun run = Razzlewick({"--print", "--style", "Arabian", "--seed", "2"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, Generated({"--seed", "2", "Arabian"}));
+    EXPECT_EQ(run.err, "razzlewick: the settings file " + path +
+                           " is larger than 1 MiB, so it is not read: printing with the first "
+                           "run's settings\n");
 }
 
 // Names in any case, a random style among those the level allows, and the short options.

@@ -186,51 +186,63 @@ long PeakKiBFromNow()
     return usage.ru_maxrss;
 }
 
-TEST(InsultGeneratorSerialize, ALyingWordCountReservesNoMoreThanTheFileCanHold)
-{
-    // 20 million words declared in a file of a few dozen bytes.
-    const std::string bytes = DataFileWriter()
-                                  .Version()
-                                  .Int32(1)
-                                  .Style("Big", "Big", "", 1)
-                                  .Int32(0)
-                                  .Int32(20'000'000)
-                                  .String(WordCipher().Encode("only"))
-                                  .bytes();
-    const long before = PeakKiBFromNow();
-    InsultGenerator engine;
-    EXPECT_THROW(Read(engine, bytes), ArchiveError);
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    // Sized by the declared count, the index alone would fill some 240 MB.
-    EXPECT_LT(usage.ru_maxrss - before, 32 * 1024);
-    EXPECT_EQ(engine.styles.count("Big"), 0u);
-}
+// Files whose counts or lengths promise more than they hold, whose apparent size is mostly
+// sparse, or whose records cost far more memory than bytes: records are read one by one and
+// each complete one is kept, and memory follows the bytes really there.
+struct CostlyFile {
+    const char* name;
+    std::string bytes;
+    uint64_t sparseSize;  // the file's apparent size, 0 for the bytes alone
+    bool loads;
+    size_t styles;  // styles in the engine afterwards
+    long peakKiB;   // the most the reading may add to the peak
+};
 
-// A sparse file's apparent size is no promise of words. A count it cannot hold fails before
-// anything is read; one it can hold (zero bytes read as empty words, all one word) costs the
-// memory of the words kept, not of the words declared or the bytes the file seems to have.
-TEST(InsultGeneratorSerialize, ASparseFileCostsMemoryForWhatItReallyHolds)
+TEST(InsultGeneratorSerialize, CostsMemoryAndTimeForWhatAFileReallyHolds)
 {
-    struct Row {
-        const char* name;
-        int32_t styles;
-        int32_t words;
-        uint64_t size;
-        bool loads;
+    DataFileWriter emptyLists;
+    emptyLists.Version().Int32(1).Style("Lists", "Lists", "%0", 300'000);
+    for (int32_t i = 0; i < 300'000; ++i)
+        emptyLists.Int32(i).Int32(0);
+    DataFileWriter smallStyles;
+    smallStyles.Version().Int32(40'000);
+    for (int32_t i = 0; i < 40'000; ++i)
+        smallStyles.Style("S" + std::to_string(i), "", "", 0);
+    const auto header = [](int32_t styles) { return DataFileWriter().Version().Int32(styles); };
+    const CostlyFile rows[] = {
+        {"ImpossibleStyleCount",
+         header(INT32_MAX).Style("One", "One", "%0", 1).List(0, {"word"}).bytes(), 0, false, 1,
+         16 * 1024},
+        {"LyingWordCount", header(1).Style("Big", "Big", "", 1).Int32(0).Int32(20'000'000).bytes(),
+         0, false, 0, 16 * 1024},
+        {"TwoBillionWordsOfZeros",
+         header(1).Style("Big", "Big", "", 1).Int32(0).Int32(INT32_MAX).bytes(), uint64_t{1} << 20,
+         false, 0, 16 * 1024},
+        {"TwoBillionStylesOfZeros", header(INT32_MAX).bytes(), uint64_t{1} << 20, false, 1,
+         16 * 1024},
+        {"ManyEmptyWords", header(1).Style("Big", "Big", "", 1).Int32(0).Int32(1'000'000).bytes(),
+         uint64_t{2} << 20, true, 1, 16 * 1024},
+        {"AGigabyteWord",
+         header(1)
+             .Style("Big", "Big", "", 1)
+             .Int32(0)
+             .Int32(1)
+             .Bytes({0xFF, 0xFF, 0xFF})
+             .Int32(1'000'000'000)
+             .bytes(),
+         uint64_t{1} << 30, false, 0, 16 * 1024},
+        {"EmptyListsPastWhatTheirBytesJustify", emptyLists.bytes(), 0, false, 0,
+         static_cast<long>(8 * emptyLists.size() / 1024) + 32 * 1024},
+        {"FortyThousandSmallStyles", smallStyles.bytes(), 0, true, 40'000,
+         static_cast<long>(8 * smallStyles.size() / 1024) + 32 * 1024},
     };
-    for (const Row& row : {Row{"TwoBillionWords", 1, INT32_MAX, uint64_t{200} << 20, false},
-                           Row{"TwoBillionStyles", INT32_MAX, 0, uint64_t{200} << 20, false},
-                           Row{"ManyEmptyWords", 1, 4'000'000, uint64_t{8} << 20, true}}) {
+    for (const CostlyFile& row : rows) {
         SCOPED_TRACE(row.name);
         TempFolder folder;
-        DataFileWriter header;
-        header.Version().Int32(row.styles);
-        if (row.words > 0) {
-            header.Style("Big", "Big", "", 1).Int32(0).Int32(row.words);
+        const std::string path = folder.WriteFile("costly.dat", row.bytes);
+        if (row.sparseSize != 0) {
+            ASSERT_EQ(truncate(path.c_str(), static_cast<off_t>(row.sparseSize)), 0);
         }
-        const std::string path = folder.WriteFile("sparse.dat", header.bytes());
-        ASSERT_EQ(truncate(path.c_str(), static_cast<off_t>(row.size)), 0);
 
         const long before = PeakKiBFromNow();
         InsultGenerator engine;
@@ -238,9 +250,42 @@ TEST(InsultGeneratorSerialize, ASparseFileCostsMemoryForWhatItReallyHolds)
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
         EXPECT_EQ(engine.loadedOk, row.loads);
-        EXPECT_LT(usage.ru_maxrss - before, 16 * 1024);
+        EXPECT_EQ(engine.styles.size(), row.styles);
+        EXPECT_LT(usage.ru_maxrss - before, row.peakKiB);
+    }
+}
+
+// A word is cut to what an insult can hold; a string longer than a style's parts can be is
+// refused before its text is read.
+TEST(InsultGeneratorSerialize, LongWordsAreCutAndOverlongStringsRefused)
+{
+    struct Row {
+        const char* name;
+        size_t wordLength;
+        size_t templateLength;
+        bool loads;
+        size_t keptLength;
+    };
+    for (const Row& row :
+         {Row{"WordOfAnInsult", 4096, 2, true, 4096}, Row{"WordOneLonger", 4097, 2, true, 4096},
+          Row{"WordNearTheFormatsLimit", 30000, 2, true, 4096},
+          Row{"LongestTemplate", 1, 65535, true, 1}, Row{"TemplateTooLong", 1, 65536, false, 0}}) {
+        SCOPED_TRACE(row.name);
+        InsultGenerator engine;
+        const std::string word(row.wordLength, 'w');
+        const std::string bytes = DataFileWriter()
+                                      .Version()
+                                      .Int32(1)
+                                      .Style("S", "S", std::string(row.templateLength, 't'), 1)
+                                      .List(0, {word})
+                                      .bytes();
         if (row.loads) {
-            EXPECT_EQ(engine.styles.at("Big")->wordLists.at(0)->size(), 1u);
+            Read(engine, bytes);
+            EXPECT_EQ(Words(engine, "S", 0),
+                      (std::vector<std::string>{word.substr(0, row.keptLength)}));
+        } else {
+            EXPECT_THROW(Read(engine, bytes), ArchiveError);
+            EXPECT_TRUE(engine.styles.empty());
         }
     }
 }

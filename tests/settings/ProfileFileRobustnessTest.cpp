@@ -54,13 +54,32 @@ TEST_P(DamagedFile, ReadsFirstValuesOrDefaultsAndWriteAddsOnlyOneEntry)
 // Built here rather than as rows, so the other tests of this program do not pay for them.
 TEST_F(DamagedFileTest, HugeLinesAreSkippedOrCutAndKept)
 {
-    const std::string hugeLine(10 * 1024 * 1024, 'q');
+    const std::string hugeLine(ProfileFile::kLargestFile / 2, 'q');
     ReadsFirstValuesOrDefaultsAndWriteAddsOnlyOneEntry(
         {"HugeLineBeforeSection", hugeLine + "\n[settings]\nnum=6\n", 6, 1,
          hugeLine + "\n[settings]\nnum=6\nontop=1\n"});
     ReadsFirstValuesOrDefaultsAndWriteAddsOnlyOneEntry(
         {"HugeValue", "[settings]\ncaps=" + hugeLine + "\nnum=2\n", 2, 0,
          "[settings]\ncaps=" + hugeLine + "\nnum=2\nontop=1\n"});
+}
+
+// A settings file is a few hundred bytes: a larger one (a sparse file of a gigabyte, or of a
+// hundred) is neither read nor replaced by a small one, and reading it costs nothing.
+TEST_F(DamagedFileTest, AFileOverAMebibyteIsNeitherReadNorReplaced)
+{
+    for (const off_t size :
+         {off_t{ProfileFile::kLargestFile} + 1, off_t{1} << 30, off_t{100} << 30}) {
+        SCOPED_TRACE(size);
+        WriteFile("Razzlewick.ini", "[settings]\nnum=7\n");
+        const std::string path = Folder() + "Razzlewick.ini";
+        ASSERT_EQ(truncate(path.c_str(), size), 0);
+        EXPECT_EQ(SettingsFile().Read().GetState(), ProfileSnapshot::State::TooLarge);
+        EXPECT_EQ(SettingsFile().ReadInteger("settings", "num", 1), 1);
+        SettingsFile().WriteInteger("settings", "ontop", 1);
+        struct stat after {};
+        ASSERT_EQ(stat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_size, size);
+    }
 }
 
 const std::string kBinary = "\x00\xff\xfe[settings]\n\x01num=2\n[settings]\nnum=3\ncaps=\x80\n"s;

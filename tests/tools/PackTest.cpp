@@ -60,6 +60,7 @@ TEST_P(PackRejects, ReportsPlaceAndWritesNothing)
         EXPECT_NE(fresh.err.find(fragment), std::string::npos)
             << "missing \"" << fragment << "\" in " << fresh.err;
     EXPECT_EQ(std::count(fresh.err.begin(), fresh.err.end(), '\n'), 1) << fresh.err;
+    EXPECT_LT(fresh.err.size(), 200u) << fresh.err;
 
     folder.WriteFile("old.dat", "previous bytes");
     const ToolRun over = RunTool({"pack", "--output=old.dat", "bad.json"}, folder.path());
@@ -132,7 +133,28 @@ INSTANTIATE_TEST_SUITE_P(
                   {"bad.json: the file looks like UTF-16 text", "save it as UTF-8"}},
         BadSource{"NulInWord",
                   SourceWithWords(R"(["a\u0000b"])"),
-                  {"at /styles/0/lists/0/words/0: a word cannot hold the character U+0000"}},
+                  {"bad.json:1:80: a string holding the character U+0000"}},
+        BadSource{"NulInKey",
+                  R"({"styles": [{"key": "A\u0000", "template": "t"}]})",
+                  {"bad.json:1:21: a string holding the character U+0000"}},
+        BadSource{"StylesTwice",
+                  R"({"styles": [], "styles": []})",
+                  {"bad.json:1:16: the member \"styles\" a second time in one object"}},
+        BadSource{
+            "NumberOutOfRange",
+            R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": 1e999999, "words": []}]}]})",
+            {"bad.json:1:64: the number 1e999999 is beyond what a number can be"}},
+        BadSource{"HundredThousandDigits",
+                  R"({"styles": [{"key": "A", "template": "t", "lists": [{"number": )" +
+                      std::string(100000, '9') + R"(, "words": []}]}]})",
+                  {"bad.json:1:64: the number 999999999999999999999999... (100000 characters)"}},
+        BadSource{"NestedTooDeep",
+                  R"({"styles": )" + std::string(32, '[') + std::string(32, ']') + "}",
+                  {"bad.json:1:43: more than 32 arrays and objects inside one another"}},
+        BadSource{"TemplateTooLong",
+                  SourceWithTemplate("\"" + std::string(65536, 't') + "\""),
+                  {"bad.json:1:38: style \"A\", the template: 65536 characters, more than the "
+                   "65535 a data file holds"}},
         BadSource{"WordTooLong",
                   SourceWithWords("[\"" + std::string(32766, 'A') + "\"]"),
                   {"at /styles/0/lists/0/words/0: word of 32766 characters takes 32767 bytes when "
@@ -468,8 +490,29 @@ INSTANTIATE_TEST_SUITE_P(
                 "style \"\": the key is empty, so no tab and no --style names it\n", ""},
         Finding{"WordsDifferingInCase", "You %0 %1", TwoListsWithFirst(R"(["oaf", "OAF"])"),
                 "style \"S\", list 0: dropped duplicate word \"OAF\" (the list holds "
-                "\"oaf\")\n"}),
+                "\"oaf\")\n"},
+        Finding{"WordLongerThanAnInsult", "You %0 %1",
+                TwoListsWithFirst("[\"" + std::string(4097, 'a') + "\"]"),
+                "style \"S\", list 0, word \"" + std::string(40, 'a') +
+                    "...\": a word of 4097 characters: the program keeps its first 4096\n"
+                    "style \"S\": an insult can grow to 4106 characters, past the 4096 at which "
+                    "an insult stops growing: such insults come out cut short\n"}),
     [](const testing::TestParamInfo<Finding>& info) { return std::string(info.param.name); });
+
+// A file of a million empty lists has millions of findings: the first thousand show.
+TEST(DataToolPack, FindingsPastAThousandAreCounted)
+{
+    std::string lists = R"({"number": 0, "words": ["oaf"]})";
+    for (int number = 1; number <= 1001; ++number)
+        lists += R"(, {"number": )" + std::to_string(number) + R"(, "words": ["w"]})";
+    const TempFolder folder;
+    folder.WriteFile(
+        "s.json", R"({"styles": [{"key": "S", "template": "You %0", "lists": [)" + lists + "]}]}");
+    const ToolRun run = RunTool({"pack", "-o", "s.dat", "s.json"}, folder.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1001);
+    EXPECT_TRUE(run.err.ends_with("\nrazzlewick-data: warning: and 1 more\n")) << run.err;
+}
 
 TEST(DataToolPack, StrictMakesFindingsErrorsAndWritesNothing)
 {

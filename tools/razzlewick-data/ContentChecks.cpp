@@ -2,6 +2,7 @@
 
 #include "cli/StyleTabs.h"
 #include "cli/TerminalText.h"
+#include "data/DataLimits.h"
 #include "data/InsultGenerator.h"
 #include "data/InsultStyle.h"
 #include "data/Windows1252.h"
@@ -9,12 +10,24 @@
 #include "tools/razzlewick-data/ExpansionChecks.h"
 #include "tools/razzlewick-data/Quoted.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 
 namespace razzlewick {
 
 namespace {
+
+// How much of a word too long to keep a finding quotes.
+constexpr size_t kQuotedWordLength = 40;
+
+// Orders names as EqualsIgnoringAsciiCase compares them.
+bool LessIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return platform::FoldAsciiCase(x) < platform::FoldAsciiCase(y);
+    });
+}
 
 // Tabs have findings of their own, with the line breaks.
 bool IsBlank(char c)
@@ -129,7 +142,16 @@ void ContentChecks::FileOpened(const std::string& path)
     file_ = path;
     at_.clear();
     inList_ = false;
-    keysOfFile_.clear();
+    style_ = nullptr;
+    ++files_;
+}
+
+uint32_t ContentChecks::PlaceHere()
+{
+    std::string place = file_ + at_;
+    if (places_.empty() || places_.back() != place)
+        places_.push_back(std::move(place));
+    return static_cast<uint32_t>(places_.size() - 1);
 }
 
 void ContentChecks::StyleStarted(const std::string& key)
@@ -138,24 +160,26 @@ void ContentChecks::StyleStarted(const std::string& key)
         return;
     key_ = key;
     inList_ = false;
-    listsOfRecord_.clear();
-    fileOfStyle_[key] = file_ + at_;
+    ++records_;
+    style_ = &styles_[key];
+    style_->place = PlaceHere();
     if (key.empty())
         Warn(Place(file_ + at_, key_, false),
              "the key is empty, so no tab and no --style names it");
     WarnOfControls(Place(file_ + at_, key_, false), "the key", key);
-    if (!keysOfFile_.insert(key).second) {
+    if (style_->file == files_) {
         Warn(Place(file_ + at_, key_, false),
              "a second style of this key in the same file: the two merge "
              "into one, and this one's template wins");
     }
+    style_->file = files_;
 }
 
 void ContentChecks::TemplateRead(const std::string& name, const std::string& templateText)
 {
-    if (skipping_)
+    if (skipping_ || style_ == nullptr)
         return;
-    fileOfStyle_[key_] = file_ + at_;
+    style_->place = PlaceHere();
     if (name != key_)  // a name left out is the key, which has been judged
         WarnOfControls(Place(file_ + at_, key_, false), "the name", name);
     WarnOfControls(Place(file_ + at_, key_, false), "the template", templateText);
@@ -167,15 +191,17 @@ void ContentChecks::TemplateRead(const std::string& name, const std::string& tem
 
 void ContentChecks::ListStarted(int32_t number, int32_t /*wordCount*/)
 {
-    if (skipping_)
+    if (skipping_ || style_ == nullptr)
         return;
     list_ = number;
     inList_ = true;
     wordIndex_ = 0;
-    fileOfList_[{key_, number}] = file_ + at_;
+    ListNotes& list = style_->lists[number];
+    const bool again = list.record == records_;
+    list = {PlaceHere(), records_};
     if (number < 0)
         Warn(Place(file_ + at_, key_, true), "a negative list number, so its words are never used");
-    else if (!listsOfRecord_.insert(number).second)
+    else if (again)
         Warn(Place(file_ + at_, key_, true),
              "the style has two lists of this number; they are joined");
 }
@@ -198,8 +224,9 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
     const bool blankAtStart = !word.empty() && IsBlank(word.front());
     const bool blankAtEnd = !word.empty() && IsBlank(word.back());
     const bool splits = word.find_first_of("\t\r\n") != std::string_view::npos;
+    const bool cut = word.size() > kLongestWord;
     if (kept == nullptr && !word.empty() && !doubledBlank && !placeholder && !blankAtStart &&
-        !blankAtEnd && !splits && !control) {
+        !blankAtEnd && !splits && !control && !cut) {
         return;
     }
     const std::string where = Place(file_ + at_, key_, true);
@@ -212,7 +239,14 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
         Warn(where + ", word #" + std::to_string(index), "the word is empty");
         return;
     }
-    const std::string named = where + ", word " + Quoted(word);
+    // A word cut on reading is named by its start: a finding is one line to read.
+    const std::string named =
+        where + ", word " +
+        Quoted(cut ? std::string(word.substr(0, kQuotedWordLength)) + "..." : std::string(word));
+    if (cut) {
+        Warn(named, "a word of " + std::to_string(word.size()) +
+                        " characters: the program keeps its first " + std::to_string(kLongestWord));
+    }
     if (blankAtStart)
         Warn(named, "a blank at the start");
     if (blankAtEnd)
@@ -225,18 +259,24 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
     if (control)
         WarnOfControls(named, "the word", word);
     // Whether a later list fills it is known only once the style's lists are all read.
-    if (placeholder)
-        placeholderWords_.push_back({key_, named, list_, std::string(word)});
+    if (placeholder && style_ != nullptr)
+        style_->placeholderWords.push_back({named, list_, std::string(word)});
 }
 
 void ContentChecks::CheckStyles(const InsultGenerator& engine)
 {
+    // The tabs' names first: they are what a key differing in case most likely meant.
+    std::vector<std::string_view> known(StyleTabs::kNames.begin(), StyleTabs::kNames.end());
+    for (const auto& entry : engine.styles)
+        known.push_back(entry.first);
+    std::stable_sort(known.begin(), known.end(), LessIgnoringCase);
+
     for (const auto& [key, style] : engine.styles) {
-        const auto file = fileOfStyle_.find(key);
-        if (file == fileOfStyle_.end())
+        const auto notes = styles_.find(key);
+        if (notes == styles_.end())
             continue;
-        const std::string where = Place(file->second, key, false);
-        CheckCase(key, engine, where);
+        const std::string where = Place(places_[notes->second.place], key, false);
+        CheckCase(key, known, where);
         const size_t count = style->wordLists.size();
         for (size_t k = 0; k < count; ++k) {
             if (!style->wordLists.contains(static_cast<int32_t>(k))) {
@@ -246,7 +286,7 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
         }
         for (const auto& [number, list] : style->wordLists) {
             const std::string listWhere =
-                ListPlace(key, number, where) + ", list " + std::to_string(number);
+                ListPlace(key, notes->second, number, where) + ", list " + std::to_string(number);
             if (number >= 0 && static_cast<size_t>(number) >= count) {
                 Warn(listWhere, "never used: " + FilledRange(count));
             }
@@ -258,11 +298,9 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
             if (const std::string problem = PlaceholderProblem(digits, count); !problem.empty())
                 Warn(where, problem);
         }
-        CheckTemplate(key, *style, where);
-        for (const PlaceholderWord& word : placeholderWords_) {
-            if (word.key == key)
-                CheckPlaceholderWord(*style, word);
-        }
+        CheckTemplate(key, *style, notes->second, where);
+        for (const PlaceholderWord& word : notes->second.placeholderWords)
+            CheckPlaceholderWord(*style, word);
         const size_t last = text.find_last_not_of(" \t");
         // ".!?,;:" and the Windows-1252 ellipsis: the full stop the program adds follows them.
         if (last != std::string::npos &&
@@ -271,12 +309,12 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
                             "\", and the program adds a full stop after it");
         }
         for (const ExpansionFinding& finding : ExpansionFindings(*style))
-            Warn(ListPlace(key, finding.list, where) + finding.place, finding.what);
+            Warn(ListPlace(key, notes->second, finding.list, where) + finding.place, finding.what);
     }
 }
 
 void ContentChecks::CheckTemplate(const std::string& key, const InsultStyle& style,
-                                  const std::string& where)
+                                  const StyleNotes& notes, const std::string& where)
 {
     const size_t count = style.wordLists.size();
     if (PlaceholderDigits(style.templateText).empty()) {
@@ -285,7 +323,7 @@ void ContentChecks::CheckTemplate(const std::string& key, const InsultStyle& sty
         return;
     }
     for (const size_t number : ListsNotReached(style)) {
-        const std::string listWhere = ListPlace(key, static_cast<int32_t>(number), where) +
+        const std::string listWhere = ListPlace(key, notes, static_cast<int32_t>(number), where) +
                                       ", list " + std::to_string(number);
         Warn(listWhere,
              "no template or shape reaches it: neither the template nor a word of a "
@@ -296,26 +334,25 @@ void ContentChecks::CheckTemplate(const std::string& key, const InsultStyle& sty
     }
 }
 
-std::string ContentChecks::ListPlace(const std::string& key, int32_t list,
+std::string ContentChecks::ListPlace(const std::string& key, const StyleNotes& notes, int32_t list,
                                      const std::string& where) const
 {
-    const auto found = fileOfList_.find({key, list});
-    return found != fileOfList_.end() ? Place(found->second, key, false) : where;
+    const auto found = notes.lists.find(list);
+    return found != notes.lists.end() ? Place(places_[found->second.place], key, false) : where;
 }
 
-void ContentChecks::CheckCase(const std::string& key, const InsultGenerator& engine,
+void ContentChecks::CheckCase(const std::string& key, const std::vector<std::string_view>& known,
                               const std::string& where)
 {
-    // The tabs' names first: they are what a key differing in case most likely meant.
-    std::vector<std::string> known(StyleTabs::kNames.begin(), StyleTabs::kNames.end());
-    for (const auto& entry : engine.styles)
-        known.push_back(entry.first);
-    for (const std::string& other : known) {
-        if (other != key && platform::EqualsIgnoringAsciiCase(other, key)) {
-            Warn(where, "differs from the style " + Quoted(other) +
+    // Among the names equal to the key without regard to case, the first that differs.
+    for (auto other = std::lower_bound(known.begin(), known.end(), key, LessIgnoringCase);
+         other != known.end() && platform::EqualsIgnoringAsciiCase(*other, key); ++other) {
+        if (*other != key) {
+            const std::string named(*other);
+            Warn(where, "differs from the style " + Quoted(named) +
                             " only in case, so it is a style of its own with a tab of its own: "
                             "did you mean " +
-                            Quoted(other) + "?");
+                            Quoted(named) + "?");
             return;
         }
     }
@@ -345,8 +382,12 @@ void ContentChecks::CheckPlaceholderWord(const InsultStyle& style, const Placeho
 
 void ContentChecks::Print(std::ostream& out, bool strict) const
 {
+    const char* const kind = strict ? "error: " : "warning: ";
     for (const std::string& warning : warnings_)
-        out << "razzlewick-data: " << (strict ? "error: " : "warning: ") << warning << '\n';
+        out << "razzlewick-data: " << kind << warning << '\n';
+    if (warningCount_ > warnings_.size())
+        out << "razzlewick-data: " << kind << "and " << warningCount_ - warnings_.size()
+            << " more\n";
 }
 
 void ContentChecks::WarnOfControls(const std::string& where, std::string_view part,
@@ -361,7 +402,9 @@ void ContentChecks::WarnOfControls(const std::string& where, std::string_view pa
 
 void ContentChecks::Warn(const std::string& where, const std::string& what)
 {
-    warnings_.push_back(where + ": " + what);
+    ++warningCount_;
+    if (warnings_.size() < kShownWarnings)
+        warnings_.push_back(where + ": " + what);
 }
 
 std::string ContentChecks::Place(const std::string& file, const std::string& key,

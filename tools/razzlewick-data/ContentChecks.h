@@ -38,28 +38,53 @@ public:
     // the engine or a tab knows only in case.
     void CheckStyles(const InsultGenerator& engine);
 
-    const std::vector<std::string>& Warnings() const { return warnings_; }
-    // One line per finding, "razzlewick-data: warning: ...", or "error:" when strict.
+    // How many findings there are, shown or not.
+    size_t WarningCount() const { return warningCount_; }
+    // One line per finding, "razzlewick-data: warning: ...", or "error:" when strict; past the
+    // first kShownWarnings, one line with the number of the others.
     void Print(std::ostream& out, bool strict) const;
+
+    // A file of a million empty lists would otherwise keep a million findings in memory.
+    static constexpr size_t kShownWarnings = 1000;
 
 private:
     // A word holding a placeholder, judged once its style's lists are all known.
     struct PlaceholderWord {
-        std::string key;
         std::string where;
         int32_t list = 0;
         std::string text;
     };
+    // Where a list record of a style stood last (an index into places_), and the style
+    // record that held it, to find a number twice in one record.
+    struct ListNotes {
+        uint32_t place = 0;
+        uint32_t record = 0;
+    };
+    // What the records said of one style.
+    struct StyleNotes {
+        uint32_t place = 0;  // of the template of the last record, an index into places_
+        uint32_t file = 0;   // the file that held the last record, counted from 1
+        std::map<int32_t, ListNotes> lists;
+        std::vector<PlaceholderWord> placeholderWords;
+    };
+
     void CheckPlaceholderWord(const InsultStyle& style, const PlaceholderWord& word);
-    void CheckTemplate(const std::string& key, const InsultStyle& style, const std::string& where);
-    void CheckCase(const std::string& key, const InsultGenerator& engine, const std::string& where);
+    void CheckTemplate(const std::string& key, const InsultStyle& style, const StyleNotes& notes,
+                       const std::string& where);
+    // A key that differs from a tab's name or another key only in case; `known` holds them
+    // all, sorted without regard to case.
+    void CheckCase(const std::string& key, const std::vector<std::string_view>& known,
+                   const std::string& where);
     void Warn(const std::string& where, const std::string& what);
     // A control character in the key, name, template or a word (`part`), which a terminal
     // would act on; tabs and line breaks have findings of their own.
     void WarnOfControls(const std::string& where, std::string_view part, std::string_view text);
+    // The place of the current record part, as an index into places_.
+    uint32_t PlaceHere();
     // "FILE: style "KEY"" for the file, and place, that last held the style's list; `where`
     // (the style's own) when no record named the list.
-    std::string ListPlace(const std::string& key, int32_t list, const std::string& where) const;
+    std::string ListPlace(const std::string& key, const StyleNotes& notes, int32_t list,
+                          const std::string& where) const;
     // "FILE: style "KEY"" (the file followed by the place of the part, when known), with
     // ", list N" when withList is set and a list record is being read.
     std::string Place(const std::string& file, const std::string& key, bool withList) const;
@@ -67,6 +92,7 @@ private:
     std::string file_;
     std::string at_;
     std::string key_;
+    StyleNotes* style_ = nullptr;  // the notes of the style record being read
     int32_t list_ = 0;
     bool inList_ = false;
     int32_t wordIndex_ = 0;
@@ -74,14 +100,13 @@ private:
     // been checked already.
     bool skipping_ = false;
     std::set<std::string> filesSeen_;
-    std::set<int32_t> listsOfRecord_;
-    std::set<std::string> keysOfFile_;
-    // Style key: the last file that held it, with the place of its template.
-    std::map<std::string, std::string> fileOfStyle_;
-    // Style key and list number: the last file that held the list, with its place.
-    std::map<std::pair<std::string, int32_t>, std::string> fileOfList_;
-    std::vector<PlaceholderWord> placeholderWords_;
+    uint32_t files_ = 0;    // files opened so far
+    uint32_t records_ = 0;  // style records begun so far
+    // "FILE" or "FILE:LINE:COLUMN", each once in a row: a data file's records all share one.
+    std::vector<std::string> places_;
+    std::map<std::string, StyleNotes> styles_;
     std::vector<std::string> warnings_;
+    size_t warningCount_ = 0;
 };
 
 }  // namespace razzlewick

@@ -39,7 +39,7 @@ int RunInspectCommand(const std::vector<std::string>& args, std::string_view hel
     std::cout.flush();
     const bool strict = arguments.Has("--strict");
     checks.Print(std::cerr, strict);
-    return loaded && !(strict && !checks.Warnings().empty()) ? 0 : 1;
+    return loaded && !(strict && checks.WarningCount() != 0) ? 0 : 1;
 }
 
 }  // namespace razzlewick

@@ -1,7 +1,9 @@
 #include "tools/razzlewick-data/JsonSource.h"
 
+#include "data/DataLimits.h"
 #include "data/Windows1252.h"
 #include "data/WordCipher.h"
+#include "tools/razzlewick-data/JsonGuard.h"
 #include "tools/razzlewick-data/JsonPlaces.h"
 #include "tools/razzlewick-data/Quoted.h"
 
@@ -18,9 +20,6 @@ namespace {
 
 using nlohmann::json;
 
-// Longest stored (scrambled and escaped) word a data file may hold.
-constexpr std::size_t kMaxStoredWord = 32766;
-
 class SourceReader final {
 public:
     explicit SourceReader(const std::string& fileName) : fileName_(fileName) {}
@@ -29,6 +28,7 @@ public:
     {
         text_ = text;
         RefuseUtf16(text);
+        GuardJsonSource(text, fileName_);
         json document;
         try {
             document = json::parse(text.begin(), text.end());
@@ -70,14 +70,14 @@ private:
         const json& key = Member(value, path, "key", json::value_t::string, "a string");
         const std::string keyText = key.get<std::string>();
         const std::string where = "style " + QuotedUtf8(keyText);
-        style.key = Text(key, style.keyPlace, where + ", the key");
+        style.key = StyleText(key, style.keyPlace, where + ", the key");
         style.name = value.contains("name")
-                         ? Text(Member(value, path, "name", json::value_t::string, "a string"),
-                                placeOf(&StylePlaces::name), where + ", the name")
+                         ? StyleText(Member(value, path, "name", json::value_t::string, "a string"),
+                                     placeOf(&StylePlaces::name), where + ", the name")
                          : style.key;
         style.templateText =
-            Text(Member(value, path, "template", json::value_t::string, "a string"),
-                 style.templatePlace, where + ", the template");
+            StyleText(Member(value, path, "template", json::value_t::string, "a string"),
+                      style.templatePlace, where + ", the template");
         if (value.contains("lists")) {
             const json& lists =
                 Member(value, path, "lists", json::value_t::array, "an array of lists");
@@ -148,23 +148,32 @@ private:
         return static_cast<int32_t>(value.get<int64_t>());
     }
 
-    // A word additionally has to survive scrambling: the reader ends a word at its first
-    // zero byte, and the stored form has a size limit.
+    // A word additionally has to fit the stored form's size limit.
     std::string Word(const json& value, const std::string& path, const SourcePlace& place,
                      const std::string& where)
     {
         std::string word = Text(value, place, where);
-        if (word.find('\0') != std::string::npos)
-            Fail(path, "a word cannot hold the character U+0000", place);
         const std::size_t stored = WordCipher().Encode(word).size();
-        if (stored > kMaxStoredWord) {
+        if (stored > kLongestStoredWord) {
             Fail(path,
                  "word of " + std::to_string(word.size()) + " characters takes " +
                      std::to_string(stored) + " bytes when stored; at most " +
-                     std::to_string(kMaxStoredWord) + " fit",
+                     std::to_string(kLongestStoredWord) + " fit",
                  place);
         }
         return word;
+    }
+
+    // A key, name or template: Text, no longer than a data file holds.
+    std::string StyleText(const json& value, const SourcePlace& place, const std::string& where)
+    {
+        std::string text = Text(value, place, where);
+        if (text.size() > kLongestText) {
+            throw SourceError(fileName_ + PlaceSuffix(place) + ": " + where + ": " +
+                              std::to_string(text.size()) + " characters, more than the " +
+                              std::to_string(kLongestText) + " a data file holds");
+        }
+        return text;
     }
 
     // The string in Windows-1252. Each character the code page lacks is noted, with `where`
@@ -289,6 +298,12 @@ private:
             if (const auto colon = detail.find(": ", at); colon != std::string::npos)
                 detail = detail.substr(colon + 2);
         }
+        // The library quotes what it last read whole, which may be a line of 100,000 letters.
+        constexpr std::string_view kLastRead = "; last read: '";
+        constexpr std::size_t kQuotedRead = 30;
+        if (const auto at = detail.find(kLastRead);
+            at != std::string::npos && detail.size() > at + kLastRead.size() + kQuotedRead + 1)
+            detail = detail.substr(0, at + kLastRead.size() + kQuotedRead) + "...'";
         return SourceError(fileName_ + ":" + std::to_string(line) + ":" + std::to_string(column) +
                            ": JSON syntax error: " + detail);
     }

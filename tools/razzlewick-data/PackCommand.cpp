@@ -122,9 +122,9 @@ int RunPack(const std::vector<std::string>& args)
     checks.CheckStyles(engine);
     const bool strict = arguments.Has("--strict");
     checks.Print(std::cerr, strict);
-    if (strict && !checks.Warnings().empty()) {
+    if (strict && checks.WarningCount() != 0) {
         std::cerr << "razzlewick-data pack: " << output << " not written: --strict and "
-                  << checks.Warnings().size() << " finding(s)\n";
+                  << checks.WarningCount() << " finding(s)\n";
         return 2;
     }
     // The default output that was not there a moment ago is not replaced either.
