@@ -127,15 +127,25 @@ QRect UnlikeRow(const QImage& image, QRect area, int reference)
     return bounds;
 }
 
-double InkContrast(const QImage& image, QRect area, QRgb background)
+QRgb Ink(const QImage& image, QRect area, QRgb background)
 {
+    QRgb ink = background;
     double best = 1.0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            best = std::max(best, ContrastRatio(QColor(image.pixel(x, y)), QColor(background)));
+            const double contrast = ContrastRatio(QColor(image.pixel(x, y)), QColor(background));
+            if (contrast > best) {
+                best = contrast;
+                ink = image.pixel(x, y);
+            }
         }
     }
-    return best;
+    return ink;
+}
+
+double InkContrast(const QImage& image, QRect area, QRgb background)
+{
+    return ContrastRatio(QColor(Ink(image, area, background)), QColor(background));
 }
 
 }  // namespace guitest
