@@ -2,6 +2,7 @@
 
 #include "ui/PartedControlAccessible.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionTab>
@@ -32,6 +33,24 @@ bool TabControl::event(QEvent* event)
         setDrawBase(false);
     }
     return handled;
+}
+
+void TabControl::focusInEvent(QFocusEvent* event)
+{
+    QTabBar::focusInEvent(event);
+    // Qt tells assistive tools that the control took the focus once this returns; then the
+    // focus moves on to the current tab, as it does when the current tab changes, so a
+    // screen reader says which one it is.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!hasFocus() || currentIndex() < 0 || !QAccessible::isActive())
+                return;
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(currentIndex());
+            QAccessible::updateAccessibility(&focus);
+        },
+        Qt::QueuedConnection);
 }
 
 QRect TabControl::HeadersRect() const

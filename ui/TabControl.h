@@ -29,6 +29,7 @@ protected:
     void initStyleOption(QStyleOptionTab* option, int tabIndex) const override;
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     QRect HeadersRect() const;

@@ -8,6 +8,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/GuiTesting.h"
 #include "ui/ArrowButton.h"
+#include "ui/ConfirmationTip.h"
 #include "ui/DialogBuilder.h"
 #include "ui/DrawnButton.h"
 
@@ -26,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <ctime>
 #include <memory>
 
@@ -103,6 +105,7 @@ TEST_F(MainDialogTest, AutoCopyPutsTheOpeningBatchOnTheClipboardAtOnce)
     EXPECT_EQ(QApplication::clipboard()->text(), AsCopied(window.Text()));
     Click(IDC_AGAIN);
     EXPECT_EQ(QApplication::clipboard()->text(), AsCopied(window.Text()));
+    EXPECT_TRUE(window.findChild<ConfirmationTip*>()->isVisible());
 }
 
 TEST_F(MainDialogTest, WithoutAutoCopyOnlyTheCopyButtonTouchesTheClipboard)
@@ -110,9 +113,21 @@ TEST_F(MainDialogTest, WithoutAutoCopyOnlyTheCopyButtonTouchesTheClipboard)
     QApplication::clipboard()->setText("stale");
     MainDialog& window = Open();
     EXPECT_EQ(QApplication::clipboard()->text(), "stale");
+    auto* tip = window.findChild<ConfirmationTip*>();
+    EXPECT_FALSE(tip->isVisible());
+    const QRect layout = window.geometry();
     Click(IDC_COPY);
     EXPECT_EQ(QApplication::clipboard()->text(), AsCopied(window.Text()));
     EXPECT_TRUE(window.Text().ends_with(".\r\n"));
+    // "Copied" in a window of its own just above the button; the window keeps its layout.
+    EXPECT_TRUE(tip->isVisible() && tip->isWindow());
+    EXPECT_EQ(tip->Text(), "Copied");
+    const QWidget* copy = guitest::Control(&window, IDC_COPY);
+    const QRect button(copy->mapToGlobal(QPoint(0, 0)), copy->size());
+    EXPECT_TRUE(tip->geometry().bottom() < button.top() &&
+                tip->geometry().bottom() > button.top() - 5);
+    EXPECT_LE(std::abs(tip->geometry().center().x() - button.center().x()), 1);
+    EXPECT_EQ(window.geometry(), layout);
 }
 
 TEST_F(MainDialogTest, CoarseTabAtLevelZeroOpensDisabledAndCopiesTheMessage)

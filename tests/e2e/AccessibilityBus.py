@@ -1,7 +1,9 @@
 """Reads the running program's windows over the real accessibility bus, as a screen
 reader does: every control that offers the focus has a name, no name ends in a blank or
 holds a mnemonic's "&", no control hidden on its own offers the focus, the tab strips are
-named for what they hold, and the count's spin arrows are buttons that press.
+named for what they hold, and the count's spin arrows are buttons that press. The main
+window is a frame, not a dialog; tabbing into the style tabs focuses the current tab; Copy
+shows "Copied" as a notification that is gone again within 3 seconds.
 
 Usage: python3 AccessibilityBus.py  (the program already runs; keys are sent with xdotool)
 Exit status 0 when all holds, 1 with the problems listed otherwise.
@@ -12,6 +14,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def find_application(deadline):
@@ -88,6 +91,47 @@ def keys(window_title, *names):
         time.sleep(0.3)
 
 
+def events_during(names, action, seconds):
+    """(type, role, name, detail1) of the events of those names that come while `action`
+    runs and for `seconds` after it starts."""
+    seen = []
+
+    def on_event(event):
+        try:
+            seen.append((event.type, event.source.getRoleName(), event.source.name or "",
+                         event.detail1))
+        except Exception:  # the source went away meanwhile
+            pass
+
+    for name in names:
+        pyatspi.Registry.registerEventListener(on_event, name)
+    GLib.timeout_add(100, lambda: action() and False)
+    GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() and False)
+    pyatspi.Registry.start()
+    for name in names:
+        pyatspi.Registry.deregisterEventListener(on_event, name)
+    return seen
+
+
+def check_main_window(main_window, problems):
+    if main_window.getRoleName() != "frame":
+        problems.append(f"the main window is a {main_window.getRoleName()}, not a frame")
+    current = [node.name for node, _ in nodes(main_window) if node.getRoleName() == "page tab"
+               and node.getState().contains(pyatspi.STATE_SELECTED)]
+    # Out of the tabs and back in: the current tab takes the focus.
+    focus = events_during(["object:state-changed:focused"],
+                          lambda: keys("Razzlewick", "shift+Tab", "Tab"), 3)
+    if not current or ("object:state-changed:focused", "page tab", current[0], 1) not in focus:
+        problems.append(f"tabbing into the styles did not focus the current tab {current}: {focus}")
+    # Copy: "Copied" shows, and is gone again within 3 seconds.
+    shown = events_during(["object:state-changed:showing"], lambda: keys("Razzlewick", "alt+c"), 3.5)
+    notes = [event for event in shown if event[1:3] == ("notification", "Copied")]
+    if not notes or notes[0][3] != 1:
+        problems.append(f"Copy showed no 'Copied' notification: {shown}")
+    elif notes[-1][3] != 0:
+        problems.append("the 'Copied' notification was still there after 3 seconds")
+
+
 def open_window(app, title, *key_names):
     """Types the keys into the main window until the window of that title shows up; a
     loaded machine may lose them (a second Alt+O closes a menu left open)."""
@@ -115,6 +159,7 @@ def main():
         problems.append("the main window has no tab list named 'Styles'")
     if not named(main_window, "page tab", "Shakespearean"):
         problems.append("the style tabs are not listed by their names")
+    check_main_window(main_window, problems)
 
     options = open_window(app, "Razzlewick options", "alt+o", "p")
     if options is None:
