@@ -1,9 +1,7 @@
 // What a person sees of the program on a dark desktop, measured on what the X server shows
-// (not on images the program drew for itself) once the window is active: the buttons'
-// labels read at 7:1 on their faces, all alike, and the link at 4.5:1 on what is really
-// behind it, glyphs' edges included; the edges of the arrows and capsule buttons, of the
-// tabs and their page, of the check boxes and of the count's spin box stand out at 3:1 from
-// what they stand on.
+// (not on images the program drew for itself): the buttons' labels read at 7:1, all alike,
+// the link at 4.5:1 on what is really behind it, and the edges of the arrows, buttons,
+// tabs and page, check boxes and spin box stand out at 3:1 from what they stand on.
 // Run by DarkDesktopContrast.sh under Xvfb, once with the desktop's dark GTK palette and
 // once with a dark style; skipped where neither gives a dark window.
 
@@ -33,15 +31,14 @@
 #include <cmath>
 #include <map>
 #include <set>
-#include <string>
+#include <tuple>
 
 using namespace razzlewick;
 
 namespace {
 
-// What the X server shows of the window, in the window's own pixels, once it is active. It
-// shows first as it comes up, inactive (there is no window manager to activate it), as on
-// a desktop where the window manager activates it a moment later.
+// What the X server shows of the window, in the window's own pixels: first inactive, as it
+// comes up, then active, as a window manager makes it a moment later.
 QImage OnScreen(QWidget& window)
 {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -78,9 +75,8 @@ QRgb MostCommon(const QImage& image, QRect area)
     return best;
 }
 
-// Walks from `outside` by `step` to the first pixel that stands out from the one it started
-// on, passing over shades no eye tells from it (a style's soft shadow): the control's edge
-// there, and its contrast with what the control stands on.
+// Walks from `outside` by `step` past shades no eye tells from what it started on (a style's
+// soft shadow) to the control's edge, and its contrast with what the control stands on.
 double EdgeContrast(const QImage& image, QPoint outside, QPoint step)
 {
     constexpr double kUnseen = 1.1;
@@ -121,55 +117,32 @@ void ExpectCapsuleEdgesStandOut(const QImage& image, const QWidget& button)
     }
 }
 
-// The label inside ring 4, against the face around it: its colour, which reads at 7:1.
-QRgb ExpectLabelReads(const QImage& image, const QWidget& button)
+// The label inside ring 4 against the face around it: its contrast, at least 7:1.
+double ExpectLabelReads(const QImage& image, const QWidget& button)
 {
     const QRect r = InWindow(button);
     const int radius = r.height() / 2;
     const QRect inner = r.adjusted(radius / 2, 6, -radius / 2, -6);
     const QRgb face = MostCommon(image, inner);
-    EXPECT_GE(guitest::InkContrast(image, inner, face), kButtonLabelContrast)
-        << qPrintable(button.objectName());
-    return guitest::Ink(image, inner, face);
+    const double contrast = guitest::InkContrast(image, inner, face);
+    EXPECT_GE(contrast, kButtonLabelContrast) << qPrintable(button.objectName());
+    return contrast;
 }
 
 // A control's rectangle (in the window), walking in from 3 pixels outside each of `sides`.
-void ExpectSidesStandOut(const QImage& image, QRect box, Qt::Edges sides, const std::string& what)
+void ExpectSidesStandOut(const QImage& image, QRect box, Qt::Edges sides, const char* what)
 {
     const QPoint c = box.center();
-    const struct {
-        Qt::Edge side;
-        QPoint outside;
-        QPoint step;
-    } probes[] = {{Qt::LeftEdge, QPoint(box.left() - 3, c.y()), QPoint(1, 0)},
-                  {Qt::RightEdge, QPoint(box.right() + 3, c.y()), QPoint(-1, 0)},
-                  {Qt::TopEdge, QPoint(c.x(), box.top() - 3), QPoint(0, 1)},
-                  {Qt::BottomEdge, QPoint(c.x(), box.bottom() + 3), QPoint(0, -1)}};
-    for (const auto& probe : probes) {
-        if (sides.testFlag(probe.side)) {
-            EXPECT_GE(EdgeContrast(image, probe.outside, probe.step), kEdgeContrast)
-                << what << ", side " << probe.side;
+    const std::tuple<Qt::Edge, QPoint, QPoint> probes[] = {
+        {Qt::LeftEdge, {box.left() - 3, c.y()}, {1, 0}},
+        {Qt::RightEdge, {box.right() + 3, c.y()}, {-1, 0}},
+        {Qt::TopEdge, {c.x(), box.top() - 3}, {0, 1}},
+        {Qt::BottomEdge, {c.x(), box.bottom() + 3}, {0, -1}}};
+    for (const auto& [side, outside, step] : probes) {
+        if (sides.testFlag(side)) {
+            EXPECT_GE(EdgeContrast(image, outside, step), kEdgeContrast) << what << ", " << side;
         }
     }
-}
-
-// Each header of the tabs from above, and their page from the left, right and below.
-void ExpectTabEdgesStandOut(const QImage& image, const TabControl& tabs)
-{
-    const QPoint at = InWindow(tabs).topLeft();
-    for (int i = 0; i < tabs.count(); ++i)
-        ExpectSidesStandOut(image, tabs.tabRect(i).translated(at), Qt::TopEdge, "tab");
-    ExpectSidesStandOut(image, tabs.PaneRect().translated(at),
-                        Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge, "page");
-}
-
-QRect CheckBoxIndicator(const QCheckBox& box)
-{
-    QStyleOptionButton option;
-    option.initFrom(&box);
-    const QRect indicator =
-        box.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &box);
-    return indicator.translated(InWindow(box).topLeft());
 }
 
 // An arrow's outline from each side of its triangle, walking in from outside.
@@ -214,13 +187,17 @@ TEST_F(DarkDesktop, MainWindowButtonsAndArrowsStandOut)
     ASSERT_TRUE(guitest::ClickControl(&window, IDC_AGAIN));
     ASSERT_TRUE(guitest::ClickControl(&window, IDC_UNDO));
     const QImage image = OnScreen(window);
-    std::set<QRgb> labels;
+    std::set<double> labels;
     for (const int id : {IDC_ABOUT, IDC_AGAIN, IDC_COPY, IDCANCEL}) {
         ExpectCapsuleEdgesStandOut(image, *guitest::Control(&window, id));
         labels.insert(ExpectLabelReads(image, *guitest::Control(&window, id)));
     }
-    EXPECT_EQ(labels.size(), 1u) << "the four labels differ in colour";
-    ExpectTabEdgesStandOut(image, *guitest::Control<TabControl>(&window, IDC_STYLE_TABS));
+    EXPECT_EQ(labels.size(), 1u) << "the four labels are not alike";
+    const auto* tabs = guitest::Control<TabControl>(&window, IDC_STYLE_TABS);
+    for (int i = 0; i < tabs->count(); ++i)
+        ExpectSidesStandOut(image, tabs->tabRect(i).translated(tabs->pos()), Qt::TopEdge, "tab");
+    ExpectSidesStandOut(image, tabs->PaneRect().translated(tabs->pos()),
+                        Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge, "page");
     for (const int id : {IDC_UNDO, IDC_REDO}) {
         auto* arrow = guitest::Control<ArrowButton>(&window, id);
         ASSERT_TRUE(arrow->isVisible());
@@ -239,7 +216,12 @@ TEST_F(DarkDesktop, OptionsControlsStandOut)
     }
     // Not from above: there some styles make the level list taller than the layout says.
     for (const int id : {IDC_ON_TOP, IDC_CAPITALISE, IDC_TOOLTIPS, IDC_AUTOCOPY}) {
-        ExpectSidesStandOut(image, CheckBoxIndicator(*guitest::Control<QCheckBox>(&dialog, id)),
+        const auto* box = guitest::Control<QCheckBox>(&dialog, id);
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect indicator =
+            box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        ExpectSidesStandOut(image, indicator.translated(InWindow(*box).topLeft()),
                             Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge, "check box");
     }
     // The count and its arrows are one control.

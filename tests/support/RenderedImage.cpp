@@ -127,25 +127,15 @@ QRect UnlikeRow(const QImage& image, QRect area, int reference)
     return bounds;
 }
 
-QRgb Ink(const QImage& image, QRect area, QRgb background)
+double InkContrast(const QImage& image, QRect area, QRgb background)
 {
-    QRgb ink = background;
     double best = 1.0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            const double contrast = ContrastRatio(QColor(image.pixel(x, y)), QColor(background));
-            if (contrast > best) {
-                best = contrast;
-                ink = image.pixel(x, y);
-            }
+            best = std::max(best, ContrastRatio(QColor(image.pixel(x, y)), QColor(background)));
         }
     }
-    return ink;
-}
-
-double InkContrast(const QImage& image, QRect area, QRgb background)
-{
-    return ContrastRatio(QColor(Ink(image, area, background)), QColor(background));
+    return best;
 }
 
 }  // namespace guitest

