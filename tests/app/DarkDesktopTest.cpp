@@ -37,8 +37,7 @@ using namespace razzlewick;
 
 namespace {
 
-// What the X server shows of the window, in the window's own pixels: first inactive, as it
-// comes up, then active, as a window manager makes it a moment later.
+// What the X server shows of the window in its own pixels once it has turned active.
 QImage OnScreen(QWidget& window)
 {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -2,8 +2,7 @@
 reader does: every control that offers the focus has a name, no name ends in a blank or
 holds a mnemonic's "&", no control hidden on its own offers the focus, the tab strips are
 named for what they hold, the count's spin arrows are buttons that press, the main window
-is a frame, tabbing into the style tabs focuses the current one, and Copy shows "Copied"
-for a moment.
+is a frame, tabbing into the style tabs focuses the current one, Copy shows "Copied".
 
 Usage: python3 AccessibilityBus.py  (the program already runs; keys are sent with xdotool)
 Exit status 0 when all holds, 1 with the problems listed otherwise.

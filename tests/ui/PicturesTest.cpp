@@ -8,8 +8,7 @@ using namespace razzlewick;
 
 namespace {
 
-// The program icon at the sizes drawn for it has whole-pixel edges: no pixel part covered,
-// as the picture scaled down would leave its outline and frown.
+// The program icon at the sizes drawn for it has no part-covered pixel to blur its edges.
 TEST(ProgramIcon, SmallSizesAreDrawnOnWholePixels)
 {
     for (const int side : {16, 22, 24, 32}) {
