@@ -223,7 +223,6 @@ TEST_F(DarkDesktop, OptionsControlsStandOut)
         ExpectSidesStandOut(image, indicator.translated(InWindow(*box).topLeft()),
                             Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge, "check box");
     }
-    // The count and its arrows are one control.
     ExpectSidesStandOut(image,
                         InWindow(*guitest::Control(&dialog, IDC_COUNT)) |
                             InWindow(*guitest::Control(&dialog, IDC_COUNT_SPIN)),
