@@ -1,7 +1,6 @@
 #include "app/CompactTabStyle.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <QStyleOptionTab>
 #include <QTabBar>
 
@@ -16,12 +15,7 @@ constexpr int kTabPaddingCut = 10;
 
 }  // namespace
 
-// Based on the style in force: left to itself a proxy takes the desktop's default style,
-// which is not the one the rest of the window is drawn in once a style has been chosen.
-CompactTabStyle::CompactTabStyle()
-    : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
-{
-}
+CompactTabStyle::CompactTabStyle() = default;
 
 CompactTabStyle::~CompactTabStyle() = default;
 
@@ -49,7 +43,7 @@ void CompactTabStyle::drawControl(ControlElement element, const QStyleOption* op
 {
     const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
     if (element != CE_TabBarTabLabel || tab == nullptr || (tab->state & State_HasFocus) == 0) {
-        QProxyStyle::drawControl(element, option, painter, widget);
+        EdgeContrastStyle::drawControl(element, option, painter, widget);
         return;
     }
     // Styles place a label's focus frame by their own padding, which these tabs have given
@@ -57,11 +51,11 @@ void CompactTabStyle::drawControl(ControlElement element, const QStyleOption* op
     // frame spans the tab instead.
     QStyleOptionTab label(*tab);
     label.state &= ~State_HasFocus;
-    QProxyStyle::drawControl(element, &label, painter, widget);
+    EdgeContrastStyle::drawControl(element, &label, painter, widget);
     QStyleOptionFocusRect frame;
     frame.QStyleOption::operator=(*tab);
     frame.rect = tab->rect.adjusted(1, 2, -1, -2);
-    QProxyStyle::drawPrimitive(PE_FrameFocusRect, &frame, painter, widget);
+    EdgeContrastStyle::drawPrimitive(PE_FrameFocusRect, &frame, painter, widget);
 }
 
 QRect CompactTabStyle::subElementRect(SubElement element, const QStyleOption* option,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QProxyStyle>
+#include "ui/EdgeContrastStyle.h"
 
 class QTabBar;
 
@@ -9,7 +9,7 @@ namespace razzlewick {
 // The application's style with narrower tabs, so the four style tabs fit the strip the
 // window's layout gives them instead of needing scroll buttons; more tabs than fit scroll,
 // with buttons as tall as the headers (the bar here spans the whole page below them).
-class CompactTabStyle final : public QProxyStyle {
+class CompactTabStyle final : public EdgeContrastStyle {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CompactTabStyle)
 

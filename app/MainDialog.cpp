@@ -20,9 +20,11 @@
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
 #include "ui/ArrowButton.h"
+#include "ui/ConfirmationTip.h"
 #include "ui/DisplayText.h"
 #include "ui/DrawnButton.h"
 #include "ui/FittedLabel.h"
+#include "ui/FrameAccessible.h"
 #include "ui/Pictures.h"
 #include "ui/ShowControl.h"
 #include "ui/TabControl.h"
@@ -92,8 +94,11 @@ MainDialog::MainDialog(QWidget* parent)
       frame_(RequireControl<QGroupBox>(IDC_FRAME)),
       toolTipControl_(new ToolTipControl(this)),
       autoCopier_(new CopyWhenActive(
-          this, [this] { CopyToClipboard(); }, [this] { return ClipboardText(currentText_); }))
+          this, [this] { CopyToClipboard(); }, [this] { return ClipboardText(currentText_); })),
+      confirmation_(new ConfirmationTip(this))
 {
+    // The program's main window: screen readers announce it as one, not as a dialog.
+    ShowAsFrame(*this);
     ConnectCommands();
 
     icon_ = ProgramIcon();
@@ -311,7 +316,10 @@ void MainDialog::ShowControls(bool show)
 
 void MainDialog::CopyToClipboard()
 {
-    SetClipboardText(currentText_);
+    // The clipboard shows nothing of itself: copying by hand or by AutoCopy, the user sees
+    // and hears that it worked. A failure stays silent, as it always was.
+    if (SetClipboardText(currentText_))
+        confirmation_->Show(*copyButton_, QStringLiteral("Copied"));
 }
 
 void MainDialog::PlaceTopmost(bool onTop)

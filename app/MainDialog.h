@@ -23,6 +23,7 @@ namespace razzlewick {
 
 class ArrowButton;
 class CompactTabStyle;
+class ConfirmationTip;
 class CopyWhenActive;
 class DrawnButton;
 class TemplatePicture;
@@ -123,7 +124,8 @@ private:
     CompactTabStyle* tabStyle_ = nullptr;  // owned by styleTabs_
     QGroupBox* frame_;
     ToolTipControl* toolTipControl_;
-    CopyWhenActive* autoCopier_;  // AutoCopy, held back until the window has focus
+    CopyWhenActive* autoCopier_;     // AutoCopy, held back until the window has focus
+    ConfirmationTip* confirmation_;  // "Copied", by the Copy button
     // The About item that window managers give no room in their window menu.
     QMenu* windowMenu_ = nullptr;
 

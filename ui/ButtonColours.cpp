@@ -15,7 +15,7 @@ ButtonColours ButtonColours::From(const QPalette& palette, QColor behind)
     colours.window = behind;
     colours.darkWindow = IsDarkColour(colours.window);
     colours.text = colours.darkWindow ? WithContrast(palette.color(QPalette::ButtonText),
-                                                     colours.face, kTextContrastAim)
+                                                     colours.face, kButtonLabelContrast)
                                       : QColor(Qt::black);
     return colours;
 }

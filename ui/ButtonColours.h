@@ -8,8 +8,8 @@ namespace razzlewick {
 // The colours the drawn and arrow buttons paint with, read from the palette at render
 // time. In a light window they are the palette's own 3-D colours and black text, as the
 // buttons have always been drawn. In a dark window black text and dark outlines vanish,
-// so there the text takes the palette's button text and the edges that border the window
-// are pulled away from it until they stand out.
+// so there the text takes the palette's button text, pulled until it reads at 7:1, and the
+// edges that border the window are pulled away from it until they stand out.
 struct ButtonColours final {
     QColor face;        // Button
     QColor highlight;   // Light: edges facing the light

@@ -11,9 +11,16 @@ namespace razzlewick {
 // window around it.
 inline constexpr double kTextContrast = 4.5;
 inline constexpr double kEdgeContrast = 3.0;
+// What edges pulled away from a dark window are pulled to: a little past the bare minimum,
+// so that rounding, or a neighbouring surface a shade off the window, never leaves them
+// below it.
+inline constexpr double kEdgeContrastAim = 3.2;
 // What text colours are pulled to: the antialiased strokes of small letters never quite
 // reach their full colour on screen, so a colour tuned to the bare minimum reads below it.
 inline constexpr double kTextContrastAim = 5.0;
+// What a button's label reaches in a dark window: the stricter level for small text, which
+// the desktop's own labels there meet too, so no button looks dimmed beside them.
+inline constexpr double kButtonLabelContrast = 7.0;
 
 double RelativeLuminance(QColor colour);
 double ContrastRatio(QColor a, QColor b);

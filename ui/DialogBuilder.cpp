@@ -123,24 +123,30 @@ QWidget* MakeCheckBox(const ControlTemplate& control, QWidget* parent)
 }
 
 // Styles with a bigger box or wider spacing leave a check box's text less room than the
-// layout gives it; the control then grows away from its box by what is missing.
+// layout gives it; the control then grows away from its box by what is missing. A box
+// taller than the control would lose its top and bottom edges: the control then grows
+// about its middle until the whole box shows.
 void FitCheckBox(QCheckBox& check, bool textLeft)
 {
     QStyleOptionButton option;
     option.initFrom(&check);
     option.text = check.text();
-    const QRect room = check.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &check);
+    const QStyle* style = check.style();
+    const QRect room = style->subElementRect(QStyle::SE_CheckBoxContents, &option, &check);
     const int needed =
         check.fontMetrics().horizontalAdvance(QString(check.text()).remove(QLatin1Char('&')));
     const int missing = needed - room.width();
-    if (missing <= 0)
-        return;
+    const int shorter =
+        style->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &check).height() -
+        check.height();
     QRect rect = check.geometry();
-    if (textLeft) {
+    if (missing > 0 && textLeft) {
         rect.setLeft(rect.left() - missing);
-    } else {
+    } else if (missing > 0) {
         rect.setRight(rect.right() + missing);
     }
+    if (shorter > 0)
+        rect.adjust(0, -shorter / 2, 0, shorter - shorter / 2);
     check.setGeometry(rect);
 }
 

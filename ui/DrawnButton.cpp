@@ -171,7 +171,10 @@ QColor DrawnButton::Blend(QColor c, QColor e)
 
 DrawnButton::RenderState DrawnButton::CurrentState() const
 {
-    return {.enabled = isEnabled(), .isDefault = isDefault(), .pixelRatio = devicePixelRatioF()};
+    return {.enabled = isEnabled(),
+            .isDefault = isDefault(),
+            .colourGroup = palette().currentColorGroup(),
+            .pixelRatio = devicePixelRatioF()};
 }
 
 void DrawnButton::EnsureRendered()

@@ -11,8 +11,9 @@ struct ButtonColours;
 
 // A push button cut to a polygon outline and painted as a shaded bevel lit from the upper
 // left. Its normal, focused and pressed looks are rendered together into pixmaps when the
-// outline is set, the enabled/default state or the palette changes, or the window moves to
-// a screen of another pixel density; a paint only copies one of them.
+// outline is set, the enabled/default state or the palette changes, the window becomes
+// active or inactive (palettes colour the two apart), or the window moves to a screen of
+// another pixel density; a paint only copies one of them.
 class DrawnButton final : public QPushButton {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DrawnButton)
@@ -49,6 +50,8 @@ private:
     struct RenderState final {
         bool enabled = true;
         bool isDefault = false;
+        // The palette's colours in force: those of an active or an inactive window.
+        QPalette::ColorGroup colourGroup = QPalette::Active;
         qreal pixelRatio = 1.0;  // the screen's device pixels per logical pixel
         bool operator==(const RenderState&) const = default;
     };

@@ -28,6 +28,8 @@ QAccessibleInterface* ForTabControl(TabControl* tabs)
             QAccessible::State state;
             state.selectable = true;
             state.selected = tabs->currentIndex() == index;
+            state.focusable = true;
+            state.focused = state.selected && tabs->hasFocus();
             state.invisible = index >= tabs->count() || !tabs->isTabVisible(index);
             state.disabled = !tabs->isTabEnabled(index);
             return state;
@@ -36,7 +38,8 @@ QAccessibleInterface* ForTabControl(TabControl* tabs)
         return tab;
     };
     return new PartedControlAccessible(
-        tabs, QAccessible::PageTabList, [tabs] { return tabs->count(); }, makeTab);
+        tabs, QAccessible::PageTabList, [tabs] { return tabs->count(); }, makeTab,
+        [tabs] { return tabs->hasFocus() ? tabs->currentIndex() : -1; });
 }
 
 QAccessibleInterface* ForSpinArrows(SpinArrows* spin)
@@ -72,8 +75,12 @@ QAccessibleInterface* Factory(const QString& /*className*/, QObject* object)
 }  // namespace
 
 PartedControlAccessible::PartedControlAccessible(QWidget* control, QAccessible::Role role,
-                                                 PartCount count, MakePart makePart)
-    : QAccessibleWidget(control, role), count_(std::move(count)), makePart_(std::move(makePart))
+                                                 PartCount count, MakePart makePart,
+                                                 FocusPart focusPart)
+    : QAccessibleWidget(control, role),
+      count_(std::move(count)),
+      makePart_(std::move(makePart)),
+      focusPart_(std::move(focusPart))
 {
 }
 
@@ -117,6 +124,12 @@ QAccessibleInterface* PartedControlAccessible::childAt(int x, int y) const
             return part;
     }
     return nullptr;
+}
+
+QAccessibleInterface* PartedControlAccessible::focusChild() const
+{
+    const int index = focusPart_ ? focusPart_() : -1;
+    return index >= 0 ? child(index) : QAccessibleWidget::focusChild();
 }
 
 void PartedControlAccessible::Install()

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QSvgRenderer>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <utility>
 
@@ -33,13 +35,26 @@ QString ResourcePath(int resourceId)
     return QStringLiteral(":/images/%1.svg").arg(resourceId);
 }
 
+// The small sizes of the program icon, drawn pixel by pixel: scaled down, the picture's
+// edges and frown would fall between pixels and blur.
+constexpr int kDrawnIconSizes[] = {16, 22, 24, 32};
+
+QString DrawnIconPath(int resourceId, QSize size)
+{
+    const bool drawn = size.width() == size.height() &&
+                       std::find(std::begin(kDrawnIconSizes), std::end(kDrawnIconSizes),
+                                 size.width()) != std::end(kDrawnIconSizes);
+    return drawn ? QStringLiteral(":/images/%1-%2.png").arg(resourceId).arg(size.width())
+                 : QString();
+}
+
 // Draws the icon's picture at a size only when that size is first asked for: start-up
 // then pays for no drawing at all until a window manager or a dialog wants the icon.
 class LazySvgIconEngine final : public QIconEngine {
 public:
-    explicit LazySvgIconEngine(QString path) : path_(std::move(path)) {}
+    explicit LazySvgIconEngine(int resourceId) : resourceId_(resourceId) {}
 
-    QIconEngine* clone() const override { return new LazySvgIconEngine(path_); }
+    QIconEngine* clone() const override { return new LazySvgIconEngine(resourceId_); }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -51,15 +66,24 @@ public:
         const auto cached = cache_.find(size);
         if (cached != cache_.end())
             return cached->second;
-        QSvgRenderer renderer(path_);
-        const QPixmap drawn = renderer.isValid() ? Render(renderer, size) : QPixmap();
+        QPixmap drawn;
+        if (const QString path = DrawnIconPath(resourceId_, size); !path.isEmpty()) {
+            drawn.load(path, "png");
+        } else {
+            QSvgRenderer renderer(ResourcePath(resourceId_));
+            if (renderer.isValid())
+                drawn = Render(renderer, size);
+        }
         cache_.emplace(size, drawn);
         return drawn;
     }
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(128, 128)};
+        QList<QSize> sizes;
+        for (const int side : kDrawnIconSizes)
+            sizes.append(QSize(side, side));
+        return sizes + QList<QSize>{QSize(48, 48), QSize(128, 128)};
     }
 
 private:
@@ -69,7 +93,7 @@ private:
             return a.width() != b.width() ? a.width() < b.width() : a.height() < b.height();
         }
     };
-    QString path_;
+    int resourceId_;
     std::map<QSize, QPixmap, SizeLess> cache_;
 };
 
@@ -108,7 +132,7 @@ QPixmap LoadPictureFile(const QString& path, QSize box, qreal pixelRatio)
 
 QIcon ProgramIcon()
 {
-    return QIcon(new LazySvgIconEngine(ResourcePath(IDI_PROGRAM)));
+    return QIcon(new LazySvgIconEngine(IDI_PROGRAM));
 }
 
 }  // namespace razzlewick

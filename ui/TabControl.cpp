@@ -2,9 +2,11 @@
 
 #include "ui/PartedControlAccessible.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionTab>
+#include <QStyleOptionTabBarBase>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 
@@ -19,6 +21,37 @@ TabControl::TabControl(QWidget* parent) : QTabBar(parent)
 }
 
 TabControl::~TabControl() = default;
+
+bool TabControl::event(QEvent* event)
+{
+    const bool handled = QTabBar::event(event);
+    // Some styles turn a tab bar's base on as they polish it, to draw a strip behind the
+    // headers; a bar drawing it would draw it over the whole control, page included, and
+    // leave its edge along the page's foot. Here it is drawn behind the headers alone.
+    if (event->type() == QEvent::Polish) {
+        styleDrawsStrip_ = drawBase();
+        setDrawBase(false);
+    }
+    return handled;
+}
+
+void TabControl::focusInEvent(QFocusEvent* event)
+{
+    QTabBar::focusInEvent(event);
+    // Qt tells assistive tools that the control took the focus once this returns; then the
+    // focus moves on to the current tab, as it does when the current tab changes, so a
+    // screen reader says which one it is.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!hasFocus() || currentIndex() < 0 || !QAccessible::isActive())
+                return;
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(currentIndex());
+            QAccessible::updateAccessibility(&focus);
+        },
+        Qt::QueuedConnection);
+}
 
 QRect TabControl::HeadersRect() const
 {
@@ -56,6 +89,8 @@ void TabControl::paintEvent(QPaintEvent* event)
     // so the page shows nothing of them, while above it the headers still cover the
     // frame's top edge where the selected one joins it.
     PaintPane(QRect(0, 0, width(), stripHeight));
+    if (styleDrawsStrip_)
+        PaintStrip(stripHeight);
     QTabBar::paintEvent(event);
     PaintPane(rect().adjusted(0, stripHeight, 0, 0));
 }
@@ -80,6 +115,19 @@ void TabControl::PaintPane(const QRect& clip)
     QStylePainter painter(this);
     painter.setClipRect(clip);
     painter.drawPrimitive(QStyle::PE_FrameTabWidget, PaneOption(PaneRect()));
+}
+
+void TabControl::PaintStrip(int stripHeight)
+{
+    QStyleOptionTabBarBase strip;
+    strip.initFrom(this);
+    strip.shape = shape();
+    // One row into the page, whose top edge then covers the strip's foot.
+    strip.rect = QRect(0, 0, width(), stripHeight + 1);
+    strip.tabBarRect = HeadersRect();
+    strip.selectedTabRect = currentIndex() >= 0 ? tabRect(currentIndex()) : QRect();
+    QStylePainter painter(this);
+    painter.drawPrimitive(QStyle::PE_FrameTabBarBase, strip);
 }
 
 int TabControl::PageTop() const

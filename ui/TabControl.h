@@ -28,12 +28,18 @@ public:
 protected:
     void initStyleOption(QStyleOptionTab* option, int tabIndex) const override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     QRect HeadersRect() const;
     QStyleOptionTabWidgetFrame PaneOption(const QRect& rect) const;
     // The pane frame, only where it falls inside `clip`.
     void PaintPane(const QRect& clip);
+    // The strip some styles draw behind the headers, down to the page's top edge.
+    void PaintStrip(int stripHeight);
+
+    bool styleDrawsStrip_ = false;
 };
 
 }  // namespace razzlewick

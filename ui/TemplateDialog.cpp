@@ -1,5 +1,7 @@
 #include "ui/TemplateDialog.h"
 
+#include "ui/EdgeContrastStyle.h"
+
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -28,6 +30,8 @@ ControlFailureHandler SetControlFailureHandler(ControlFailureHandler handler)
 TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
     : QDialog(parent), templateId_(templateId)
 {
+    // Every dialog's controls show their edges on a dark desktop too.
+    EdgeContrastStyle::Install();
     const DialogTemplate& dialogTemplate = FindDialogTemplate(templateId);
     BuildDialogFromTemplate(*this, dialogTemplate);
     // Without a sizing frame the user cannot resize the window.

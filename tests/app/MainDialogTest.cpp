@@ -8,6 +8,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/GuiTesting.h"
 #include "ui/ArrowButton.h"
+#include "ui/ConfirmationTip.h"
 #include "ui/DialogBuilder.h"
 #include "ui/DrawnButton.h"
 
@@ -103,6 +104,7 @@ TEST_F(MainDialogTest, AutoCopyPutsTheOpeningBatchOnTheClipboardAtOnce)
     EXPECT_EQ(QApplication::clipboard()->text(), AsCopied(window.Text()));
     Click(IDC_AGAIN);
     EXPECT_EQ(QApplication::clipboard()->text(), AsCopied(window.Text()));
+    EXPECT_TRUE(window.findChild<ConfirmationTip*>()->isVisible());
 }
 
 TEST_F(MainDialogTest, WithoutAutoCopyOnlyTheCopyButtonTouchesTheClipboard)
@@ -110,9 +112,18 @@ TEST_F(MainDialogTest, WithoutAutoCopyOnlyTheCopyButtonTouchesTheClipboard)
     QApplication::clipboard()->setText("stale");
     MainDialog& window = Open();
     EXPECT_EQ(QApplication::clipboard()->text(), "stale");
+    auto* tip = window.findChild<ConfirmationTip*>();
+    EXPECT_FALSE(tip->isVisible());
+    const QRect layout = window.geometry();
     Click(IDC_COPY);
     EXPECT_EQ(QApplication::clipboard()->text(), AsCopied(window.Text()));
     EXPECT_TRUE(window.Text().ends_with(".\r\n"));
+    // "Copied" in a window of its own just above the button; the window keeps its layout.
+    EXPECT_TRUE(tip->isVisible() && tip->isWindow() && tip->Text() == "Copied");
+    const QWidget* copy = guitest::Control(&window, IDC_COPY);
+    const int top = copy->mapToGlobal(QPoint(0, 0)).y();
+    EXPECT_TRUE(tip->geometry().bottom() < top && tip->geometry().bottom() > top - 5);
+    EXPECT_EQ(window.geometry(), layout);
 }
 
 TEST_F(MainDialogTest, CoarseTabAtLevelZeroOpensDisabledAndCopiesTheMessage)

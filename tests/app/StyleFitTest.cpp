@@ -11,6 +11,7 @@
 #include "options/OptionsDialog.h"
 #include "tests/app/AppTestSupport.h"
 #include "ui/DrawnButton.h"
+#include "ui/EdgeContrastStyle.h"
 #include "ui/TabControl.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ protected:
     void SetUp() override
     {
         if (!startStyle_)
-            startStyle_ = QApplication::style()->name();
+            startStyle_ = EdgeContrastStyle::ApplicationStyleName();
         const QString name =
             GetParam() == "default" ? *startStyle_ : QString::fromStdString(GetParam());
         QApplication::setStyle(QStyleFactory::create(name));

@@ -1,7 +1,8 @@
 """Reads the running program's windows over the real accessibility bus, as a screen
 reader does: every control that offers the focus has a name, no name ends in a blank or
 holds a mnemonic's "&", no control hidden on its own offers the focus, the tab strips are
-named for what they hold, and the count's spin arrows are buttons that press.
+named for what they hold, the count's spin arrows are buttons that press, the main window
+is a frame, tabbing into the style tabs focuses the current one, Copy shows "Copied".
 
 Usage: python3 AccessibilityBus.py  (the program already runs; keys are sent with xdotool)
 Exit status 0 when all holds, 1 with the problems listed otherwise.
@@ -12,6 +13,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def find_application(deadline):
@@ -88,6 +90,39 @@ def keys(window_title, *names):
         time.sleep(0.3)
 
 
+def events_during(name, action, seconds):
+    """(role, name, detail1) of the events of that name within `seconds` of `action`."""
+    seen = []
+
+    def on_event(event):
+        try:
+            seen.append((event.source.getRoleName(), event.source.name, event.detail1))
+        except Exception:  # the source went away meanwhile
+            pass
+
+    pyatspi.Registry.registerEventListener(on_event, name)
+    GLib.timeout_add(100, lambda: action() and False)
+    GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() and False)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(on_event, name)
+    return seen
+
+
+def check_main_window(main_window, problems):
+    if main_window.getRoleName() != "frame":
+        problems.append(f"the main window is a {main_window.getRoleName()}, not a frame")
+    current = [node.name for node, _ in nodes(main_window) if node.getRoleName() == "page tab"
+               and node.getState().contains(pyatspi.STATE_SELECTED)][:1]
+    # Out of the tabs and back in: the current tab takes the focus.
+    focus = events_during("object:state-changed:focused",
+                          lambda: keys("Razzlewick", "shift+Tab", "Tab"), 3)
+    if not current or ("page tab", current[0], 1) not in focus:
+        problems.append(f"tabbing into the styles did not focus the current tab {current}: {focus}")
+    shown = events_during("object:state-changed:showing", lambda: keys("Razzlewick", "alt+c"), 3.5)
+    if [event[2] for event in shown if event[:2] == ("notification", "Copied")] != [1, 0]:
+        problems.append(f"Copy did not show 'Copied' for less than 3 seconds: {shown}")
+
+
 def open_window(app, title, *key_names):
     """Types the keys into the main window until the window of that title shows up; a
     loaded machine may lose them (a second Alt+O closes a menu left open)."""
@@ -115,6 +150,7 @@ def main():
         problems.append("the main window has no tab list named 'Styles'")
     if not named(main_window, "page tab", "Shakespearean"):
         problems.append("the style tabs are not listed by their names")
+    check_main_window(main_window, problems)
 
     options = open_window(app, "Razzlewick options", "alt+o", "p")
     if options is None:

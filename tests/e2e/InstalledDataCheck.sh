@@ -13,6 +13,7 @@ for file in lib/razzlewick/insltdat.dat lib/razzlewick/Razzlewick.html bin/razzl
             share/applications/example.tallowfern.Razzlewick.desktop \
             share/metainfo/example.tallowfern.Razzlewick.metainfo.xml \
             share/icons/hicolor/scalable/apps/example.tallowfern.Razzlewick.svg \
+            share/icons/hicolor/16x16/apps/example.tallowfern.Razzlewick.png \
             share/doc/razzlewick/copyright share/doc/razzlewick/changelog.gz \
             share/man/man1/razzlewick.1.gz share/man/man1/razzlewick-data.1.gz \
             lib/razzlewick/razzlewick lib/razzlewick/window/razzlewick-window.so \

@@ -210,7 +210,7 @@ protected:
     }
 };
 
-// Black text vanished on a dark face; the palette's button text reads on either.
+// Black text vanished on a dark face; the palette's button text reads at 7:1 on either.
 TEST_P(DrawnButtonPalette, LabelReadsOnTheFace)
 {
     auto button = RenderedButton();
@@ -218,7 +218,8 @@ TEST_P(DrawnButtonPalette, LabelReadsOnTheFace)
     const QRect insideRingThree(14, 5, 62, 16);
     for (const QPixmap* image :
          {&button->NormalImage(), &button->FocusImage(), &button->PressedImage()}) {
-        EXPECT_GE(guitest::InkContrast(image->toImage(), insideRingThree, face), 4.5);
+        EXPECT_GE(guitest::InkContrast(image->toImage(), insideRingThree, face),
+                  kButtonLabelContrast);
     }
 }
 
