@@ -1,6 +1,6 @@
-#include "cli/Version.h"
 #include "data/InsultGenerator.h"
 #include "data/Windows1252.h"
+#include "resources/version/Version.h"
 #include "settings/ProfileFile.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/DataFolders.h"
