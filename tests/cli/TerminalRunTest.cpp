@@ -1,3 +1,7 @@
+#include "cli/TerminalRun.h"
+
+#include "cli/DisplayCheck.h"
+#include "cli/WindowHandOver.h"
 #include "data/InsultGenerator.h"
 #include "data/Windows1252.h"
 #include "resources/version/Version.h"
@@ -16,6 +20,7 @@
 #include <fstream>
 #include <ostream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -381,16 +386,26 @@ void PrintTo(const CommandLine& row, std::ostream* out)
 
 class TerminalCommandLine : public testing::TestWithParam<CommandLine>, private NoDisplay {};
 
+// In-process, with the program's own window opener: from this test's folder, beside the
+// shipped data; with no display, so that no window library is ever loaded.
 TEST_P(TerminalCommandLine, AnswersWithoutAWindow)
 {
     const apptest::TempSettings settings;
     const ScopedDataFolders data;
-    const TempFolder work;
-    const ProcessRun run =
-        RunProcess(CopyWithItsData(RAZZLEWICK_PROGRAM, work / "bin"), GetParam().args, work.path());
-    EXPECT_EQ(run.status, GetParam().status);
-    EXPECT_TRUE(run.out.starts_with(GetParam().outStart)) << run.out;
-    EXPECT_TRUE(run.err.starts_with(GetParam().errStart)) << run.err;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = razzlewick::RunCommandLine(
+        GetParam().args, out, err, [&err](const razzlewick::Arguments& arguments) {
+            if (razzlewick::NoDisplayReason(arguments, razzlewick::ProcessDisplayEnvironment())
+                    .empty()) {
+                ADD_FAILURE() << "a window would open";
+                return -1;
+            }
+            return razzlewick::OpenWindow(0, nullptr, arguments, err);
+        });
+    EXPECT_EQ(status, GetParam().status);
+    EXPECT_TRUE(out.str().starts_with(GetParam().outStart)) << out.str();
+    EXPECT_TRUE(err.str().starts_with(GetParam().errStart)) << err.str();
 }
 
 INSTANTIATE_TEST_SUITE_P(
