@@ -11,10 +11,10 @@ std::vector<std::string> StyleKeysMatching(const InsultGenerator& engine, const 
     const Utf8ToWindows1252Result key = Utf8ToWindows1252(typed);
     if (!key.ok)
         return {};
-    if (engine.styles.contains(key.text))
+    if (engine.Styles().contains(key.text))
         return {key.text};
     std::vector<std::string> matches;
-    for (const auto& entry : engine.styles) {
+    for (const auto& entry : engine.Styles()) {
         if (platform::EqualsIgnoringAsciiCase(entry.first, key.text))
             matches.push_back(entry.first);
     }

@@ -103,7 +103,7 @@ std::vector<OptionDefinition> AllOptions()
 std::optional<std::string> PickStyle(const InsultGenerator& engine, int32_t level, uint32_t seed)
 {
     std::vector<std::string> allowed;
-    for (const auto& entry : engine.styles) {
+    for (const auto& entry : engine.Styles()) {
         if (!StyleTabs::Withholds(level, entry.first))
             allowed.push_back(entry.first);
     }
@@ -192,7 +192,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
     std::vector<LoadResult> report;
     const bool loaded =
         engine.LoadDataFiles(&report, platform::ProgramFolder(), CurrentFolderSearch::Skipped);
-    if (engine.styles.empty()) {
+    if (engine.Styles().empty()) {
         err << "razzlewick: no styles to print from. The data files:\n"
             << FormatSearchReport(engine, kShortReportLines);
         return 1;
@@ -211,7 +211,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
     std::optional<std::string> key;
     if (name.empty()) {
         key = LastTabStyle(engine, settings);
-        if (!engine.styles.contains(*key)) {
+        if (!engine.Styles().contains(*key)) {
             err << "razzlewick: no style \"" << TerminalTextFrom1252(*key, Separators::Escape)
                 << "\"; the styles are: " << StyleList(engine) << '\n';
             return 2;

@@ -115,13 +115,13 @@ std::optional<std::string> Replaced(std::string_view text, std::string_view key,
 }  // namespace
 
 std::optional<int64_t> CountShapedInsults(std::string_view templateText,
-                                          const std::map<int32_t, std::unique_ptr<WordList>>& lists)
+                                          const NumberedWordLists& lists)
 {
     const size_t count = lists.size();
     std::vector<const WordList*> numbered(count);
     for (const auto& [number, list] : lists) {
         if (number >= 0 && static_cast<size_t>(number) < count) {
-            numbered[static_cast<size_t>(number)] = list.get();
+            numbered[static_cast<size_t>(number)] = &list;
         }
     }
     uint64_t budget = kLeastWork + kWorkPerCharacter * templateText.size();

@@ -1,7 +1,6 @@
 #include "about/ProductInfo.h"
 #include "about/ProductText.h"
 #include "app/MainDialog.h"
-#include "generate/GeneratorOperations.h"
 #include "options/OptionsDialog.h"
 #include "resources/templates/ResourceIds.h"
 #include "settings/ProfileFile.h"
@@ -163,7 +162,7 @@ TEST_F(MainDialogCommandsTest, RaisingTheLevelShowsModernAtOnceWithAFirstBatch)
     });
     EXPECT_EQ(messages.Count(), 1) << "the level warning";
     EXPECT_EQ(main.Options().level, 1);
-    EXPECT_EQ(HistorySize(main.Engine()), 1);
+    EXPECT_EQ(main.Engine().HistorySize(), 1);
     EXPECT_NE(Label(), "Option disabled");
     EXPECT_NE(ShownText(), kDisabledText);
     EXPECT_TRUE(ShownText().startsWith("You")) << ShownText().toStdString();
@@ -193,7 +192,7 @@ TEST_F(MainDialogCommandsTest, LoweringAndRaisingTheLevelKeepsMediterraneanHisto
         Ok(options);
     });
     EXPECT_EQ(ShownText(), first) << "its history entry, not a new batch";
-    EXPECT_EQ(HistorySize(main.Engine()), 1);
+    EXPECT_EQ(main.Engine().HistorySize(), 1);
 }
 
 TEST_F(MainDialogCommandsTest, CancelChangesNothingAndWritesNothing)

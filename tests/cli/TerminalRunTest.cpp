@@ -218,17 +218,17 @@ TEST_F(TerminalRun, FiftyInsultsRepeatNoWordOfALongList)
 {
     razzlewick::InsultGenerator engine;
     const std::string path = work / "bin/insltdat.dat";
-    ASSERT_EQ(engine.OpenDataFile(razzlewick::Archive::Mode::Loading, &path, nullptr), 0);
-    for (const auto& [key, style] : engine.styles) {
-        std::string entries = style->templateText;
-        for (const auto& entry : style->wordLists) {
-            for (const std::string& word : entry.second->Words())
+    ASSERT_TRUE(engine.OpenDataFile(razzlewick::Archive::Mode::Loading, &path).Succeeded());
+    for (const auto& [key, style] : engine.Styles()) {
+        std::string entries = style.TemplateText();
+        for (const auto& entry : style.WordLists()) {
+            for (const std::string& word : entry.second.Words())
                 entries += '\n' + word;
         }
         std::vector<std::string> words;
-        for (const auto& entry : style->wordLists) {
-            for (const std::string& word : entry.second->Words()) {
-                if (entry.second->size() >= 100 && entries.find(word) == entries.rfind(word))
+        for (const auto& entry : style.WordLists()) {
+            for (const std::string& word : entry.second.Words()) {
+                if (entry.second.size() >= 100 && entries.find(word) == entries.rfind(word))
                     words.push_back(razzlewick::Windows1252ToUtf8(word));
             }
         }

@@ -21,12 +21,11 @@ InsultStyle Style(const std::string& templateText,
                   const std::map<int32_t, std::vector<std::string>>& lists)
 {
     InsultStyle style("S");
-    style.templateText = templateText;
+    style.SetTemplateText(templateText);
     for (const auto& [number, words] : lists) {
-        auto& list = style.wordLists[number];
-        list = std::make_unique<WordList>();
+        WordList& list = style.AddList(number);
         for (const std::string& word : words)
-            list->AddUnique(word);
+            list.AddUnique(word);
     }
     return style;
 }
