@@ -45,9 +45,10 @@ std::string LiveRuns(std::string_view text, size_t from, size_t count)
         }
         at = std::max(end, at + 1);
     }
-    std::ranges::sort(runs);
-    const auto [first, last] = std::ranges::unique(runs);
-    runs.erase(first, last);
+    // Iterator algorithms, not std::ranges: clang 14, which builds the fuzz targets, cannot
+    // compile the standard library's ranges::unique.
+    std::sort(runs.begin(), runs.end());
+    runs.erase(std::unique(runs.begin(), runs.end()), runs.end());
     std::string joined;
     for (const std::string_view run : runs) {
         joined.append(run).push_back(' ');
