@@ -17,7 +17,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <memory>
 #include <string>
 
 using namespace razzlewick;

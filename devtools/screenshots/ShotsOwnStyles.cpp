@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <memory>
 #include <string>
 
 namespace razzlewick {

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <memory>
 #include <regex>
 #include <string>
 #include <vector>
