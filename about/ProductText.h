@@ -1,7 +1,7 @@
 #pragma once
 
 #include "about/ProductInfo.h"
-#include "cli/Version.h"
+#include "resources/version/Version.h"
 
 namespace razzlewick {
 

@@ -13,7 +13,7 @@ std::string AuthorPicture(const InsultStyle& style, const std::string& key)
     const std::string name = Windows1252ToUtf8(key);
     if (name.empty() || name.find_first_of(std::string("/\0", 2)) != std::string::npos)
         return {};
-    for (auto file = style.files.rbegin(); file != style.files.rend(); ++file) {
+    for (auto file = style.Files().rbegin(); file != style.Files().rend(); ++file) {
         const std::string folder = file->substr(0, file->rfind('/') + 1);
         for (const char* ending : {".svg", ".png"}) {
             if (const std::optional<std::string> found =

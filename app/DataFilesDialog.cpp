@@ -53,11 +53,11 @@ DataFilesDialog::~DataFilesDialog() = default;
 std::string DataFilesDialog::ReportText(const InsultGenerator& engine, int32_t level)
 {
     std::string text = FormatSearchReport(engine) + "\nStyles:\n";
-    if (engine.styles.empty())
+    if (engine.Styles().empty())
         text += "  none\n";
-    for (const auto& [key, style] : engine.styles) {
+    for (const auto& [key, style] : engine.Styles()) {
         const std::string name = Windows1252ToUtf8(key);
-        text += "  " + name + " - " + FormatCombinations(style->combinationCount);
+        text += "  " + name + " - " + FormatCombinations(style.CombinationCount());
         const bool builtIn = std::any_of(StyleTabs::kNames.begin(), StyleTabs::kNames.end(),
                                          [&](const char* tab) { return key == tab; });
         if (StyleTabs::Withholds(level, key))
@@ -65,11 +65,11 @@ std::string DataFilesDialog::ReportText(const InsultGenerator& engine, int32_t l
         // The styles of the user's own tell where they come from and where their picture goes.
         if (!builtIn) {
             std::string files;
-            for (const std::string& file : style->files)
+            for (const std::string& file : style.Files())
                 files += (files.empty() ? "" : ", ") + platform::AbsolutePath(file);
             if (!files.empty())
                 text += "; from " + files;
-            const std::string picture = AuthorPicture(*style, key);
+            const std::string picture = AuthorPicture(style, key);
             text += picture.empty() ? "; no picture of its own (" + name + ".svg or " + name +
                                           ".png beside its data file)"
                                     : "; picture " + platform::AbsolutePath(picture);

@@ -2,16 +2,15 @@
 
 #include "about/ProductInfo.h"
 #include "about/ProductText.h"
-#include "about/SetClipboardText.h"
 #include "app/AuthorPicture.h"
 #include "app/CompactTabStyle.h"
 #include "app/CopyWhenActive.h"
 #include "app/DataFilesDialog.h"
 #include "app/TextBoxScroll.h"
 #include "cli/StyleListing.h"
+#include "clipboard/SetClipboardText.h"
 #include "generate/FormatCombinations.h"
-#include "generate/GeneratorOperations.h"
-#include "generate/InsultHistory.h"
+#include "generate/InsultComposer.h"
 #include "generate/RandomSource.h"
 #include "options/OptionsDialog.h"
 #include "platform/qt/WaitCursor.h"
@@ -67,10 +66,10 @@ std::vector<std::string> ShownTabKeys(const InsultGenerator& engine)
 // The tab's text: the four carry their keys; a further style its name.
 QString TabLabel(const InsultGenerator& engine, std::size_t position, const std::string& key)
 {
-    const auto style = engine.styles.find(key);
-    const bool named = position >= MainDialog::kStyleCount && style != engine.styles.end() &&
-                       !style->second->name.empty();
-    QString label = EngineTextToDisplay(named ? style->second->name : key);
+    const InsultStyle* style = engine.FindStyle(key);
+    const bool named =
+        position >= MainDialog::kStyleCount && style != nullptr && !style->Name().empty();
+    QString label = EngineTextToDisplay(named ? style->Name() : key);
     if (label.size() > kLongestTabLabel)
         label = label.left(kLongestTabLabel - 1) + QChar(0x2026);
     // A tab takes "&" as the mark of its shortcut letter.
@@ -242,9 +241,8 @@ void MainDialog::ShowStylePicture(std::size_t position)
         // Drawn the first time its tab shows, so start-up draws one picture, not four.
         picture_->ShowPicture(kStylePictureIds[position]);
     } else {
-        const auto style = engine_.styles.find(key);
-        const std::string file =
-            style != engine_.styles.end() ? AuthorPicture(*style->second, key) : std::string();
+        const InsultStyle* style = engine_.FindStyle(key);
+        const std::string file = style != nullptr ? AuthorPicture(*style, key) : std::string();
         if (file.empty())
             picture_->ShowPicture(IDB_OWN_STYLE);
         else
@@ -283,9 +281,10 @@ void MainDialog::RefreshStyle()
     }
     // The key, not the tab's text: a further style's tab shows its name.
     engine_.SelectStyle(tabKeys_[position]);
-    combinationsLabel_->setText(EngineTextToDisplay(FormatCombinations(CombinationCount(engine_))));
-    if (HistorySize(engine_) > 0) {
-        currentText_ = CurrentText(engine_);
+    combinationsLabel_->setText(
+        EngineTextToDisplay(FormatCombinations(engine_.CombinationCount())));
+    if (engine_.HistorySize() > 0) {
+        currentText_ = engine_.CurrentText();
         ShowText(false);
     } else {
         ShowText(true);
@@ -308,7 +307,7 @@ void MainDialog::ShowText(bool generate)
 
 void MainDialog::ShowControls(bool show)
 {
-    const int state = show ? HistoryState(engine_) : 0;
+    const int state = show ? engine_.HistoryState() : 0;
     ShowControl(againButton_, show);
     ShowControl(undoButton_, show && (state & kHistoryBackImpossible) == 0);
     ShowControl(redoButton_, show && (state & kHistoryForwardImpossible) == 0);
@@ -395,13 +394,13 @@ void MainDialog::OnAgain()
 
 void MainDialog::OnUndo()
 {
-    currentText_ = StepBack(engine_);
+    currentText_ = engine_.StepBack();
     ShowText(false);
 }
 
 void MainDialog::OnRedo()
 {
-    currentText_ = StepForward(engine_);
+    currentText_ = engine_.StepForward();
     ShowText(false);
 }
 

@@ -40,7 +40,9 @@ public:
     // Tab texts double as the style names looked up in the engine.
     static constexpr std::array<const char*, kStyleCount> kStyleNames = StyleTabs::kNames;
     static constexpr const char* kDisabledLabel = "Option disabled";
-    static constexpr const char* kDisabledMessage = StyleTabs::kDisabledMessage;
+    static constexpr const char* kDisabledMessage =
+        "This option is disabled until you raise the offensiveness level (use the \"Options\" "
+        "menu)";
     // The most tabs the window shows, the four included: a tab strip lays out all its tabs
     // again for every tab added, so tens of thousands of styles would keep the window from
     // appearing for minutes. Styles past these have no tab.

@@ -6,7 +6,6 @@
 // shipped styles and of a list of a million words; and the label.
 #include "data/InsultGenerator.h"
 #include "generate/FormatCombinations.h"
-#include "generate/GeneratorOperations.h"
 #include "generate/InsultComposer.h"
 #include "generate/RandomSource.h"
 
@@ -26,8 +25,7 @@ InsultGenerator& ShippedData()
     static const std::unique_ptr<InsultGenerator> engine = [] {
         auto loaded = std::make_unique<InsultGenerator>();
         const std::string path = RAZZLEWICK_DATA_FILE;
-        if (loaded->OpenDataFile(Archive::Mode::Loading, &path, nullptr) == -1 ||
-            !loaded->loadedOk) {
+        if (!loaded->OpenDataFile(Archive::Mode::Loading, &path).Succeeded()) {
             std::abort();
         }
         return loaded;
@@ -39,7 +37,7 @@ void BM_ComposeBatchOf500(benchmark::State& state, const std::string& styleName,
 {
     InsultGenerator& engine = ShippedData();
     engine.SelectStyle(styleName);
-    if (engine.currentStyle == nullptr) {
+    if (engine.CurrentStyle() == nullptr) {
         state.SkipWithError("style missing from the shipped data");
         return;
     }
@@ -48,8 +46,7 @@ void BM_ComposeBatchOf500(benchmark::State& state, const std::string& styleName,
         benchmark::DoNotOptimize(Generate(engine, 500, true, repeats));
         // Every batch is kept in the history; drop it outside the timing so memory stays flat.
         state.PauseTiming();
-        engine.currentStyle->history.clear();
-        engine.currentStyle->historyPosition = 0;
+        engine.CurrentStyle()->History().Clear();
         state.ResumeTiming();
     }
 }
@@ -57,15 +54,15 @@ void BM_ComposeBatchOf500(benchmark::State& state, const std::string& styleName,
 void BM_ComposeManyEmptyLists(benchmark::State& state)
 {
     InsultStyle style("Hostile");
-    style.templateText = "Thou %0 art %49999";
+    style.SetTemplateText("Thou %0 art %49999");
     for (int32_t k = 0; k < 50000; ++k) {
-        style.wordLists[k] = std::make_unique<WordList>();
+        style.AddList(k);
     }
     SeedRandom(12345);
     for (auto _ : state) {
         benchmark::DoNotOptimize(Compose(style, INT16_MAX, true));
         state.PauseTiming();
-        style.history.clear();
+        style.History().Clear();
         state.ResumeTiming();
     }
 }
@@ -74,8 +71,8 @@ void BM_ComposeManyEmptyLists(benchmark::State& state)
 void BM_CountShippedStyles(benchmark::State& state)
 {
     for (auto _ : state) {
-        for (const auto& entry : ShippedData().styles) {
-            entry.second->ComputeCombinations();
+        for (const auto& entry : ShippedData().Styles()) {
+            ShippedData().FindStyle(entry.first)->ComputeCombinations();
         }
     }
 }
@@ -83,10 +80,10 @@ void BM_CountShippedStyles(benchmark::State& state)
 void BM_CountMillionPlainWords(benchmark::State& state)
 {
     InsultStyle style("Large");
-    style.templateText = "Thou %0";
-    auto& list = style.wordLists[0] = std::make_unique<WordList>();
+    style.SetTemplateText("Thou %0");
+    WordList& list = style.AddList(0);
     for (int i = 0; i < 1000000; ++i) {
-        list->AddUnique("word number " + std::to_string(i));
+        list.AddUnique("word number " + std::to_string(i));
     }
     for (auto _ : state) {
         style.ComputeCombinations();
@@ -97,17 +94,16 @@ void BM_ComposeChainedLists(benchmark::State& state)
 {
     constexpr int32_t kLists = 50000;
     InsultStyle style("Chain");
-    style.templateText = "%0";
+    style.SetTemplateText("%0");
     for (int32_t k = 0; k < kLists; ++k) {
-        style.wordLists[k] = std::make_unique<WordList>();
-        style.wordLists[k]->AddUnique(k + 1 < kLists ? "%" + std::to_string(k + 1) : "end");
+        style.AddList(k).AddUnique(k + 1 < kLists ? "%" + std::to_string(k + 1) : "end");
     }
     SeedRandom(12345);
     const auto count = static_cast<int16_t>(state.range(0));
     for (auto _ : state) {
         benchmark::DoNotOptimize(Compose(style, count, true));
         state.PauseTiming();
-        style.history.clear();
+        style.History().Clear();
         state.ResumeTiming();
     }
 }

@@ -156,12 +156,11 @@ void LoadInProcess(benchmark::State& state, const std::string& path, const Shape
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         InsultGenerator engine;
-        const int32_t opened = engine.OpenDataFile(Archive::Mode::Loading, &path, nullptr);
-        if (opened == -1 || !engine.loadedOk) {
+        if (!engine.OpenDataFile(Archive::Mode::Loading, &path).Succeeded()) {
             state.SkipWithError("the data file did not load");
             break;
         }
-        benchmark::DoNotOptimize(engine.styles.size());
+        benchmark::DoNotOptimize(engine.Styles().size());
         // The engine is destroyed inside the timing, as the program does at exit.
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;

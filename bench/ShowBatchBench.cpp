@@ -17,7 +17,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <memory>
 #include <string>
 
 using namespace razzlewick;
@@ -27,7 +26,7 @@ namespace {
 void LoadShippedData(InsultGenerator& engine)
 {
     const std::string path = RAZZLEWICK_DATA_FILE;
-    if (engine.OpenDataFile(Archive::Mode::Loading, &path, nullptr) == -1 || !engine.loadedOk) {
+    if (!engine.OpenDataFile(Archive::Mode::Loading, &path).Succeeded()) {
         std::abort();
     }
 }
@@ -36,14 +35,10 @@ void LoadShippedData(InsultGenerator& engine)
 // template "%0" replaces the style's.
 void MergeNestedWords(InsultStyle& style)
 {
-    style.templateText = "%0";
+    style.SetTemplateText("%0");
     for (int32_t k = 0; k <= 20; ++k) {
-        auto& list = style.wordLists[k];
-        if (!list) {
-            list = std::make_unique<WordList>();
-        }
         const std::string next = "%" + std::to_string(k + 1);
-        list->AddUnique(next + next);
+        style.AddList(k).AddUnique(next + next);
     }
     style.ComputeCombinations();
 }
@@ -51,7 +46,7 @@ void MergeNestedWords(InsultStyle& style)
 // Only the nested words: every insult stops at 8 KiB of placeholders, before the first.
 void KeepOnlyNestedWords(InsultStyle& style)
 {
-    style.wordLists.clear();
+    style = InsultStyle(style.Name());
     MergeNestedWords(style);
 }
 
@@ -62,10 +57,9 @@ void MakeLongLines(InsultStyle& style)
     while (line.size() + 8 < kInsultLimit) {
         line += "%0 camel ";
     }
-    style.templateText = line;
-    style.wordLists.clear();
-    style.wordLists[0] = std::make_unique<WordList>();
-    style.wordLists[0]->AddUnique("flea");
+    style = InsultStyle(style.Name());
+    style.SetTemplateText(line);
+    style.AddList(0).AddUnique("flea");
     style.ComputeCombinations();
 }
 
@@ -78,7 +72,7 @@ void BM_ShowBatch(benchmark::State& state, void (*prepare)(InsultStyle&))
     MainDialog window;
     LoadShippedData(window.Engine());
     if (prepare != nullptr) {
-        prepare(*window.Engine().styles.at("Arabian"));
+        prepare(*window.Engine().FindStyle("Arabian"));
     }
     window.show();
     QApplication::processEvents();

@@ -3,7 +3,7 @@
 #include "cli/TerminalText.h"
 #include "data/InsultGenerator.h"
 #include "data/Windows1252.h"
-#include "generate/GeneratorOperations.h"
+#include "generate/InsultComposer.h"
 #include "generate/RandomSource.h"
 
 namespace razzlewick {
@@ -11,15 +11,12 @@ namespace razzlewick {
 void ComposeBatches(InsultGenerator& engine, const std::string& key, const BatchRequest& request,
                     const std::function<void(const std::string& batch)>& write)
 {
-    // An unknown key would leave the style selected before in use.
-    if (!engine.styles.contains(key))
+    InsultStyle* style = engine.FindStyle(key);
+    if (style == nullptr)
         return;
-    engine.SelectStyle(key);
     SeedRandom(request.seed);
-    for (int64_t batch = 0; batch < request.batches; ++batch) {
-        write(Generate(engine, request.count, request.capitalise, request.repeats));
-        engine.currentStyle->history.clear();
-    }
+    for (int64_t batch = 0; batch < request.batches; ++batch)
+        write(ComposeWithoutHistory(*style, request.count, request.capitalise, request.repeats));
 }
 
 std::string BatchForTerminal(std::string_view batch, LineEnds ends)

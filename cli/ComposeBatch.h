@@ -22,10 +22,10 @@ struct BatchRequest final {
     Repeats repeats = Repeats::Allowed;
 };
 
-// Composes the batches in the style of that key (one the engine holds) exactly as the window
-// does after seeding with the same number, and hands each, as the engine's Windows-1252 text
-// with CR LF line ends, to `write`. No history is kept: nothing here steps back through them;
-// the recent words are, across the batches.
+// Composes the batches in the style of that key (one the engine holds; none else) exactly as
+// the window does after seeding with the same number, and hands each, as the engine's
+// Windows-1252 text with CR LF line ends, to `write`. The history is left as it was: nothing
+// here steps back through them; the recent words are kept, across the batches.
 // `razzlewick --print` and `razzlewick-data generate` both print through this, so the same
 // seed gives the same insults from either.
 void ComposeBatches(InsultGenerator& engine, const std::string& key, const BatchRequest& request,

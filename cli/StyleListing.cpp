@@ -10,7 +10,7 @@ namespace razzlewick {
 std::vector<std::string> StyleKeys(const InsultGenerator& engine)
 {
     std::vector<std::string> keys;
-    for (const auto& entry : engine.styles)
+    for (const auto& entry : engine.Styles())
         keys.push_back(entry.first);
     return keys;
 }
@@ -18,7 +18,7 @@ std::vector<std::string> StyleKeys(const InsultGenerator& engine)
 std::string StyleList(const InsultGenerator& engine)
 {
     std::string list;
-    for (const auto& entry : engine.styles)
+    for (const auto& entry : engine.Styles())
         list += (list.empty() ? "" : ", ") + TerminalTextFrom1252(entry.first, Separators::Escape);
     return list.empty() ? "none" : list;
 }
@@ -26,10 +26,10 @@ std::string StyleList(const InsultGenerator& engine)
 std::string StyleLines(const InsultGenerator& engine, bool counts, std::optional<int32_t> level)
 {
     std::string lines;
-    for (const auto& [key, style] : engine.styles) {
+    for (const auto& [key, style] : engine.Styles()) {
         lines += TerminalTextFrom1252(key, Separators::Escape);
         if (counts)
-            lines += '\t' + FormatCombinations(style->combinationCount);
+            lines += '\t' + FormatCombinations(style.CombinationCount());
         if (level && StyleTabs::Withholds(*level, key))
             lines += "\twithheld at level 0";
         lines += '\n';

@@ -21,8 +21,6 @@ inline constexpr std::array<const char*, kCount> kNames = {"Arabian", "Shakespea
                                                            "Mediterranean"};
 // Tabs from this position up to the last of the four need an offensiveness level above 0.
 inline constexpr int kFirstCoarse = 2;
-inline constexpr const char* kDisabledMessage =
-    "This option is disabled until you raise the offensiveness level (use the \"Options\" menu)";
 
 // Whether the level withholds the tab at this position.
 constexpr bool WithholdsPosition(int32_t level, std::size_t position)

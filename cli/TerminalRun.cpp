@@ -3,14 +3,15 @@
 #include "cli/ComposeBatch.h"
 #include "cli/EntropySeed.h"
 #include "cli/StyleListing.h"
+#include "cli/StyleNameMatch.h"
 #include "cli/StyleTabs.h"
 #include "cli/TerminalText.h"
-#include "cli/Version.h"
 #include "data/InsultGenerator.h"
 #include "data/SearchReport.h"
-#include "data/Windows1252.h"
+#include "generate/RandomSource.h"
 #include "platform/AsciiCase.h"
 #include "platform/ProgramFolder.h"
+#include "resources/version/Version.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
 #include "settings/UserOptions.h"
@@ -76,7 +77,6 @@ could not be read, or a style the offensiveness level withholds; 2 a bad
 command line or a style no data file holds.
 )";
 
-constexpr long long kMaximumCount = 500;
 constexpr std::string_view kRandomStyle = "random";
 
 const std::vector<OptionDefinition> kOptions = {
@@ -98,35 +98,18 @@ std::vector<OptionDefinition> AllOptions()
     return all;
 }
 
-// The styles a name given on the command line stands for: the key itself, or else every key
-// that matches it without regard to the case of A to Z.
-std::vector<std::string> MatchingStyleKeys(const InsultGenerator& engine, const std::string& name)
-{
-    const Utf8ToWindows1252Result key = Utf8ToWindows1252(name);
-    if (!key.ok)
-        return {};
-    if (engine.styles.contains(key.text))
-        return {key.text};
-    std::vector<std::string> matches;
-    for (const auto& entry : engine.styles) {
-        if (platform::EqualsIgnoringAsciiCase(entry.first, key.text))
-            matches.push_back(entry.first);
-    }
-    return matches;
-}
-
 // One of the styles the level allows, chosen by the seed without drawing from the random
 // source, so "--style random --seed N" prints what the chosen style prints for that seed.
 std::optional<std::string> PickStyle(const InsultGenerator& engine, int32_t level, uint32_t seed)
 {
     std::vector<std::string> allowed;
-    for (const auto& entry : engine.styles) {
+    for (const auto& entry : engine.Styles()) {
         if (!StyleTabs::Withholds(level, entry.first))
             allowed.push_back(entry.first);
     }
     if (allowed.empty())
         return std::nullopt;
-    const uint32_t mixed = (seed * 214013u + 2531011u) >> 16;
+    const uint32_t mixed = NextRandomState(seed) >> 16;
     return allowed[mixed % allowed.size()];
 }
 
@@ -145,12 +128,13 @@ int16_t SettingsCount(const ProfileSnapshot& settings, std::ostream& err)
 {
     const int32_t stored = settings.ReadInteger(SettingsKeys::kSection, SettingsKeys::kInsultCount,
                                                 SettingsKeys::kDefaultInsultCount);
-    if (stored >= 1 && stored <= kMaximumCount)
+    if (stored >= SettingsKeys::kMinimumInsultCount && stored <= SettingsKeys::kMaximumInsultCount)
         return static_cast<int16_t>(stored);
     err << "razzlewick: the count in " << ProfileFile::Folder() << SettingsFile().FileName()
         << " (\"" << SettingsKeys::kInsultCount << "\", read as " << stored
-        << ") is no number from 1 to " << kMaximumCount << "; printing "
-        << SettingsKeys::kDefaultInsultCount << " instead\n";
+        << ") is no number from " << SettingsKeys::kMinimumInsultCount << " to "
+        << SettingsKeys::kMaximumInsultCount << "; printing " << SettingsKeys::kDefaultInsultCount
+        << " instead\n";
     return SettingsKeys::kDefaultInsultCount;
 }
 
@@ -185,8 +169,10 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
         return ParseInteger(name, arguments.options.at(name), minimum, maximum);
     };
     // 0: the count set in Preferences.
-    const auto count =
-        static_cast<int16_t>(arguments.Has("--count") ? number("--count", 1, kMaximumCount) : 0);
+    const auto count = static_cast<int16_t>(
+        arguments.Has("--count") ? number("--count", SettingsKeys::kMinimumInsultCount,
+                                          SettingsKeys::kMaximumInsultCount)
+                                 : 0);
     const uint32_t seed =
         arguments.Has("--seed")
             ? static_cast<uint32_t>(number("--seed", 0, std::numeric_limits<uint32_t>::max()))
@@ -206,7 +192,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
     std::vector<LoadResult> report;
     const bool loaded =
         engine.LoadDataFiles(&report, platform::ProgramFolder(), CurrentFolderSearch::Skipped);
-    if (engine.styles.empty()) {
+    if (engine.Styles().empty()) {
         err << "razzlewick: no styles to print from. The data files:\n"
             << FormatSearchReport(engine, kShortReportLines);
         return 1;
@@ -225,7 +211,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
     std::optional<std::string> key;
     if (name.empty()) {
         key = LastTabStyle(engine, settings);
-        if (!engine.styles.contains(*key)) {
+        if (!engine.Styles().contains(*key)) {
             err << "razzlewick: no style \"" << TerminalTextFrom1252(*key, Separators::Escape)
                 << "\"; the styles are: " << StyleList(engine) << '\n';
             return 2;
@@ -238,7 +224,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
             return 1;
         }
     } else {
-        const std::vector<std::string> matches = MatchingStyleKeys(engine, name);
+        const std::vector<std::string> matches = StyleKeysMatching(engine, name);
         if (matches.size() != 1) {
             err << "razzlewick: " << (matches.empty() ? "no style" : "more than one style matches")
                 << " \"" << name << "\"; the styles are: " << StyleList(engine) << '\n';

@@ -1,42 +1,18 @@
 #include "cli/WindowHandOver.h"
 
+#include "cli/DisplayCheck.h"
 #include "cli/WindowModule.h"
 #include "platform/LoadModule.h"
 #include "platform/ProgramFolder.h"
 
-#include <cstdlib>
 #include <string>
 
 namespace razzlewick {
 
-namespace {
-
-std::string Environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
-
-// Why no window can open here, or nothing when one may. Only the desktop platforms need a
-// display; the toolkit's offscreen and framebuffer platforms do without.
-std::string NoDisplay(const Arguments& arguments)
-{
-    std::string platform = arguments.Has("-platform") ? arguments.options.at("-platform")
-                                                      : Environment("QT_QPA_PLATFORM");
-    platform = platform.substr(0, platform.find(';'));
-    const bool needsDisplay =
-        platform.empty() || platform.starts_with("xcb") || platform.starts_with("wayland");
-    if (!needsDisplay || arguments.Has("-display") || !Environment("DISPLAY").empty() ||
-        !Environment("WAYLAND_DISPLAY").empty())
-        return {};
-    return "no display (DISPLAY and WAYLAND_DISPLAY are unset)";
-}
-
-}  // namespace
-
 int OpenWindow(int argc, char** argv, const Arguments& arguments, std::ostream& err)
 {
-    if (const std::string reason = NoDisplay(arguments); !reason.empty()) {
+    if (const std::string reason = NoDisplayReason(arguments, ProcessDisplayEnvironment());
+        !reason.empty()) {
         err << CannotOpenWindowMessage(reason);
         return 1;
     }

@@ -12,16 +12,16 @@
 
 namespace razzlewick {
 
-InsultStyle::InsultStyle(std::string name) : name(std::move(name)) {}
+InsultStyle::InsultStyle(std::string name) : name_(std::move(name)) {}
 
 void InsultStyle::Serialize(Archive& archive, LoadObserver* observer, MemoryAllowance* allowance)
 {
     const WordCipher cipher;
     if (archive.IsLoading()) {
-        name = archive.ReadString(kLongestText);
-        templateText = archive.ReadString(kLongestText);
+        name_ = archive.ReadString(kLongestText);
+        templateText_ = archive.ReadString(kLongestText);
         if (observer != nullptr) {
-            observer->TemplateRead(name, templateText);
+            observer->TemplateRead(name_, templateText_);
         }
         const int32_t listCount = archive.ReadInt32();
         for (int32_t i = 0; i < listCount; ++i) {
@@ -30,23 +30,23 @@ void InsultStyle::Serialize(Archive& archive, LoadObserver* observer, MemoryAllo
             if (observer != nullptr) {
                 observer->ListStarted(number, wordCount);
             }
-            auto list = wordLists.find(number);
-            if (list == wordLists.end()) {
+            auto list = wordLists_.find(number);
+            if (list == wordLists_.end()) {
                 if (allowance != nullptr) {
                     allowance->Charge(MemoryAllowance::kListCost, archive.BytesRead());
                 }
-                list = wordLists.emplace(number, std::make_unique<WordList>()).first;
+                list = wordLists_.try_emplace(number).first;
             }
-            ReadListWords(archive, cipher, wordCount, *list->second, observer, allowance);
+            ReadListWords(archive, cipher, wordCount, list->second, observer, allowance);
         }
     } else {
-        archive.WriteString(name);
-        archive.WriteString(templateText);
-        archive.WriteInt32(static_cast<int32_t>(wordLists.size()));
-        for (const auto& [number, list] : wordLists) {
+        archive.WriteString(name_);
+        archive.WriteString(templateText_);
+        archive.WriteInt32(static_cast<int32_t>(wordLists_.size()));
+        for (const auto& [number, list] : wordLists_) {
             archive.WriteInt32(number);
-            archive.WriteInt32(static_cast<int32_t>(list->size()));
-            for (const std::string& word : list->Words()) {
+            archive.WriteInt32(static_cast<int32_t>(list.size()));
+            for (const std::string& word : list.Words()) {
                 archive.WriteString(cipher.Encode(word));
             }
         }
@@ -56,24 +56,30 @@ void InsultStyle::Serialize(Archive& archive, LoadObserver* observer, MemoryAllo
 
 void InsultStyle::ComputeCombinations()
 {
-    if (const std::optional<int64_t> insults = CountShapedInsults(templateText, wordLists)) {
-        combinationCount = *insults;
+    if (const std::optional<int64_t> insults = CountShapedInsults(templateText_, wordLists_)) {
+        combinationCount_ = *insults;
         return;
     }
     // Unsigned arithmetic gives the two's complement wrap without undefined behaviour.
     uint64_t product = 1;
-    for (const auto& entry : wordLists) {
-        const size_t size = entry.second->size();
+    for (const auto& entry : wordLists_) {
+        const size_t size = entry.second.size();
         product *= size == 0 ? 1 : static_cast<uint64_t>(size);
     }
-    combinationCount = static_cast<int64_t>(product - 1);
+    combinationCount_ = static_cast<int64_t>(product - 1);
 }
 
 void InsultStyle::Clear()
 {
-    wordLists.clear();
-    history.clear();
-    recentDraws.Clear();
+    wordLists_.clear();
+    history_.Clear();
+    recentDraws_.Clear();
+}
+
+void InsultStyle::NoteFile(const std::string& file)
+{
+    if (!file.empty() && (files_.empty() || files_.back() != file))
+        files_.push_back(file);
 }
 
 }  // namespace razzlewick

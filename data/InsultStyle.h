@@ -1,12 +1,12 @@
 #pragma once
 
+#include "data/InsultHistory.h"
 #include "data/RecentDraws.h"
 #include "data/WordList.h"
 
 #include <cstdint>
-#include <map>
-#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace razzlewick {
@@ -15,9 +15,10 @@ class Archive;
 class LoadObserver;
 class MemoryAllowance;
 
-// One named style: a sentence template with placeholders %0, %1, ... and one numbered
-// word list per placeholder. Composing and the history work on the public fields and
-// live with the generator code; this class only reads, writes and counts.
+// One named style: a sentence template with placeholders %0, %1, ... and one numbered word
+// list per placeholder, read from data files (or built by the data tool), with what a session
+// keeps of it: the history of its batches and its recent draws. Composing is the composer's
+// (generate/), which reads the template and the lists and records into the history.
 class InsultStyle final {
 public:
     explicit InsultStyle(std::string name);
@@ -35,17 +36,39 @@ public:
     // Deletes every list and empties the history and the recent draws.
     void Clear();
 
-    std::string name;
-    std::string templateText;
-    std::map<int32_t, std::unique_ptr<WordList>> wordLists;
-    int64_t combinationCount = 0;
-    std::vector<std::string> history;
-    int32_t historyPosition = 0;
-    // The words the last insults took, which the window and the terminal do not repeat soon.
-    RecentDraws recentDraws;
+    // The name its own record gives (the engine keys it by the name it was read under).
+    const std::string& Name() const { return name_; }
+    const std::string& TemplateText() const { return templateText_; }
+    const NumberedWordLists& WordLists() const { return wordLists_; }
+    // As ComputeCombinations last made it.
+    int64_t CombinationCount() const { return combinationCount_; }
     // The data files that held records of this style, in the order read, each once: where
     // the window looks for a picture the author put beside them.
-    std::vector<std::string> files;
+    const std::vector<std::string>& Files() const { return files_; }
+
+    // Building a style outside a data file (the data tool's sources), as loading would:
+    // ComputeCombinations counts it once its lists are in.
+    void SetName(std::string name) { name_ = std::move(name); }
+    // The composer's change of the first letter lasts, so it goes through here too.
+    void SetTemplateText(std::string templateText) { templateText_ = std::move(templateText); }
+    // The list of that number, added empty when the style has none yet.
+    WordList& AddList(int32_t number) { return wordLists_[number]; }
+    // Notes that a record of this style came from `file`, unless the last one did.
+    void NoteFile(const std::string& file);
+
+    InsultHistory& History() { return history_; }
+    const InsultHistory& History() const { return history_; }
+    // The words the last insults took, which the window and the terminal do not repeat soon.
+    RecentDraws& Recent() { return recentDraws_; }
+
+private:
+    std::string name_;
+    std::string templateText_;
+    NumberedWordLists wordLists_;
+    int64_t combinationCount_ = 0;
+    InsultHistory history_;
+    RecentDraws recentDraws_;
+    std::vector<std::string> files_;
 };
 
 }  // namespace razzlewick

@@ -91,11 +91,11 @@ std::string FormatReportLine(const LoadResult& line, const std::string& shownPat
 std::string FormatSearchReport(const InsultGenerator& engine, size_t limit)
 {
     std::string text;
-    if (!engine.searchedFolders.empty())
+    if (!engine.SearchedFolders().empty())
         text +=
             "Folders in the order they are read (a style's template comes from the last file "
             "that holds it):\n";
-    for (const SearchedFolder& folder : engine.searchedFolders) {
+    for (const SearchedFolder& folder : engine.SearchedFolders()) {
         text.append(RoleHeading(folder.role)).append(folder.path).append("\n");
         switch (folder.outcome) {
             case FolderOutcome::Missing:
@@ -120,10 +120,10 @@ std::string FormatSearchReport(const InsultGenerator& engine, size_t limit)
         // The folder's heading says where.
         AppendReportLines(text, folder.lines, false, kIndent, limit, false);
     }
-    for (const std::string& ignored : engine.ignoredSettings)
+    for (const std::string& ignored : engine.IgnoredSettings())
         text.append("Ignored: ").append(ignored).append("\n");
-    if (const std::string_view closing = ClosingMessage(engine.filesFound, engine.filesLoaded);
-        !closing.empty() && !engine.searchedFolders.empty()) {
+    if (const std::string_view closing = ClosingMessage(engine.FilesFound(), engine.FilesLoaded());
+        !closing.empty() && !engine.SearchedFolders().empty()) {
         text += WithPlainLineBreaks(closing);
     }
     return text;

@@ -45,9 +45,10 @@ std::string LiveRuns(std::string_view text, size_t from, size_t count)
         }
         at = std::max(end, at + 1);
     }
-    std::ranges::sort(runs);
-    const auto [first, last] = std::ranges::unique(runs);
-    runs.erase(first, last);
+    // Iterator algorithms, not std::ranges: clang 14, which builds the fuzz targets, cannot
+    // compile the standard library's ranges::unique.
+    std::sort(runs.begin(), runs.end());
+    runs.erase(std::unique(runs.begin(), runs.end()), runs.end());
     std::string joined;
     for (const std::string_view run : runs) {
         joined.append(run).push_back(' ');
@@ -115,13 +116,13 @@ std::optional<std::string> Replaced(std::string_view text, std::string_view key,
 }  // namespace
 
 std::optional<int64_t> CountShapedInsults(std::string_view templateText,
-                                          const std::map<int32_t, std::unique_ptr<WordList>>& lists)
+                                          const NumberedWordLists& lists)
 {
     const size_t count = lists.size();
     std::vector<const WordList*> numbered(count);
     for (const auto& [number, list] : lists) {
         if (number >= 0 && static_cast<size_t>(number) < count) {
-            numbered[static_cast<size_t>(number)] = list.get();
+            numbered[static_cast<size_t>(number)] = &list;
         }
     }
     uint64_t budget = kLeastWork + kWorkPerCharacter * templateText.size();

@@ -3,8 +3,6 @@
 #include "data/WordList.h"
 
 #include <cstdint>
-#include <map>
-#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -17,7 +15,7 @@ namespace razzlewick {
 // word. Saturates at INT64_MAX. None for a style whose words carry no placeholder, or where
 // counting would take more work than the size of the style's words justifies (placeholders
 // that multiply at every step): the product of the list sizes stands for those.
-std::optional<int64_t> CountShapedInsults(
-    std::string_view templateText, const std::map<int32_t, std::unique_ptr<WordList>>& lists);
+std::optional<int64_t> CountShapedInsults(std::string_view templateText,
+                                          const NumberedWordLists& lists);
 
 }  // namespace razzlewick

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,5 +50,8 @@ private:
     // those hash bits also choose the slot, so rehashing never touches the words.
     std::vector<uint64_t> slots_;
 };
+
+// A style's word lists by list number.
+using NumberedWordLists = std::map<int32_t, WordList>;
 
 }  // namespace razzlewick

@@ -1,7 +1,6 @@
 #include "generate/InsultComposer.h"
 
 #include "data/Placeholder.h"
-#include "generate/InsultHistory.h"
 #include "generate/RandomSource.h"
 
 #include <algorithm>
@@ -83,14 +82,14 @@ bool KeepStart(std::string& text)
 class NumberedLists final {
 public:
     explicit NumberedLists(const InsultStyle& style)
-        : words(style.wordLists.size()),
-          present(style.wordLists.size() + 1),
-          keys(style.wordLists.size())
+        : words(style.WordLists().size()),
+          present(style.WordLists().size() + 1),
+          keys(style.WordLists().size())
     {
         std::vector<bool> listed(words.size());
-        for (const auto& [number, list] : style.wordLists) {
+        for (const auto& [number, list] : style.WordLists()) {
             if (number >= 0 && static_cast<size_t>(number) < words.size()) {
-                words[static_cast<size_t>(number)] = list->Words();
+                words[static_cast<size_t>(number)] = list.Words();
                 listed[static_cast<size_t>(number)] = true;
             }
         }
@@ -207,18 +206,21 @@ void ExpandInsult(const std::string& templateText, const NumberedLists& lists, R
 
 }  // namespace
 
-std::string Compose(InsultStyle& style, int16_t count, bool capitalise, Repeats repeats)
+std::string ComposeWithoutHistory(InsultStyle& style, int16_t count, bool capitalise,
+                                  Repeats repeats)
 {
-    AdjustFirstLetter(style.templateText, capitalise);
+    std::string templateText = style.TemplateText();
+    AdjustFirstLetter(templateText, capitalise);
+    style.SetTemplateText(templateText);
 
     std::string result;
     if (count > 0) {
         const NumberedLists lists(style);
-        RecentDraws* recent = repeats == Repeats::AvoidRecent ? &style.recentDraws : nullptr;
+        RecentDraws* recent = repeats == Repeats::AvoidRecent ? &style.Recent() : nullptr;
         std::string insult;
         std::string scratch;
         for (int16_t i = 0; i < count; ++i) {
-            ExpandInsult(style.templateText, lists, recent, insult, scratch);
+            ExpandInsult(templateText, lists, recent, insult, scratch);
             if (recent != nullptr) {
                 recent->EndInsult();
             }
@@ -229,9 +231,20 @@ std::string Compose(InsultStyle& style, int16_t count, bool capitalise, Repeats 
             result.append(".\r\n");
         }
     }
-
-    AppendHistory(style, result);
     return result;
+}
+
+std::string Compose(InsultStyle& style, int16_t count, bool capitalise, Repeats repeats)
+{
+    std::string result = ComposeWithoutHistory(style, count, capitalise, repeats);
+    style.History().Append(result);
+    return result;
+}
+
+std::string Generate(InsultGenerator& generator, int16_t count, bool capitalise, Repeats repeats)
+{
+    InsultStyle* style = generator.CurrentStyle();
+    return style != nullptr ? Compose(*style, count, capitalise, repeats) : std::string();
 }
 
 }  // namespace razzlewick

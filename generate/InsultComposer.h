@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/InsultGenerator.h"
 #include "data/InsultStyle.h"
 
 #include <cstddef>
@@ -25,7 +26,7 @@ inline constexpr size_t kBatchTextLimit = size_t{16} << 20;
 // Whether composing may bring back a word that the style's recent insults took.
 enum class Repeats {
     Allowed,      // every word is the draw the sequence gives
-    AvoidRecent,  // a word among the style's recentDraws is drawn again
+    AvoidRecent,  // a word among the style's recent draws is drawn again
 };
 
 // Composes count insults from the style's template, each followed by ".\r\n", appends the
@@ -50,5 +51,13 @@ enum class Repeats {
 // would take it past kBatchTextLimit.
 std::string Compose(InsultStyle& style, int16_t count, bool capitalise,
                     Repeats repeats = Repeats::Allowed);
+// The same batch, the template's first letter and the recent draws changed alike, but not
+// recorded in the history: for batches nobody steps back to (the terminal's).
+std::string ComposeWithoutHistory(InsultStyle& style, int16_t count, bool capitalise,
+                                  Repeats repeats = Repeats::Allowed);
+
+// The engine's Generate: Compose in its current style; with none, "" and nothing changes.
+std::string Generate(InsultGenerator& generator, int16_t count, bool capitalise,
+                     Repeats repeats = Repeats::Allowed);
 
 }  // namespace razzlewick

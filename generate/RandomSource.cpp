@@ -4,9 +4,6 @@ namespace razzlewick {
 
 namespace {
 
-constexpr uint32_t kMultiplier = 214013u;
-constexpr uint32_t kIncrement = 2531011u;
-
 // Process-wide on purpose: every style draws from the same sequence, in the order the user
 // generates, so one seed fixes everything that follows.
 uint32_t state = 1;
@@ -20,7 +17,7 @@ void SeedRandom(uint32_t seed)
 
 int32_t DrawRandom()
 {
-    state = state * kMultiplier + kIncrement;
+    state = NextRandomState(state);
     return static_cast<int32_t>((state >> 16) & 0x7FFFu);
 }
 
@@ -28,8 +25,8 @@ void SkipRandom(uint64_t draws)
 {
     // One draw is the map x -> a*x + c; n draws are that map composed n times, built up by
     // squaring it (a^2*x + (a+1)*c) and applying the powers that n's bits select.
-    uint32_t multiplier = kMultiplier;
-    uint32_t increment = kIncrement;
+    uint32_t multiplier = kRandomMultiplier;
+    uint32_t increment = kRandomIncrement;
     uint32_t totalMultiplier = 1;
     uint32_t totalIncrement = 0;
     for (; draws != 0; draws >>= 1) {

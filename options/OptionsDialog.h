@@ -26,8 +26,8 @@ class OptionsDialog final : public TemplateDialog {
     Q_DISABLE_COPY_MOVE(OptionsDialog)
 
 public:
-    static constexpr int kMinimumCount = 1;
-    static constexpr int kMaximumCount = 500;
+    static constexpr int kMinimumCount = SettingsKeys::kMinimumInsultCount;
+    static constexpr int kMaximumCount = SettingsKeys::kMaximumInsultCount;
 
     // Reads the six values from the settings file.
     explicit OptionsDialog(QWidget* parent = nullptr);

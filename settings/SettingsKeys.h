@@ -23,6 +23,10 @@ inline constexpr std::string_view kAutoCopyWritten = "autocopy";
 inline constexpr std::string_view kTab = "tab";
 
 inline constexpr int32_t kDefaultInsultCount = 1;
+// The insults one batch may hold, wherever a count is set: the Preferences, `--print`, the
+// data tool. The window would show a larger batch only after a long wait.
+inline constexpr int32_t kMinimumInsultCount = 1;
+inline constexpr int32_t kMaximumInsultCount = 500;
 inline constexpr int32_t kDefaultCapitalise = 1;
 inline constexpr int32_t kDefaultAlwaysOnTop = 0;
 inline constexpr int32_t kDefaultLevel = 0;

@@ -4,13 +4,12 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace razzlewick {
 
-struct InsultStyle;
+class InsultGenerator;
 
 // The screenshot program's registry: each area adds a ShotsXxx.cpp with a function that
 // registers its pictures, and lists that function once in Shots.cpp.
@@ -45,8 +44,8 @@ QPixmap OptionsShot(int level, int count);
 QPixmap AboutShot(int tab);
 // The main window with further styles of the user's own (up to eleven) after the four tabs.
 QPixmap OwnStylesShot(int extraStyles, int tab, int level);
-// A small pirate style of the user's own under the key `key`, as the pictures show it.
-std::unique_ptr<InsultStyle> PirateStyle(const std::string& key);
+// Adds a small pirate style of the user's own under the key `key`, as the pictures show it.
+void AddPirateStyle(InsultGenerator& engine, const std::string& key);
 
 // Registration functions, one per area.
 void AddFrameworkShots(ShotList& shots);

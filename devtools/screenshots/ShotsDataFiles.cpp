@@ -31,10 +31,10 @@ QPixmap DataFilesShot(int level)
                                  .toLocal8Bit());
 
     InsultGenerator pirate;
-    pirate.styles.emplace("Pirate", PirateStyle("Pirate"));
+    AddPirateStyle(pirate, "Pirate");
     const std::string pirateFile =
         root.filePath(QStringLiteral("home/razzlewick/pirate.dat")).toStdString();
-    pirate.OpenDataFile(Archive::Mode::Storing, &pirateFile, nullptr);
+    pirate.OpenDataFile(Archive::Mode::Storing, &pirateFile);
     QFile broken(root.filePath(QStringLiteral("home/razzlewick/half-written.dat")));
     if (broken.open(QIODevice::WriteOnly))
         broken.write("\xCD\xCC\x4C\x40\x01", 5);

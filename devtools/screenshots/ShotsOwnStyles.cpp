@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <memory>
 #include <string>
 
 namespace razzlewick {
@@ -20,18 +19,15 @@ constexpr const char* kCrew[] = {"Pirate",        "Ninja",   "Buccaneer", "Corsa
 
 }  // namespace
 
-std::unique_ptr<InsultStyle> PirateStyle(const std::string& key)
+void AddPirateStyle(InsultGenerator& engine, const std::string& key)
 {
-    auto style = std::make_unique<InsultStyle>(key);
-    style->templateText = "Arr, ye %0 %1";
-    for (int32_t number : {0, 1})
-        style->wordLists[number] = std::make_unique<WordList>();
+    InsultStyle& style = engine.AddStyle(key);
+    style.SetTemplateText("Arr, ye %0 %1");
     for (const char* word : {"scurvy", "bilge-drinking", "barnacle-brained"})
-        style->wordLists[0]->AddUnique(word);
+        style.AddList(0).AddUnique(word);
     for (const char* word : {"landlubber", "powder monkey", "bilge rat", "swab"})
-        style->wordLists[1]->AddUnique(word);
-    style->ComputeCombinations();
-    return style;
+        style.AddList(1).AddUnique(word);
+    style.ComputeCombinations();
 }
 
 QPixmap OwnStylesShot(int extraStyles, int tab, int level)
@@ -46,10 +42,10 @@ QPixmap OwnStylesShot(int extraStyles, int tab, int level)
 
     InsultGenerator mine;
     for (int i = 0; i < extraStyles && i < static_cast<int>(std::size(kCrew)); ++i)
-        mine.styles.emplace(kCrew[i], PirateStyle(kCrew[i]));
+        AddPirateStyle(mine, kCrew[i]);
     const std::string file =
         root.filePath(QStringLiteral("home/razzlewick/crew.dat")).toStdString();
-    mine.OpenDataFile(Archive::Mode::Storing, &file, nullptr);
+    mine.OpenDataFile(Archive::Mode::Storing, &file);
 
     QPixmap picture = MainWindowShot(tab, level, 3);
     qputenv("XDG_DATA_HOME", previousHome);

@@ -5,8 +5,6 @@
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
 
-#include <memory>
-
 using namespace razzlewick;
 
 namespace apptest {
@@ -29,16 +27,15 @@ int TempSettings::Get(const char* key, int defaultValue) const
 void AddStyles(InsultGenerator& engine, const std::vector<StyleFixture>& styles)
 {
     for (const StyleFixture& fixture : styles) {
-        auto style = std::make_unique<InsultStyle>(fixture.name);
-        style->templateText = fixture.templateText;
+        InsultStyle& style = engine.AddStyle(fixture.key.empty() ? fixture.name : fixture.key);
+        style.SetName(fixture.name);
+        style.SetTemplateText(fixture.templateText);
         for (size_t k = 0; k < fixture.lists.size(); ++k) {
-            auto list = std::make_unique<WordList>();
+            WordList& list = style.AddList(static_cast<int32_t>(k));
             for (const std::string& word : fixture.lists[k])
-                list->AddUnique(word);
-            style->wordLists[static_cast<int32_t>(k)] = std::move(list);
+                list.AddUnique(word);
         }
-        style->ComputeCombinations();
-        engine.styles[fixture.name] = std::move(style);
+        style.ComputeCombinations();
     }
 }
 
@@ -46,10 +43,7 @@ bool WriteDataFile(const std::string& path, const std::vector<StyleFixture>& sty
 {
     InsultGenerator engine;
     AddStyles(engine, styles);
-    FileErrorInfo error;
-    if (engine.OpenDataFile(Archive::Mode::Storing, &path, &error) == -1)
-        return false;
-    return engine.loadedOk;
+    return engine.OpenDataFile(Archive::Mode::Storing, &path).Succeeded();
 }
 
 std::vector<StyleFixture> FourStyles()

@@ -29,6 +29,7 @@ struct StyleFixture final {
     std::string name;
     std::string templateText;
     std::vector<std::vector<std::string>> lists;  // list k fills placeholder %k
+    std::string key{};                            // when it differs from the name
 };
 
 // Adds the styles to the engine, with their combination counts.

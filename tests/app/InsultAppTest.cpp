@@ -65,7 +65,7 @@ protected:
             if (auto* main = qobject_cast<MainDialog*>(&dialog)) {
                 runs.push_back("main");
                 mainText = main->Text();
-                mainStyles = main->Engine().styles.size();
+                mainStyles = main->Engine().Styles().size();
                 guitest::ClickControl(main, IDCANCEL);
                 return main->result();
             }

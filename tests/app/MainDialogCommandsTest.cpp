@@ -1,7 +1,6 @@
 #include "about/ProductInfo.h"
 #include "about/ProductText.h"
 #include "app/MainDialog.h"
-#include "generate/GeneratorOperations.h"
 #include "options/OptionsDialog.h"
 #include "resources/templates/ResourceIds.h"
 #include "settings/ProfileFile.h"
@@ -88,26 +87,16 @@ protected:
     }
     bool Shown(int id) const { return guitest::Control<QWidget>(window.get(), id)->isVisible(); }
 
-    // Runs `command` while a timer hands the modal dialog it opens to `drive`, then closes
-    // that dialog if `drive` left it open. Returns the dialog's class name ("" when no
-    // modal dialog came up).
-    QString WhileModal(const std::function<void()>& command,
-                       const std::function<void(QDialog&)>& drive = {})
+    // Runs `command` and hands the modal dialog it opens to `drive` (guitest::WhileModal).
+    static QString WhileModal(const std::function<void()>& command,
+                              const std::function<void(QDialog&)>& drive = {})
     {
-        QString seen;
-        QTimer::singleShot(0, [&] {
-            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (modal == nullptr || modal == window.get())
-                return;
-            seen = QString::fromLatin1(modal->metaObject()->className());
+        return guitest::WhileModal(command, [&drive](QWidget& window) {
+            auto* dialog = qobject_cast<QDialog*>(&window);
+            ASSERT_NE(dialog, nullptr) << window.metaObject()->className();
             if (drive)
-                drive(*modal);
-            if (modal->isVisible())
-                modal->reject();
+                drive(*dialog);
         });
-        command();
-        QApplication::processEvents();
-        return seen;
     }
 
     // Opens the Preferences from the menu and lets `drive` work the options dialog.
@@ -163,7 +152,7 @@ TEST_F(MainDialogCommandsTest, RaisingTheLevelShowsModernAtOnceWithAFirstBatch)
     });
     EXPECT_EQ(messages.Count(), 1) << "the level warning";
     EXPECT_EQ(main.Options().level, 1);
-    EXPECT_EQ(HistorySize(main.Engine()), 1);
+    EXPECT_EQ(main.Engine().HistorySize(), 1);
     EXPECT_NE(Label(), "Option disabled");
     EXPECT_NE(ShownText(), kDisabledText);
     EXPECT_TRUE(ShownText().startsWith("You")) << ShownText().toStdString();
@@ -193,7 +182,7 @@ TEST_F(MainDialogCommandsTest, LoweringAndRaisingTheLevelKeepsMediterraneanHisto
         Ok(options);
     });
     EXPECT_EQ(ShownText(), first) << "its history entry, not a new batch";
-    EXPECT_EQ(HistorySize(main.Engine()), 1);
+    EXPECT_EQ(main.Engine().HistorySize(), 1);
 }
 
 TEST_F(MainDialogCommandsTest, CancelChangesNothingAndWritesNothing)
@@ -350,16 +339,11 @@ TEST_F(MainDialogCommandsTest, WindowMenuHoldsOnlyTheAboutItem)
 QMenu* ContextMenuAt(QWidget& window, QPoint pos)
 {
     QMenu* shown = nullptr;
-    QTimer::singleShot(0, [&] {
-        shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (shown != nullptr)
-            shown->close();
-    });
     QWidget* target = window.childAt(pos) != nullptr ? window.childAt(pos) : &window;
     QContextMenuEvent event(QContextMenuEvent::Mouse, target->mapFrom(&window, pos),
                             window.mapToGlobal(pos));
-    QApplication::sendEvent(target, &event);
-    QApplication::processEvents();
+    guitest::WhileModal([&] { QApplication::sendEvent(target, &event); },
+                        [&shown](QWidget& popup) { shown = qobject_cast<QMenu*>(&popup); });
     return shown;
 }
 

@@ -73,16 +73,21 @@ TEST_F(MainDialogStylesTest, EveryFurtherStyleGetsATabInNameOrderThatWorksLikeTh
 {
     Install("mine.dat", {{"zebra", "Stripes of %0", {{"ink", "tar"}}},
                          {"b&w", "Grey %0", {{"fog"}}},
-                         {"Pirate", "Arr, ye %0", {{"swab", "bilge rat"}}}});
+                         {"Pirate", "Arr, ye %0", {{"swab", "bilge rat"}}},
+                         {"Crew of the Black Gull, Ahoy!!", "Ahoy %0", {{"x"}}, "zf30"},
+                         {"Crew of the Black Gull, Avast!!", "Avast %0", {{"x"}}, "zf31"}});
     settings.Set("tab", 6);
     Open();
 
-    ASSERT_EQ(Tabs()->count(), 7);
+    ASSERT_EQ(Tabs()->count(), 9);
     EXPECT_EQ(Tabs()->tabText(3), "Mediterranean");
     // "&" would mark a shortcut letter: it shows as itself.
     EXPECT_EQ(Tabs()->tabText(4), "b&&w");
     EXPECT_EQ(Tabs()->tabText(5), "Pirate");
     EXPECT_EQ(Tabs()->tabText(6), "zebra");
+    // In the order of their keys, by their names: thirty characters whole, more cut to fit.
+    EXPECT_EQ(Tabs()->tabText(7), "Crew of the Black Gull, Ahoy!!");
+    EXPECT_EQ(Tabs()->tabText(8), QStringLiteral("Crew of the Black Gull, Avast") + QChar(0x2026));
     // The saved tab of a further style opens it; the level does not withhold it.
     EXPECT_EQ(Tabs()->currentIndex(), 6);
     EXPECT_TRUE(ShownText().startsWith(QStringLiteral("Stripes of "))) << ShownText().toStdString();

@@ -1,7 +1,7 @@
 #include "app/MainDialog.h"
 
 #include "app/TextBoxScroll.h"
-#include "generate/GeneratorOperations.h"
+#include "generate/InsultComposer.h"
 #include "generate/RandomSource.h"
 #include "resources/templates/ResourceIds.h"
 #include "settings/ProfileFile.h"
@@ -139,7 +139,7 @@ TEST_F(MainDialogTest, CoarseTabAtLevelZeroOpensDisabledAndCopiesTheMessage)
     EXPECT_FALSE(Shown(IDC_UNDO));
     EXPECT_FALSE(Shown(IDC_REDO));
     // The engine stays on the style it had: nothing was generated for the coarse style.
-    EXPECT_EQ(window.Engine().currentStyle, nullptr);
+    EXPECT_EQ(window.Engine().CurrentStyle(), nullptr);
     Click(IDC_COPY);
     EXPECT_EQ(QApplication::clipboard()->text(), ShownText());
     // Again is hidden, so Enter has nothing to press: no batch replaces the message.
@@ -174,7 +174,7 @@ TEST_F(MainDialogTest, ArrowsFollowTheHistoryAndTabsKeepTheirEntry)
 
     Click(IDC_AGAIN);
     const std::string second = window.Text();
-    EXPECT_EQ(HistorySize(window.Engine()), 2);
+    EXPECT_EQ(window.Engine().HistorySize(), 2);
     EXPECT_TRUE(Shown(IDC_UNDO));
     EXPECT_FALSE(Shown(IDC_REDO));
 
@@ -189,7 +189,7 @@ TEST_F(MainDialogTest, ArrowsFollowTheHistoryAndTabsKeepTheirEntry)
     EXPECT_TRUE(ShownText().startsWith("Thou "));
     ClickTab(0);
     EXPECT_EQ(window.Text(), first);
-    EXPECT_EQ(HistorySize(window.Engine()), 2);
+    EXPECT_EQ(window.Engine().HistorySize(), 2);
     EXPECT_FALSE(Shown(IDC_UNDO));
     EXPECT_TRUE(Shown(IDC_REDO));
 
@@ -229,10 +229,10 @@ TEST_F(MainDialogTest, EnterPressesAgain)
 {
     MainDialog& window = Open();
     QTest::keyClick(dialog.get(), Qt::Key_Return);
-    EXPECT_EQ(HistorySize(window.Engine()), 2);
+    EXPECT_EQ(window.Engine().HistorySize(), 2);
     TextBox()->setFocus();
     QTest::keyClick(TextBox(), Qt::Key_Return);
-    EXPECT_EQ(HistorySize(window.Engine()), 3);
+    EXPECT_EQ(window.Engine().HistorySize(), 3);
 }
 
 struct ScrollRow {
@@ -398,8 +398,8 @@ TEST_F(MainDialogTest, RandomSourceIsSeededOnceFromTheTimeAtInitialisation)
     MainDialog& window = Open();
     const auto after = static_cast<uint32_t>(std::time(nullptr));
     Click(IDC_AGAIN);
-    const std::string windowFirst = window.Engine().currentStyle->history.at(0);
-    const std::string windowSecond = window.Engine().currentStyle->history.at(1);
+    const std::string windowFirst = window.Engine().CurrentStyle()->History().Entries().at(0);
+    const std::string windowSecond = window.Engine().CurrentStyle()->History().Entries().at(1);
 
     bool matched = false;
     for (uint32_t seed = before; seed <= after && !matched; ++seed) {

@@ -292,12 +292,8 @@ TEST_F(StartupProblemsDialogTest, AboutOpensTheAboutBoxAndLeavesTheDialogAsItWas
     StartupProblemsDialog& problems = Open({Closing(kLoadNoneLoaded)});
     const QString before = Shown();
     QWidget* aboutBox = nullptr;
-    QTimer::singleShot(0, [&aboutBox] {
-        aboutBox = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QDialog*>(aboutBox))
-            box->reject();
-    });
-    ASSERT_TRUE(guitest::ClickControl(&problems, IDC_ABOUT));
+    guitest::WhileModal([&problems] { ASSERT_TRUE(guitest::ClickControl(&problems, IDC_ABOUT)); },
+                        [&aboutBox](QWidget& box) { aboutBox = &box; });
     ASSERT_NE(aboutBox, nullptr);
     EXPECT_NE(aboutBox, &problems);
     EXPECT_TRUE(problems.isVisible());

@@ -1,6 +1,10 @@
-#include "cli/Version.h"
+#include "cli/TerminalRun.h"
+
+#include "cli/DisplayCheck.h"
+#include "cli/WindowHandOver.h"
 #include "data/InsultGenerator.h"
 #include "data/Windows1252.h"
+#include "resources/version/Version.h"
 #include "settings/ProfileFile.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/DataFolders.h"
@@ -16,6 +20,7 @@
 #include <fstream>
 #include <ostream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -213,17 +218,17 @@ TEST_F(TerminalRun, FiftyInsultsRepeatNoWordOfALongList)
 {
     razzlewick::InsultGenerator engine;
     const std::string path = work / "bin/insltdat.dat";
-    ASSERT_EQ(engine.OpenDataFile(razzlewick::Archive::Mode::Loading, &path, nullptr), 0);
-    for (const auto& [key, style] : engine.styles) {
-        std::string entries = style->templateText;
-        for (const auto& entry : style->wordLists) {
-            for (const std::string& word : entry.second->Words())
+    ASSERT_TRUE(engine.OpenDataFile(razzlewick::Archive::Mode::Loading, &path).Succeeded());
+    for (const auto& [key, style] : engine.Styles()) {
+        std::string entries = style.TemplateText();
+        for (const auto& entry : style.WordLists()) {
+            for (const std::string& word : entry.second.Words())
                 entries += '\n' + word;
         }
         std::vector<std::string> words;
-        for (const auto& entry : style->wordLists) {
-            for (const std::string& word : entry.second->Words()) {
-                if (entry.second->size() >= 100 && entries.find(word) == entries.rfind(word))
+        for (const auto& entry : style.WordLists()) {
+            for (const std::string& word : entry.second.Words()) {
+                if (entry.second.size() >= 100 && entries.find(word) == entries.rfind(word))
                     words.push_back(razzlewick::Windows1252ToUtf8(word));
             }
         }
@@ -381,16 +386,26 @@ void PrintTo(const CommandLine& row, std::ostream* out)
 
 class TerminalCommandLine : public testing::TestWithParam<CommandLine>, private NoDisplay {};
 
+// In-process, with the program's own window opener: from this test's folder, beside the
+// shipped data; with no display, so that no window library is ever loaded.
 TEST_P(TerminalCommandLine, AnswersWithoutAWindow)
 {
     const apptest::TempSettings settings;
     const ScopedDataFolders data;
-    const TempFolder work;
-    const ProcessRun run =
-        RunProcess(CopyWithItsData(RAZZLEWICK_PROGRAM, work / "bin"), GetParam().args, work.path());
-    EXPECT_EQ(run.status, GetParam().status);
-    EXPECT_TRUE(run.out.starts_with(GetParam().outStart)) << run.out;
-    EXPECT_TRUE(run.err.starts_with(GetParam().errStart)) << run.err;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = razzlewick::RunCommandLine(
+        GetParam().args, out, err, [&err](const razzlewick::Arguments& arguments) {
+            if (razzlewick::NoDisplayReason(arguments, razzlewick::ProcessDisplayEnvironment())
+                    .empty()) {
+                ADD_FAILURE() << "a window would open";
+                return -1;
+            }
+            return razzlewick::OpenWindow(0, nullptr, arguments, err);
+        });
+    EXPECT_EQ(status, GetParam().status);
+    EXPECT_TRUE(out.str().starts_with(GetParam().outStart)) << out.str();
+    EXPECT_TRUE(err.str().starts_with(GetParam().errStart)) << err.str();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -82,22 +82,22 @@ TEST_F(DataFolderSearch, FoldersAreReadInSearchOrderAndEachFolderInNameOrder)
     EXPECT_EQ(Names(), (std::vector<std::string>{"insltdat.dat", "A.dat", "b.dat", "shared.dat",
                                                  "mine.dat"}));
     // The user's folder comes last, so their template wins.
-    const InsultStyle& modern = *engine.styles.at("Modern");
-    EXPECT_EQ(modern.templateText, "user %0");
-    EXPECT_EQ(modern.wordLists.at(0)->Words(),
+    const InsultStyle& modern = engine.Styles().at("Modern");
+    EXPECT_EQ(modern.TemplateText(), "user %0");
+    EXPECT_EQ(modern.WordLists().at(0).Words(),
               (std::vector<std::string>{"oaf", "clod", "lout", "git", "prat"}));
-    EXPECT_EQ(modern.files, (std::vector<std::string>{program / "insltdat.dat", "A.dat", "b.dat",
-                                                      data.SystemFolder(1) + "shared.dat",
-                                                      data.UserFolder() + "mine.dat"}));
-    EXPECT_EQ(engine.styles.count("Pirate"), 1u);
-    EXPECT_EQ(engine.filesFound, 5);
+    EXPECT_EQ(modern.Files(), (std::vector<std::string>{program / "insltdat.dat", "A.dat", "b.dat",
+                                                        data.SystemFolder(1) + "shared.dat",
+                                                        data.UserFolder() + "mine.dat"}));
+    EXPECT_EQ(engine.Styles().count("Pirate"), 1u);
+    EXPECT_EQ(engine.FilesFound(), 5);
     // Each line says where its file is, as the folder was searched.
     EXPECT_EQ(ReportPath(report[1]), current.path() + "A.dat");
     EXPECT_EQ(ReportPath(report[4]), data.UserFolder() + "mine.dat");
 
     // The desktop's folders from the last to the first: the first is not there, searched and
     // reported as such, but no line.
-    ASSERT_EQ(engine.searchedFolders.size(), 5u);
+    ASSERT_EQ(engine.SearchedFolders().size(), 5u);
     const std::vector<std::pair<DataFolderRole, FolderOutcome>> expected = {
         {DataFolderRole::Program, FolderOutcome::Read},
         {DataFolderRole::Current, FolderOutcome::Read},
@@ -105,12 +105,12 @@ TEST_F(DataFolderSearch, FoldersAreReadInSearchOrderAndEachFolderInNameOrder)
         {DataFolderRole::System, FolderOutcome::Missing},
         {DataFolderRole::User, FolderOutcome::Read}};
     for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(engine.searchedFolders[i].role, expected[i].first) << i;
-        EXPECT_EQ(engine.searchedFolders[i].outcome, expected[i].second) << i;
+        EXPECT_EQ(engine.SearchedFolders()[i].role, expected[i].first) << i;
+        EXPECT_EQ(engine.SearchedFolders()[i].outcome, expected[i].second) << i;
     }
-    EXPECT_EQ(engine.searchedFolders[2].path, data.SystemFolder(1));
-    EXPECT_EQ(engine.searchedFolders[3].path, data.SystemFolder(0));
-    EXPECT_EQ(engine.searchedFolders[4].path, data.UserFolder());
+    EXPECT_EQ(engine.SearchedFolders()[2].path, data.SystemFolder(1));
+    EXPECT_EQ(engine.SearchedFolders()[3].path, data.SystemFolder(0));
+    EXPECT_EQ(engine.SearchedFolders()[4].path, data.UserFolder());
 }
 
 // The first entry of $XDG_DATA_DIRS is the most important: read after the others, and where
@@ -128,20 +128,20 @@ TEST_F(DataFolderSearch, TheFirstSystemFolderWinsOverTheLaterOnesWhereverItIsNam
     const std::string secondBase = base(data.SystemFolder(1));
 
     EXPECT_TRUE(engine.LoadDataFiles(&report, program.path()));
-    EXPECT_EQ(engine.styles.at("Modern")->templateText, "first %0");
-    EXPECT_TRUE(engine.ignoredSettings.empty());
+    EXPECT_EQ(engine.Styles().at("Modern").TemplateText(), "first %0");
+    EXPECT_TRUE(engine.IgnoredSettings().empty());
     {
         const ScopedEnvironment dirs("XDG_DATA_DIRS",
                                      firstBase + ":relative/share:" + secondBase + ":" + firstBase);
         InsultGenerator again;
         report.clear();
         EXPECT_TRUE(again.LoadDataFiles(&report, program.path()));
-        EXPECT_EQ(again.styles.at("Modern")->templateText, "first %0");
+        EXPECT_EQ(again.Styles().at("Modern").TemplateText(), "first %0");
         EXPECT_EQ(Names(), (std::vector<std::string>{"insltdat.dat", "b.dat", "a.dat"}));
-        EXPECT_EQ(again.searchedFolders[2].outcome, FolderOutcome::ReadLater);
-        EXPECT_EQ(again.searchedFolders[2].sameAs, data.SystemFolder(0));
+        EXPECT_EQ(again.SearchedFolders()[2].outcome, FolderOutcome::ReadLater);
+        EXPECT_EQ(again.SearchedFolders()[2].sameAs, data.SystemFolder(0));
         EXPECT_EQ(
-            again.ignoredSettings,
+            again.IgnoredSettings(),
             std::vector<std::string>{
                 "\"relative/share\" in $XDG_DATA_DIRS is not an absolute path: not searched"});
         const std::string text = FormatSearchReport(again);
@@ -187,9 +187,11 @@ TEST_F(DataFolderSearch, ReloadReadsAfreshAndStylesThatRemainKeepTheirHistory)
                                                   .bytes());
     ASSERT_TRUE(engine.LoadDataFiles(nullptr, program.path()));
     engine.SelectStyle("Pirate");
-    engine.styles.at("Pirate")->history = {"first", "second"};
-    engine.styles.at("Pirate")->historyPosition = 0;
-    engine.styles.at("Modern")->history = {"modern"};
+    InsultHistory& pirateHistory = engine.FindStyle("Pirate")->History();
+    pirateHistory.Append("first");
+    pirateHistory.Append("second");
+    pirateHistory.StepBack();
+    engine.FindStyle("Modern")->History().Append("modern");
 
     // A new file, and the program's own words changed meanwhile.
     program.WriteFile("insltdat.dat", ModernFile("new %0", {"oaf", "lout"}));
@@ -202,21 +204,22 @@ TEST_F(DataFolderSearch, ReloadReadsAfreshAndStylesThatRemainKeepTheirHistory)
                        .bytes());
     EXPECT_TRUE(engine.ReloadDataFiles(&report));
     EXPECT_EQ(Names(), (std::vector<std::string>{"insltdat.dat", "extra.dat", "pirate.dat"}));
-    ASSERT_EQ(engine.styles.count("Extra"), 1u);
-    EXPECT_EQ(engine.styles.at("Modern")->templateText, "new %0");
-    EXPECT_EQ(engine.styles.at("Modern")->wordLists.at(0)->size(), 2u);
-    EXPECT_EQ(engine.styles.at("Modern")->history, std::vector<std::string>{"modern"});
-    ASSERT_EQ(engine.currentStyle, engine.styles.at("Pirate").get());
-    EXPECT_EQ(engine.currentStyle->history, (std::vector<std::string>{"first", "second"}));
-    EXPECT_EQ(engine.currentStyle->historyPosition, 0);
+    ASSERT_EQ(engine.Styles().count("Extra"), 1u);
+    EXPECT_EQ(engine.Styles().at("Modern").TemplateText(), "new %0");
+    EXPECT_EQ(engine.Styles().at("Modern").WordLists().at(0).size(), 2u);
+    EXPECT_EQ(engine.Styles().at("Modern").History().Entries(), std::vector<std::string>{"modern"});
+    ASSERT_EQ(engine.CurrentStyle(), engine.FindStyle("Pirate"));
+    EXPECT_EQ(engine.CurrentStyle()->History().Entries(),
+              (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(engine.CurrentStyle()->History().Position(), 0);
 
     // The style shown is gone: none is current, and nothing of it remains.
     std::filesystem::remove(pirate);
     report.clear();
     EXPECT_TRUE(engine.ReloadDataFiles(&report));
-    EXPECT_EQ(engine.styles.count("Pirate"), 0u);
-    EXPECT_EQ(engine.currentStyle, nullptr);
-    EXPECT_EQ(engine.styles.at("Modern")->history, std::vector<std::string>{"modern"});
+    EXPECT_EQ(engine.Styles().count("Pirate"), 0u);
+    EXPECT_EQ(engine.CurrentStyle(), nullptr);
+    EXPECT_EQ(engine.Styles().at("Modern").History().Entries(), std::vector<std::string>{"modern"});
 }
 
 TEST_F(DataFolderSearch, AFolderReachedAgainIsReadOnceButProgramAndCurrentFolderAlwaysTwice)
@@ -230,12 +233,12 @@ TEST_F(DataFolderSearch, AFolderReachedAgainIsReadOnceButProgramAndCurrentFolder
 
     EXPECT_TRUE(engine.LoadDataFiles(&report, current.path()));
     EXPECT_EQ(Names(), (std::vector<std::string>{"insltdat.dat", "insltdat.dat", "mine.dat"}));
-    EXPECT_EQ(engine.searchedFolders[2].outcome, FolderOutcome::AlreadyRead);
-    EXPECT_EQ(engine.searchedFolders[2].sameAs, Resolved(current.path()));
+    EXPECT_EQ(engine.SearchedFolders()[2].outcome, FolderOutcome::AlreadyRead);
+    EXPECT_EQ(engine.SearchedFolders()[2].sameAs, Resolved(current.path()));
     // The user's folder comes after it and counts more: the files are read there.
-    EXPECT_EQ(engine.searchedFolders[3].outcome, FolderOutcome::ReadLater);
-    EXPECT_EQ(engine.searchedFolders[3].sameAs, data.UserFolder());
-    EXPECT_EQ(engine.searchedFolders[4].outcome, FolderOutcome::Read);
+    EXPECT_EQ(engine.SearchedFolders()[3].outcome, FolderOutcome::ReadLater);
+    EXPECT_EQ(engine.SearchedFolders()[3].sameAs, data.UserFolder());
+    EXPECT_EQ(engine.SearchedFolders()[4].outcome, FolderOutcome::Read);
 }
 
 TEST_F(DataFolderSearch, HostileFoldersGiveReportLinesAndNeverBlock)
@@ -261,9 +264,9 @@ TEST_F(DataFolderSearch, HostileFoldersGiveReportLinesAndNeverBlock)
                                         "(" + data.SystemFolder(0) + " contains an invalid path.)",
                                         "(" + data.UserFolder() + " contains an invalid path.)"}));
     EXPECT_EQ(report[1].message, "Access to " + data.SystemFolder(1) + "a.dat was denied.");
-    EXPECT_EQ(engine.searchedFolders[4].outcome, FolderOutcome::Unusable);
-    EXPECT_EQ(engine.filesLoaded, 1);
-    EXPECT_EQ(engine.styles.count("Modern"), 1u);
+    EXPECT_EQ(engine.SearchedFolders()[4].outcome, FolderOutcome::Unusable);
+    EXPECT_EQ(engine.FilesLoaded(), 1);
+    EXPECT_EQ(engine.Styles().count("Modern"), 1u);
 }
 
 TEST_F(DataFolderSearch, AnUnreadableFolderIsAccessDenied)

@@ -19,7 +19,7 @@ using namespace razzlewick;
 namespace {
 
 // Reads `bytes` into `engine` through Serialize, as OpenDataFile would, without catching.
-void Read(InsultGenerator& engine, const std::string& bytes)
+bool Read(InsultGenerator& engine, const std::string& bytes)
 {
     TempFolder folder;
     const int fd = open(folder.WriteFile("in.dat", bytes).c_str(), O_RDONLY);
@@ -28,13 +28,13 @@ void Read(InsultGenerator& engine, const std::string& bytes)
         ~Closer() { close(fd); }
     } closer{fd};
     Archive archive(fd, Archive::Mode::Loading);
-    engine.Serialize(archive);
+    return engine.Serialize(archive);
 }
 
 std::vector<std::string> Words(const InsultGenerator& engine, const std::string& style,
                                int32_t list)
 {
-    return engine.styles.at(style)->wordLists.at(list)->Words();
+    return engine.Styles().at(style).WordLists().at(list).Words();
 }
 
 TEST(InsultGeneratorSerialize, ReadsTheSmallestFileWithOneStyle)
@@ -43,43 +43,39 @@ TEST(InsultGeneratorSerialize, ReadsTheSmallestFileWithOneStyle)
         DataFileWriter().Version().Int32(1).Style("Modern", "Modern", "", 0).bytes();
     ASSERT_EQ(bytes.size(), 27u);
     InsultGenerator engine;
-    Read(engine, bytes);
-    EXPECT_TRUE(engine.loadedOk);
-    ASSERT_EQ(engine.styles.size(), 1u);
-    const InsultStyle& style = *engine.styles.at("Modern");
-    EXPECT_EQ(style.name, "Modern");
-    EXPECT_EQ(style.templateText, "");
-    EXPECT_TRUE(style.wordLists.empty());
-    EXPECT_EQ(style.combinationCount, 0);
+    EXPECT_TRUE(Read(engine, bytes));
+    ASSERT_EQ(engine.Styles().size(), 1u);
+    const InsultStyle& style = engine.Styles().at("Modern");
+    EXPECT_EQ(style.Name(), "Modern");
+    EXPECT_EQ(style.TemplateText(), "");
+    EXPECT_TRUE(style.WordLists().empty());
+    EXPECT_EQ(style.CombinationCount(), 0);
 }
 
 TEST(InsultGeneratorSerialize, AnotherVersionIsNotReadAndLeavesTheStylesAlone)
 {
     InsultGenerator engine;
-    Read(engine, DataFileWriter().Version().Int32(1).Style("Modern", "Modern", "t", 0).bytes());
-    ASSERT_TRUE(engine.loadedOk);
+    ASSERT_TRUE(Read(
+        engine, DataFileWriter().Version().Int32(1).Style("Modern", "Modern", "t", 0).bytes()));
     // 3.0, then a record that would add a style if anything read past the version.
-    Read(engine,
-         DataFileWriter().Float32(3.0f).Int32(1).Style("Arabian", "Arabian", "x", 0).bytes());
-    EXPECT_FALSE(engine.loadedOk);
-    EXPECT_EQ(engine.styles.size(), 1u);
-    EXPECT_EQ(engine.styles.at("Modern")->templateText, "t");
+    EXPECT_FALSE(
+        Read(engine,
+             DataFileWriter().Float32(3.0f).Int32(1).Style("Arabian", "Arabian", "x", 0).bytes()));
+    EXPECT_EQ(engine.Styles().size(), 1u);
+    EXPECT_EQ(engine.Styles().at("Modern").TemplateText(), "t");
 }
 
 TEST(InsultGeneratorSerialize, ZeroAndNegativeCountsReadAsNothing)
 {
     InsultGenerator engine;
-    Read(engine, DataFileWriter().Version().Int32(0).bytes());
-    EXPECT_TRUE(engine.loadedOk);
-    Read(engine, DataFileWriter().Version().Int32(-5).bytes());
-    EXPECT_TRUE(engine.loadedOk);
-    Read(engine, DataFileWriter().Version().Int32(1).Style("M", "M", "", -1).bytes());
-    EXPECT_TRUE(engine.loadedOk);
+    EXPECT_TRUE(Read(engine, DataFileWriter().Version().Int32(0).bytes()));
+    EXPECT_TRUE(Read(engine, DataFileWriter().Version().Int32(-5).bytes()));
+    EXPECT_TRUE(Read(engine, DataFileWriter().Version().Int32(1).Style("M", "M", "", -1).bytes()));
     Read(engine,
          DataFileWriter().Version().Int32(1).Style("M", "M", "", 1).Int32(4).Int32(-3).bytes());
-    ASSERT_EQ(engine.styles.size(), 1u);
-    ASSERT_EQ(engine.styles.at("M")->wordLists.size(), 1u);
-    EXPECT_EQ(engine.styles.at("M")->wordLists.at(4)->size(), 0u);
+    ASSERT_EQ(engine.Styles().size(), 1u);
+    ASSERT_EQ(engine.Styles().at("M").WordLists().size(), 1u);
+    EXPECT_EQ(engine.Styles().at("M").WordLists().at(4).size(), 0u);
 }
 
 TEST(InsultGeneratorSerialize, StylesFromTwoFilesMerge)
@@ -98,15 +94,15 @@ TEST(InsultGeneratorSerialize, StylesFromTwoFilesMerge)
                      .List(0, {"OAF", "dolt", "Lout"})
                      .List(7, {"x"})
                      .bytes());
-    const InsultStyle& style = *engine.styles.at("Modern");
-    EXPECT_EQ(style.name, "Renamed");
-    EXPECT_EQ(style.templateText, "You %0 %1");
+    const InsultStyle& style = engine.Styles().at("Modern");
+    EXPECT_EQ(style.Name(), "Renamed");
+    EXPECT_EQ(style.TemplateText(), "You %0 %1");
     EXPECT_EQ(Words(engine, "Modern", 0), (std::vector<std::string>{"Oaf", "lout", "dolt"}));
     EXPECT_EQ(Words(engine, "Modern", 7), (std::vector<std::string>{"x"}));
-    EXPECT_EQ(style.combinationCount, 2);
+    EXPECT_EQ(style.CombinationCount(), 2);
     // Keys compare with case: this is a second style.
     Read(engine, DataFileWriter().Version().Int32(1).Style("modern", "modern", "", 0).bytes());
-    EXPECT_EQ(engine.styles.size(), 2u);
+    EXPECT_EQ(engine.Styles().size(), 2u);
 }
 
 TEST(InsultGeneratorSerialize, AKeyRepeatedInOneFileMerges)
@@ -120,7 +116,7 @@ TEST(InsultGeneratorSerialize, AKeyRepeatedInOneFileMerges)
                      .Style("A", "A", "second", 1)
                      .List(0, {"B", "c"})
                      .bytes());
-    EXPECT_EQ(engine.styles.at("A")->templateText, "second");
+    EXPECT_EQ(engine.Styles().at("A").TemplateText(), "second");
     EXPECT_EQ(Words(engine, "A", 0), (std::vector<std::string>{"a", "b", "c"}));
 }
 
@@ -143,9 +139,9 @@ TEST(InsultGeneratorSerialize, ABrokenOffFileKeepsWhatWasCompleteOnly)
     EXPECT_THROW(Read(engine, broken), ArchiveError);
     EXPECT_EQ(Words(engine, "Done", 0), (std::vector<std::string>{"one", "two"}));
     // The existing style keeps its update up to the break, its count is not recomputed.
-    EXPECT_EQ(engine.styles.at("Old")->name, "Old2");
+    EXPECT_EQ(engine.Styles().at("Old").Name(), "Old2");
     EXPECT_EQ(Words(engine, "Old", 0), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(engine.styles.at("Old")->combinationCount, 0);
+    EXPECT_EQ(engine.Styles().at("Old").CombinationCount(), 0);
 
     const std::string brokenNew = DataFileWriter()
                                       .Version()
@@ -155,7 +151,7 @@ TEST(InsultGeneratorSerialize, ABrokenOffFileKeepsWhatWasCompleteOnly)
                                       .Int32(1)
                                       .bytes();
     EXPECT_THROW(Read(engine, brokenNew), ArchiveError);
-    EXPECT_EQ(engine.styles.count("New"), 0u);
+    EXPECT_EQ(engine.Styles().count("New"), 0u);
 }
 
 TEST(InsultGeneratorSerialize, AListThatBreaksOffKeepsEveryWordReadBeforeTheBreak)
@@ -246,11 +242,11 @@ TEST(InsultGeneratorSerialize, CostsMemoryAndTimeForWhatAFileReallyHolds)
 
         const long before = PeakKiBFromNow();
         InsultGenerator engine;
-        ASSERT_EQ(engine.OpenDataFile(Archive::Mode::Loading, &path, nullptr), 0);
+        const DataFileOutcome outcome = engine.OpenDataFile(Archive::Mode::Loading, &path);
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        EXPECT_EQ(engine.loadedOk, row.loads);
-        EXPECT_EQ(engine.styles.size(), row.styles);
+        EXPECT_EQ(outcome.Succeeded(), row.loads);
+        EXPECT_EQ(engine.Styles().size(), row.styles);
         EXPECT_LT(usage.ru_maxrss - before, row.peakKiB);
     }
 }
@@ -285,7 +281,7 @@ TEST(InsultGeneratorSerialize, LongWordsAreCutAndOverlongStringsRefused)
                       (std::vector<std::string>{word.substr(0, row.keptLength)}));
         } else {
             EXPECT_THROW(Read(engine, bytes), ArchiveError);
-            EXPECT_TRUE(engine.styles.empty());
+            EXPECT_TRUE(engine.Styles().empty());
         }
     }
 }
@@ -304,21 +300,19 @@ TEST(InsultGeneratorSerialize, StoringAndReadingBackGivesTheSameEngine)
                       .bytes());
     TempFolder folder;
     const std::string path = folder / "round.dat";
-    ASSERT_EQ(written.OpenDataFile(Archive::Mode::Storing, &path, nullptr), 0);
-    EXPECT_TRUE(written.loadedOk);
+    ASSERT_TRUE(written.OpenDataFile(Archive::Mode::Storing, &path).Succeeded());
 
     InsultGenerator read;
-    ASSERT_EQ(read.OpenDataFile(Archive::Mode::Loading, &path, nullptr), 0);
-    ASSERT_TRUE(read.loadedOk);
-    ASSERT_EQ(read.styles.size(), written.styles.size());
-    for (const auto& [key, style] : written.styles) {
-        const InsultStyle& copy = *read.styles.at(key);
-        EXPECT_EQ(copy.name, style->name);
-        EXPECT_EQ(copy.templateText, style->templateText);
-        EXPECT_EQ(copy.combinationCount, style->combinationCount);
-        ASSERT_EQ(copy.wordLists.size(), style->wordLists.size());
-        for (const auto& [number, list] : style->wordLists) {
-            EXPECT_EQ(copy.wordLists.at(number)->Words(), list->Words()) << key << " " << number;
+    ASSERT_TRUE(read.OpenDataFile(Archive::Mode::Loading, &path).Succeeded());
+    ASSERT_EQ(read.Styles().size(), written.Styles().size());
+    for (const auto& [key, style] : written.Styles()) {
+        const InsultStyle& copy = read.Styles().at(key);
+        EXPECT_EQ(copy.Name(), style.Name());
+        EXPECT_EQ(copy.TemplateText(), style.TemplateText());
+        EXPECT_EQ(copy.CombinationCount(), style.CombinationCount());
+        ASSERT_EQ(copy.WordLists().size(), style.WordLists().size());
+        for (const auto& [number, list] : style.WordLists()) {
+            EXPECT_EQ(copy.WordLists().at(number).Words(), list.Words()) << key << " " << number;
         }
     }
 }
@@ -326,8 +320,7 @@ TEST(InsultGeneratorSerialize, StoringAndReadingBackGivesTheSameEngine)
 TEST(InsultGenerator, SelectStyleTakesExactNamesAndRemoveAllForgetsTheCurrentStyle)
 {
     InsultGenerator engine("given.dat");
-    EXPECT_EQ(engine.fileName, "given.dat");
-    EXPECT_FALSE(engine.loadedOk);
+    EXPECT_EQ(engine.FileName(), "given.dat");
     Read(engine, DataFileWriter()
                      .Version()
                      .Int32(2)
@@ -335,12 +328,12 @@ TEST(InsultGenerator, SelectStyleTakesExactNamesAndRemoveAllForgetsTheCurrentSty
                      .Style("Arabian", "A", "", 0)
                      .bytes());
     engine.SelectStyle("Modern");
-    ASSERT_EQ(engine.currentStyle, engine.styles.at("Modern").get());
+    ASSERT_EQ(engine.CurrentStyle(), engine.FindStyle("Modern"));
     engine.SelectStyle("modern");
-    EXPECT_EQ(engine.currentStyle, engine.styles.at("Modern").get());
+    EXPECT_EQ(engine.CurrentStyle(), engine.FindStyle("Modern"));
     engine.RemoveAll();
-    EXPECT_TRUE(engine.styles.empty());
-    EXPECT_EQ(engine.currentStyle, nullptr);
+    EXPECT_TRUE(engine.Styles().empty());
+    EXPECT_EQ(engine.CurrentStyle(), nullptr);
 }
 
 }  // namespace

@@ -60,8 +60,8 @@ using WordsOfList = std::vector<std::string>;
 
 WordsOfList ListWords(const InsultStyle& style, int32_t number)
 {
-    const auto list = style.wordLists.find(number);
-    return list == style.wordLists.end() ? WordsOfList{"(no list)"} : list->second->Words();
+    const auto list = style.WordLists().find(number);
+    return list == style.WordLists().end() ? WordsOfList{"(no list)"} : list->second.Words();
 }
 
 TEST(KnownDataFile, ReadsAsTheWordsItWasMadeFrom)
@@ -70,24 +70,23 @@ TEST(KnownDataFile, ReadsAsTheWordsItWasMadeFrom)
     const std::string path = folder.WriteFile(
         "earlier.dat", std::string(reinterpret_cast<const char*>(kKnownFile), sizeof kKnownFile));
     InsultGenerator engine;
-    ASSERT_EQ(engine.OpenDataFile(Archive::Mode::Loading, &path, nullptr), 0);
-    ASSERT_TRUE(engine.loadedOk);
-    ASSERT_EQ(engine.styles.size(), 2u);
+    ASSERT_TRUE(engine.OpenDataFile(Archive::Mode::Loading, &path).Succeeded());
+    ASSERT_EQ(engine.Styles().size(), 2u);
 
-    const InsultStyle& modern = *engine.styles.at("Modern");
-    EXPECT_EQ(modern.name, "Modern");
-    EXPECT_EQ(modern.templateText, "Thou %0, thou %1 \x97 go, \x96 %2");
+    const InsultStyle& modern = engine.Styles().at("Modern");
+    EXPECT_EQ(modern.Name(), "Modern");
+    EXPECT_EQ(modern.TemplateText(), "Thou %0, thou %1 \x97 go, \x96 %2");
     const std::string azhdaja = std::string("a\x9E") + "daja";
     EXPECT_EQ(ListWords(modern, 0),
               (WordsOfList{"knave", "lily-livered-ratbag", "wretch", azhdaja, "twelve-bytes"}));
     EXPECT_EQ(ListWords(modern, 1), WordsOfList{"fopdoodle"});
     EXPECT_EQ(ListWords(modern, 7), WordsOfList{});
-    EXPECT_EQ(modern.combinationCount, 4);
+    EXPECT_EQ(modern.CombinationCount(), 4);
 
-    const InsultStyle& arabian = *engine.styles.at("Arabian");
-    EXPECT_EQ(arabian.templateText, "May %0");
+    const InsultStyle& arabian = engine.Styles().at("Arabian");
+    EXPECT_EQ(arabian.TemplateText(), "May %0");
     EXPECT_EQ(ListWords(arabian, 0), (WordsOfList{"camel", "Na\xEFve"}));
-    EXPECT_EQ(arabian.combinationCount, 1);
+    EXPECT_EQ(arabian.CombinationCount(), 1);
 }
 
 }  // namespace

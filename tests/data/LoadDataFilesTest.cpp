@@ -64,8 +64,8 @@ TEST_F(LoadDataFiles, NoFileInEitherFolderGivesTheSingleClosingLine)
     EXPECT_EQ(report[0].fileName, "");
     EXPECT_EQ(report[0].message, kLoadNoFilesFound);
     EXPECT_TRUE(report[0].failed);
-    EXPECT_EQ(engine.filesFound, 0);
-    EXPECT_EQ(engine.filesLoaded, 0);
+    EXPECT_EQ(engine.FilesFound(), 0);
+    EXPECT_EQ(engine.FilesLoaded(), 0);
 }
 
 TEST_F(LoadDataFiles, ProgramFolderEqualToTheCurrentFolderReadsTheFileTwice)
@@ -78,9 +78,9 @@ TEST_F(LoadDataFiles, ProgramFolderEqualToTheCurrentFolderReadsTheFileTwice)
         EXPECT_EQ(line.message, "Succeeded");
         EXPECT_FALSE(line.failed);
     }
-    EXPECT_EQ(engine.filesFound, 2);
-    EXPECT_EQ(engine.filesLoaded, 2);
-    EXPECT_EQ(engine.styles.at("Modern")->wordLists.at(0)->Words(),
+    EXPECT_EQ(engine.FilesFound(), 2);
+    EXPECT_EQ(engine.FilesLoaded(), 2);
+    EXPECT_EQ(engine.Styles().at("Modern").WordLists().at(0).Words(),
               std::vector<std::string>{"oaf"});
 }
 
@@ -90,9 +90,9 @@ TEST_F(LoadDataFiles, BothFoldersFeedOneEngineAndTheCaseOfTheSuffixDoesNotMatter
     current.WriteFile("b.dat", GoodFile("Modern", {"OAF", "lout"}));
     current.WriteFile("c.dat.bak", "not a data file");
     EXPECT_TRUE(engine.LoadDataFiles(nullptr, program.path()));
-    EXPECT_EQ(engine.filesFound, 2);
-    EXPECT_EQ(engine.filesLoaded, 2);
-    EXPECT_EQ(engine.styles.at("Modern")->wordLists.at(0)->Words(),
+    EXPECT_EQ(engine.FilesFound(), 2);
+    EXPECT_EQ(engine.FilesLoaded(), 2);
+    EXPECT_EQ(engine.Styles().at("Modern").WordLists().at(0).Words(),
               (std::vector<std::string>{"oaf", "lout"}));
 }
 
@@ -128,11 +128,11 @@ TEST_F(LoadDataFiles, EachBadFileIsReportedAndTheGoodOnesStillLoad)
     for (const std::string name : {"old.dat", "cut.dat", "folder.dat", "locked.dat"}) {
         EXPECT_TRUE(lines.at(name).failed) << name;
     }
-    EXPECT_EQ(engine.filesFound, 5);
-    EXPECT_EQ(engine.filesLoaded, 1);
-    EXPECT_EQ(engine.styles.count("Arabian"), 1u);
-    EXPECT_EQ(engine.styles.count("Modern"), 1u);
-    EXPECT_EQ(engine.styles.count("Locked"), 0u);
+    EXPECT_EQ(engine.FilesFound(), 5);
+    EXPECT_EQ(engine.FilesLoaded(), 1);
+    EXPECT_EQ(engine.Styles().count("Arabian"), 1u);
+    EXPECT_EQ(engine.Styles().count("Modern"), 1u);
+    EXPECT_EQ(engine.Styles().count("Locked"), 0u);
 }
 
 // Anyone who can read a data file can lock it. A lock taken by someone who may not write the
@@ -193,7 +193,7 @@ TEST_F(LoadDataFiles, ALockFromSomeoneWhoCannotWriteTheFileDoesNotKeepItOut)
     EXPECT_TRUE(loaded);
     ASSERT_EQ(report.size(), 1u);
     EXPECT_EQ(report[0].message, "Succeeded");
-    EXPECT_EQ(engine.styles.count("Shared"), 1u);
+    EXPECT_EQ(engine.Styles().count("Shared"), 1u);
 }
 
 TEST_F(LoadDataFiles, SpecialFilesAreRefusedAtOnceAndEveryOtherFileStillLoads)
@@ -238,9 +238,9 @@ TEST_F(LoadDataFiles, SpecialFilesAreRefusedAtOnceAndEveryOtherFileStillLoads)
         EXPECT_EQ(lines.at(name).message, "Access to " + program.path() + name + " was denied.");
         EXPECT_TRUE(lines.at(name).failed) << name;
     }
-    EXPECT_EQ(engine.filesFound, 5);
-    EXPECT_EQ(engine.filesLoaded, 1);
-    EXPECT_EQ(engine.styles.count("Modern"), 1u);
+    EXPECT_EQ(engine.FilesFound(), 5);
+    EXPECT_EQ(engine.FilesLoaded(), 1);
+    EXPECT_EQ(engine.Styles().count("Modern"), 1u);
 }
 
 TEST_F(LoadDataFiles, WhenEveryFileFailsTheLastLineSaysNoneLoaded)
@@ -254,8 +254,8 @@ TEST_F(LoadDataFiles, WhenEveryFileFailsTheLastLineSaysNoneLoaded)
     EXPECT_EQ(report[2].fileName, "");
     EXPECT_EQ(report[2].message, "No data files were successfully loaded.  Cannot continue");
     EXPECT_TRUE(report[2].failed);
-    EXPECT_EQ(engine.filesFound, 2);
-    EXPECT_EQ(engine.filesLoaded, 0);
+    EXPECT_EQ(engine.FilesFound(), 2);
+    EXPECT_EQ(engine.FilesLoaded(), 0);
 }
 
 TEST_F(LoadDataFiles, AnUnreadableFileIsAccessDenied)
@@ -273,17 +273,16 @@ TEST_F(LoadDataFiles, AnUnreadableFileIsAccessDenied)
 
 TEST_F(LoadDataFiles, OpenDataFileWithoutAPathReadsTheDefaultFileOfTheCurrentFolder)
 {
-    FileErrorInfo error;
-    EXPECT_EQ(engine.OpenDataFile(Archive::Mode::Loading, nullptr, &error), -1);
-    EXPECT_EQ(engine.fileName, "insltdat.dat");
-    EXPECT_EQ(error.cause, platform::kCauseFileNotFound);
-    EXPECT_EQ(error.systemCode, ENOENT);
-    EXPECT_EQ(error.path, "insltdat.dat");
+    const DataFileOutcome missing = engine.OpenDataFile(Archive::Mode::Loading, nullptr);
+    EXPECT_EQ(missing.result, DataFileOutcome::Result::NotOpened);
+    EXPECT_EQ(engine.FileName(), "insltdat.dat");
+    EXPECT_EQ(missing.openError.cause, platform::kCauseFileNotFound);
+    EXPECT_EQ(missing.openError.systemCode, ENOENT);
+    EXPECT_EQ(missing.openError.path, "insltdat.dat");
 
     current.WriteFile("insltdat.dat", GoodFile());
-    EXPECT_EQ(engine.OpenDataFile(Archive::Mode::Loading, nullptr, &error), 0);
-    EXPECT_TRUE(engine.loadedOk);
-    EXPECT_EQ(engine.styles.size(), 1u);
+    EXPECT_TRUE(engine.OpenDataFile(Archive::Mode::Loading, nullptr).Succeeded());
+    EXPECT_EQ(engine.Styles().size(), 1u);
 }
 
 TEST_F(LoadDataFiles, WritingALockedFileFailsWithoutEmptyingIt)
@@ -291,10 +290,10 @@ TEST_F(LoadDataFiles, WritingALockedFileFailsWithoutEmptyingIt)
     const std::string path = current.WriteFile("busy.dat", GoodFile());
     const int holder = open(path.c_str(), O_RDONLY);
     ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
-    FileErrorInfo error;
-    EXPECT_EQ(engine.OpenDataFile(Archive::Mode::Storing, &path, &error), -1);
+    const DataFileOutcome outcome = engine.OpenDataFile(Archive::Mode::Storing, &path);
     close(holder);
-    EXPECT_EQ(error.cause, platform::kCauseSharingViolation);
+    EXPECT_EQ(outcome.result, DataFileOutcome::Result::NotOpened);
+    EXPECT_EQ(outcome.openError.cause, platform::kCauseSharingViolation);
     struct stat info {};
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_EQ(static_cast<size_t>(info.st_size), GoodFile().size());

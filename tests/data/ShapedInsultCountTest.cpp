@@ -12,13 +12,13 @@ namespace {
 
 using WordsByList = std::vector<std::vector<std::string>>;  // list k fills %k
 
-std::map<int32_t, std::unique_ptr<WordList>> Lists(const WordsByList& words)
+NumberedWordLists Lists(const WordsByList& words)
 {
-    std::map<int32_t, std::unique_ptr<WordList>> lists;
+    NumberedWordLists lists;
     for (size_t k = 0; k < words.size(); ++k) {
-        auto& list = lists[static_cast<int32_t>(k)] = std::make_unique<WordList>();
+        WordList& list = lists[static_cast<int32_t>(k)];
         for (const std::string& word : words[k]) {
-            list->AddUnique(word);
+            list.AddUnique(word);
         }
     }
     return lists;

@@ -63,11 +63,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     SeedRandom(static_cast<uint32_t>(size));
     size_t shown = 0;
-    for (auto& [key, style] : engine.styles) {
+    for (const auto& entry : engine.Styles()) {
         if (shown++ == kStylesShown) {
             break;
         }
-        const std::string text = Compose(*style, kInsultsPerBatch, true);
+        engine.SelectStyle(entry.first);
+        const std::string text = Generate(engine, kInsultsPerBatch, true);
         // Whole insults of at most kInsultLimit characters, each with its ".\r\n".
         if (text.size() > kInsultsPerBatch * (kInsultLimit + 3) || !text.ends_with(".\r\n")) {
             std::abort();

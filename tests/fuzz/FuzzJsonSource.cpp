@@ -41,17 +41,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     packed.Serialize(storing);
     storing.Close();
     InsultGenerator read;
+    bool whole = false;
     if (lseek(fd, 0, SEEK_SET) == 0) {
         Archive loading(fd, Archive::Mode::Loading);
-        read.Serialize(loading);
+        whole = read.Serialize(loading);
     }
     close(fd);
-    if (!read.loadedOk || read.styles.size() != packed.styles.size()) {
+    if (!whole || read.Styles().size() != packed.Styles().size()) {
         std::abort();
     }
-    for (const auto& [key, style] : packed.styles) {
-        const auto found = read.styles.find(key);
-        if (found == read.styles.end() || found->second->templateText != style->templateText) {
+    for (const auto& [key, style] : packed.Styles()) {
+        const auto found = read.Styles().find(key);
+        if (found == read.Styles().end() || found->second.TemplateText() != style.TemplateText()) {
             std::abort();
         }
     }

@@ -1,5 +1,4 @@
 #include "generate/InsultComposer.h"
-#include "generate/InsultHistory.h"
 #include "generate/RandomSource.h"
 #include "tests/generate/StyleBuilder.h"
 
@@ -73,7 +72,7 @@ TEST(Composer, StyleWithoutListsRepeatsTheTemplate)
     SeedRandom(1);
     EXPECT_EQ(Compose(*style, 3, true), "Thou art %0.\r\nThou art %0.\r\nThou art %0.\r\n");
     EXPECT_EQ(DrawsConsumedSinceSeedOne(), 0);
-    EXPECT_EQ(style->combinationCount, 0);
+    EXPECT_EQ(style->CombinationCount(), 0);
 }
 
 TEST(Composer, EmptyListTakesItsDrawAndGivesTheEmptyWord)
@@ -122,7 +121,7 @@ TEST_P(FirstLetter, AdjustsOnlyTheTemplatesOwnFirstLetter)
 {
     auto style = MakeStyle(GetParam().templateText, {{0, {"abc"}}, {1, {"Def"}}});
     EXPECT_EQ(Compose(*style, 1, GetParam().capitalise), GetParam().expected);
-    EXPECT_EQ(style->templateText, GetParam().templateAfterward);
+    EXPECT_EQ(style->TemplateText(), GetParam().templateAfterward);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -154,23 +153,23 @@ TEST(Composer, NoInsultsStillAddsAnEmptyHistoryEntry)
     for (const int16_t count : {int16_t{0}, int16_t{-1}, int16_t{INT16_MIN}}) {
         EXPECT_EQ(Compose(*style, count, true), "");
     }
-    EXPECT_EQ(style->history, (std::vector<std::string>{"", "", ""}));
-    EXPECT_EQ(style->historyPosition, 2);
+    EXPECT_EQ(style->History().Entries(), (std::vector<std::string>{"", "", ""}));
+    EXPECT_EQ(style->History().Position(), 2);
     EXPECT_EQ(DrawsConsumedSinceSeedOne(), 0);
     // The case adjustment happens even for an empty batch.
-    EXPECT_EQ(style->templateText, "Thou %0");
+    EXPECT_EQ(style->TemplateText(), "Thou %0");
 }
 
 TEST(Composer, BatchBecomesTheNewestHistoryEntry)
 {
     auto style = MakeStyle("%0", {{0, {"a"}}});
-    AppendHistory(*style, "old");
-    AppendHistory(*style, "older");
-    style->historyPosition = 0;
+    style->History().Append("old");
+    style->History().Append("older");
+    style->History().StepBack();
     const std::string text = Compose(*style, 2, false);
     EXPECT_EQ(text, "a.\r\na.\r\n");
-    EXPECT_EQ(style->history, (std::vector<std::string>{"old", "older", text}));
-    EXPECT_EQ(style->historyPosition, 2);
+    EXPECT_EQ(style->History().Entries(), (std::vector<std::string>{"old", "older", text}));
+    EXPECT_EQ(style->History().Position(), 2);
 }
 
 TEST(Composer, LargestBatchHasEveryInsult)
@@ -218,15 +217,15 @@ TEST(Composer, ManyEmptyListsAtTheLargestCount)
 // kInsultKeptLimit and their rewriting within kInsultWorkLimit, where Compose must not stop.
 std::optional<std::string> LiteralInsult(const InsultStyle& style, bool& bounded)
 {
-    std::optional<std::string> text = style.templateText;
+    std::optional<std::string> text = style.TemplateText();
     bounded = text->size() <= kInsultKeptLimit;
     size_t work = 0;
-    for (size_t k = 0; k < style.wordLists.size(); ++k) {
+    for (size_t k = 0; k < style.WordLists().size(); ++k) {
         std::string word = "????";
-        const auto found = style.wordLists.find(static_cast<int32_t>(k));
-        if (found != style.wordLists.end()) {
+        const auto found = style.WordLists().find(static_cast<int32_t>(k));
+        if (found != style.WordLists().end()) {
             const auto r = static_cast<size_t>(DrawRandom());
-            const WordList& list = *found->second;
+            const WordList& list = found->second;
             word = list.size() == 0 ? "" : list[r % list.size()];
         }
         const std::string key = "%" + std::to_string(k);
@@ -269,13 +268,13 @@ void ExpectLiteralRule(int rounds, std::mt19937& random, MakeRandomStyle makeSty
             }
             const std::string whole = expected[i]->substr(0, kInsultLimit) + ".\r\n";
             if (bounded[i]) {
-                ASSERT_EQ(insult, whole) << "template " << style->templateText;
+                ASSERT_EQ(insult, whole) << "template " << style->TemplateText();
             } else {
                 ASSERT_TRUE(whole.starts_with(insult.substr(0, insult.size() - 3)))
-                    << "template " << style->templateText;
+                    << "template " << style->TemplateText();
             }
         }
-        ASSERT_EQ(DrawRandom(), expectedNext) << "template " << style->templateText;
+        ASSERT_EQ(DrawRandom(), expectedNext) << "template " << style->TemplateText();
     }
 }
 
@@ -406,7 +405,7 @@ TEST(Composer, BatchStopsBeforeOutgrowingTheLimit)
     auto large = MakeStyle(std::string(kInsultLimit, 'x'), {});
     const std::string text = Compose(*large, INT16_MAX, true);
     EXPECT_EQ(text.size(), kBatchTextLimit / (kInsultLimit + 3) * (kInsultLimit + 3));
-    EXPECT_EQ(large->history.back().size(), text.size());
+    EXPECT_EQ(large->History().Entries().back().size(), text.size());
 }
 
 }  // namespace

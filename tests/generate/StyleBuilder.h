@@ -8,6 +8,11 @@
 #include <string>
 #include <vector>
 
-// A style made in memory: template and lists by number, its combination count computed.
-std::unique_ptr<razzlewick::InsultStyle> MakeStyle(
-    const std::string& templateText, const std::map<int32_t, std::vector<std::string>>& lists);
+using WordsByList = std::map<int32_t, std::vector<std::string>>;
+
+// Gives `style` the template and the lists by number, and computes its combination count.
+void FillStyle(razzlewick::InsultStyle& style, const std::string& templateText,
+               const WordsByList& lists);
+// A style made in memory so.
+std::unique_ptr<razzlewick::InsultStyle> MakeStyle(const std::string& templateText,
+                                                   const WordsByList& lists);

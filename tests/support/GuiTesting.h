@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+
 // Helpers for GUI tests: find a control of a built dialog by id, click it, and find
 // widgets by objectName. The test main (GuiTestMain.cpp) runs a QApplication offscreen
 // with DejaVu Sans as the application font.
@@ -29,5 +32,17 @@ void ClickThroughWindow(QWidget* widget, QPoint pos);
 
 // Processes pending events (deferred deletes included).
 void ProcessEvents();
+
+// How long a helper waits for a window to come and go before it gives up.
+inline constexpr std::chrono::milliseconds kWindowDeadline{10000};
+
+// Runs `command`, which may open a modal dialog or a popup (and wait in it): the first that
+// comes up, other than one open before, goes to `drive` and is then closed if `drive` left it
+// open.
+// Returns its class name, or "" when none came up. What is still open at the deadline fails
+// the test, naming it, and is closed, so that `command` returns instead of hanging.
+QString WhileModal(const std::function<void()>& command,
+                   const std::function<void(QWidget&)>& drive = {},
+                   std::chrono::milliseconds deadline = kWindowDeadline);
 
 }  // namespace guitest

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <memory>
 #include <regex>
 #include <string>
 #include <vector>
@@ -21,12 +20,11 @@ InsultStyle Style(const std::string& templateText,
                   const std::map<int32_t, std::vector<std::string>>& lists)
 {
     InsultStyle style("S");
-    style.templateText = templateText;
+    style.SetTemplateText(templateText);
     for (const auto& [number, words] : lists) {
-        auto& list = style.wordLists[number];
-        list = std::make_unique<WordList>();
+        WordList& list = style.AddList(number);
         for (const std::string& word : words)
-            list->AddUnique(word);
+            list.AddUnique(word);
     }
     return style;
 }

@@ -1,4 +1,4 @@
-#include "cli/Version.h"
+#include "resources/version/Version.h"
 #include "tests/tools/ToolProcess.h"
 
 #include <gtest/gtest.h>

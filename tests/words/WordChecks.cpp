@@ -247,9 +247,9 @@ double PairEchoShare(const std::vector<std::set<std::string>>& a, int32_t listA,
             if (const std::string* stem = SharedStem(a[i], b[j])) {
                 ++echoes;
                 findings.insert(*stem + ": list " + std::to_string(listA) + " \"" +
-                                style.wordLists.at(listA)->Words()[i] + "\" / list " +
+                                style.WordLists().at(listA).Words()[i] + "\" / list " +
                                 std::to_string(listB) + " \"" +
-                                style.wordLists.at(listB)->Words()[j] + "\"");
+                                style.WordLists().at(listB).Words()[j] + "\"");
             }
         }
     }
@@ -334,17 +334,17 @@ std::vector<int32_t> PlaceholdersOf(std::string_view text)
 
 std::vector<SentenceForm> SentenceForms(const InsultStyle& style)
 {
-    const std::vector<SentenceForm::Piece> pieces = CutAtPlaceholders(style.templateText);
+    const std::vector<SentenceForm::Piece> pieces = CutAtPlaceholders(style.TemplateText());
     // The first list of the template whose words carry placeholders gives the shapes.
     const auto shapes = std::find_if(pieces.begin(), pieces.end(), [&](const auto& piece) {
-        const auto list = style.wordLists.find(piece.list);
-        return list != style.wordLists.end() && HoldsShapes(*list->second);
+        const auto list = style.WordLists().find(piece.list);
+        return list != style.WordLists().end() && HoldsShapes(list->second);
     });
     if (shapes == pieces.end())
         return {SentenceForm{{}, pieces}};
 
     std::vector<SentenceForm> forms;
-    for (const std::string& shape : style.wordLists.at(shapes->list)->Words()) {
+    for (const std::string& shape : style.WordLists().at(shapes->list).Words()) {
         SentenceForm form{shape, {}};
         const auto add = [&](const SentenceForm::Piece& piece) {
             if (piece.list < 0 && !form.pieces.empty() && form.pieces.back().list < 0)
@@ -398,8 +398,8 @@ std::set<std::string> ContentWords(std::string_view windows1252)
 double EchoShare(const InsultStyle& style, std::vector<std::string>* findings)
 {
     std::map<int32_t, std::vector<std::set<std::string>>> listStems;
-    for (const auto& [number, list] : style.wordLists)
-        listStems.emplace(number, StemsOfList(*list));
+    for (const auto& [number, list] : style.WordLists())
+        listStems.emplace(number, StemsOfList(list));
     // Two lists meet in many forms: count each pair once.
     std::map<std::pair<int32_t, int32_t>, double> pairShares;
     std::set<std::string> found;
@@ -426,7 +426,7 @@ double EchoShare(const InsultStyle& style, std::vector<std::string>* findings)
                     ++echoes;
                     found.insert(*stem + ": " + literalPlace + " / list " +
                                  std::to_string(lists[a]) + " \"" +
-                                 style.wordLists.at(lists[a])->Words()[i] + "\"");
+                                 style.WordLists().at(lists[a]).Words()[i] + "\"");
                 }
             }
             total += static_cast<double>(echoes) / static_cast<double>(stems->second.size());
@@ -473,9 +473,9 @@ std::vector<std::string> StutteredWords(const InsultStyle& style)
             Edge edge{Place(piece.list, form.shape), {}, {}};
             if (piece.list < 0) {
                 addEntry(edge, piece.text, edge.place);
-            } else if (const auto list = style.wordLists.find(piece.list);
-                       list != style.wordLists.end()) {
-                for (const std::string& word : list->second->Words())
+            } else if (const auto list = style.WordLists().find(piece.list);
+                       list != style.WordLists().end()) {
+                for (const std::string& word : list->second.Words())
                     addEntry(edge, word, edge.place + " \"" + word + "\"");
             }
             if (!edge.first.empty())
@@ -503,8 +503,8 @@ int MostAndsInOneInsult(const InsultStyle& style)
         int inForm = ands(form.Literal());
         for (const int32_t number : form.Lists()) {
             int inList = 0;
-            if (const auto list = style.wordLists.find(number); list != style.wordLists.end()) {
-                for (const std::string& word : list->second->Words())
+            if (const auto list = style.WordLists().find(number); list != style.WordLists().end()) {
+                for (const std::string& word : list->second.Words())
                     inList = std::max(inList, ands(word));
             }
             inForm += inList;
@@ -526,17 +526,17 @@ WordCount InsultWordCount(const InsultStyle& style)
         double average = static_cast<double>(BlankSeparatedCount(text));
         size_t most = BlankSeparatedCount(text);
         for (const int32_t number : form.Lists()) {
-            const auto list = style.wordLists.find(number);
-            if (list == style.wordLists.end() || list->second->empty())
+            const auto list = style.WordLists().find(number);
+            if (list == style.WordLists().end() || list->second.empty())
                 continue;
             size_t sum = 0;
             size_t longest = 0;
-            for (const std::string& word : list->second->Words()) {
+            for (const std::string& word : list->second.Words()) {
                 const size_t words = BlankSeparatedCount(word);
                 sum += words;
                 longest = std::max(longest, words);
             }
-            average += static_cast<double>(sum) / static_cast<double>(list->second->size()) - 1;
+            average += static_cast<double>(sum) / static_cast<double>(list->second.size()) - 1;
             most += longest - 1;
         }
         count.average += average / static_cast<double>(forms.size());

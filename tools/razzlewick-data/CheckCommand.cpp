@@ -39,7 +39,7 @@ int RunCheck(const std::vector<std::string>& args)
         args, kCheckHelp, FileOperands::Optional,
         [](const InsultGenerator& engine, const std::vector<LoadResult>& report) {
             // A search (no FILE) is reported folder by folder, as the program lists it.
-            if (!engine.searchedFolders.empty()) {
+            if (!engine.SearchedFolders().empty()) {
                 std::cout << FormatSearchReport(engine, kShortReportLines);
                 return;
             }

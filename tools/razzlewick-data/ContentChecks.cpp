@@ -267,40 +267,40 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
 {
     // The tabs' names first: they are what a key differing in case most likely meant.
     std::vector<std::string_view> known(StyleTabs::kNames.begin(), StyleTabs::kNames.end());
-    for (const auto& entry : engine.styles)
+    for (const auto& entry : engine.Styles())
         known.push_back(entry.first);
     std::stable_sort(known.begin(), known.end(), LessIgnoringCase);
 
-    for (const auto& [key, style] : engine.styles) {
+    for (const auto& [key, style] : engine.Styles()) {
         const auto notes = styles_.find(key);
         if (notes == styles_.end())
             continue;
         const std::string where = Place(places_[notes->second.place], key, false);
         CheckCase(key, known, where);
-        const size_t count = style->wordLists.size();
+        const size_t count = style.WordLists().size();
         for (size_t k = 0; k < count; ++k) {
-            if (!style->wordLists.contains(static_cast<int32_t>(k))) {
+            if (!style.WordLists().contains(static_cast<int32_t>(k))) {
                 Warn(where, "no list " + std::to_string(k) + ", so %" + std::to_string(k) +
                                 " comes out as \"????\"");
             }
         }
-        for (const auto& [number, list] : style->wordLists) {
+        for (const auto& [number, list] : style.WordLists()) {
             const std::string listWhere =
                 ListPlace(key, notes->second, number, where) + ", list " + std::to_string(number);
             if (number >= 0 && static_cast<size_t>(number) >= count) {
                 Warn(listWhere, "never used: " + FilledRange(count));
             }
-            if (list->empty())
+            if (list.empty())
                 Warn(listWhere, "the list is empty, so its placeholder comes out as nothing");
         }
-        const std::string& text = style->templateText;
+        const std::string& text = style.TemplateText();
         for (const std::string_view digits : PlaceholderDigits(text)) {
             if (const std::string problem = PlaceholderProblem(digits, count); !problem.empty())
                 Warn(where, problem);
         }
-        CheckTemplate(key, *style, notes->second, where);
+        CheckTemplate(key, style, notes->second, where);
         for (const PlaceholderWord& word : notes->second.placeholderWords)
-            CheckPlaceholderWord(*style, word);
+            CheckPlaceholderWord(style, word);
         const size_t last = text.find_last_not_of(" \t");
         // ".!?,;:" and the Windows-1252 ellipsis: the full stop the program adds follows them.
         if (last != std::string::npos &&
@@ -308,7 +308,7 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
             Warn(where, "the template ends in \"" + Windows1252ToUtf8(text.substr(last, 1)) +
                             "\", and the program adds a full stop after it");
         }
-        for (const ExpansionFinding& finding : ExpansionFindings(*style))
+        for (const ExpansionFinding& finding : ExpansionFindings(style))
             Warn(ListPlace(key, notes->second, finding.list, where) + finding.place, finding.what);
     }
 }
@@ -316,8 +316,8 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
 void ContentChecks::CheckTemplate(const std::string& key, const InsultStyle& style,
                                   const StyleNotes& notes, const std::string& where)
 {
-    const size_t count = style.wordLists.size();
-    if (PlaceholderDigits(style.templateText).empty()) {
+    const size_t count = style.WordLists().size();
+    if (PlaceholderDigits(style.TemplateText()).empty()) {
         Warn(where, "the template has no placeholder, so every insult is the same text" +
                         std::string(count > 0 ? " and no list's words ever show" : ""));
         return;
@@ -362,14 +362,14 @@ void ContentChecks::CheckPlaceholderWord(const InsultStyle& style, const Placeho
 {
     // A word that brings in placeholders of later lists gives the sentence its shape: the
     // composer fills them in the later lists' turns. Any other placeholder stays as typed.
-    const size_t count = style.wordLists.size();
+    const size_t count = style.WordLists().size();
     for (const std::string_view digits : PlaceholderDigits(word.text)) {
         if (std::string problem = PlaceholderProblem(digits, count); !problem.empty()) {
             Warn(word.where, problem);
             continue;
         }
         const int32_t number = std::stoi(std::string(digits));
-        if (!style.wordLists.contains(number)) {
+        if (!style.WordLists().contains(number)) {
             Warn(word.where, "holds the placeholder %" + std::string(digits) +
                                  ", which has no list and comes out as \"????\"");
         } else if (number <= word.list) {

@@ -1,6 +1,5 @@
 #include "tools/razzlewick-data/DataLoading.h"
 
-#include "data/FileErrorInfo.h"
 #include "data/InsultGenerator.h"
 #include "data/LoadMessages.h"
 #include "data/LoadObserver.h"
@@ -43,14 +42,11 @@ private:
 void LoadProgramData(InsultGenerator& engine, const std::vector<std::string>& leftOut)
 {
     LeaveOut leaveOut(leftOut);
-    LoadObserver* const observer = engine.observer;
-    engine.observer = &leaveOut;
+    LoadObserver* const observer = engine.Observer();
+    engine.SetObserver(&leaveOut);
     engine.LoadDataFiles(nullptr);
-    engine.observer = observer;
-    engine.filesFound = 0;
-    engine.filesLoaded = 0;
-    engine.searchedFolders.clear();
-    engine.ignoredSettings.clear();
+    engine.SetObserver(observer);
+    engine.ForgetSearch();
 }
 
 bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
@@ -60,31 +56,30 @@ bool LoadForTool(InsultGenerator& engine, const std::vector<std::string>& files,
         return engine.LoadDataFiles(&report);
 
     bool result = true;
-    engine.filesFound = 0;
-    engine.filesLoaded = 0;
-    FileErrorInfo error;
+    int32_t found = 0;
+    int32_t loaded = 0;
     for (const std::string& file : files) {
-        ++engine.filesFound;
+        ++found;
         // Refused as install refuses it, before a read that could take minutes.
         if (IsTooLargeForASource(file)) {
             result = false;
             report.push_back({file, TooLargeText() + "; not read", true});
             continue;
         }
-        const int32_t opened = engine.OpenDataFile(Archive::Mode::Loading, &file, &error);
-        if (opened != -1 && engine.loadedOk) {
-            ++engine.filesLoaded;
+        const DataFileOutcome outcome = engine.OpenDataFile(Archive::Mode::Loading, &file);
+        if (outcome.Succeeded()) {
+            ++loaded;
             report.push_back({file, std::string(kLoadSucceeded), false});
             continue;
         }
         result = false;
-        if (opened == -1)
-            report.push_back({file, FileErrorMessage(error.cause, error.path), true});
+        if (outcome.result == DataFileOutcome::Result::NotOpened)
+            report.push_back(
+                {file, FileErrorMessage(outcome.openError.cause, outcome.openError.path), true});
         else
             report.push_back({file, std::string(kLoadCorrupted), true, {}, PackingHint(file)});
     }
-    if (const std::string_view closing = ClosingMessage(engine.filesFound, engine.filesLoaded);
-        !closing.empty()) {
+    if (const std::string_view closing = ClosingMessage(found, loaded); !closing.empty()) {
         result = false;
         report.push_back({{}, std::string(closing), true});
     }

@@ -55,11 +55,11 @@ std::string ListNames(const std::vector<size_t>& numbers)
 
 class Expansion final {
 public:
-    explicit Expansion(const InsultStyle& style) : lists_(style.wordLists.size())
+    explicit Expansion(const InsultStyle& style) : lists_(style.WordLists().size())
     {
-        for (const auto& [number, list] : style.wordLists) {
+        for (const auto& [number, list] : style.WordLists()) {
             if (number >= 0 && static_cast<size_t>(number) < lists_.size()) {
-                lists_[static_cast<size_t>(number)] = list.get();
+                lists_[static_cast<size_t>(number)] = &list;
             }
         }
         // The longest each list's turn can make its placeholder, later lists first: a word is
@@ -169,7 +169,7 @@ private:
 std::vector<size_t> ListsNotReached(const InsultStyle& style)
 {
     const Expansion expansion(style);
-    const std::vector<bool> reached = expansion.Reached(style.templateText);
+    const std::vector<bool> reached = expansion.Reached(style.TemplateText());
     std::vector<size_t> missed;
     for (size_t k = 0; k < reached.size(); ++k) {
         if (!reached[k] && expansion.HasList(k)) {
@@ -184,9 +184,9 @@ std::vector<ExpansionFinding> ExpansionFindings(const InsultStyle& style)
     std::vector<ExpansionFinding> findings;
     const Expansion expansion(style);
     expansion.FindChains(findings);
-    const uint64_t longest = expansion.Length(style.templateText, 0);
+    const uint64_t longest = expansion.Length(style.TemplateText(), 0);
     if (longest > kInsultLimit) {
-        const std::vector<size_t> growing = expansion.GrowingListsReached(style.templateText);
+        const std::vector<size_t> growing = expansion.GrowingListsReached(style.TemplateText());
         const std::string length = longest >= kCountedLength
                                        ? "more than " + std::to_string(kCountedLength)
                                        : std::to_string(longest);

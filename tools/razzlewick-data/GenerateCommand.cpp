@@ -87,7 +87,7 @@ int RunGenerate(const std::vector<std::string>& args)
 
     // Keys are Windows-1252 bytes; a name with a character outside it can name no style.
     const Utf8ToWindows1252Result key = Utf8ToWindows1252(styleArgument);
-    if (!key.ok || !engine.styles.contains(key.text)) {
+    if (!key.ok || !engine.Styles().contains(key.text)) {
         throw ToolError("no style has the key \"" + styleArgument +
                         "\" (styles: " + StyleList(engine) + ")");
     }

@@ -30,10 +30,10 @@ int RunInspectCommand(const std::vector<std::string>& args, std::string_view hel
     if (review == ContentReview::On && !arguments.operands.empty())
         LoadProgramData(engine, arguments.operands);
     if (review == ContentReview::On)
-        engine.observer = &checks;
+        engine.SetObserver(&checks);
     std::vector<LoadResult> report;
     const bool loaded = LoadForTool(engine, arguments.operands, report);
-    engine.observer = nullptr;
+    engine.SetObserver(nullptr);
     checks.CheckStyles(engine);
     print(engine, report);
     std::cout.flush();

@@ -2,7 +2,6 @@
 #include "cli/StyleListing.h"
 #include "data/DataFileName.h"
 #include "data/DataFolders.h"
-#include "data/FileErrorInfo.h"
 #include "data/InsultGenerator.h"
 #include "data/LoadMessages.h"
 #include "data/PackingHint.h"
@@ -91,11 +90,10 @@ Planned PlanDataFile(const std::string& file)
     if (IsTooLargeForASource(file))
         throw SourceError(file + ": " + TooLargeText());
     InsultGenerator engine;
-    FileErrorInfo error;
-    const int32_t opened = engine.OpenDataFile(Archive::Mode::Loading, &file, &error);
-    if (opened == -1)
-        throw ToolError(FileErrorMessage(error.cause, error.path));
-    if (!engine.loadedOk) {
+    const DataFileOutcome outcome = engine.OpenDataFile(Archive::Mode::Loading, &file);
+    if (outcome.result == DataFileOutcome::Result::NotOpened)
+        throw ToolError(FileErrorMessage(outcome.openError.cause, outcome.openError.path));
+    if (!outcome.Succeeded()) {
         const std::string hint = PackingHint(file);
         throw ToolError(file + ": " + std::string(kLoadCorrupted) +
                         (hint.empty() ? "" : ". " + hint));
@@ -108,10 +106,9 @@ Planned PlanDataFile(const std::string& file)
             },
             [file](InsultGenerator& judged, ContentChecks& checks) {
                 // As check would read it, so it gets check's warnings.
-                judged.observer = &checks;
-                FileErrorInfo ignored;
-                judged.OpenDataFile(Archive::Mode::Loading, &file, &ignored);
-                judged.observer = nullptr;
+                judged.SetObserver(&checks);
+                judged.OpenDataFile(Archive::Mode::Loading, &file);
+                judged.SetObserver(nullptr);
             }};
 }
 

@@ -44,17 +44,17 @@ std::string WriteEngineJson(const InsultGenerator& engine)
     using nlohmann::ordered_json;
     ordered_json styles = ordered_json::array();
     // std::map<std::string> already orders keys by unsigned bytes, and int32 lists by number.
-    for (const auto& [key, style] : engine.styles) {
+    for (const auto& [key, style] : engine.Styles()) {
         ordered_json lists = ordered_json::array();
-        for (const auto& [number, words] : style->wordLists) {
+        for (const auto& [number, words] : style.WordLists()) {
             ordered_json texts = ordered_json::array();
-            for (const std::string& word : words->Words())
+            for (const std::string& word : words.Words())
                 texts.push_back(Windows1252ToUtf8(word));
             lists.push_back({{"number", number}, {"words", std::move(texts)}});
         }
         styles.push_back({{"key", Windows1252ToUtf8(key)},
-                          {"name", Windows1252ToUtf8(style->name)},
-                          {"template", Windows1252ToUtf8(style->templateText)},
+                          {"name", Windows1252ToUtf8(style.Name())},
+                          {"template", Windows1252ToUtf8(style.TemplateText())},
                           {"lists", std::move(lists)}});
     }
     ordered_json document;

@@ -3,8 +3,6 @@
 #include "data/InsultGenerator.h"
 #include "tools/razzlewick-data/ContentChecks.h"
 
-#include <memory>
-
 namespace razzlewick {
 
 void AddToEngine(InsultGenerator& engine, const std::vector<SourceStyle>& source,
@@ -14,33 +12,25 @@ void AddToEngine(InsultGenerator& engine, const std::vector<SourceStyle>& source
     for (const SourceStyle& record : source) {
         checks.At(PlaceSuffix(record.keyPlace));
         checks.StyleStarted(record.key);
-        auto found = engine.styles.find(record.key);
-        InsultStyle* style =
-            found != engine.styles.end()
-                ? found->second.get()
-                : engine.styles.emplace(record.key, std::make_unique<InsultStyle>(record.key))
-                      .first->second.get();
-        style->name = record.name;
-        style->templateText = record.templateText;
-        if (style->files.empty() || style->files.back() != fileName)
-            style->files.push_back(fileName);
+        InsultStyle& style = engine.AddStyle(record.key);
+        style.SetName(record.name);
+        style.SetTemplateText(record.templateText);
+        style.NoteFile(fileName);
         checks.At(PlaceSuffix(record.templatePlace));
         checks.TemplateRead(record.name, record.templateText);
         for (const SourceList& list : record.lists) {
             checks.At(PlaceSuffix(list.place));
             checks.ListStarted(list.number, static_cast<int32_t>(list.words.size()));
-            std::unique_ptr<WordList>& words = style->wordLists[list.number];
-            if (!words)
-                words = std::make_unique<WordList>();
+            WordList& words = style.AddList(list.number);
             for (std::size_t i = 0; i < list.words.size(); ++i) {
                 const std::string& word = list.words[i];
                 checks.At(i < list.wordPlaces.size() ? PlaceSuffix(list.wordPlaces[i]) : "");
-                const std::size_t before = words->size();
-                const auto index = static_cast<std::size_t>(words->AddUnique(word));
-                checks.WordRead(word, index < before ? &(*words)[index] : nullptr);
+                const std::size_t before = words.size();
+                const auto index = static_cast<std::size_t>(words.AddUnique(word));
+                checks.WordRead(word, index < before ? &words[index] : nullptr);
             }
         }
-        style->ComputeCombinations();
+        style.ComputeCombinations();
     }
 }
 

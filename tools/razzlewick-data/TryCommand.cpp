@@ -2,12 +2,12 @@
 #include "cli/ComposeBatch.h"
 #include "cli/EntropySeed.h"
 #include "cli/StyleListing.h"
+#include "cli/StyleNameMatch.h"
 #include "cli/TerminalText.h"
 #include "data/DataFileName.h"
 #include "data/DataFolders.h"
 #include "data/InsultGenerator.h"
-#include "data/Windows1252.h"
-#include "platform/AsciiCase.h"
+#include "settings/SettingsKeys.h"
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/ContentChecks.h"
 #include "tools/razzlewick-data/DataLoading.h"
@@ -43,7 +43,6 @@ Exit status 0 when insults were printed, 1 when STYLE names no style, 2 for a ba
 command line or a source that cannot be packed.
 )";
 
-constexpr long long kMaximumCount = 500;
 constexpr long long kDefaultCount = 5;
 
 // The keys the source names, in the order it first names them.
@@ -60,14 +59,7 @@ std::vector<std::string> SourceKeys(const std::vector<SourceStyle>& source)
 // The key STYLE stands for: itself, or the one key equal to it but for case.
 std::string MatchingKey(const InsultGenerator& engine, const std::string& name)
 {
-    const Utf8ToWindows1252Result key = Utf8ToWindows1252(name);
-    if (key.ok && engine.styles.contains(key.text))
-        return key.text;
-    std::vector<std::string> matches;
-    for (const auto& entry : engine.styles) {
-        if (key.ok && platform::EqualsIgnoringAsciiCase(entry.first, key.text))
-            matches.push_back(entry.first);
-    }
+    const std::vector<std::string> matches = StyleKeysMatching(engine, name);
     if (matches.size() != 1) {
         throw ToolError((matches.empty() ? "no style \"" : "more than one style matches \"") +
                         name + "\" (styles: " + StyleList(engine) + ")");
@@ -91,10 +83,11 @@ int RunTry(const std::vector<std::string>& args)
         throw UsageError("one source and at most one style");
     const std::string& file = arguments.operands.front();
     const BatchRequest request{
-        .count = static_cast<int16_t>(
-            arguments.Has("--count")
-                ? ParseInteger("--count", arguments.options.at("--count"), 1, kMaximumCount)
-                : kDefaultCount),
+        .count = static_cast<int16_t>(arguments.Has("--count")
+                                          ? ParseInteger("--count", arguments.options.at("--count"),
+                                                         SettingsKeys::kMinimumInsultCount,
+                                                         SettingsKeys::kMaximumInsultCount)
+                                          : kDefaultCount),
         .capitalise = true,
         .seed = arguments.Has("--seed")
                     ? static_cast<uint32_t>(ParseInteger("--seed", arguments.options.at("--seed"),

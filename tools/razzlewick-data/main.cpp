@@ -3,7 +3,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/TerminalTextStream.h"
-#include "cli/Version.h"
+#include "resources/version/Version.h"
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/JsonSource.h"
 #include "tools/razzlewick-data/ToolError.h"

@@ -1,4 +1,4 @@
-#include "about/SetClipboardText.h"
+#include "clipboard/SetClipboardText.h"
 
 #include <QApplication>
 #include <QClipboard>
