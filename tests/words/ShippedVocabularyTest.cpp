@@ -633,6 +633,8 @@ TEST(ShippedVocabulary, BlockedWordsAndSlursAreFound)
     EXPECT_EQ(BlockedWord("get off your arse"), "");
     EXPECT_EQ(CoarseWord("get off your arse"), "arse");
     EXPECT_EQ(CoarseWord("a sparse, bollocks-deep parsnip"), "bollocks");
+    EXPECT_EQ(BlockedWord("a crap piss-take, pissed"), "");
+    EXPECT_EQ(CoarseWord("a scrappy piss-take"), "piss");
     // Inside innocent words too, as a mail filter would find them.
     EXPECT_EQ(SlurInside("a sniggering knave"), "sniggering");
     EXPECT_EQ(SlurInside("Snigger at your sandals"), "snigger");
