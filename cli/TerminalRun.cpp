@@ -2,10 +2,12 @@
 
 #include "cli/ComposeBatch.h"
 #include "cli/EntropySeed.h"
+#include "cli/FittingInsults.h"
 #include "cli/StyleListing.h"
 #include "cli/StyleNameMatch.h"
 #include "cli/StyleTabs.h"
 #include "cli/TerminalText.h"
+#include "cli/WordWrap.h"
 #include "data/InsultGenerator.h"
 #include "data/SearchReport.h"
 #include "generate/RandomSource.h"
@@ -26,6 +28,8 @@ namespace {
 constexpr std::string_view kUsage =
     R"(Usage: razzlewick [-platform NAME] [-display NAME] [other toolkit options]
        razzlewick --print [-s NAME] [-n N] [-S N] [-l 0|1] [--no-caps]
+                          [--short | --max-length N] [--width N | --no-wrap]
+                          [--verbose]
        razzlewick --list-styles [--verbose] [-l 0|1]
        razzlewick --version | --help
 )";
@@ -36,9 +40,10 @@ Without options Razzlewick opens its window. With --print it composes one batch
 of insults and prints it, one insult a line, with no window and no display.
 
   --print            print one batch of insults
-  -s, --style NAME   the style to print, in any case, or "random" for any style
-                     the level allows (default: the tab selected when the
-                     window last closed)
+  -s, --style NAME   the style to print: its key or the name its tab shows, in
+                     any case, or "random" for any style the level allows
+                     (default: the tab selected when the window last closed,
+                     or the first tab when the level withholds that one)
   -n, --count N      insults in the batch, 1 to 500 (default: the count set in
                      Preferences)
   -S, --seed N       start the random source at N (0 to 4294967295): the same
@@ -49,9 +54,18 @@ of insults and prints it, one insult a line, with no window and no display.
                      Preferences)
   --no-caps          leave the first letter of each insult as the style
                      writes it
-  --list-styles      print the name of every style, one a line
-  --verbose          with --list-styles: add each style's number of
-                     combinations and whether the level withholds it
+  --short            print only insults of at most 80 characters
+  --max-length N     print only insults of at most N characters (20 to 10000);
+                     the others are drawn again, so a seed still gives the
+                     same insults
+  --width N          break lines at spaces to fit N columns (20 to 10000)
+  --no-wrap          never break lines (default: lines are broken to fit the
+                     terminal; a file or a pipe gets one insult a line)
+  --list-styles      print the key of every style, one a line
+  --verbose          with --print: say on standard error which style was
+                     chosen for you; with --list-styles: add the name, the
+                     number of combinations and "withheld" where the level
+                     withholds the style, separated by tabs
   --version          print the version
   -h, --help         show this help
 
@@ -73,8 +87,10 @@ Control characters in what is printed, whether they come from a data file, a
 file name or the command line, are shown as escapes (\e, \x9b, \u202e).
 
 Exit status: 0 printed; 1 no window could open, no data, a data file that
-could not be read, or a style the offensiveness level withholds; 2 a bad
-command line or a style no data file holds.
+could not be read, a style the offensiveness level withholds, or no insult
+short enough (--short, --max-length) in 2000 draws, which standard error
+says after the insults that did fit; 2 a bad command line or a style no
+data file holds, or a name that could be more than one.
 )";
 
 constexpr std::string_view kRandomStyle = "random";
@@ -82,7 +98,13 @@ constexpr std::string_view kRandomStyle = "random";
 const std::vector<OptionDefinition> kOptions = {
     {"--print", "", false},  {"--list-styles", "", false}, {"--version", "", false},
     {"--style", "-s", true}, {"--count", "-n", true},      {"--seed", "-S", true},
-    {"--level", "-l", true}, {"--no-caps", "", false},     {"--verbose", "", false}};
+    {"--level", "-l", true}, {"--no-caps", "", false},     {"--verbose", "", false},
+    {"--short", "", false},  {"--max-length", "", true},   {"--width", "", true},
+    {"--no-wrap", "", false}};
+
+constexpr long long kShortLength = 80;
+constexpr long long kNarrowest = 20;
+constexpr long long kWidest = 10000;
 
 // The toolkit's options that the window takes, handed on to it as they were given.
 const std::vector<OptionDefinition> kWindowOptions = {
@@ -122,6 +144,17 @@ std::string LastTabStyle(const InsultGenerator& engine, const ProfileSnapshot& s
     return tabs[StyleTabs::SavedPosition(saved, tabs.size())];
 }
 
+// The first tab's style the level allows, for a saved tab it withholds: a look at a coarse
+// tab in the window must not leave every later shell line without insults.
+std::optional<std::string> FirstAllowedStyle(const InsultGenerator& engine, int32_t level)
+{
+    for (const std::string& key : StyleTabs::TabOrder(StyleKeys(engine))) {
+        if (engine.Styles().contains(key) && !StyleTabs::Withholds(level, key))
+            return key;
+    }
+    return std::nullopt;
+}
+
 // The count set in Preferences, or the first run's count when the settings file holds one
 // that is no number from 1 to 500 (which the window would take as empty or huge batches).
 int16_t SettingsCount(const ProfileSnapshot& settings, std::ostream& err)
@@ -146,14 +179,19 @@ void CheckCombination(const Arguments& arguments)
     const bool answer = print || list || arguments.Has("--version");
     if (print + list + arguments.Has("--version") > 1)
         throw UsageError("--print, --list-styles and --version go alone");
-    for (const char* option : {"--style", "--count", "--seed", "--no-caps"}) {
+    for (const char* option : {"--style", "--count", "--seed", "--no-caps", "--short",
+                               "--max-length", "--width", "--no-wrap"}) {
         if (!print && arguments.Has(option))
             throw UsageError(std::string(option) + " goes with --print");
     }
     if (!print && !list && arguments.Has("--level"))
         throw UsageError("--level goes with --print or --list-styles");
-    if (!list && arguments.Has("--verbose"))
-        throw UsageError("--verbose goes with --list-styles");
+    if (!print && !list && arguments.Has("--verbose"))
+        throw UsageError("--verbose goes with --print or --list-styles");
+    if (arguments.Has("--short") && arguments.Has("--max-length"))
+        throw UsageError("--short and --max-length go alone: --short is --max-length 80");
+    if (arguments.Has("--width") && arguments.Has("--no-wrap"))
+        throw UsageError("--width and --no-wrap go alone");
     for (const OptionDefinition& option : kWindowOptions) {
         if (answer && arguments.Has(option.longName))
             throw UsageError(option.longName + " is an option of the window, not of the terminal");
@@ -162,7 +200,7 @@ void CheckCombination(const Arguments& arguments)
         throw UsageError("unexpected argument \"" + arguments.operands.front() + "\"");
 }
 
-int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
+int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err, int outColumns)
 {
     const bool list = arguments.Has("--list-styles");
     const auto number = [&](const char* name, long long minimum, long long maximum) {
@@ -177,6 +215,15 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
         arguments.Has("--seed")
             ? static_cast<uint32_t>(number("--seed", 0, std::numeric_limits<uint32_t>::max()))
             : (list ? 0 : EntropySeed());
+    const bool verbose = arguments.Has("--verbose");
+    const std::size_t longest = static_cast<std::size_t>(
+        arguments.Has("--short")        ? kShortLength
+        : arguments.Has("--max-length") ? number("--max-length", kNarrowest, kWidest)
+                                        : 0);
+    const std::size_t wrapWidth =
+        static_cast<std::size_t>(arguments.Has("--no-wrap") ? 0
+                                 : arguments.Has("--width") ? number("--width", kNarrowest, kWidest)
+                                                            : outColumns);
     const std::optional<int32_t> levelGiven =
         arguments.Has("--level") ? std::optional(static_cast<int32_t>(number("--level", 0, 1)))
                                  : std::nullopt;
@@ -201,8 +248,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
     const int status = loaded ? 0 : 1;
 
     if (list) {
-        out << StyleLines(engine, arguments.Has("--verbose"),
-                          arguments.Has("--verbose") ? std::optional(level) : std::nullopt);
+        out << (verbose ? StyleTable(engine, level) : StyleLines(engine, false));
         return status;
     }
 
@@ -216,6 +262,16 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
                 << "\"; the styles are: " << StyleList(engine) << '\n';
             return 2;
         }
+        if (StyleTabs::Withholds(level, *key)) {
+            if (const std::optional<std::string> allowed = FirstAllowedStyle(engine, level)) {
+                if (verbose) {
+                    err << "razzlewick: printing " << TerminalTextFrom1252(*allowed)
+                        << ": the saved tab's " << TerminalTextFrom1252(*key)
+                        << " is withheld at offensiveness level 0\n";
+                }
+                key = allowed;
+            }
+        }
     } else if (platform::EqualsIgnoringAsciiCase(name, kRandomStyle)) {
         key = PickStyle(engine, level, seed);
         if (!key) {
@@ -223,11 +279,12 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
                    "or raise the level in Preferences\n";
             return 1;
         }
+        if (verbose)
+            err << "razzlewick: random chose " << TerminalTextFrom1252(*key) << '\n';
     } else {
         const std::vector<std::string> matches = StyleKeysMatching(engine, name);
         if (matches.size() != 1) {
-            err << "razzlewick: " << (matches.empty() ? "no style" : "more than one style matches")
-                << " \"" << name << "\"; the styles are: " << StyleList(engine) << '\n';
+            err << "razzlewick: " << StyleMatchProblem(engine, name, matches) << '\n';
             return 2;
         }
         key = matches.front();
@@ -245,15 +302,31 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
         .seed = seed,
         .repeats = Repeats::AvoidRecent,
     };
-    ComposeBatches(engine, *key, request,
-                   [&](const std::string& batch) { out << BatchForTerminal(batch, LineEnds::Lf); });
+    const auto print = [&](const std::string& text) {
+        const std::string shown = BatchForTerminal(text, LineEnds::Lf);
+        out << (wrapWidth != 0 ? WrapLines(shown, wrapWidth) : shown);
+    };
+    if (longest == 0) {
+        ComposeBatches(engine, *key, request, print);
+        return status;
+    }
+    const FittingOutcome fitting = ComposeFitting(engine, *key, request, longest, print);
+    if (fitting.written < request.count) {
+        out.flush();
+        err << "razzlewick: no insult of " << TerminalTextFrom1252(*key) << " within " << longest
+            << " characters in " << kMostDrawsPerInsult << " draws";
+        if (fitting.shortestDrawn != 0)
+            err << " (the shortest had " << fitting.shortestDrawn << ")";
+        err << "; printed " << fitting.written << " of " << request.count << '\n';
+        return 1;
+    }
     return status;
 }
 
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const WindowOpener& openWindow)
+                   const WindowOpener& openWindow, int outColumns)
 {
     int status = 0;
     try {
@@ -267,7 +340,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             } else if (!arguments.Has("--print") && !arguments.Has("--list-styles")) {
                 return openWindow(arguments);
             } else {
-                status = Answer(arguments, out, err);
+                status = Answer(arguments, out, err, outColumns);
             }
         }
     } catch (const UsageError& error) {
