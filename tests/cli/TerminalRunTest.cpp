@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -134,24 +135,13 @@ TEST_F(TerminalRun, TheLevelWithholdsTheCoarseStylesAsTheWindowDoes)
     // Keys alone, withheld or not, so a shell loop over them gets keys; a script reads the
     // counts as numbers.
     EXPECT_EQ(Razzlewick({"--list-styles"}).out, "Arabian\nMediterranean\nModern\nShakespearean\n");
-    const ProcessRun verbose = Razzlewick({"--list-styles", "--verbose"});
-    std::istringstream lines(verbose.out);
-    std::vector<std::string> withheldKeys;
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> fields;
-        std::istringstream fieldText(line);
-        for (std::string field; std::getline(fieldText, field, '\t');)
-            fields.push_back(field);
-        if (line.ends_with('\t'))
-            fields.emplace_back();
-        ASSERT_EQ(fields.size(), 4u) << line;
-        EXPECT_EQ(fields[1], fields[0]) << line;
-        EXPECT_GT(std::stoll(fields[2]), 1000) << line;
-        EXPECT_EQ(fields[2].find_first_not_of("0123456789"), std::string::npos) << line;
-        if (fields[3] == "withheld")
-            withheldKeys.push_back(fields[0]);
-    }
-    EXPECT_EQ(withheldKeys, (std::vector<std::string>{"Mediterranean", "Modern"}));
+    const std::string verbose = Razzlewick({"--list-styles", "--verbose"}).out;
+    EXPECT_TRUE(
+        std::regex_match(verbose, std::regex("Arabian\tArabian\t[0-9]{6,}\t\n"
+                                             "Mediterranean\tMediterranean\t[0-9]+\twithheld\n"
+                                             "Modern\tModern\t[0-9]+\twithheld\n"
+                                             "Shakespearean\tShakespearean\t[0-9]+\t\n")))
+        << verbose;
     EXPECT_EQ(Razzlewick({"--list-styles", "--verbose", "-l", "1"}).out.find("withheld"),
               std::string::npos);
 
@@ -312,8 +302,8 @@ TEST_F(TerminalRun, StyleNamesForPeopleAndScripts)
     EXPECT_TRUE(chosen.err.starts_with("razzlewick: random chose ")) << chosen.err;
 }
 // Long insults are drawn again until one fits, from the same source, and a limit no insult
-// can meet says so; --width breaks lines at spaces only, where a pipe gets whole lines.
-TEST_F(TerminalRun, InsultsThatFitAndLinesBrokenAtSpaces)
+// can meet says so. (Lines broken to a terminal's width: tests/e2e/TerminalWidth.sh.)
+TEST_F(TerminalRun, InsultsThatFitOrSayThatNoneDoes)
 {
     const std::vector<std::string> args = {"--print", "-s", "Arabian", "-n", "50", "-S", "8"};
     auto with = [&args](std::vector<std::string> more) {
@@ -337,15 +327,6 @@ TEST_F(TerminalRun, InsultsThatFitAndLinesBrokenAtSpaces)
                              "2000 draws (the shortest had "))
         << none.err;
     EXPECT_TRUE(none.err.ends_with("); printed 0 of 50\n")) << none.err;
-
-    const std::string whole = Razzlewick(args).out;
-    const std::string wrapped = Razzlewick(with({"--width", "40"})).out;
-    std::string joined = wrapped;
-    for (size_t at; (at = joined.find("\n  ")) != std::string::npos;)
-        joined.replace(at, 3, " ");
-    EXPECT_EQ(joined, whole);
-    EXPECT_GT(wrapped.size(), whole.size());
-    EXPECT_EQ(Razzlewick(with({"--no-wrap"})).out, whole);
 }
 
 // A style is named by its key or by the name its tab shows, in any case; a name that could be
@@ -535,7 +516,6 @@ INSTANTIATE_TEST_SUITE_P(
                     2,
                     "",
                     "razzlewick: option --width expects a whole number from 20 to 10000"},
-        CommandLine{"WidthWithoutPrint", {"--width", "60"}, 2, "", "razzlewick: --width goes with"},
         CommandLine{"StrayWord", {"--print", "Arabian"}, 2, "", "razzlewick: unexpected argument"},
         CommandLine{"ToolkitOptionWithPrint",
                     {"--print", "-style", "Arabian"},

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# `razzlewick --print` on a real 80-column terminal (a pseudo-terminal): lines broken at
+# `razzlewick --print` on an 80-column pseudo-terminal: lines broken at
 # spaces, never within a word, and --short insults that fit and repeat for a seed.
 # Usage: TerminalWidth.sh RAZZLEWICK
 set -uo pipefail
 program=$1
 source "$(dirname "$0")/../support/EndToEnd.sh"
-require_tools python3
+require_tools python3 script stty
 use_work_folder
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 cd "$work" || fail "no work folder"
@@ -13,24 +13,7 @@ cd "$work" || fail "no work folder"
 # on_terminal ARG...: what the program prints on an 80-column terminal, without the
 # terminal's carriage returns.
 on_terminal() {
-  python3 - "$program" "$@" <<'PYTHON'
-import fcntl, os, struct, subprocess, sys, termios
-leader, follower = os.openpty()
-fcntl.ioctl(follower, termios.TIOCSWINSZ, struct.pack("HHHH", 24, 80, 0, 0))
-child = subprocess.Popen(sys.argv[1:], stdout=follower, stderr=subprocess.DEVNULL)
-os.close(follower)
-text = b""
-while True:
-    try:
-        chunk = os.read(leader, 65536)
-    except OSError:  # the terminal's far end is gone
-        break
-    if not chunk:
-        break
-    text += chunk
-child.wait()
-sys.stdout.write(text.decode().replace("\r\n", "\n"))
-PYTHON
+  script -qec "stty cols 80 rows 24; $(printf '%q ' "$program" "$@")" /dev/null | tr -d '\r'
 }
 
 # The widest line of standard input, in characters.
@@ -45,6 +28,10 @@ for style in Arabian Shakespearean; do
   [[ "${wrapped//$'\n'  / }" == "$piped" ]] || fail "$style: wrapping changed the words"
   [[ $(printf '%s\n' "$piped" | wc -l) -eq 200 ]] || fail "$style: a pipe got wrapped lines"
 done
+
+args=(--print -s Arabian -n 20 -S 3)
+[[ "$(on_terminal "${args[@]}" --no-wrap)" == "$("$program" "${args[@]}")" ]] || fail "--no-wrap wrapped"
+[[ $("$program" "${args[@]}" --width 40 | widest) -le 40 ]] || fail "--width 40 in a pipe"
 
 short=$(on_terminal --print -s Arabian -n 200 -S 5 --short)
 [[ $(printf '%s\n' "$short" | wc -l) -eq 200 ]] || fail "--short: not 200 insults"
