@@ -305,21 +305,15 @@ TEST_F(TerminalRun, StyleNamesForPeopleAndScripts)
 // can meet says so. (Lines broken to a terminal's width: tests/e2e/TerminalWidth.sh.)
 TEST_F(TerminalRun, InsultsThatFitOrSayThatNoneDoes)
 {
-    const std::vector<std::string> args = {"--print", "-s", "Arabian", "-n", "50", "-S", "8"};
-    auto with = [&args](std::vector<std::string> more) {
-        more.insert(more.begin(), args.begin(), args.end());
-        return more;
-    };
-    const ProcessRun fitting = Razzlewick(with({"--max-length", "100"}));
+    const ProcessRun fitting =
+        Razzlewick({"--print", "-s", "Arabian", "-n50", "-S8", "--max-length=100"});
     EXPECT_EQ(fitting.status, 0) << fitting.err;
-    EXPECT_EQ(fitting.out, Razzlewick(with({"--max-length", "100"})).out);
-    std::istringstream lines(fitting.out);
-    int count = 0;
-    for (std::string line; std::getline(lines, line); ++count)
-        EXPECT_LE(line.size(), 100u) << line;  // ASCII alone in Arabian
-    EXPECT_EQ(count, 50);
+    // Fifty lines of at most 100 characters (Arabian is ASCII), the same for the same seed.
+    EXPECT_TRUE(std::regex_match(fitting.out, std::regex("([^\n]{1,100}\n){50}")));
+    EXPECT_EQ(fitting.out,
+              Razzlewick({"--print", "-s", "Arabian", "-n50", "-S8", "--max-length=100"}).out);
 
-    const ProcessRun none = Razzlewick(with({"--max-length", "20"}));
+    const ProcessRun none = Razzlewick({"--print", "-s", "Arabian", "-n50", "--max-length=20"});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "");
     EXPECT_TRUE(
@@ -334,10 +328,8 @@ TEST_F(TerminalRun, InsultsThatFitOrSayThatNoneDoes)
 TEST_F(TerminalRun, StylesByKeyOrNameAndAmbiguityNamesTheCandidates)
 {
     WriteUserStyles({{"Corporate Jargon", "Synergy, %0", {{"ye silo"}}, "Corporate"},
-                     {"Caf\xE9", "Un %0", {{"cr\xE8me"}}},
                      {"Other", "Oh %0", {{"no"}}, "corporate jargon"}});
     EXPECT_EQ(Razzlewick({"--print", "-s", "CORPORATE"}).out, "Synergy, ye silo.\n");
-    EXPECT_EQ(Razzlewick({"--print", "-s", "CAF\xC3\x89"}).out, "Un cr\xC3\xA8me.\n");
     const ProcessRun ambiguous = Razzlewick({"--print", "-s", "Corporate JARGON"});
     EXPECT_EQ(ambiguous.status, 2);
     EXPECT_EQ(ambiguous.err,
@@ -511,11 +503,6 @@ INSTANTIATE_TEST_SUITE_P(
                     2,
                     "",
                     "razzlewick: --short and --max-length go alone"},
-        CommandLine{"WidthTooNarrow",
-                    {"--print", "--width", "5"},
-                    2,
-                    "",
-                    "razzlewick: option --width expects a whole number from 20 to 10000"},
         CommandLine{"StrayWord", {"--print", "Arabian"}, 2, "", "razzlewick: unexpected argument"},
         CommandLine{"ToolkitOptionWithPrint",
                     {"--print", "-style", "Arabian"},

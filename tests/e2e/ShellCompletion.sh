@@ -98,7 +98,5 @@ ZSH
   }
   expect "zsh: razzlewick --print -s sh" "razzlewick --print -s Shakespearean " \
     "$(zsh_complete 'razzlewick --print -s sh')"
-  expect "zsh: razzlewick --print --max" "razzlewick --print --max-length=" \
-    "$(zsh_complete 'razzlewick --print --max')"
 fi
 echo "shell completion: passed"
