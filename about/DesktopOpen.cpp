@@ -51,7 +51,7 @@ std::string_view WhatOpens(const std::string& target)
 std::string DesktopOpenProblem(const std::string& target, int launchCode)
 {
     if (launchCode != platform::kLaunchNoAssociation)
-        return OpenErrorText(launchCode) + "\n\n" + target;
+        return "Can't open " + target + ":\n\n" + OpenErrorExplanation(launchCode);
     const std::string_view program = WhatOpens(target);
     if (!platform::FindProgram("xdg-open")) {
         return "Can't open " + target + ":\n\nxdg-open, which hands it to the desktop's " +
