@@ -3,15 +3,12 @@
 #include "cli/ComposeBatch.h"
 #include "cli/EntropySeed.h"
 #include "cli/FittingInsults.h"
+#include "cli/StyleChoice.h"
 #include "cli/StyleListing.h"
-#include "cli/StyleNameMatch.h"
-#include "cli/StyleTabs.h"
 #include "cli/TerminalText.h"
 #include "cli/WordWrap.h"
 #include "data/InsultGenerator.h"
 #include "data/SearchReport.h"
-#include "generate/RandomSource.h"
-#include "platform/AsciiCase.h"
 #include "platform/ProgramFolder.h"
 #include "resources/version/Version.h"
 #include "settings/ProfileFile.h"
@@ -93,8 +90,6 @@ says after the insults that did fit; 2 a bad command line or a style no
 data file holds, or a name that could be more than one.
 )";
 
-constexpr std::string_view kRandomStyle = "random";
-
 const std::vector<OptionDefinition> kOptions = {
     {"--print", "", false},  {"--list-styles", "", false}, {"--version", "", false},
     {"--style", "-s", true}, {"--count", "-n", true},      {"--seed", "-S", true},
@@ -118,41 +113,6 @@ std::vector<OptionDefinition> AllOptions()
     std::vector<OptionDefinition> all = kOptions;
     all.insert(all.end(), kWindowOptions.begin(), kWindowOptions.end());
     return all;
-}
-
-// One of the styles the level allows, chosen by the seed without drawing from the random
-// source, so "--style random --seed N" prints what the chosen style prints for that seed.
-std::optional<std::string> PickStyle(const InsultGenerator& engine, int32_t level, uint32_t seed)
-{
-    std::vector<std::string> allowed;
-    for (const auto& entry : engine.Styles()) {
-        if (!StyleTabs::Withholds(level, entry.first))
-            allowed.push_back(entry.first);
-    }
-    if (allowed.empty())
-        return std::nullopt;
-    const uint32_t mixed = NextRandomState(seed) >> 16;
-    return allowed[mixed % allowed.size()];
-}
-
-// The style of the tab the window opens on, by the window's own rule.
-std::string LastTabStyle(const InsultGenerator& engine, const ProfileSnapshot& settings)
-{
-    const std::vector<std::string> tabs = StyleTabs::TabOrder(StyleKeys(engine));
-    const int32_t saved =
-        settings.ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab, SettingsKeys::kDefaultTab);
-    return tabs[StyleTabs::SavedPosition(saved, tabs.size())];
-}
-
-// The first tab's style the level allows, for a saved tab it withholds: a look at a coarse
-// tab in the window must not leave every later shell line without insults.
-std::optional<std::string> FirstAllowedStyle(const InsultGenerator& engine, int32_t level)
-{
-    for (const std::string& key : StyleTabs::TabOrder(StyleKeys(engine))) {
-        if (engine.Styles().contains(key) && !StyleTabs::Withholds(level, key))
-            return key;
-    }
-    return std::nullopt;
 }
 
 // The count set in Preferences, or the first run's count when the settings file holds one
@@ -198,6 +158,37 @@ void CheckCombination(const Arguments& arguments)
     }
     if (!arguments.operands.empty())
         throw UsageError("unexpected argument \"" + arguments.operands.front() + "\"");
+}
+
+// How the insults are laid out: at most `longest` characters each (0: any length), broken to
+// `wrapWidth` columns (0: one insult a line).
+struct Layout final {
+    std::size_t longest = 0;
+    std::size_t wrapWidth = 0;
+};
+
+// Prints the batch; 0, or 1 when too few insults fit the length asked for.
+int PrintInsults(InsultGenerator& engine, const std::string& key, const BatchRequest& request,
+                 Layout layout, std::ostream& out, std::ostream& err)
+{
+    const auto print = [&](const std::string& text) {
+        const std::string shown = BatchForTerminal(text, LineEnds::Lf);
+        out << (layout.wrapWidth != 0 ? WrapLines(shown, layout.wrapWidth) : shown);
+    };
+    if (layout.longest == 0) {
+        ComposeBatches(engine, key, request, print);
+        return 0;
+    }
+    const FittingOutcome fitting = ComposeFitting(engine, key, request, layout.longest, print);
+    if (fitting.written == request.count)
+        return 0;
+    out.flush();
+    err << "razzlewick: no insult of " << TerminalTextFrom1252(key, Separators::Escape)
+        << " within " << layout.longest << " characters in " << kMostDrawsPerInsult << " draws";
+    if (fitting.shortestDrawn != 0)
+        err << " (the shortest had " << fitting.shortestDrawn << ")";
+    err << "; printed " << fitting.written << " of " << request.count << '\n';
+    return 1;
 }
 
 int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err, int outColumns)
@@ -254,73 +245,17 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err, int
 
     const std::string name =
         arguments.Has("--style") ? arguments.options.at("--style") : std::string();
-    std::optional<std::string> key;
-    if (name.empty()) {
-        key = LastTabStyle(engine, settings);
-        if (!engine.Styles().contains(*key)) {
-            err << "razzlewick: no style \"" << TerminalTextFrom1252(*key, Separators::Escape)
-                << "\"; the styles are: " << StyleList(engine) << '\n';
-            return 2;
-        }
-        if (StyleTabs::Withholds(level, *key)) {
-            if (const std::optional<std::string> allowed = FirstAllowedStyle(engine, level)) {
-                if (verbose) {
-                    err << "razzlewick: printing " << TerminalTextFrom1252(*allowed)
-                        << ": the saved tab's " << TerminalTextFrom1252(*key)
-                        << " is withheld at offensiveness level 0\n";
-                }
-                key = allowed;
-            }
-        }
-    } else if (platform::EqualsIgnoringAsciiCase(name, kRandomStyle)) {
-        key = PickStyle(engine, level, seed);
-        if (!key) {
-            err << "razzlewick: every style is withheld at offensiveness level 0: add --level 1, "
-                   "or raise the level in Preferences\n";
-            return 1;
-        }
-        if (verbose)
-            err << "razzlewick: random chose " << TerminalTextFrom1252(*key) << '\n';
-    } else {
-        const std::vector<std::string> matches = StyleKeysMatching(engine, name);
-        if (matches.size() != 1) {
-            err << "razzlewick: " << StyleMatchProblem(engine, name, matches) << '\n';
-            return 2;
-        }
-        key = matches.front();
-    }
-    if (StyleTabs::Withholds(level, *key)) {
-        err << "razzlewick: " << TerminalTextFrom1252(*key, Separators::Escape)
-            << " is withheld at offensiveness level 0: add --level 1, or raise the level in "
-               "Preferences\n";
-        return 1;
-    }
-
+    const StyleChoice chosen = ChooseStyle(engine, name, level, seed, settings, verbose, err);
+    if (chosen.failure != 0)
+        return chosen.failure;
     const BatchRequest request{
         .count = count != 0 ? count : SettingsCount(settings, err),
         .capitalise = !arguments.Has("--no-caps") && options.capitalise == 1,
         .seed = seed,
         .repeats = Repeats::AvoidRecent,
     };
-    const auto print = [&](const std::string& text) {
-        const std::string shown = BatchForTerminal(text, LineEnds::Lf);
-        out << (wrapWidth != 0 ? WrapLines(shown, wrapWidth) : shown);
-    };
-    if (longest == 0) {
-        ComposeBatches(engine, *key, request, print);
-        return status;
-    }
-    const FittingOutcome fitting = ComposeFitting(engine, *key, request, longest, print);
-    if (fitting.written < request.count) {
-        out.flush();
-        err << "razzlewick: no insult of " << TerminalTextFrom1252(*key) << " within " << longest
-            << " characters in " << kMostDrawsPerInsult << " draws";
-        if (fitting.shortestDrawn != 0)
-            err << " (the shortest had " << fitting.shortestDrawn << ")";
-        err << "; printed " << fitting.written << " of " << request.count << '\n';
-        return 1;
-    }
-    return status;
+    const int printed = PrintInsults(engine, chosen.key, request, {longest, wrapWidth}, out, err);
+    return printed != 0 ? printed : status;
 }
 
 }  // namespace
