@@ -161,12 +161,13 @@ void AboutDialog::OnMailUs()
 void AboutDialog::OnReadDocumentation()
 {
     int launchCode = 0;
-    if (info_.OpenDocumentation(&launchCode)) {
+    std::string path;
+    if (info_.OpenDocumentation(&launchCode, &path)) {
         return;
     }
     // The guide is there but could not be opened: say what stood in the way.
     if (launchCode != platform::kLaunchFileNotFound) {
-        CHyperLink::ShowOpenError(launchCode);
+        CHyperLink::ShowOpenError(launchCode, path);
         return;
     }
     const QString name = EngineTextToDisplay(info_.name);

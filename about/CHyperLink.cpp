@@ -1,6 +1,7 @@
 #include "about/CHyperLink.h"
 
 #include "about/CHyperLinkAccessible.h"
+#include "about/DesktopOpen.h"
 #include "about/OpenErrorText.h"
 #include "about/ShellOpen.h"
 #include "platform/BrowserCommand.h"
@@ -11,6 +12,7 @@
 #include "ui/ColourBehind.h"
 #include "ui/Contrast.h"
 #include "ui/DialogBuilder.h"
+#include "ui/DisplayText.h"
 #include "ui/FocusMark.h"
 
 #include <QApplication>
@@ -140,7 +142,7 @@ void CHyperLink::ActivateLink()
         return;
     }
     QApplication::beep();
-    ShowOpenError(code);
+    ShowOpenError(code, url_);
 }
 
 int CHyperLink::OpenLink(const std::string& url, int /*showCommand*/)
@@ -168,6 +170,13 @@ void CHyperLink::ShowOpenError(int code)
 {
     platform::ShowMessageBox(QApplication::activeWindow(),
                              QString::fromStdString(OpenErrorText(code)),
+                             platform::MessageIcon::Exclamation);
+}
+
+void CHyperLink::ShowOpenError(int code, const std::string& target)
+{
+    platform::ShowMessageBox(QApplication::activeWindow(),
+                             FileSystemTextToDisplay(DesktopOpenProblem(target, code)),
                              platform::MessageIcon::Exclamation);
 }
 

@@ -63,6 +63,8 @@ public:
     static int OpenLink(const std::string& url, int showCommand);
     // Tells the user why a link could not be opened.
     static void ShowOpenError(int code);
+    // The same, naming the address or path that did not open and what would open it.
+    static void ShowOpenError(int code, const std::string& target);
     // Loads the shared hand cursor once per process.
     static void LoadHandCursor();
     static bool HandCursorLoaded();

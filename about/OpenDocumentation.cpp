@@ -12,7 +12,8 @@ std::vector<std::string> DocumentationCandidates(const std::string& productName)
     return {productName + ".html", "ReadMe.html", "ReadMe.htm", "ReadMe.txt"};
 }
 
-bool OpenDocumentationIn(const std::string& folder, const std::string& productName, int* launchCode)
+bool OpenDocumentationIn(const std::string& folder, const std::string& productName, int* launchCode,
+                         std::string* failedPath)
 {
     std::optional<int> firstPresentFailure;
     int code = platform::kLaunchFileNotFound;
@@ -25,6 +26,8 @@ bool OpenDocumentationIn(const std::string& folder, const std::string& productNa
         if (code != platform::kLaunchFileNotFound && code != platform::kLaunchPathNotFound &&
             !firstPresentFailure) {
             firstPresentFailure = code;
+            if (failedPath != nullptr)
+                *failedPath = folder + candidate;
         }
     }
     if (!platform::LaunchSucceeded(code))

@@ -2,9 +2,7 @@
 
 namespace razzlewick {
 
-namespace {
-
-std::string Explanation(int code)
+std::string OpenErrorExplanation(int code)
 {
     switch (code) {
         case 0:
@@ -39,11 +37,9 @@ std::string Explanation(int code)
     }
 }
 
-}  // namespace
-
 std::string OpenErrorText(int code)
 {
-    return "Can't open link:\n\n" + Explanation(code);
+    return "Can't open link:\n\n" + OpenErrorExplanation(code);
 }
 
 }  // namespace razzlewick

@@ -8,4 +8,7 @@ namespace razzlewick {
 // explanation of the launch code.
 std::string OpenErrorText(int code);
 
+// The explanation alone, for a message that names what could not be opened.
+std::string OpenErrorExplanation(int code);
+
 }  // namespace razzlewick

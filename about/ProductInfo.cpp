@@ -26,9 +26,9 @@ void ProductInfo::ShowAbout() const
     dialog.exec();
 }
 
-bool ProductInfo::OpenDocumentation(int* launchCode) const
+bool ProductInfo::OpenDocumentation(int* launchCode, std::string* failedPath) const
 {
-    return OpenDocumentationIn(platform::ProgramFolder(), name, launchCode);
+    return OpenDocumentationIn(platform::ProgramFolder(), name, launchCode, failedPath);
 }
 
 bool ProductInfo::OpenWebPage() const

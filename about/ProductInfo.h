@@ -33,7 +33,7 @@ struct ProductInfo final {
     void ShowAbout() const;
     // Opens the documentation beside the program; false when no candidate opened, with
     // the launch code of the failure (see OpenDocumentationIn).
-    bool OpenDocumentation(int* launchCode = nullptr) const;
+    bool OpenDocumentation(int* launchCode = nullptr, std::string* failedPath = nullptr) const;
     // Opens the product's page on the maker's site; always true.
     bool OpenWebPage() const;
     // Starts a feedback mail; false only when both ways failed (the user has been told).

@@ -91,7 +91,7 @@ int CompactTabStyle::Slack(const QStyleOption* option, QSize size, const QWidget
     return std::max(room - text, 0);
 }
 
-void CompactTabStyle::FitTabs(QTabBar& tabs)
+int CompactTabStyle::FitTabs(QTabBar& tabs)
 {
     // The bar measures its tabs again when told its style changed.
     const auto remeasure = [&tabs] {
@@ -110,13 +110,13 @@ void CompactTabStyle::FitTabs(QTabBar& tabs)
     };
     const int excess = extent() - tabs.width();
     if (excess <= 0)
-        return;
+        return 0;
     // Each measuring lays out every tab, so the least shrink that fits is found by halving;
     // tabs that do not fit even when down to their text scroll.
     shrink_ = excess;
     remeasure();
     if (extent() > tabs.width())
-        return;
+        return extent() - tabs.width();
     int fits = excess;
     int tooLittle = 0;
     while (fits - tooLittle > 1) {
@@ -128,6 +128,7 @@ void CompactTabStyle::FitTabs(QTabBar& tabs)
         shrink_ = fits;
         remeasure();
     }
+    return 0;
 }
 
 }  // namespace razzlewick

@@ -29,7 +29,8 @@ public:
     // For styles whose tabs are wide even without padding (a least width, wide margins):
     // while the last tab ends past the bar, takes room off each tab, never so much that its
     // text would no longer fit. Starts afresh each time, for tabs added or taken away.
-    void FitTabs(QTabBar& tabs);
+    // Answers the width the bar still lacks for every tab to show, 0 when they all do.
+    int FitTabs(QTabBar& tabs);
 
 private:
     // Width a tab can give up and still show its whole text.

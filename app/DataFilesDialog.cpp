@@ -1,7 +1,6 @@
 #include "app/DataFilesDialog.h"
 
-#include "about/CHyperLink.h"
-#include "about/ShellOpen.h"
+#include "about/DesktopOpen.h"
 #include "app/AuthorPicture.h"
 #include "cli/StyleTabs.h"
 #include "data/DataFolders.h"
@@ -10,7 +9,6 @@
 #include "data/Windows1252.h"
 #include "generate/FormatCombinations.h"
 #include "platform/FileSystem.h"
-#include "platform/LaunchCodes.h"
 #include "platform/qt/MessageBox.h"
 #include "resources/templates/ResourceIds.h"
 #include "ui/DisplayText.h"
@@ -126,8 +124,10 @@ void DataFilesDialog::OnOpenStylesFolder()
             platform::MessageIcon::Exclamation);
         return;
     }
-    if (const int code = ShellOpenResult(folder, false); !platform::LaunchSucceeded(code))
-        CHyperLink::ShowOpenError(code);
+    if (const DesktopOpenResult opened = OpenOnDesktop(folder); !opened.opened) {
+        platform::ShowMessageBox(this, FileSystemTextToDisplay(opened.message),
+                                 platform::MessageIcon::Exclamation);
+    }
 }
 
 }  // namespace razzlewick

@@ -7,6 +7,7 @@
 #include "app/CopyWhenActive.h"
 #include "app/DataFilesDialog.h"
 #include "app/TextBoxScroll.h"
+#include "cli/EntropySeed.h"
 #include "cli/StyleListing.h"
 #include "clipboard/SetClipboardText.h"
 #include "generate/FormatCombinations.h"
@@ -37,11 +38,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTabBar>
 #include <QWindow>
 
 #include <algorithm>
-#include <ctime>
 
 namespace razzlewick {
 
@@ -176,7 +177,8 @@ void MainDialog::BeforeFirstShow()
 
     AddWindowMenu();
     setWindowIcon(icon_);
-    SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+    // The system's entropy, as the terminal uses: windows opened in one second still differ.
+    SeedRandom(EntropySeed());
 
     // Narrower tabs, so the four fit without scroll buttons; a strip of more scrolls.
     tabStyle_ = new CompactTabStyle;
@@ -214,8 +216,22 @@ void MainDialog::FillTabs(std::size_t selected)
         styleTabs_->removeTab(styleTabs_->count() - 1);
     for (std::size_t position = 0; position < tabKeys_.size(); ++position)
         styleTabs_->addTab(TabLabel(engine_, position, tabKeys_[position]));
-    tabStyle_->FitTabs(*styleTabs_);
+    FitTabsToWindow();
     styleTabs_->setCurrentIndex(static_cast<int>(selected));
+}
+
+void MainDialog::FitTabsToWindow()
+{
+    const int lacking = tabStyle_->FitTabs(*styleTabs_);
+    if (lacking <= 0 || styleTabs_->count() > kTabsShownWhole)
+        return;
+    const QScreen* shownOn = screen();
+    const int room = shownOn != nullptr
+                         ? shownOn->availableGeometry().width() - frameGeometry().width()
+                         : lacking;
+    // The tab strip stretches with the window; its resize fits the tabs again.
+    if (room > 0)
+        resize(width() + std::min(lacking, room), height());
 }
 
 void MainDialog::ReloadDataFiles()
@@ -375,6 +391,9 @@ void MainDialog::moveEvent(QMoveEvent* event)
 void MainDialog::resizeEvent(QResizeEvent* event)
 {
     ResizableDialog::resizeEvent(event);
+    // Tabs narrowed for a strip too short may take their room back, or need less of it.
+    if (styleTabs_->count() > kStyleCount)
+        tabStyle_->FitTabs(*styleTabs_);
     RepaintControls();
 }
 

@@ -47,6 +47,9 @@ public:
     // again for every tab added, so tens of thousands of styles would keep the window from
     // appearing for minutes. Styles past these have no tab.
     static constexpr std::size_t kMostTabs = 500;
+    // Up to this many tabs show whole without scrolling: the window grows wider for them
+    // while the screen has room. A strip of more scrolls.
+    static constexpr int kTabsShownWhole = 8;
 
     explicit MainDialog(QWidget* parent = nullptr);
     ~MainDialog() override;
@@ -98,6 +101,8 @@ private:
     void KeepTextBoxOnThePage();
     // Makes a tab for every style, in tab order, and selects the one at `selected`.
     void FillTabs(std::size_t selected);
+    // Narrows the tabs to their labels and, where that is not enough, widens the window.
+    void FitTabsToWindow();
     // The picture of the tab at `position`: its own, the author's or the neutral one.
     void ShowStylePicture(std::size_t position);
 

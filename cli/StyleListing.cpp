@@ -23,16 +23,29 @@ std::string StyleList(const InsultGenerator& engine)
     return list.empty() ? "none" : list;
 }
 
-std::string StyleLines(const InsultGenerator& engine, bool counts, std::optional<int32_t> level)
+std::string StyleLines(const InsultGenerator& engine, bool counts)
 {
     std::string lines;
     for (const auto& [key, style] : engine.Styles()) {
         lines += TerminalTextFrom1252(key, Separators::Escape);
         if (counts)
             lines += '\t' + FormatCombinations(style.CombinationCount());
-        if (level && StyleTabs::Withholds(*level, key))
-            lines += "\twithheld at level 0";
         lines += '\n';
+    }
+    return lines;
+}
+
+std::string StyleTable(const InsultGenerator& engine, int32_t level)
+{
+    std::string lines;
+    for (const auto& [key, style] : engine.Styles()) {
+        const std::string& name = style.Name().empty() ? key : style.Name();
+        // A count past the signed range wrapped, as the window's label reads it.
+        const auto combinations = static_cast<uint64_t>(style.CombinationCount());
+        lines += TerminalTextFrom1252(key, Separators::Escape) + '\t' +
+                 TerminalTextFrom1252(name, Separators::Escape) + '\t' +
+                 std::to_string(combinations) + '\t' +
+                 (StyleTabs::Withholds(level, key) ? "withheld" : "") + '\n';
     }
     return lines;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +18,13 @@ std::vector<std::string> StyleKeys(const InsultGenerator& engine);
 std::string StyleList(const InsultGenerator& engine);
 
 // One line per style: its key alone, or with `counts` the key, a tab and the combination
-// label the window shows. Given a level, a style the level withholds gets a further tab and
-// "withheld at level 0".
-std::string StyleLines(const InsultGenerator& engine, bool counts,
-                       std::optional<int32_t> level = std::nullopt);
+// label the window shows.
+std::string StyleLines(const InsultGenerator& engine, bool counts);
+
+// One line per style for a script: four fields separated by tabs: the key, the name its tab
+// shows, the number of combinations in plain digits (9223372036854775807 for a count that
+// reached the largest the program keeps), and "withheld" when the level withholds the style
+// or nothing.
+std::string StyleTable(const InsultGenerator& engine, int32_t level);
 
 }  // namespace razzlewick

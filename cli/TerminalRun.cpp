@@ -2,14 +2,13 @@
 
 #include "cli/ComposeBatch.h"
 #include "cli/EntropySeed.h"
+#include "cli/FittingInsults.h"
+#include "cli/StyleChoice.h"
 #include "cli/StyleListing.h"
-#include "cli/StyleNameMatch.h"
-#include "cli/StyleTabs.h"
 #include "cli/TerminalText.h"
+#include "cli/WordWrap.h"
 #include "data/InsultGenerator.h"
 #include "data/SearchReport.h"
-#include "generate/RandomSource.h"
-#include "platform/AsciiCase.h"
 #include "platform/ProgramFolder.h"
 #include "resources/version/Version.h"
 #include "settings/ProfileFile.h"
@@ -26,6 +25,8 @@ namespace {
 constexpr std::string_view kUsage =
     R"(Usage: razzlewick [-platform NAME] [-display NAME] [other toolkit options]
        razzlewick --print [-s NAME] [-n N] [-S N] [-l 0|1] [--no-caps]
+                          [--short | --max-length N] [--width N | --no-wrap]
+                          [--verbose]
        razzlewick --list-styles [--verbose] [-l 0|1]
        razzlewick --version | --help
 )";
@@ -36,9 +37,10 @@ Without options Razzlewick opens its window. With --print it composes one batch
 of insults and prints it, one insult a line, with no window and no display.
 
   --print            print one batch of insults
-  -s, --style NAME   the style to print, in any case, or "random" for any style
-                     the level allows (default: the tab selected when the
-                     window last closed)
+  -s, --style NAME   the style to print: its key or the name its tab shows, in
+                     any case, or "random" for any style the level allows
+                     (default: the tab selected when the window last closed,
+                     or the first tab when the level withholds that one)
   -n, --count N      insults in the batch, 1 to 500 (default: the count set in
                      Preferences)
   -S, --seed N       start the random source at N (0 to 4294967295): the same
@@ -49,9 +51,18 @@ of insults and prints it, one insult a line, with no window and no display.
                      Preferences)
   --no-caps          leave the first letter of each insult as the style
                      writes it
-  --list-styles      print the name of every style, one a line
-  --verbose          with --list-styles: add each style's number of
-                     combinations and whether the level withholds it
+  --short            print only insults of at most 80 characters
+  --max-length N     print only insults of at most N characters (20 to 10000);
+                     the others are drawn again, so a seed still gives the
+                     same insults
+  --width N          break lines at spaces to fit N columns (20 to 10000)
+  --no-wrap          never break lines (default: lines are broken to fit the
+                     terminal; a file or a pipe gets one insult a line)
+  --list-styles      print the key of every style, one a line
+  --verbose          with --print: say on standard error which style was
+                     chosen for you; with --list-styles: add the name, the
+                     number of combinations and "withheld" where the level
+                     withholds the style, separated by tabs
   --version          print the version
   -h, --help         show this help
 
@@ -73,16 +84,22 @@ Control characters in what is printed, whether they come from a data file, a
 file name or the command line, are shown as escapes (\e, \x9b, \u202e).
 
 Exit status: 0 printed; 1 no window could open, no data, a data file that
-could not be read, or a style the offensiveness level withholds; 2 a bad
-command line or a style no data file holds.
+could not be read, a style the offensiveness level withholds, or no insult
+short enough (--short, --max-length) in 2000 draws, which standard error
+says after the insults that did fit; 2 a bad command line or a style no
+data file holds, or a name that could be more than one.
 )";
-
-constexpr std::string_view kRandomStyle = "random";
 
 const std::vector<OptionDefinition> kOptions = {
     {"--print", "", false},  {"--list-styles", "", false}, {"--version", "", false},
     {"--style", "-s", true}, {"--count", "-n", true},      {"--seed", "-S", true},
-    {"--level", "-l", true}, {"--no-caps", "", false},     {"--verbose", "", false}};
+    {"--level", "-l", true}, {"--no-caps", "", false},     {"--verbose", "", false},
+    {"--short", "", false},  {"--max-length", "", true},   {"--width", "", true},
+    {"--no-wrap", "", false}};
+
+constexpr long long kShortLength = 80;
+constexpr long long kNarrowest = 20;
+constexpr long long kWidest = 10000;
 
 // The toolkit's options that the window takes, handed on to it as they were given.
 const std::vector<OptionDefinition> kWindowOptions = {
@@ -96,30 +113,6 @@ std::vector<OptionDefinition> AllOptions()
     std::vector<OptionDefinition> all = kOptions;
     all.insert(all.end(), kWindowOptions.begin(), kWindowOptions.end());
     return all;
-}
-
-// One of the styles the level allows, chosen by the seed without drawing from the random
-// source, so "--style random --seed N" prints what the chosen style prints for that seed.
-std::optional<std::string> PickStyle(const InsultGenerator& engine, int32_t level, uint32_t seed)
-{
-    std::vector<std::string> allowed;
-    for (const auto& entry : engine.Styles()) {
-        if (!StyleTabs::Withholds(level, entry.first))
-            allowed.push_back(entry.first);
-    }
-    if (allowed.empty())
-        return std::nullopt;
-    const uint32_t mixed = NextRandomState(seed) >> 16;
-    return allowed[mixed % allowed.size()];
-}
-
-// The style of the tab the window opens on, by the window's own rule.
-std::string LastTabStyle(const InsultGenerator& engine, const ProfileSnapshot& settings)
-{
-    const std::vector<std::string> tabs = StyleTabs::TabOrder(StyleKeys(engine));
-    const int32_t saved =
-        settings.ReadInteger(SettingsKeys::kSection, SettingsKeys::kTab, SettingsKeys::kDefaultTab);
-    return tabs[StyleTabs::SavedPosition(saved, tabs.size())];
 }
 
 // The count set in Preferences, or the first run's count when the settings file holds one
@@ -146,14 +139,19 @@ void CheckCombination(const Arguments& arguments)
     const bool answer = print || list || arguments.Has("--version");
     if (print + list + arguments.Has("--version") > 1)
         throw UsageError("--print, --list-styles and --version go alone");
-    for (const char* option : {"--style", "--count", "--seed", "--no-caps"}) {
+    for (const char* option : {"--style", "--count", "--seed", "--no-caps", "--short",
+                               "--max-length", "--width", "--no-wrap"}) {
         if (!print && arguments.Has(option))
             throw UsageError(std::string(option) + " goes with --print");
     }
     if (!print && !list && arguments.Has("--level"))
         throw UsageError("--level goes with --print or --list-styles");
-    if (!list && arguments.Has("--verbose"))
-        throw UsageError("--verbose goes with --list-styles");
+    if (!print && !list && arguments.Has("--verbose"))
+        throw UsageError("--verbose goes with --print or --list-styles");
+    if (arguments.Has("--short") && arguments.Has("--max-length"))
+        throw UsageError("--short and --max-length go alone: --short is --max-length 80");
+    if (arguments.Has("--width") && arguments.Has("--no-wrap"))
+        throw UsageError("--width and --no-wrap go alone");
     for (const OptionDefinition& option : kWindowOptions) {
         if (answer && arguments.Has(option.longName))
             throw UsageError(option.longName + " is an option of the window, not of the terminal");
@@ -162,7 +160,38 @@ void CheckCombination(const Arguments& arguments)
         throw UsageError("unexpected argument \"" + arguments.operands.front() + "\"");
 }
 
-int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
+// How the insults are laid out: at most `longest` characters each (0: any length), broken to
+// `wrapWidth` columns (0: one insult a line).
+struct Layout final {
+    std::size_t longest = 0;
+    std::size_t wrapWidth = 0;
+};
+
+// Prints the batch; 0, or 1 when too few insults fit the length asked for.
+int PrintInsults(InsultGenerator& engine, const std::string& key, const BatchRequest& request,
+                 Layout layout, std::ostream& out, std::ostream& err)
+{
+    const auto print = [&](const std::string& text) {
+        const std::string shown = BatchForTerminal(text, LineEnds::Lf);
+        out << (layout.wrapWidth != 0 ? WrapLines(shown, layout.wrapWidth) : shown);
+    };
+    if (layout.longest == 0) {
+        ComposeBatches(engine, key, request, print);
+        return 0;
+    }
+    const FittingOutcome fitting = ComposeFitting(engine, key, request, layout.longest, print);
+    if (fitting.written == request.count)
+        return 0;
+    out.flush();
+    err << "razzlewick: no insult of " << TerminalTextFrom1252(key, Separators::Escape)
+        << " within " << layout.longest << " characters in " << kMostDrawsPerInsult << " draws";
+    if (fitting.shortestDrawn != 0)
+        err << " (the shortest had " << fitting.shortestDrawn << ")";
+    err << "; printed " << fitting.written << " of " << request.count << '\n';
+    return 1;
+}
+
+int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err, int outColumns)
 {
     const bool list = arguments.Has("--list-styles");
     const auto number = [&](const char* name, long long minimum, long long maximum) {
@@ -177,6 +206,15 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
         arguments.Has("--seed")
             ? static_cast<uint32_t>(number("--seed", 0, std::numeric_limits<uint32_t>::max()))
             : (list ? 0 : EntropySeed());
+    const bool verbose = arguments.Has("--verbose");
+    const std::size_t longest = static_cast<std::size_t>(
+        arguments.Has("--short")        ? kShortLength
+        : arguments.Has("--max-length") ? number("--max-length", kNarrowest, kWidest)
+                                        : 0);
+    const std::size_t wrapWidth =
+        static_cast<std::size_t>(arguments.Has("--no-wrap") ? 0
+                                 : arguments.Has("--width") ? number("--width", kNarrowest, kWidest)
+                                                            : outColumns);
     const std::optional<int32_t> levelGiven =
         arguments.Has("--level") ? std::optional(static_cast<int32_t>(number("--level", 0, 1)))
                                  : std::nullopt;
@@ -201,59 +239,29 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
     const int status = loaded ? 0 : 1;
 
     if (list) {
-        out << StyleLines(engine, arguments.Has("--verbose"),
-                          arguments.Has("--verbose") ? std::optional(level) : std::nullopt);
+        out << (verbose ? StyleTable(engine, level) : StyleLines(engine, false));
         return status;
     }
 
     const std::string name =
         arguments.Has("--style") ? arguments.options.at("--style") : std::string();
-    std::optional<std::string> key;
-    if (name.empty()) {
-        key = LastTabStyle(engine, settings);
-        if (!engine.Styles().contains(*key)) {
-            err << "razzlewick: no style \"" << TerminalTextFrom1252(*key, Separators::Escape)
-                << "\"; the styles are: " << StyleList(engine) << '\n';
-            return 2;
-        }
-    } else if (platform::EqualsIgnoringAsciiCase(name, kRandomStyle)) {
-        key = PickStyle(engine, level, seed);
-        if (!key) {
-            err << "razzlewick: every style is withheld at offensiveness level 0: add --level 1, "
-                   "or raise the level in Preferences\n";
-            return 1;
-        }
-    } else {
-        const std::vector<std::string> matches = StyleKeysMatching(engine, name);
-        if (matches.size() != 1) {
-            err << "razzlewick: " << (matches.empty() ? "no style" : "more than one style matches")
-                << " \"" << name << "\"; the styles are: " << StyleList(engine) << '\n';
-            return 2;
-        }
-        key = matches.front();
-    }
-    if (StyleTabs::Withholds(level, *key)) {
-        err << "razzlewick: " << TerminalTextFrom1252(*key, Separators::Escape)
-            << " is withheld at offensiveness level 0: add --level 1, or raise the level in "
-               "Preferences\n";
-        return 1;
-    }
-
+    const StyleChoice chosen = ChooseStyle(engine, name, level, seed, settings, verbose, err);
+    if (chosen.failure != 0)
+        return chosen.failure;
     const BatchRequest request{
         .count = count != 0 ? count : SettingsCount(settings, err),
         .capitalise = !arguments.Has("--no-caps") && options.capitalise == 1,
         .seed = seed,
         .repeats = Repeats::AvoidRecent,
     };
-    ComposeBatches(engine, *key, request,
-                   [&](const std::string& batch) { out << BatchForTerminal(batch, LineEnds::Lf); });
-    return status;
+    const int printed = PrintInsults(engine, chosen.key, request, {longest, wrapWidth}, out, err);
+    return printed != 0 ? printed : status;
 }
 
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const WindowOpener& openWindow)
+                   const WindowOpener& openWindow, int outColumns)
 {
     int status = 0;
     try {
@@ -267,7 +275,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             } else if (!arguments.Has("--print") && !arguments.Has("--list-styles")) {
                 return openWindow(arguments);
             } else {
-                status = Answer(arguments, out, err);
+                status = Answer(arguments, out, err, outColumns);
             }
         }
     } catch (const UsageError& error) {

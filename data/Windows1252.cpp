@@ -71,6 +71,25 @@ std::string Utf16ToWindows1252(std::u16string_view text)
     return out;
 }
 
+char FoldWindows1252Case(char byte)
+{
+    const auto code = static_cast<unsigned char>(byte);
+    const bool latinCapital =
+        (code >= 'A' && code <= 'Z') || (code >= 0xC0 && code <= 0xDE && code != 0xD7);
+    if (latinCapital)
+        return static_cast<char>(code + 0x20);
+    switch (code) {
+        case 0x8A:  // Š
+        case 0x8C:  // Œ
+        case 0x8E:  // Ž
+            return static_cast<char>(code + 0x10);
+        case 0x9F:  // Ÿ
+            return static_cast<char>(0xFF);
+        default:
+            return byte;
+    }
+}
+
 std::string Windows1252ToUtf8(std::string_view bytes)
 {
     std::string out;

@@ -21,6 +21,10 @@ std::optional<unsigned char> UnicodeToWindows1252(char32_t character);
 // lacks (a lone surrogate, a pair outside the BMP) becomes one '?'.
 std::string Utf16ToWindows1252(std::u16string_view text);
 
+// The lower-case letter of a Windows-1252 byte (A-Z, the accented capitals, Š Œ Ž Ÿ), any
+// other byte as it is: names typed as "CAFÉ" then match "Café".
+char FoldWindows1252Case(char byte);
+
 // Windows-1252 bytes to UTF-8.
 std::string Windows1252ToUtf8(std::string_view bytes);
 

@@ -62,6 +62,9 @@ SpawnResult SpawnProcess(const std::vector<std::string>& argv)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    // A launcher and the programs it starts talk to a terminal nobody reads for them.
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     const auto result = Spawn(argv, &actions);
     posix_spawn_file_actions_destroy(&actions);
     return result;

@@ -18,7 +18,8 @@ struct SpawnResult final {
     int error = 0;   // errno of a failed start, 0 when it started
 };
 
-// Starts argv[0] (looked up on PATH) with the given arguments; nothing waits for it.
+// Starts argv[0] (looked up on PATH) with the given arguments, its input and output going
+// nowhere; nothing waits for it.
 SpawnResult SpawnProcess(const std::vector<std::string>& argv);
 
 // Starts a program meant to outlive us: in a session of its own, so a closing terminal

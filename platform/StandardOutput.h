@@ -11,6 +11,9 @@ namespace razzlewick::platform {
 // sequences.
 bool StandardOutputIsTerminal();
 
+// The width in columns of the terminal on standard output; 0 when it is none or says none.
+int StandardOutputColumns();
+
 // Writes the bytes to standard output unchanged; 0 or the errno of the failure.
 int WriteStandardOutput(std::string_view bytes);
 

@@ -58,6 +58,7 @@ void AddScaledShots(ShotList& shots)
     shots.Add(QStringLiteral("main-window-dark-200.png"),
               [] { return InDarkPalette([] { return MainWindowShot(1, 0, 3); }); });
     shots.Add(QStringLiteral("main-twelve-styles-200.png"), [] { return OwnStylesShot(8, 11, 0); });
+    shots.Add(QStringLiteral("main-six-styles-200.png"), [] { return OwnStylesShot(2, 5, 0); });
 }
 
 }  // namespace razzlewick

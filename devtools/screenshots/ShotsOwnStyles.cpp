@@ -57,6 +57,9 @@ void AddOwnStylesShots(ShotList& shots)
 {
     // A fifth tab with our picture, and a strip of twelve scrolled to its last tab.
     shots.Add(QStringLiteral("main-own-style.png"), [] { return OwnStylesShot(1, 4, 0); });
+    // Six and eight: the window grows so that every tab shows whole.
+    shots.Add(QStringLiteral("main-six-styles.png"), [] { return OwnStylesShot(2, 5, 0); });
+    shots.Add(QStringLiteral("main-eight-styles.png"), [] { return OwnStylesShot(4, 7, 0); });
     shots.Add(QStringLiteral("main-twelve-styles.png"), [] { return OwnStylesShot(8, 11, 0); });
     shots.Add(QStringLiteral("main-twelve-styles-first.png"),
               [] { return OwnStylesShot(8, 1, 0); });

@@ -1,9 +1,9 @@
 # Bash completion for razzlewick and razzlewick-data: options, the style names of the data
 # the program itself would load, the data tool's commands and the files each one reads.
 
-# Offers the words of $1 (one a line) that begin with $2, quoted for the command line. The
-# lines are read as they are, never split at blanks or expanded as patterns: a style may be
-# named "/*/*/*/*".
+# Offers the words of $1 (one a line) that begin with $2 in any case, as the programs take
+# style names, quoted for the command line. The lines are read as they are, never split at
+# blanks or expanded as patterns: a style may be named "/*/*/*/*".
 _razzlewick_offer()
 {
     local word
@@ -11,7 +11,7 @@ _razzlewick_offer()
     COMPREPLY=()
     mapfile -t words <<<"$1"
     for word in "${words[@]}"; do
-        [[ -n $word && $word == "$2"* ]] && COMPREPLY+=("$(printf '%q' "$word")")
+        [[ -n $word && ${word,,} == "${2,,}"* ]] && COMPREPLY+=("$(printf '%q' "$word")")
     done
 }
 
@@ -69,12 +69,16 @@ _razzlewick()
             return
             ;;
         -n | --count | -S | --seed | -display | -style | -geometry | -qwindowgeometry | \
-            -qwindowtitle | -qwindowicon | -platformtheme | -name | -session)
+            -qwindowtitle | -qwindowicon | -platformtheme | -name | -session | \
+            --max-length | --width)
             COMPREPLY=()
             return
             ;;
     esac
-    _razzlewick_offer $'--print\n--style\n--count\n--seed\n--level\n--no-caps\n--list-styles\n--verbose\n--version\n--help' "$cur"
+    local options=$'--print\n--style\n--count\n--seed\n--level\n--no-caps\n--list-styles\n--verbose\n--version\n--help'
+    # Insults that fit the terminal.
+    options+=$'\n--short\n--max-length\n--width\n--no-wrap'
+    _razzlewick_offer "$options" "$cur"
 } && complete -F _razzlewick razzlewick
 
 _razzlewick_data()

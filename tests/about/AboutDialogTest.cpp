@@ -212,8 +212,9 @@ TEST_F(AboutBox, GuidePresentButNotOpenedNamesWhatIsMissing)
     guitest::ClickControl(dialog.get(), IDC_READ_DOCS);
     ASSERT_EQ(messages.Count(), 1);
     EXPECT_EQ(messages.LastText().toStdString(),
-              "Can't open link:\n\nThere is no application associated\n"
-              "with the given filename extension.");
+              "Can't open " + platform::ProgramFolder() +
+                  "Razzlewick.html:\n\nno program on this computer is set up to open it. "
+                  "Install a web browser, or open it yourself.");
     EXPECT_EQ(fakes.Calls("xdg-open").size(), 1u) << "only the guide that is there was tried";
     EXPECT_TRUE(dialog->isVisible());
 }

@@ -221,7 +221,8 @@ TEST(CHyperLink, DraggingOffBeforeReleasingOpensNothing)
     EXPECT_EQ(fakes.Calls("xdg-open").size(), 1u);
 }
 
-TEST(CHyperLink, FailureReportsTheCodeAndStaysUnvisited)
+// Without xdg-open the message names the address and what to install.
+TEST(CHyperLink, FailureNamesTheAddressAndStaysUnvisited)
 {
     FakePrograms fakes;  // nothing to open it with
     MessageBoxRecorder messages;
@@ -230,9 +231,10 @@ TEST(CHyperLink, FailureReportsTheCodeAndStaysUnvisited)
     EXPECT_FALSE(w.link->IsVisited());
     ASSERT_EQ(messages.Count(), 1);
     EXPECT_EQ(messages.Messages()[0].icon, platform::MessageIcon::Exclamation);
-    EXPECT_EQ(messages.LastText(),
-              QStringLiteral("Can't open link:\n\nThere is no application associated\n"
-                             "with the given filename extension."));
+    EXPECT_EQ(messages.LastText().toStdString(),
+              "Can't open " + std::string(kUrl) +
+                  ":\n\nxdg-open, which hands it to the desktop's program for it, is not "
+                  "installed. Install xdg-utils and a web browser.");
 }
 
 TEST(OpenLink, FallsBackToTheRegisteredBrowserWithTheUrlIntact)

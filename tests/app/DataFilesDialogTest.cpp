@@ -141,11 +141,13 @@ TEST_F(DataFilesDialogTest, OpenMyStylesFolderMakesItAndOpensIt)
     EXPECT_EQ(fakes.Calls("xdg-open"), std::vector<std::vector<std::string>>{{folder}});
     EXPECT_EQ(messages.Count(), 0);
 
-    // A desktop with no file manager says so, as a link that cannot open does.
+    // A desktop with no file manager says so, naming the folder.
     fakes.SetExit("xdg-open", "3");
     ASSERT_TRUE(guitest::ClickControl(dialog.get(), IDC_OPEN_STYLES_FOLDER));
-    EXPECT_TRUE(messages.LastText().startsWith(QStringLiteral("Can't open link:")))
-        << messages.LastText().toStdString();
+    EXPECT_EQ(messages.LastText().toStdString(),
+              "Can't open " + folder +
+                  ":\n\nno program on this computer is set up to open it. Install a file "
+                  "manager, or open it yourself.");
 }
 
 }  // namespace

@@ -163,6 +163,32 @@ TEST_F(MainDialogStylesTest, ReloadAddsAndRemovesTabsAndKeepsTheHistoryOfWhatRem
     EXPECT_TRUE(Shown(IDC_UNDO));
 }
 
+// Six styles, and eight, on a strip made for four: the window grows so that every tab and
+// its whole label shows without scroll buttons. Run at 100 % and, on a screen of twice the
+// density, at 200 %; both screens are 800 pixels wide, which eight short names fit.
+TEST_F(MainDialogStylesTest, UpToEightStylesShowEveryTabWhole)
+{
+    for (const std::vector<std::string>& keys : std::vector<std::vector<std::string>>{
+             {"Quartermaster", "Corporate Jargon"}, {"Pirate", "Ninja", "Buccaneer", "Corsair"}}) {
+        std::vector<StyleFixture> crew;
+        for (const std::string& key : keys)
+            crew.push_back({key, "%0", {{"swab"}}});
+        Install("crew.dat", crew);
+        Open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        const std::size_t further = crew.size();
+        ASSERT_EQ(static_cast<std::size_t>(Tabs()->count()), 4 + further);
+        for (int tab = 0; tab < Tabs()->count(); ++tab) {
+            const QRect rect = Tabs()->tabRect(tab);
+            EXPECT_TRUE(Tabs()->rect().contains(rect)) << further << " tab " << tab;
+            EXPECT_GE(rect.width(), Tabs()->fontMetrics().horizontalAdvance(Tabs()->tabText(tab)))
+                << Tabs()->tabText(tab).toStdString();
+        }
+        for (const QToolButton* button : Tabs()->findChildren<QToolButton*>())
+            EXPECT_FALSE(button->isVisible());
+    }
+}
+
 // Twelve styles on a strip made for four: the tabs keep their height, the strip scrolls with
 // buttons no taller than the headers, and the selected tab is always in view.
 TEST_F(MainDialogStylesTest, ManyTabsScrollWithinTheHeaders)

@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -112,23 +113,35 @@ TEST_F(TerminalRun, TheSettingsGiveTheDefaultsAndAreNotWritten)
     EXPECT_EQ(SettingsFolderContents(), before);
 }
 
+// An asked-for coarse style is refused at level 0; a saved tab of one gives way to the first
+// tab, so that looking at it in the window does not silence every later shell line.
 TEST_F(TerminalRun, TheLevelWithholdsTheCoarseStylesAsTheWindowDoes)
 {
     settings.Set("tab", 2);
-    const ProcessRun withheld = Razzlewick({"--print"});
+    const ProcessRun withheld = Razzlewick({"--print", "--style", "modern"});
     EXPECT_EQ(withheld.status, 1);
     EXPECT_EQ(withheld.out, "");
     EXPECT_EQ(withheld.err,
               "razzlewick: Modern is withheld at offensiveness level 0: add --level 1, or raise "
               "the level in Preferences\n");
-    // Names alone, withheld or not, so a shell loop over them gets names.
+    const ProcessRun saved = Razzlewick({"--print", "--seed", "3"});
+    EXPECT_EQ(saved.status, 0);
+    EXPECT_EQ(saved.err, "");
+    EXPECT_EQ(saved.out, Generated({"--seed", "3", "Arabian"}));
+    EXPECT_EQ(Razzlewick({"--print", "--verbose"}).err,
+              "razzlewick: printing Arabian: the saved tab's Modern is withheld at "
+              "offensiveness level 0\n");
+
+    // Keys alone, withheld or not, so a shell loop over them gets keys; a script reads the
+    // counts as numbers.
     EXPECT_EQ(Razzlewick({"--list-styles"}).out, "Arabian\nMediterranean\nModern\nShakespearean\n");
-    const ProcessRun verbose = Razzlewick({"--list-styles", "--verbose"});
-    EXPECT_NE(verbose.out.find("\nModern\t"), std::string::npos) << verbose.out;
-    EXPECT_NE(verbose.out.find(" combinations available\twithheld at level 0\nShakespearean\t"),
-              std::string::npos)
-        << verbose.out;
-    EXPECT_EQ(std::count(verbose.out.begin(), verbose.out.end(), '\n'), 4);
+    const std::string verbose = Razzlewick({"--list-styles", "--verbose"}).out;
+    EXPECT_TRUE(
+        std::regex_match(verbose, std::regex("Arabian\tArabian\t[0-9]{6,}\t\n"
+                                             "Mediterranean\tMediterranean\t[0-9]+\twithheld\n"
+                                             "Modern\tModern\t[0-9]+\twithheld\n"
+                                             "Shakespearean\tShakespearean\t[0-9]+\t\n")))
+        << verbose;
     EXPECT_EQ(Razzlewick({"--list-styles", "--verbose", "-l", "1"}).out.find("withheld"),
               std::string::npos);
 
@@ -141,7 +154,8 @@ TEST_F(TerminalRun, TheLevelWithholdsTheCoarseStylesAsTheWindowDoes)
     const ProcessRun shown = Razzlewick({"--print", "--seed", "3"});
     EXPECT_EQ(shown.status, 0);
     EXPECT_EQ(shown.out, Generated({"--seed", "3", "Modern"}));
-    EXPECT_EQ(Razzlewick({"--print", "-l0", "--seed", "3"}).status, 1);
+    EXPECT_EQ(Razzlewick({"--print", "-l0", "--seed", "3"}).out,
+              Generated({"--seed", "3", "Arabian"}));
 }
 
 // The window's rule for a saved tab it has no tab for: the first tab. The tabs are the four
@@ -281,7 +295,51 @@ TEST_F(TerminalRun, StyleNamesForPeopleAndScripts)
         picked.insert(text.substr(0, 3));
     }
     EXPECT_GT(picked.size(), 1u);
+    const ProcessRun chosen =
+        Razzlewick({"--print", "--style", "random", "--seed", "4", "--verbose"});
+    EXPECT_EQ(chosen.out, Generated({"--seed", "4", chosen.err.substr(25, chosen.err.size() - 26)}))
+        << chosen.err;
+    EXPECT_TRUE(chosen.err.starts_with("razzlewick: random chose ")) << chosen.err;
 }
+// Long insults are drawn again until one fits, from the same source, and a limit no insult
+// can meet says so. (Lines broken to a terminal's width: tests/e2e/TerminalWidth.sh.)
+TEST_F(TerminalRun, InsultsThatFitOrSayThatNoneDoes)
+{
+    const ProcessRun fitting =
+        Razzlewick({"--print", "-s", "Arabian", "-n50", "-S8", "--max-length=100"});
+    EXPECT_EQ(fitting.status, 0) << fitting.err;
+    // Fifty lines of at most 100 characters (Arabian is ASCII), the same for the same seed.
+    EXPECT_TRUE(std::regex_match(fitting.out, std::regex("([^\n]{1,100}\n){50}")));
+    EXPECT_EQ(fitting.out,
+              Razzlewick({"--print", "-s", "Arabian", "-n50", "-S8", "--max-length=100"}).out);
+
+    const ProcessRun none = Razzlewick({"--print", "-s", "Arabian", "-n50", "--max-length=20"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+    EXPECT_TRUE(
+        none.err.starts_with("razzlewick: no insult of Arabian within 20 characters in "
+                             "2000 draws (the shortest had "))
+        << none.err;
+    EXPECT_TRUE(none.err.ends_with("); printed 0 of 50\n")) << none.err;
+}
+
+// A style is named by its key or by the name its tab shows, in any case; a name that could be
+// two styles says which.
+TEST_F(TerminalRun, StylesByKeyOrNameAndAmbiguityNamesTheCandidates)
+{
+    WriteUserStyles({{"Corporate Jargon", "Synergy, %0", {{"ye silo"}}, "Corporate"},
+                     {"Other", "Oh %0", {{"no"}}, "corporate jargon"}});
+    EXPECT_EQ(Razzlewick({"--print", "-s", "CORPORATE"}).out, "Synergy, ye silo.\n");
+    const ProcessRun ambiguous = Razzlewick({"--print", "-s", "Corporate JARGON"});
+    EXPECT_EQ(ambiguous.status, 2);
+    EXPECT_EQ(ambiguous.err,
+              "razzlewick: \"Corporate JARGON\" could be more than one style: "
+              "Corporate, corporate jargon; give the key as it is written\n");
+    EXPECT_NE(
+        Razzlewick({"--list-styles", "--verbose"}).out.find("\nCorporate\tCorporate Jargon\t"),
+        std::string::npos);
+}
+
 // A style of the user's own is offered; one under a tab's key merges into that tab's style.
 TEST_F(TerminalRun, TheUsersOwnStylesAreOfferedAndAnUnknownNameListsThem)
 {
@@ -440,6 +498,11 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLine{
             "SeedWithoutPrint", {"--seed", "1"}, 2, "", "razzlewick: --seed goes with --print"},
         CommandLine{"TwoAnswers", {"--print", "--version"}, 2, "", "razzlewick: --print, "},
+        CommandLine{"ShortWithMaxLength",
+                    {"--print", "--short", "--max-length", "60"},
+                    2,
+                    "",
+                    "razzlewick: --short and --max-length go alone"},
         CommandLine{"StrayWord", {"--print", "Arabian"}, 2, "", "razzlewick: unexpected argument"},
         CommandLine{"ToolkitOptionWithPrint",
                     {"--print", "-style", "Arabian"},

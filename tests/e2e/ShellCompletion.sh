@@ -37,6 +37,9 @@ expect "bash: razzlewick --st" "--style" "$(bash_complete razzlewick --st)"
 expect "bash: razzlewick --style Sha" "Shakespearean" "$(bash_complete razzlewick --style Sha)"
 expect "bash: razzlewick --style=M" $'Mediterranean\nModern' "$(bash_complete razzlewick --style = M)"
 expect "bash: razzlewick -s r" "random" "$(bash_complete razzlewick -s r)"
+# Style names in any case, as the program takes them.
+expect "bash: razzlewick --print -s sh" "Shakespearean" "$(bash_complete razzlewick --print -s sh)"
+expect "bash: razzlewick --sh" "--short" "$(bash_complete razzlewick --sh)"
 expect "bash: razzlewick-data in" "install" "$(bash_complete razzlewick-data in)"
 expect "bash: razzlewick-data generate --seed 3 Ar" "Arabian" \
   "$(bash_complete razzlewick-data generate --seed 3 Ar)"
@@ -74,5 +77,26 @@ if command -v fish >/dev/null 2>&1; then
 fi
 if command -v zsh >/dev/null 2>&1; then
   zsh -n "$completions/_razzlewick" || fail "zsh cannot read _razzlewick"
+  # zsh_complete LINE: the command line after <Tab> in an interactive zsh on a
+  # pseudo-terminal, which ^X writes to a file.
+  cat >"$work/complete.zsh" <<'ZSH'
+completions=$1 line=$2 out=$3
+zmodload zsh/zpty || exit 1
+zpty shell zsh -f -i
+zpty -w shell "PS1=; fpath=(${(q)completions} \$fpath); autoload -Uz compinit"
+zpty -w shell "compinit -u -d ${(q)out}.dump"
+zpty -w shell "show-line() { print -r -- \$BUFFER >| ${(q)out} }; zle -N show-line"
+zpty -w shell "bindkey '^I' complete-word; bindkey '^X' show-line"
+zpty -w -n shell "$line"$'\t\x18'
+for _ in {1..50}; do [[ -s $out ]] && break; sleep 0.1; done
+zpty -d shell
+ZSH
+  zsh_complete() {
+    rm -f "$work/zsh-line"
+    zsh -f "$work/complete.zsh" "$completions" "$1" "$work/zsh-line"
+    cat "$work/zsh-line" 2>/dev/null
+  }
+  expect "zsh: razzlewick --print -s sh" "razzlewick --print -s Shakespearean " \
+    "$(zsh_complete 'razzlewick --print -s sh')"
 fi
 echo "shell completion: passed"

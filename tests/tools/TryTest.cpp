@@ -57,7 +57,8 @@ TEST_F(DataToolTry, ASourceThatExtendsAShippedStyleComposesWithItsWords)
 
     const ToolRun unknown = Run({"try", "more.json", "Pirate"});
     EXPECT_EQ(unknown.status, 1);
-    EXPECT_TRUE(unknown.err.starts_with("razzlewick-data try: no style \"Pirate\" (styles: "))
+    EXPECT_TRUE(
+        unknown.err.starts_with("razzlewick-data try: no style \"Pirate\"; the styles are: "))
         << unknown.err;
 
     work.WriteFile("bad.json", R"({"styles": [{"key": "A", "template": "\u4e2d %0"}]})");

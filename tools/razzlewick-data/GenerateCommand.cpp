@@ -1,9 +1,8 @@
 #include "cli/Arguments.h"
 #include "cli/ComposeBatch.h"
 #include "cli/EntropySeed.h"
-#include "cli/StyleListing.h"
+#include "cli/StyleNameMatch.h"
 #include "data/InsultGenerator.h"
-#include "data/Windows1252.h"
 #include "platform/StandardOutput.h"
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/DataLoading.h"
@@ -21,9 +20,9 @@ namespace {
 constexpr std::string_view kGenerateHelp =
     R"(Usage: razzlewick-data generate [options] STYLE [FILE...]
 
-Composes insults in the style with the key STYLE from the random source seeded once,
-and writes the batches one after the other, each insult's line ending in CR LF as the
-program composes it. Every list takes the word its draw gives, so a word may come back
+Composes insults in STYLE (its key or its name, in any case) from the random source
+seeded once, and writes the batches one after the other, each insult's line ending in
+CR LF as the program composes it. Every list takes the word its draw gives, so a word may come back
 in the next insult; with --no-repeats a word is drawn again while one of the style's
 last 50 insults holds it (or the last half of a list shorter than 100 does), exactly as
 the window and "razzlewick --print" do for the same seed. Files are found and read as
@@ -85,15 +84,13 @@ int RunGenerate(const std::vector<std::string>& args)
     const bool loaded = LoadForTool(engine, files, report);
     PrintFailures(report);
 
-    // Keys are Windows-1252 bytes; a name with a character outside it can name no style.
-    const Utf8ToWindows1252Result key = Utf8ToWindows1252(styleArgument);
-    if (!key.ok || !engine.Styles().contains(key.text)) {
-        throw ToolError("no style has the key \"" + styleArgument +
-                        "\" (styles: " + StyleList(engine) + ")");
-    }
+    const std::vector<std::string> matches = StyleKeysMatching(engine, styleArgument);
+    if (matches.size() != 1)
+        throw ToolError(StyleMatchProblem(engine, styleArgument, matches));
+    const std::string& key = matches.front();
 
     std::cout.flush();
-    ComposeBatches(engine, key.text, request, [raw](const std::string& text) {
+    ComposeBatches(engine, key, request, [raw](const std::string& text) {
         if (!raw) {
             std::cout << BatchForTerminal(text, LineEnds::CrLf);
         } else if (const int failure = platform::WriteStandardOutput(text); failure != 0) {

@@ -56,14 +56,12 @@ std::vector<std::string> SourceKeys(const std::vector<SourceStyle>& source)
     return keys;
 }
 
-// The key STYLE stands for: itself, or the one key equal to it but for case.
+// The one key STYLE stands for, by the rule `razzlewick --print --style` follows.
 std::string MatchingKey(const InsultGenerator& engine, const std::string& name)
 {
     const std::vector<std::string> matches = StyleKeysMatching(engine, name);
-    if (matches.size() != 1) {
-        throw ToolError((matches.empty() ? "no style \"" : "more than one style matches \"") +
-                        name + "\" (styles: " + StyleList(engine) + ")");
-    }
+    if (matches.size() != 1)
+        throw ToolError(StyleMatchProblem(engine, name, matches));
     return matches.front();
 }
 
