@@ -111,19 +111,23 @@ std::vector<std::string_view> PlaceholderDigits(std::string_view text)
     return found;
 }
 
-// "1", "1 and 3", "1, 3 and 5", each number after `prefix` ("%1 and %3").
+// "1", "1 and 3", "1, 3 and 5", each number after `prefix` ("%1 and %3"); past the first ten,
+// how many more, as a hostile file may leave out a million.
 std::string Numbers(const std::set<size_t>& numbers, std::string_view prefix)
 {
+    constexpr size_t kNamed = 10;
+    const size_t named = numbers.size() > kNamed ? kNamed : numbers.size();
     std::string text;
     size_t i = 0;
-    for (const size_t number : numbers) {
+    for (auto number = numbers.begin(); i < named; ++number, ++i) {
         text.append(i == 0                    ? ""
                     : i + 1 == numbers.size() ? " and "
                                               : ", ")
             .append(prefix)
-            .append(std::to_string(number));
-        ++i;
+            .append(std::to_string(*number));
     }
+    if (named < numbers.size())
+        text += " and " + std::to_string(numbers.size() - named) + " more";
     return text;
 }
 
@@ -359,34 +363,7 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
         const std::string where = Place(places_[notes->second.place], key, false);
         CheckCase(key, known, where);
         const size_t count = style.WordLists().size();
-        // A missing number is one cause, one finding: the "????" it leaves, and the lists
-        // past the count that it strands, whose placeholders stay as typed.
-        std::set<size_t> missing;
-        std::set<size_t> stranded;
-        for (size_t k = 0; k < count; ++k) {
-            if (!style.WordLists().contains(static_cast<int32_t>(k)))
-                missing.insert(k);
-        }
-        for (const auto& [number, list] : style.WordLists()) {
-            if (number >= 0 && static_cast<size_t>(number) >= count)
-                stranded.insert(static_cast<size_t>(number));
-        }
-        if (!missing.empty()) {
-            const bool one = missing.size() == 1;
-            std::string what = (one ? "no list " : "no lists ") + Numbers(missing, "") + ", so " +
-                               Numbers(missing, "%") + (one ? " comes" : " come") +
-                               " out as \"????\"";
-            if (!stranded.empty()) {
-                what += "; and as " + FilledRange(count) + ", " + Numbers(stranded, "%") +
-                        (stranded.size() == 1 ? " stays" : " stay") + " as typed (" +
-                        (stranded.size() == 1 ? "list " : "lists ") + Numbers(stranded, "") +
-                        " never used)";
-            }
-            Warn(where, what);
-            brokenStyles_.insert(key);
-        }
-        std::set<size_t> covered = missing;
-        covered.insert(stranded.begin(), stranded.end());
+        const std::set<size_t> covered = CheckListNumbers(key, style, where);
         for (const auto& [number, list] : style.WordLists()) {
             if (list.empty()) {
                 Warn(ListPlace(key, notes->second, number, where) + ", list " +
@@ -418,6 +395,40 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
         for (const ExpansionFinding& finding : ExpansionFindings(style))
             Warn(ListPlace(key, notes->second, finding.list, where) + finding.place, finding.what);
     }
+}
+
+std::set<size_t> ContentChecks::CheckListNumbers(const std::string& key, const InsultStyle& style,
+                                                 const std::string& where)
+{
+    const size_t count = style.WordLists().size();
+    // A missing number is one cause, one finding: the "????" it leaves, and the lists
+    // past the count that it strands, whose placeholders stay as typed.
+    std::set<size_t> missing;
+    std::set<size_t> stranded;
+    for (size_t k = 0; k < count; ++k) {
+        if (!style.WordLists().contains(static_cast<int32_t>(k)))
+            missing.insert(k);
+    }
+    for (const auto& [number, list] : style.WordLists()) {
+        if (number >= 0 && static_cast<size_t>(number) >= count)
+            stranded.insert(static_cast<size_t>(number));
+    }
+    if (!missing.empty()) {
+        const bool one = missing.size() == 1;
+        std::string what = (one ? "no list " : "no lists ") + Numbers(missing, "") + ", so " +
+                           Numbers(missing, "%") + (one ? " comes" : " come") + " out as \"????\"";
+        if (!stranded.empty()) {
+            what += "; and as " + FilledRange(count) + ", " + Numbers(stranded, "%") +
+                    (stranded.size() == 1 ? " stays" : " stay") + " as typed (" +
+                    (stranded.size() == 1 ? "list " : "lists ") + Numbers(stranded, "") +
+                    " never used)";
+        }
+        Warn(where, what);
+        brokenStyles_.insert(key);
+    }
+    std::set<size_t> covered = missing;
+    covered.insert(stranded.begin(), stranded.end());
+    return covered;
 }
 
 void ContentChecks::CheckTemplate(const std::string& key, const InsultStyle& style,

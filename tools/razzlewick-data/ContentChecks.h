@@ -78,6 +78,10 @@ private:
     // `covered`: numbers whose findings the style's missing-list finding makes.
     void CheckPlaceholderWord(const std::string& key, const InsultStyle& style,
                               const PlaceholderWord& word, const std::set<size_t>& covered);
+    // The one finding of missing list numbers: the "????" they leave and the lists past the
+    // count they strand. Returns those numbers, whose other findings it stands for.
+    std::set<size_t> CheckListNumbers(const std::string& key, const InsultStyle& style,
+                                      const std::string& where);
     void CheckTemplate(const std::string& key, const InsultStyle& style, const StyleNotes& notes,
                        const std::string& where);
     // A key that differs from a tab's name or another key only in case; `known` holds them
