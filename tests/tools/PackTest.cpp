@@ -260,6 +260,21 @@ TEST(DataToolPack, MergesSourcesAndWarnsAboutDuplicates)
 
 // insltdat.dat in the current folder is the program's own data when it runs from there:
 // only an output named on purpose, or --force, replaces it.
+// A style pasted twice into one file is one mistake: its words, all duplicates, are not
+// listed again one by one.
+TEST(DataToolPack, AStyleTwiceInOneFileIsOneWarning)
+{
+    const TempFolder folder;
+    const std::string style = R"({"key": "S", "template": "You %0",
+        "lists": [{"number": 0, "words": ["oaf", "lout", "clod"]}]})";
+    folder.WriteFile("s.json", R"({"styles": [)" + style + ", " + style + "]}");
+    const ToolRun run = RunTool({"pack", "-o", "s.dat", "s.json"}, folder.path());
+    EXPECT_EQ(run.err,
+              "razzlewick-data: warning: s.json:2:78: style \"S\": a second style of "
+              "this key in the same file: the two merge into one, and this one's "
+              "template wins\n");
+}
+
 TEST(DataToolPack, KeepsAnExistingDefaultOutputUnlessNamedOrForced)
 {
     const TempFolder folder;
