@@ -27,11 +27,18 @@ std::string PackingHint(const std::string& path)
     if (!StartsLikeJson(platform::ReadRegularFileStart(path, kLookedAt)))
         return {};
     const std::string name = path.substr(path.rfind('/') + 1);
-    const bool datName = platform::EndsWithIgnoringAsciiCase(name, ".dat");
-    const std::string source = name.substr(0, name.size() - (datName ? 4 : 0)) + ".json";
-    return "It holds JSON text, not packed words: in its folder, rename it to " + source +
-           " and run \"razzlewick-data pack -o " + name + ' ' + source +
-           "\" (or \"razzlewick-data install " + source + "\")";
+    if (platform::EndsWithIgnoringAsciiCase(name, ".dat")) {
+        const std::string source = name.substr(0, name.size() - 4) + ".json";
+        return "It holds JSON text, not packed words: in its folder, rename it to " + source +
+               " and run \"razzlewick-data pack -o " + name + ' ' + source +
+               "\" (or \"razzlewick-data install " + source + "\")";
+    }
+    // A source checked by mistake keeps its name; the data file is made beside it.
+    const size_t dot = name.rfind('.');
+    const std::string packed =
+        name.substr(0, dot != std::string::npos && dot > 0 ? dot : name.size()) + ".dat";
+    return "It is a JSON source, not a data file: in its folder, run \"razzlewick-data pack -o " +
+           packed + ' ' + name + "\" (or \"razzlewick-data install " + name + "\")";
 }
 
 }  // namespace razzlewick

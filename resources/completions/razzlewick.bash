@@ -81,9 +81,39 @@ _razzlewick()
     _razzlewick_offer "$options" "$cur"
 } && complete -F _razzlewick razzlewick
 
+# The file name a word of the command line stands for, its quoting taken off as the shell
+# would take it ('...', "...", backslashes), without expanding anything but a leading "~/".
+_razzlewick_unquote()
+{
+    local word=$1 name= quote= c i
+    [[ $word == "~/"* ]] && name=$HOME/ && word=${word:2}
+    for ((i = 0; i < ${#word}; i++)); do
+        c=${word:i:1}
+        if [[ $quote == "'" ]]; then
+            [[ $c == "'" ]] && quote= || name+=$c
+        elif [[ $c == '\' && $quote != '"' ]]; then
+            i=$((i + 1))
+            name+=${word:i:1}
+        elif [[ $c == '\' ]]; then
+            # Within "...", a backslash quotes only these.
+            i=$((i + 1))
+            c=${word:i:1}
+            case $c in '"' | '$' | '`' | '\') ;; *) name+='\' ;; esac
+            name+=$c
+        elif [[ $c == '"' ]]; then
+            [[ $quote == '"' ]] && quote= || quote='"'
+        elif [[ $c == "'" && -z $quote ]]; then
+            quote="'"
+        else
+            name+=$c
+        fi
+    done
+    printf '%s' "$name"
+}
+
 _razzlewick_data()
 {
-    local cur prev command options operands=0 i
+    local cur prev command options operands=0 first i
     _razzlewick_words
     if ((COMP_CWORD == 1)); then
         _razzlewick_offer $'pack\ndump\ncheck\nstyles\ngenerate\ntry\ninstall\nuninstall\n--help\n--version' "$cur"
@@ -94,8 +124,8 @@ _razzlewick_data()
         pack) options=$'-o\n--output\n--force\n--strict' ;;
         check) options=--strict ;;
         generate) options=$'--seed\n--count\n--caps\n--batches\n--no-repeats\n--raw' ;;
-        try) options=$'--seed\n--count' ;;
-        install) options=--force ;;
+        try) options=$'--seed\n--count\n--strict' ;;
+        install) options=$'--force\n--strict' ;;
     esac
     case $prev in
         -o | --output)
@@ -120,7 +150,7 @@ _razzlewick_data()
         case ${COMP_WORDS[i]} in
             --seed | --count | --caps | --batches | -o | --output | -S | -n) ((i++)) ;;
             -*) ;;
-            *) ((operands++)) ;;
+            *) ((operands++ == 0)) && first=${COMP_WORDS[i]} ;;
         esac
     done
     case $command in
@@ -138,7 +168,9 @@ _razzlewick_data()
             if ((operands == 0)); then
                 _razzlewick_files "$cur" .json
             elif ((operands == 1)); then
-                _razzlewick_offer "$("${COMP_WORDS[0]}" styles 2>/dev/null | cut -f1)" "$cur"
+                # The source's own styles: the one being tried is what STYLE picks from.
+                first=$(_razzlewick_unquote "$first")
+                _razzlewick_offer "$("${COMP_WORDS[0]}" styles -- "$first" 2>/dev/null | cut -f1)" "$cur"
             else
                 COMPREPLY=()
             fi

@@ -48,8 +48,6 @@ touch mine.json mine.dat notes.txt
 expect "bash: razzlewick-data pack m" "mine.json" "$(bash_complete razzlewick-data pack m)"
 expect "bash: razzlewick-data check m" "mine.dat" "$(bash_complete razzlewick-data check m)"
 expect "bash: razzlewick-data try -n 3 m" "mine.json" "$(bash_complete razzlewick-data try -n 3 m)"
-expect "bash: razzlewick-data try mine.json Sh" "Shakespearean" \
-  "$(bash_complete razzlewick-data try mine.json Sh)"
 
 # Style names that a shell could split, glob or unquote are offered whole, quoted, and never
 # expanded: /*/*/*/* would otherwise offer every path four folders deep.

@@ -90,6 +90,14 @@ TEST(DataToolCheck, AFileOfJsonTextGetsTheHintToPackIt)
               "mine.dat mine.json\" (or \"razzlewick-data install mine.json\")\n" +
                   kClosing);
     EXPECT_EQ(run.err, "");
+
+    // A source keeps its name: the data file is made beside it.
+    folder.WriteFile("mine.json", kGoodJson);
+    EXPECT_EQ(RunTool({"check", "mine.json"}, folder.path()).out,
+              "mine.json - Incompatible or corrupted data file. It is a JSON source, not a data "
+              "file: in its folder, run \"razzlewick-data pack -o mine.dat mine.json\" (or "
+              "\"razzlewick-data install mine.json\")\n" +
+                  kClosing);
 }
 
 TEST(DataToolCheck, AFifoOrADeviceIsDeniedAtOnceAndTheNextFileStillLoads)

@@ -138,7 +138,8 @@ TEST_F(DataToolInstall, TheLongestNamesInstall)
     for (const size_t length : {243, 255}) {
         const std::string name = std::string(length - 4, 'p') + ".dat";
         ASSERT_EQ(Run({"pack", "-o", name, "pirate.json"}).status, 0);
-        const ToolRun installed = Run({"install", name});
+        // --force: the file of the other length holds the same style, so it would be replaced.
+        const ToolRun installed = Run({"install", "--force", name});
         EXPECT_EQ(installed.status, 0) << installed.err;
         EXPECT_EQ(ReadWholeFile(data.UserFolder() + name), work.ReadFile(name)) << length;
     }
@@ -204,6 +205,31 @@ TEST_F(DataToolInstall, AFileIsJudgedWithTheDataItJoinsButNotWithTheFileItReplac
     EXPECT_NE(replaced.err.find("two.json:1:43: style \"Pirate\": placeholder %1 has no list"),
               std::string::npos)
         << replaced.err;
+}
+
+// A missing list would show "????" and a placeholder as typed in every insult: not without
+// --force. An installed file that holds only the same style is the installed copy too.
+TEST_F(DataToolInstall, ABrokenStyleOrAnotherCopyNeedsForce)
+{
+    work.WriteFile("gap.json", R"({"styles": [{"key": "Pirate", "template": "Arr, ye %0 %1",
+        "lists": [{"number": 0, "words": ["scurvy"]}, {"number": 2, "words": ["swab"]}]}]})");
+    const ToolRun refused = Run({"install", "gap.json"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.ends_with("mend gap.json, or give --force to install it as it is\n"))
+        << refused.err;
+    EXPECT_FALSE(fs::exists(data.UserFolder()));
+    EXPECT_EQ(Run({"install", "--strict", "pirate.json"}).status, 0);
+    EXPECT_EQ(Run({"install", "--strict", "--force", "gap.json"}).status, 2);
+
+    const ToolRun copy = Run({"install", "gap.json"});
+    EXPECT_EQ(copy.status, 1);
+    EXPECT_NE(copy.err.find("pirate.dat holds only styles of gap.json"), std::string::npos)
+        << copy.err;
+    EXPECT_EQ(Run({"install", "--force", "gap.json"}).status, 0);
+    std::vector<std::string> entries;
+    for (const auto& entry : fs::directory_iterator(data.UserFolder()))
+        entries.push_back(entry.path().filename());
+    EXPECT_EQ(entries, std::vector<std::string>{"gap.dat"});
 }
 
 TEST_F(DataToolInstall, AUserFolderThatIsAFileIsReported)

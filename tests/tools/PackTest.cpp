@@ -210,7 +210,7 @@ TEST(DataToolPack, UnwritableOutputFailsWithStatusOne)
 }
 
 // Later sources merge into earlier ones as later data files do, and every dropped
-// duplicate is named.
+// duplicate is named, with the file that gave the word kept when that is another.
 TEST(DataToolPack, MergesSourcesAndWarnsAboutDuplicates)
 {
     const TempFolder folder;
@@ -223,7 +223,7 @@ TEST(DataToolPack, MergesSourcesAndWarnsAboutDuplicates)
     EXPECT_EQ(packed.status, 0);
     EXPECT_EQ(packed.err,
               "razzlewick-data: warning: two.json:2:43: style \"Modern\", list 0: dropped "
-              "duplicate word \"OAF\" (the list holds \"Oaf\")\n"
+              "duplicate word \"OAF\" (the list holds \"Oaf\", read from one.json)\n"
               "razzlewick-data: warning: two.json:2:58: style \"Modern\", list 0: dropped "
               "duplicate word \"CLOD\" (the list holds \"clod\")\n");
 
@@ -260,6 +260,21 @@ TEST(DataToolPack, MergesSourcesAndWarnsAboutDuplicates)
 
 // insltdat.dat in the current folder is the program's own data when it runs from there:
 // only an output named on purpose, or --force, replaces it.
+// A style pasted twice into one file is one mistake: its words, all duplicates, are not
+// listed again one by one.
+TEST(DataToolPack, AStyleTwiceInOneFileIsOneWarning)
+{
+    const TempFolder folder;
+    const std::string style = R"({"key": "S", "template": "You %0",
+        "lists": [{"number": 0, "words": ["oaf", "lout", "clod"]}]})";
+    folder.WriteFile("s.json", R"({"styles": [)" + style + ", " + style + "]}");
+    const ToolRun run = RunTool({"pack", "-o", "s.dat", "s.json"}, folder.path());
+    EXPECT_EQ(run.err,
+              "razzlewick-data: warning: s.json:2:78: style \"S\": a second style of "
+              "this key in the same file: the two merge into one, and this one's "
+              "template wins\n");
+}
+
 TEST(DataToolPack, KeepsAnExistingDefaultOutputUnlessNamedOrForced)
 {
     const TempFolder folder;
@@ -404,6 +419,16 @@ TEST_P(PackWarns, NamesWhatComposesBadly)
     }
     EXPECT_EQ(err, expected);
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"s.dat", "s.json"}));
+    if (!expected.empty())
+        EXPECT_EQ(RunTool({"try", "--strict", "s.json"}, folder.path()).status, 2);
+}
+
+// The finding for a "%" that starts no placeholder, quoted from `at` (counted from 1).
+std::string StrayPercent(const std::string& typo, int at)
+{
+    return "style \"S\": the template holds \"" + typo + "\" at character " + std::to_string(at) +
+           ": a \"%\" that starts no placeholder shows as typed (a placeholder is \"%\" and a "
+           "list number, as in %0)\n";
 }
 
 const std::string kTwoLists =
@@ -424,8 +449,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "style \"S\": placeholder %10 is read as %1 followed by \"0\"\n"},
         Finding{"GapInTheNumbers", "You %0 %1",
                 R"([{"number": 0, "words": ["oaf"]}, {"number": 2, "words": ["lout"]}])",
-                "style \"S\": no list 1, so %1 comes out as \"????\"\n"
-                "style \"S\", list 2: never used: only %0 to %1 are filled (2 lists)\n"},
+                "style \"S\": no list 1, so %1 comes out as \"????\"; and as only %0 to %1 are "
+                "filled (2 lists), %2 stays as typed (list 2 never used)\n"},
         Finding{"RepeatedNumber", "You %0 %1",
                 R"([{"number": 0, "words": ["oaf"]}, {"number": 1, "words": ["lout"]},
                     {"number": 1, "words": ["clod"]}])",
@@ -479,10 +504,32 @@ INSTANTIATE_TEST_SUITE_P(
         Finding{"PlaceholderOfAMissingList", "You %0 %2",
                 R"([{"number": 0, "words": ["%1 oaf"]}, {"number": 2, "words": ["lout"]},
                     {"number": 3, "words": ["clod"]}])",
-                "style \"S\": no list 1, so %1 comes out as \"????\"\n"
-                "style \"S\", list 3: never used: only %0 to %2 are filled (3 lists)\n"
-                "style \"S\", list 0, word \"%1 oaf\": holds the placeholder %1, which has no "
-                "list and comes out as \"????\"\n"},
+                "style \"S\": no list 1, so %1 comes out as \"????\"; and as only %0 to %2 are "
+                "filled (3 lists), %3 stays as typed (list 3 never used)\n"},
+        Finding{"LetterForAnL", "You %0 %l1", kTwoLists, StrayPercent("%l1", 8)},
+        Finding{"BlankAfterThePercent", "You %0 % 1", kTwoLists, StrayPercent("% 1", 8)},
+        Finding{"LetterOForAZero", "You %O %1", kTwoLists, StrayPercent("%O", 5)},
+        Finding{"PercentTwice", "You %0 %%1", kTwoLists, StrayPercent("%%1", 8)},
+        Finding{"PercentAfterAPlaceholder", "You %0 %1%", kTwoLists, StrayPercent("%1%", 8)},
+        Finding{"PercentAfterANumber", "You %0 %1, 100%", kTwoLists, ""},
+        Finding{"PlaceholderGluedToALetter", "You %0 %1a", kTwoLists,
+                "style \"S\": the template holds \"%1a\" at character 8: the placeholder is "
+                "glued to \"a\", so its word and what follows run together\n"},
+        Finding{"StrayPercentInAShape", "You %0 %1", TwoListsWithFirst(R"(["big %l1"])"),
+                "style \"S\", list 0, word \"big %l1\": holds \"%l1\" at character 5: a \"%\" "
+                "that starts no placeholder shows as typed (a placeholder is \"%\" and a list "
+                "number, as in %0)\n"},
+        Finding{"DollarForAPercent", "You %0 $1", kTwoLists,
+                "style \"S\", list 1: no template or shape reaches it: neither the template nor "
+                "a word of a list it reaches holds %1, so its words never show (the combination "
+                "count still counts them); the template holds \"$1\" at character 8: did you "
+                "mean %1?\n"},
+        Finding{"BracesForAPercent", "You %0 {1}", kTwoLists,
+                "style \"S\", list 1: no template or shape reaches it: neither the template nor "
+                "a word of a list it reaches holds %1, so its words never show (the combination "
+                "count still counts them); the template holds \"{1}\" at character 8: did you "
+                "mean %1?\n"},
+        Finding{"DollarsAsText", "You %0 %1 with $1 and {1}", kTwoLists, ""},
         Finding{"PunctuationAtTheEnd", "You %0 %1!  ", kTwoLists,
                 "style \"S\": the template ends in \"!\", and the program adds a full stop after "
                 "it\n"},

@@ -43,6 +43,25 @@ TEST_F(DataToolTry, ComposesFromTheSourceAsTheInstalledStyleWould)
               "Yarr, ye kraken bait.\nYarr, ye kraken bait.\n");
 }
 
+// A copy packed beside the source, or installed under another case, holds only the source's
+// styles: it would bring back what the edit took out, so it is set aside, by name.
+TEST_F(DataToolTry, CopiesOfTheSourceAreSetAside)
+{
+    ASSERT_EQ(Run({"pack", "-o", "pirate.dat", "pirate.json"}).status, 0);
+    work.WriteFile("pirate.json", R"({"styles": [{"key": "pirate", "template": "Yarr, ye %0",
+        "lists": [{"number": 0, "words": ["kraken bait"]}]}]})");
+    const ToolRun tried = Run({"try", "--count", "2", "pirate.json"});
+    EXPECT_EQ(tried.out, "Yarr, ye kraken bait.\nYarr, ye kraken bait.\n");
+    EXPECT_EQ(tried.err, "razzlewick-data try: pirate.json is tried in place of pirate.dat\n");
+
+    fs::remove(work / "pirate.dat");
+    fs::copy_file(work / "pirate.json", work / "Pirate.json");
+    ASSERT_EQ(Run({"install", "Pirate.json"}).status, 0);
+    EXPECT_EQ(Run({"try", "-n", "1", "pirate.json"}).err,
+              "razzlewick-data try: pirate.json is tried in place of " + data.UserFolder() +
+                  "Pirate.dat\n");
+}
+
 TEST_F(DataToolTry, ASourceThatExtendsAShippedStyleComposesWithItsWords)
 {
     work.WriteFile("more.json", R"({"styles": [

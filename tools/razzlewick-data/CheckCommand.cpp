@@ -24,8 +24,8 @@ Content that composes badly gets a warning on standard error naming the file, st
 list and word (see "razzlewick-data pack --help"). Each FILE is judged merged with
 the data the program reads, as the program would hold it, so a file that adds to an
 existing style is not warned about lists the others provide. A FILE larger than
-64 MiB is not read. At most 20 files are listed (a folder), then how many more there
-are. Exit status 0 when every file was read, 1 otherwise.
+64 MiB is not read. A folder, or the files given, lists its first 20 files, then how
+many more there are. Exit status 0 when every file was read, 1 otherwise.
 
   --strict     treat warnings as errors: exit status 1 when there is one
   -h, --help   show this help

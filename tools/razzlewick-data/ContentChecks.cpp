@@ -8,11 +8,13 @@
 #include "data/Windows1252.h"
 #include "platform/AsciiCase.h"
 #include "tools/razzlewick-data/ExpansionChecks.h"
+#include "tools/razzlewick-data/PlaceholderTypos.h"
 #include "tools/razzlewick-data/Quoted.h"
 
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <set>
 
 namespace razzlewick {
 
@@ -65,6 +67,9 @@ constexpr std::array<bool, 256> kControlBytes = [] {
     return table;
 }();
 
+// The bytes Windows-1252 gives no character.
+constexpr std::string_view kUnassignedBytes = "\x81\x8D\x8F\x90\x9D";
+
 bool IsControl(char c)
 {
     return kControlBytes[static_cast<unsigned char>(c)];
@@ -106,6 +111,26 @@ std::vector<std::string_view> PlaceholderDigits(std::string_view text)
     return found;
 }
 
+// "1", "1 and 3", "1, 3 and 5", each number after `prefix` ("%1 and %3"); past the first ten,
+// how many more, as a hostile file may leave out a million.
+std::string Numbers(const std::set<size_t>& numbers, std::string_view prefix)
+{
+    constexpr size_t kNamed = 10;
+    const size_t named = numbers.size() > kNamed ? kNamed : numbers.size();
+    std::string text;
+    size_t i = 0;
+    for (auto number = numbers.begin(); i < named; ++number, ++i) {
+        text.append(i == 0                    ? ""
+                    : i + 1 == numbers.size() ? " and "
+                                              : ", ")
+            .append(prefix)
+            .append(std::to_string(*number));
+    }
+    if (named < numbers.size())
+        text += " and " + std::to_string(numbers.size() - named) + " more";
+    return text;
+}
+
 // Which placeholders a style of `count` lists fills: lists 0 to count-1, whatever their numbers.
 std::string FilledRange(size_t count)
 {
@@ -118,8 +143,10 @@ std::string FilledRange(size_t count)
 // What the composer makes of one placeholder of a template with `count` lists, or "" when
 // it fills it as written. Lists are filled in ascending order and matched as plain text,
 // so the first number that is a prefix of the digits takes the placeholder.
-std::string PlaceholderProblem(std::string_view digits, size_t count)
+std::string PlaceholderProblem(std::string_view digits, size_t count,
+                               const std::set<size_t>& covered, bool& shownAsTyped)
 {
+    shownAsTyped = false;
     for (size_t k = 0; k < count; ++k) {
         const std::string number = std::to_string(k);
         if (!digits.starts_with(number))
@@ -129,7 +156,46 @@ std::string PlaceholderProblem(std::string_view digits, size_t count)
         return "placeholder %" + std::string(digits) + " is read as %" + number +
                " followed by \"" + std::string(digits.substr(number.size())) + "\"";
     }
+    // A list stranded by a missing number has a finding of its own.
+    if (digits.size() < 10 && covered.contains(std::stoul(std::string(digits))))
+        return {};
+    shownAsTyped = true;
     return "placeholder %" + std::string(digits) + " has no list: " + FilledRange(count);
+}
+
+// "; the template holds "$3": did you mean %3?" when the template writes the placeholder of
+// an unreached list another way. Only then: "$3" or "{3}" is ordinary text elsewhere.
+std::string MistypedPlaceholder(std::string_view text, size_t number)
+{
+    const std::string digits = std::to_string(number);
+    for (const std::string& typed : {"$" + digits, "{" + digits + "}"}) {
+        for (size_t at = text.find(typed); at != std::string_view::npos;
+             at = text.find(typed, at + 1)) {
+            const size_t end = at + typed.size();
+            if (end < text.size() && IsDigit(text[end]))
+                continue;
+            return "; the template holds \"" + typed + "\" at character " + std::to_string(at + 1) +
+                   ": did you mean %" + digits + "?";
+        }
+    }
+    return {};
+}
+
+// Whether a stray "%" of the template stands just before the list's number ("%l3", "% 3"),
+// or is "%O" for list 0, whose finding already says why the list is not reached.
+bool TypoStandsFor(std::string_view text, size_t number)
+{
+    const std::string digits = std::to_string(number);
+    for (const PlaceholderTypo& typo : PlaceholderTypos(text)) {
+        if (number == 0 && typo.offset + 1 < text.size() &&
+            (text[typo.offset + 1] == 'O' || text[typo.offset + 1] == 'o'))
+            return true;
+        const size_t at = text.find(digits, typo.offset + 1);
+        if (typo.shownAsTyped && at != std::string_view::npos && at <= typo.offset + 2 &&
+            (at + digits.size() == text.size() || !IsDigit(text[at + digits.size()])))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -167,7 +233,8 @@ void ContentChecks::StyleStarted(const std::string& key)
         Warn(Place(file_ + at_, key_, false),
              "the key is empty, so no tab and no --style names it");
     WarnOfControls(Place(file_ + at_, key_, false), "the key", key);
-    if (style_->file == files_) {
+    repeatedRecord_ = style_->file == files_;
+    if (repeatedRecord_) {
         Warn(Place(file_ + at_, key_, false),
              "a second style of this key in the same file: the two merge "
              "into one, and this one's template wins");
@@ -186,6 +253,11 @@ void ContentChecks::TemplateRead(const std::string& name, const std::string& tem
     if (const std::string splitters = LineSplitters(templateText); !splitters.empty()) {
         Warn(Place(file_ + at_, key_, false),
              "the template holds " + splitters + ", which an insult's one line cannot show");
+    }
+    for (const PlaceholderTypo& typo : PlaceholderTypos(templateText)) {
+        Warn(Place(file_ + at_, key_, false), "the template holds " + typo.what);
+        if (typo.shownAsTyped)
+            brokenStyles_.insert(key_);
     }
 }
 
@@ -215,10 +287,12 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
     // as lists of a million words are checked while they load.
     bool doubledBlank = false;
     bool placeholder = false;
+    bool percent = !word.empty() && word.front() == '%';
     bool control = !word.empty() && IsControl(word.front());
     for (size_t i = 1; i < word.size(); ++i) {
         doubledBlank = doubledBlank || (IsBlank(word[i]) && IsBlank(word[i - 1]));
         placeholder = placeholder || (word[i - 1] == '%' && IsDigit(word[i]));
+        percent = percent || word[i] == '%';
         control = control | IsControl(word[i]);
     }
     const bool blankAtStart = !word.empty() && IsBlank(word.front());
@@ -226,13 +300,17 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
     const bool splits = word.find_first_of("\t\r\n") != std::string_view::npos;
     const bool cut = word.size() > kLongestWord;
     if (kept == nullptr && !word.empty() && !doubledBlank && !placeholder && !blankAtStart &&
-        !blankAtEnd && !splits && !control && !cut) {
+        !blankAtEnd && !splits && !control && !cut && !percent) {
         return;
     }
     const std::string where = Place(file_ + at_, key_, true);
     if (kept != nullptr) {
-        Warn(where,
-             "dropped duplicate word " + Quoted(word) + " (the list holds " + Quoted(*kept) + ")");
+        const std::string from = keptIn_.empty() ? std::string() : ", read from " + keptIn_;
+        keptIn_.clear();
+        if (!repeatedRecord_) {
+            Warn(where, "dropped duplicate word " + Quoted(word) + " (the list holds " +
+                            Quoted(*kept) + from + ")");
+        }
         return;
     }
     if (word.empty()) {
@@ -258,6 +336,13 @@ void ContentChecks::WordRead(std::string_view word, const std::string* kept)
     }
     if (control)
         WarnOfControls(named, "the word", word);
+    if (percent) {
+        for (const PlaceholderTypo& typo : PlaceholderTypos(word)) {
+            Warn(named, "holds " + typo.what);
+            if (typo.shownAsTyped)
+                brokenStyles_.insert(key_);
+        }
+    }
     // Whether a later list fills it is known only once the style's lists are all read.
     if (placeholder && style_ != nullptr)
         style_->placeholderWords.push_back({named, list_, std::string(word)});
@@ -278,29 +363,28 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
         const std::string where = Place(places_[notes->second.place], key, false);
         CheckCase(key, known, where);
         const size_t count = style.WordLists().size();
-        for (size_t k = 0; k < count; ++k) {
-            if (!style.WordLists().contains(static_cast<int32_t>(k))) {
-                Warn(where, "no list " + std::to_string(k) + ", so %" + std::to_string(k) +
-                                " comes out as \"????\"");
-            }
-        }
+        const std::set<size_t> covered = CheckListNumbers(key, style, where);
         for (const auto& [number, list] : style.WordLists()) {
-            const std::string listWhere =
-                ListPlace(key, notes->second, number, where) + ", list " + std::to_string(number);
-            if (number >= 0 && static_cast<size_t>(number) >= count) {
-                Warn(listWhere, "never used: " + FilledRange(count));
+            if (list.empty()) {
+                Warn(ListPlace(key, notes->second, number, where) + ", list " +
+                         std::to_string(number),
+                     "the list is empty, so its placeholder comes out as nothing");
             }
-            if (list.empty())
-                Warn(listWhere, "the list is empty, so its placeholder comes out as nothing");
         }
         const std::string& text = style.TemplateText();
         for (const std::string_view digits : PlaceholderDigits(text)) {
-            if (const std::string problem = PlaceholderProblem(digits, count); !problem.empty())
+            bool shownAsTyped = false;
+            if (const std::string problem =
+                    PlaceholderProblem(digits, count, covered, shownAsTyped);
+                !problem.empty()) {
                 Warn(where, problem);
+                if (shownAsTyped)
+                    brokenStyles_.insert(key);
+            }
         }
         CheckTemplate(key, style, notes->second, where);
         for (const PlaceholderWord& word : notes->second.placeholderWords)
-            CheckPlaceholderWord(style, word);
+            CheckPlaceholderWord(key, style, word, covered);
         const size_t last = text.find_last_not_of(" \t");
         // ".!?,;:" and the Windows-1252 ellipsis: the full stop the program adds follows them.
         if (last != std::string::npos &&
@@ -313,6 +397,40 @@ void ContentChecks::CheckStyles(const InsultGenerator& engine)
     }
 }
 
+std::set<size_t> ContentChecks::CheckListNumbers(const std::string& key, const InsultStyle& style,
+                                                 const std::string& where)
+{
+    const size_t count = style.WordLists().size();
+    // A missing number is one cause, one finding: the "????" it leaves, and the lists
+    // past the count that it strands, whose placeholders stay as typed.
+    std::set<size_t> missing;
+    std::set<size_t> stranded;
+    for (size_t k = 0; k < count; ++k) {
+        if (!style.WordLists().contains(static_cast<int32_t>(k)))
+            missing.insert(k);
+    }
+    for (const auto& [number, list] : style.WordLists()) {
+        if (number >= 0 && static_cast<size_t>(number) >= count)
+            stranded.insert(static_cast<size_t>(number));
+    }
+    if (!missing.empty()) {
+        const bool one = missing.size() == 1;
+        std::string what = (one ? "no list " : "no lists ") + Numbers(missing, "") + ", so " +
+                           Numbers(missing, "%") + (one ? " comes" : " come") + " out as \"????\"";
+        if (!stranded.empty()) {
+            what += "; and as " + FilledRange(count) + ", " + Numbers(stranded, "%") +
+                    (stranded.size() == 1 ? " stays" : " stay") + " as typed (" +
+                    (stranded.size() == 1 ? "list " : "lists ") + Numbers(stranded, "") +
+                    " never used)";
+        }
+        Warn(where, what);
+        brokenStyles_.insert(key);
+    }
+    std::set<size_t> covered = missing;
+    covered.insert(stranded.begin(), stranded.end());
+    return covered;
+}
+
 void ContentChecks::CheckTemplate(const std::string& key, const InsultStyle& style,
                                   const StyleNotes& notes, const std::string& where)
 {
@@ -323,6 +441,8 @@ void ContentChecks::CheckTemplate(const std::string& key, const InsultStyle& sty
         return;
     }
     for (const size_t number : ListsNotReached(style)) {
+        if (TypoStandsFor(style.TemplateText(), number))
+            continue;
         const std::string listWhere = ListPlace(key, notes, static_cast<int32_t>(number), where) +
                                       ", list " + std::to_string(number);
         Warn(listWhere,
@@ -330,7 +450,8 @@ void ContentChecks::CheckTemplate(const std::string& key, const InsultStyle& sty
              "list it reaches holds %" +
                  std::to_string(number) +
                  ", so its words never show (the combination count still counts "
-                 "them)");
+                 "them)" +
+                 MistypedPlaceholder(style.TemplateText(), number));
     }
 }
 
@@ -358,21 +479,31 @@ void ContentChecks::CheckCase(const std::string& key, const std::vector<std::str
     }
 }
 
-void ContentChecks::CheckPlaceholderWord(const InsultStyle& style, const PlaceholderWord& word)
+void ContentChecks::CheckPlaceholderWord(const std::string& key, const InsultStyle& style,
+                                         const PlaceholderWord& word,
+                                         const std::set<size_t>& covered)
 {
     // A word that brings in placeholders of later lists gives the sentence its shape: the
     // composer fills them in the later lists' turns. Any other placeholder stays as typed.
     const size_t count = style.WordLists().size();
     for (const std::string_view digits : PlaceholderDigits(word.text)) {
-        if (std::string problem = PlaceholderProblem(digits, count); !problem.empty()) {
+        bool shownAsTyped = false;
+        if (std::string problem = PlaceholderProblem(digits, count, covered, shownAsTyped);
+            !problem.empty()) {
             Warn(word.where, problem);
+            if (shownAsTyped)
+                brokenStyles_.insert(key);
             continue;
         }
         const int32_t number = std::stoi(std::string(digits));
+        if (covered.contains(static_cast<size_t>(number)))
+            continue;
         if (!style.WordLists().contains(number)) {
             Warn(word.where, "holds the placeholder %" + std::string(digits) +
                                  ", which has no list and comes out as \"????\"");
+            brokenStyles_.insert(key);
         } else if (number <= word.list) {
+            brokenStyles_.insert(key);
             Warn(word.where, "holds the placeholder %" + std::string(digits) +
                                  ", which stays as typed: only lists after list " +
                                  std::to_string(word.list) + " fill its words");
@@ -394,6 +525,8 @@ void ContentChecks::WarnOfControls(const std::string& where, std::string_view pa
                                    std::string_view text)
 {
     if (const std::string controls = Controls(text); !controls.empty()) {
+        if (text.find_first_of(kUnassignedBytes) != std::string_view::npos)
+            brokenStyles_.insert(key_);
         Warn(where, std::string(part) + " holds " + controls +
                         ", which a terminal would act on; the terminal programs show escapes "
                         "instead");

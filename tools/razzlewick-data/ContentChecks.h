@@ -32,11 +32,18 @@ public:
     // Where in a source the next record part stands (":LINE:COLUMN", or "" for none); a data
     // file has no places. FileOpened clears it.
     void At(std::string placeSuffix) { at_ = std::move(placeSuffix); }
+    // The file (or "A or B") that gave the list the word the next dropped word duplicates,
+    // when it was read before this one.
+    void KeptIn(std::string files) { keptIn_ = std::move(files); }
 
     // The placeholders, list numbers, reach and template of every style the records named,
     // blamed on the last file that held the style; and a key that differs from another
     // the engine or a tab knows only in case.
     void CheckStyles(const InsultGenerator& engine);
+
+    // The styles whose insults would show "????", a placeholder or a "%" as typed, or a byte
+    // Windows-1252 has no character for: what install refuses without --force.
+    const std::set<std::string>& BrokenStyles() const { return brokenStyles_; }
 
     // How many findings there are, shown or not.
     size_t WarningCount() const { return warningCount_; }
@@ -68,7 +75,13 @@ private:
         std::vector<PlaceholderWord> placeholderWords;
     };
 
-    void CheckPlaceholderWord(const InsultStyle& style, const PlaceholderWord& word);
+    // `covered`: numbers whose findings the style's missing-list finding makes.
+    void CheckPlaceholderWord(const std::string& key, const InsultStyle& style,
+                              const PlaceholderWord& word, const std::set<size_t>& covered);
+    // The one finding of missing list numbers: the "????" they leave and the lists past the
+    // count they strand. Returns those numbers, whose other findings it stands for.
+    std::set<size_t> CheckListNumbers(const std::string& key, const InsultStyle& style,
+                                      const std::string& where);
     void CheckTemplate(const std::string& key, const InsultStyle& style, const StyleNotes& notes,
                        const std::string& where);
     // A key that differs from a tab's name or another key only in case; `known` holds them
@@ -91,6 +104,9 @@ private:
 
     std::string file_;
     std::string at_;
+    std::string keptIn_;
+    // The record is a second one of its style in its file: that warning covers its duplicates.
+    bool repeatedRecord_ = false;
     std::string key_;
     StyleNotes* style_ = nullptr;  // the notes of the style record being read
     int32_t list_ = 0;
@@ -106,6 +122,7 @@ private:
     std::vector<std::string> places_;
     std::map<std::string, StyleNotes> styles_;
     std::vector<std::string> warnings_;
+    std::set<std::string> brokenStyles_;
     size_t warningCount_ = 0;
 };
 

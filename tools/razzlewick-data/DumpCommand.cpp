@@ -12,8 +12,8 @@ namespace {
 
 constexpr std::string_view kDumpHelp = R"(Usage: razzlewick-data dump FILE.dat...
 
-Reads the data files in order into one engine, as the program does, and prints it as
-a JSON source that "razzlewick-data pack" reads back to the same data. A file that
+Reads the data files in order into one set of styles, as the program does, and
+prints them as a JSON source that "razzlewick-data pack" reads back to the same data. A file that
 cannot be read is reported on standard error with exit status 1; what was read is
 still printed.
 

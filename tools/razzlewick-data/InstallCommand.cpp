@@ -12,6 +12,7 @@
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/ContentChecks.h"
 #include "tools/razzlewick-data/DataLoading.h"
+#include "tools/razzlewick-data/InstalledCopies.h"
 #include "tools/razzlewick-data/JsonSource.h"
 #include "tools/razzlewick-data/OutputFile.h"
 #include "tools/razzlewick-data/SourceMerge.h"
@@ -22,13 +23,16 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace razzlewick {
 
 namespace {
 
-constexpr std::string_view kInstallHelp = R"(Usage: razzlewick-data install [--force] FILE...
+constexpr std::string_view kInstallHelp =
+    R"(Usage: razzlewick-data install [--force] [--strict] FILE...
 
 Puts styles of your own where Razzlewick finds them, for you alone: the folder
 razzlewick/ in $XDG_DATA_HOME (~/.local/share/razzlewick/), made with mode 0700 when
@@ -40,14 +44,22 @@ written, and each file is written beside its place and renamed, so nothing
 half-written is left.
 
 Each file is judged as Razzlewick will read it, together with the styles installed
-and shipped (not with a file it replaces), so a file that adds lists or words to an
-existing style is not warned about what the others provide.
+and shipped (not with the files it replaces), so a file that adds lists or words to
+an existing style is not warned about what the others provide. A style whose
+insults would show "????" (a missing list), a placeholder or a "%" as typed, or a
+byte Windows-1252 has no character for, is not installed without --force.
 
 Prints the path of each file written with its styles, then the styles Razzlewick
-offers now; a window that is open shows them after Reload in Help > Data files.... Exit status 0 when all were installed, 1 when a file cannot be read or
-written or is no good data file, 2 for a bad command line or JSON source.
+offers now; a window that is open shows them after Reload in Help > Data files.
 
-  --force      replace a file of the same name (ignoring case) in the folder
+Exit status 0 when all were installed; 1 when a file cannot be read or written, is
+no good data file or would compose such insults; 2 for a bad command line, a bad
+JSON source, or a warning under --strict.
+
+  --force      replace the installed copy: a file of the same name (ignoring case)
+               in the folder, or one that holds only the styles of FILE (removed
+               once FILE is in); and install a style that composes badly
+  --strict     treat warnings as errors: nothing is installed, exit status 2
   -h, --help   show this help
 )";
 
@@ -67,6 +79,10 @@ struct Planned {
     std::string source;
     std::string name;  // in the user's folder
     std::string styles;
+    std::vector<std::string> keys;
+    // Its installed copy: the files it stands in for, not judged with it; those of the user's
+    // folder are removed once it is in.
+    std::vector<InstalledCopy> copies;
     std::function<std::string(int fd)> write;
     // Merges the file into the styles it is judged with, told to the checks.
     std::function<void(InsultGenerator& judged, ContentChecks& checks)> judge;
@@ -85,6 +101,14 @@ std::string BaseName(const std::string& path)
     return path.substr(path.rfind('/') + 1);
 }
 
+std::vector<std::string> KeysOf(const InsultGenerator& engine)
+{
+    std::vector<std::string> keys;
+    for (const auto& entry : engine.Styles())
+        keys.push_back(entry.first);
+    return keys;
+}
+
 Planned PlanDataFile(const std::string& file)
 {
     if (IsTooLargeForASource(file))
@@ -99,7 +123,11 @@ Planned PlanDataFile(const std::string& file)
                         (hint.empty() ? "" : ". " + hint));
     }
     std::string bytes = ReadSourceText(file);
-    return {file, BaseName(file), StyleList(engine),
+    return {file,
+            BaseName(file),
+            StyleList(engine),
+            KeysOf(engine),
+            {},
             [bytes = std::move(bytes)](int fd) -> std::string {
                 const int failure = platform::WriteAll(fd, bytes);
                 return failure == 0 ? std::string() : std::strerror(failure);
@@ -119,10 +147,11 @@ Planned PlanJsonSource(const std::string& file)
     auto engine = std::make_shared<InsultGenerator>();
     ContentChecks unheard;
     AddToEngine(*engine, *source, file, unheard);
-    std::string name = BaseName(file);
-    if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0)
-        name.erase(dot);
-    return {file, name + std::string(kDataSuffix), StyleList(*engine),
+    return {file,
+            InstalledName(file),
+            StyleList(*engine),
+            KeysOf(*engine),
+            {},
             [engine](int fd) { return WriteEngine(*engine, fd); },
             [source, file](InsultGenerator& judged, ContentChecks& checks) {
                 AddToEngine(judged, *source, file, checks);
@@ -130,19 +159,48 @@ Planned PlanJsonSource(const std::string& file)
 }
 
 // The files judged as the program will read them once they are in place: with the styles
-// installed and shipped, but not with the files they replace. Pack's and check's warnings.
-void JudgeWithTheRest(const std::vector<Planned>& plan, const std::string& folder)
+// installed and shipped, but not with the files they replace. Pack's and check's warnings;
+// throws, so that nothing is installed, for any of them when strict, and without --force for
+// a style whose insults would show "????" or a placeholder as typed.
+void JudgeWithTheRest(const std::vector<Planned>& plan, const std::string& folder, bool strict,
+                      bool force)
 {
     std::vector<std::string> replaced;
-    for (const Planned& planned : plan)
+    for (const Planned& planned : plan) {
         replaced.push_back(folder + planned.name);
+        const std::vector<std::string> copies = CopyPaths(planned.copies, false);
+        replaced.insert(replaced.end(), copies.begin(), copies.end());
+    }
     InsultGenerator judged;
     LoadProgramData(judged, replaced);
     ContentChecks checks;
     for (const Planned& planned : plan)
         planned.judge(judged, checks);
     checks.CheckStyles(judged);
-    checks.Print(std::cerr, false);
+    checks.Print(std::cerr, strict);
+    if (strict && checks.WarningCount() != 0) {
+        throw SourceError("nothing was installed: --strict and " +
+                          std::to_string(checks.WarningCount()) + " finding(s)");
+    }
+    if (force || checks.BrokenStyles().empty())
+        return;
+    std::string files;
+    std::string styles;
+    for (const Planned& planned : plan) {
+        bool broken = false;
+        for (const std::string& key : planned.keys) {
+            if (checks.BrokenStyles().contains(key)) {
+                styles += (styles.empty() ? "" : ", ") + key;
+                broken = true;
+            }
+        }
+        if (broken)
+            files += (files.empty() ? "" : ", ") + planned.source;
+    }
+    throw ToolError("nothing was installed: the insults of " + styles +
+                    " would show \"????\", a placeholder or a \"%\" as typed, or a byte "
+                    "Windows-1252 has no character for (see the warnings above); mend " +
+                    files + ", or give --force to install it as it is");
 }
 
 void PrintOffered()
@@ -158,7 +216,8 @@ void PrintOffered()
 
 int RunInstall(const std::vector<std::string>& args)
 {
-    const Arguments arguments = ParseArguments(args, {{"--force", "", false}});
+    const Arguments arguments =
+        ParseArguments(args, {{"--force", "", false}, {"--strict", "", false}});
     if (arguments.help) {
         std::cout << kInstallHelp;
         return 0;
@@ -179,19 +238,29 @@ int RunInstall(const std::vector<std::string>& args)
         }
         plan.push_back(std::move(planned));
     }
-    if (!platform::MakeFolders(folder))
-        throw ToolError("cannot create " + folder + ": " + std::strerror(errno));
     for (Planned& planned : plan) {
-        if (const auto existing = platform::FindEntryIgnoringCase(folder, planned.name)) {
+        planned.copies = InstalledCopies(planned.name, planned.keys);
+        for (InstalledCopy& copy : planned.copies) {
+            if (!copy.inUserFolder)
+                continue;
+            const std::string name = BaseName(copy.path);
+            const bool named = platform::EqualsIgnoringAsciiCase(name, planned.name);
             if (!arguments.Has("--force")) {
-                throw ToolError(folder + *existing +
-                                " already exists; give --force to replace it (nothing was "
-                                "installed)");
+                throw ToolError(copy.path +
+                                (named ? " already exists"
+                                       : " holds only styles of " + planned.source +
+                                             ", which it would stand in for") +
+                                "; give --force to replace it (nothing was installed)");
             }
-            planned.name = *existing;  // replaced under its own spelling, not doubled
+            if (named) {
+                planned.name = name;        // replaced under its own spelling, not doubled
+                copy.inUserFolder = false;  // replaced by the write, not removed
+            }
         }
     }
-    JudgeWithTheRest(plan, folder);
+    JudgeWithTheRest(plan, folder, arguments.Has("--strict"), arguments.Has("--force"));
+    if (!platform::MakeFolders(folder))
+        throw ToolError("cannot create " + folder + ": " + std::strerror(errno));
     // Another install of the same name may come between the look above and the write: only
     // --force replaces what it finds then.
     const Existing existing = arguments.Has("--force") ? Existing::Replace : Existing::Refuse;
@@ -199,6 +268,12 @@ int RunInstall(const std::vector<std::string>& args)
         WriteOutputFile(folder + planned.name, planned.write, existing);
         std::cout << "Installed " << folder << planned.name << " (styles: " << planned.styles
                   << ")\n";
+        // An older copy under another name would merge with the new one: it goes.
+        for (const std::string& copy : CopyPaths(planned.copies, true)) {
+            if (const int failure = platform::RemoveFile(copy); failure != 0)
+                throw ToolError("cannot remove " + copy + ": " + std::strerror(failure));
+            std::cout << "Removed " << copy << ", which it replaces\n";
+        }
     }
     PrintOffered();
     return 0;
@@ -219,17 +294,18 @@ int RunUninstall(const std::vector<std::string>& args)
     if (!platform::EndsWithIgnoringAsciiCase(name, kDataSuffix))
         name += kDataSuffix;
     const std::string folder = UserFolderOrFail();
-    const auto existing = platform::FindEntryIgnoringCase(folder, name);
-    if (!existing) {
+    const std::vector<std::string> copies = CopyPaths(InstalledCopies(name, {}), true);
+    if (copies.empty()) {
         std::string installed;
         for (const std::string& entry : platform::FindEntriesEndingWith(folder, kDataSuffix))
             installed += (installed.empty() ? "" : ", ") + entry;
         throw ToolError("no " + name + " in " + folder +
                         " (installed: " + (installed.empty() ? "none" : installed) + ")");
     }
-    if (const int failure = platform::RemoveFile(folder + *existing); failure != 0)
-        throw ToolError("cannot remove " + folder + *existing + ": " + std::strerror(failure));
-    std::cout << "Removed " << folder << *existing << '\n';
+    const std::string& copy = copies.front();
+    if (const int failure = platform::RemoveFile(copy); failure != 0)
+        throw ToolError("cannot remove " + copy + ": " + std::strerror(failure));
+    std::cout << "Removed " << copy << '\n';
     PrintOffered();
     return 0;
 }

@@ -22,21 +22,26 @@ constexpr const char* kDefaultOutput = "insltdat.dat";
 constexpr std::string_view kPackHelp =
     R"(Usage: razzlewick-data pack [-o OUT.dat] [--force] [--strict] SOURCE.json...
 
-Reads the JSON sources in order into one engine, merging them as data files merge
-(a later template and name win; a word already in its list, ignoring the case of
-A-Z, is dropped with a warning), and writes the engine as a data file.
+Reads the JSON sources in order into one set of styles, merging them as data files
+merge (a later template and name win; a word already in its list, ignoring the case
+of A-Z, is dropped with a warning naming the file that gave it), and writes them as
+a data file.
 
 Content that composes badly gets a warning on standard error naming the file with
 the line and column, the style, the list and the word: a placeholder no list fills
-(%5 with three lists, %10 read as %1 and "0"), a list that no template or shape
-reaches, a template with no placeholder, a gap or a repeat in the list numbers, a
-negative list number, an empty list, an empty word, blanks at either end of a word
-or two in a row, a tab, CR or LF in a word or the template, any other control
-character (ESC, BEL, DEL, the unassigned bytes 0x81 0x8D 0x8F 0x90 0x9D: a terminal
-would obey them) in a key, name, template or word, a word that holds a placeholder,
-punctuation at the template's end, an empty key, two styles of one key
-in one file, a key that differs from a tab's or another style's only in case, and
-words that differ only in case. Warnings leave the exit status as it is.
+(%5 with three lists, %10 read as %1 and "0"), a "%" that starts no placeholder
+("%l3", "% 3", "%O", "%%3", "%3%"; "100%" is fine), a placeholder glued to a letter
+("%3a"), a missing list number (one warning: the "????" it leaves and the
+placeholders it strands), a list that no template or shape reaches (with the "$3" or
+"{3}" the template holds instead), a template with no placeholder, a repeat in the
+list numbers, a negative list number, an empty list, an empty word, blanks at either
+end of a word or two in a row, a tab, CR or LF in a word or the template, any other
+control character (ESC, BEL, DEL, the unassigned bytes 0x81 0x8D 0x8F 0x90 0x9D: a
+terminal would obey them) in a key, name, template or word, a word that holds a
+placeholder no later list fills, punctuation at the template's end, an empty key,
+two styles of one key in one file, a key that differs from a tab's or another
+style's only in case, and words that differ only in case. Warnings leave the exit
+status as it is.
 Also warned about: a word whose placeholder brings in a list whose words bring in
 more (a chain), and a style whose longest insult passes the 4096 characters at
 which an insult stops growing. A SOURCE that is not a regular file, or that is

@@ -4,13 +4,12 @@
 #include "cli/StyleListing.h"
 #include "cli/StyleNameMatch.h"
 #include "cli/TerminalText.h"
-#include "data/DataFileName.h"
-#include "data/DataFolders.h"
 #include "data/InsultGenerator.h"
 #include "settings/SettingsKeys.h"
 #include "tools/razzlewick-data/Commands.h"
 #include "tools/razzlewick-data/ContentChecks.h"
 #include "tools/razzlewick-data/DataLoading.h"
+#include "tools/razzlewick-data/InstalledCopies.h"
 #include "tools/razzlewick-data/JsonSource.h"
 #include "tools/razzlewick-data/OutputFile.h"
 #include "tools/razzlewick-data/SourceMerge.h"
@@ -25,22 +24,26 @@ namespace razzlewick {
 namespace {
 
 constexpr std::string_view kTryHelp =
-    R"(Usage: razzlewick-data try [--count N] [--seed N] SOURCE.json [STYLE]
+    R"(Usage: razzlewick-data try [--count N] [--seed N] [--strict] SOURCE.json [STYLE]
 
-Composes insults straight from a JSON source, merged with the data Razzlewick reads
-(as though the source were installed: an installed copy of it is left out), without
-packing or installing anything: edit, try, look, and edit again. Without STYLE, each
-style the source holds gets a batch, headed by its key; STYLE is a key, in any case.
-The source gets pack's warnings on standard error, judged with the other data.
+Composes insults straight from a JSON source, merged with the data Razzlewick reads,
+without packing or installing anything: edit, try, look, and edit again. The source
+is composed as it will be once installed: in place of its installed copy and of any
+data file, in a folder Razzlewick reads, that holds only styles of the source (such
+as a copy packed beside it), each named on standard error as it is set aside.
+Without STYLE, each style the source holds gets a batch, headed by its key; STYLE is
+a key, in any case. The source gets pack's warnings on standard error, judged with
+the other data.
 
   --count N    insults per style, 1 to 500 (default 5)
   --seed N     seed of the random source, 0 to 4294967295 (default: a fresh one
                from the system on every run); the same seed gives the same insults
                as "razzlewick --print --seed N" once the source is installed
+  --strict     treat warnings as errors: nothing is composed, exit status 2
   -h, --help   show this help
 
 Exit status 0 when insults were printed, 1 when STYLE names no style, 2 for a bad
-command line or a source that cannot be packed.
+command line, a source that cannot be packed, or a warning under --strict.
 )";
 
 constexpr long long kDefaultCount = 5;
@@ -69,8 +72,8 @@ std::string MatchingKey(const InsultGenerator& engine, const std::string& name)
 
 int RunTry(const std::vector<std::string>& args)
 {
-    const Arguments arguments =
-        ParseArguments(args, {{"--count", "-n", true}, {"--seed", "-S", true}});
+    const Arguments arguments = ParseArguments(
+        args, {{"--count", "-n", true}, {"--seed", "-S", true}, {"--strict", "", false}});
     if (arguments.help) {
         std::cout << kTryHelp;
         return 0;
@@ -94,27 +97,32 @@ int RunTry(const std::vector<std::string>& args)
     };
 
     const std::vector<SourceStyle> source = ReadJsonSource(ReadSourceText(file), file);
-    InsultGenerator engine;
-    // As install would put it: the copy installed from a source of this name is replaced.
-    std::vector<std::string> replaced;
-    if (const std::string folder = UserDataFolder(); !folder.empty()) {
-        std::string name = file.substr(file.rfind('/') + 1);
-        if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0)
-            name.erase(dot);
-        replaced.push_back(folder + name + std::string(kDataSuffix));
+    const std::vector<std::string> keys = SourceKeys(source);
+    // As install would put it: composed in place of the installed copy, or a stale packed one.
+    const std::vector<std::string> setAside =
+        CopyPaths(InstalledCopies(InstalledName(file), keys), false);
+    for (const std::string& copy : setAside) {
+        std::cerr << "razzlewick-data try: " << file << " is tried in place of " << copy << '\n';
     }
-    LoadProgramData(engine, replaced);
+    InsultGenerator engine;
+    LoadProgramData(engine, setAside);
     ContentChecks checks;
     AddToEngine(engine, source, file, checks);
     checks.CheckStyles(engine);
-    checks.Print(std::cerr, false);
+    const bool strict = arguments.Has("--strict");
+    checks.Print(std::cerr, strict);
+    if (strict && checks.WarningCount() != 0) {
+        std::cerr << "razzlewick-data try: nothing composed: --strict and " << checks.WarningCount()
+                  << " finding(s)\n";
+        return 2;
+    }
 
-    const std::vector<std::string> keys =
+    const std::vector<std::string> shown =
         arguments.operands.size() == 2
             ? std::vector<std::string>{MatchingKey(engine, arguments.operands[1])}
-            : SourceKeys(source);
-    for (const std::string& key : keys) {
-        if (keys.size() > 1)
+            : keys;
+    for (const std::string& key : shown) {
+        if (shown.size() > 1)
             std::cout << TerminalTextFrom1252(key, Separators::Escape) << ":\n";
         ComposeBatches(engine, key, request, [](const std::string& batch) {
             std::cout << BatchForTerminal(batch, LineEnds::Lf);

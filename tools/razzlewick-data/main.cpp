@@ -24,7 +24,7 @@ void PrintHelp()
                  "Makes and inspects Razzlewick data files.\n\nCommands:\n";
     for (const Command& command : kCommands) {
         std::string name(command.name);
-        name.resize(10, ' ');
+        name.resize(11, ' ');
         std::cout << "  " << name << command.summary << '\n';
     }
     std::cout << "\n\"razzlewick-data COMMAND --help\" describes a command;\n"
