@@ -419,8 +419,9 @@ TEST_P(PackWarns, NamesWhatComposesBadly)
     }
     EXPECT_EQ(err, expected);
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"s.dat", "s.json"}));
-    if (!expected.empty())
+    if (!expected.empty()) {
         EXPECT_EQ(RunTool({"try", "--strict", "s.json"}, folder.path()).status, 2);
+    }
 }
 
 // The finding for a "%" that starts no placeholder, quoted from `at` (counted from 1).
