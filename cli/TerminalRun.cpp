@@ -2,6 +2,7 @@
 
 #include "cli/ComposeBatch.h"
 #include "cli/EntropySeed.h"
+#include "cli/FavouritesOnTerminal.h"
 #include "cli/StyleListing.h"
 #include "cli/StyleNameMatch.h"
 #include "cli/StyleTabs.h"
@@ -12,6 +13,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/ProgramFolder.h"
 #include "resources/version/Version.h"
+#include "settings/FavouritesFile.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
 #include "settings/UserOptions.h"
@@ -27,6 +29,9 @@ constexpr std::string_view kUsage =
     R"(Usage: razzlewick [-platform NAME] [-display NAME] [other toolkit options]
        razzlewick --print [-s NAME] [-n N] [-S N] [-l 0|1] [--no-caps]
        razzlewick --list-styles [--verbose] [-l 0|1]
+       razzlewick --print --favourite [-s NAME] [-S N]
+       razzlewick --favourites [-s NAME] [-n N] [--verbose]
+       razzlewick --keep TEXT [-s NAME]
        razzlewick --version | --help
 )";
 
@@ -52,6 +57,13 @@ of insults and prints it, one insult a line, with no window and no display.
   --list-styles      print the name of every style, one a line
   --verbose          with --list-styles: add each style's number of
                      combinations and whether the level withholds it
+  --favourite        with --print: print one of your favourites at random
+                     instead, of the style given with --style
+  --favourites       list your favourites, newest first: with --count the
+                     newest N, with --style those of one style, with
+                     --verbose the date, style and insult, tab-separated
+  --keep TEXT        keep TEXT as a favourite of the style given with --style
+                     (default: the tab selected when the window last closed)
   --version          print the version
   -h, --help         show this help
 
@@ -68,21 +80,26 @@ started in a folder of someone else's files is not led by them.
 The count, capitalisation, offensiveness level and last tab come from
 $XDG_CONFIG_HOME/razzlewick/Razzlewick.ini (~/.config/razzlewick/...); nothing
 is written there.
+Favourites are kept in $XDG_DATA_HOME/razzlewick/favourites.txt
+(~/.local/share/razzlewick/...), one a line as DATE [STYLE] INSULT, for
+example "2026-12-08 [Shakespearean] Thou art a fool!"; edit it freely.
 
 Control characters in what is printed, whether they come from a data file, a
 file name or the command line, are shown as escapes (\e, \x9b, \u202e).
 
 Exit status: 0 printed; 1 no window could open, no data, a data file that
-could not be read, or a style the offensiveness level withholds; 2 a bad
+could not be read, or a style the offensiveness level withholds; no favourites
+to print, or a favourites file that could not be read or changed; 2 a bad
 command line or a style no data file holds.
 )";
 
 constexpr std::string_view kRandomStyle = "random";
 
 const std::vector<OptionDefinition> kOptions = {
-    {"--print", "", false},  {"--list-styles", "", false}, {"--version", "", false},
-    {"--style", "-s", true}, {"--count", "-n", true},      {"--seed", "-S", true},
-    {"--level", "-l", true}, {"--no-caps", "", false},     {"--verbose", "", false}};
+    {"--print", "", false},     {"--list-styles", "", false}, {"--version", "", false},
+    {"--style", "-s", true},    {"--count", "-n", true},      {"--seed", "-S", true},
+    {"--level", "-l", true},    {"--no-caps", "", false},     {"--verbose", "", false},
+    {"--favourite", "", false}, {"--favourites", "", false},  {"--keep", "", true}};
 
 // The toolkit's options that the window takes, handed on to it as they were given.
 const std::vector<OptionDefinition> kWindowOptions = {
@@ -138,9 +155,42 @@ int16_t SettingsCount(const ProfileSnapshot& settings, std::ostream& err)
     return SettingsKeys::kDefaultInsultCount;
 }
 
+// The favourites' options and what goes with each; false when the command line asks for none.
+bool CheckFavouritesCombination(const Arguments& arguments)
+{
+    const bool favourite = arguments.Has("--favourite");
+    const bool list = arguments.Has("--favourites");
+    const bool keep = arguments.Has("--keep");
+    if (!favourite && !list && !keep)
+        return false;
+    if (favourite && !arguments.Has("--print"))
+        throw UsageError("--favourite goes with --print");
+    if (favourite + list + keep > 1)
+        throw UsageError("--print --favourite, --favourites and --keep go alone");
+    for (const OptionDefinition& option : kOptions) {
+        const std::string& name = option.longName;
+        const bool allowed = name == "--favourite" || name == "--favourites" || name == "--keep" ||
+                             name == "--style" || (favourite && name == "--print") ||
+                             (favourite && name == "--seed") ||
+                             (list && (name == "--count" || name == "--verbose"));
+        if (!allowed && arguments.Has(name))
+            throw UsageError(name + " does not go with " +
+                             (favourite ? "--favourite" : (list ? "--favourites" : "--keep")));
+    }
+    for (const OptionDefinition& option : kWindowOptions) {
+        if (arguments.Has(option.longName))
+            throw UsageError(option.longName + " is an option of the window, not of the terminal");
+    }
+    if (!arguments.operands.empty())
+        throw UsageError("unexpected argument \"" + arguments.operands.front() + "\"");
+    return true;
+}
+
 // Which answer the command line asks for, checked before any data is read.
 void CheckCombination(const Arguments& arguments)
 {
+    if (CheckFavouritesCombination(arguments))
+        return;
     const bool print = arguments.Has("--print");
     const bool list = arguments.Has("--list-styles");
     const bool answer = print || list || arguments.Has("--version");
@@ -162,9 +212,34 @@ void CheckCombination(const Arguments& arguments)
         throw UsageError("unexpected argument \"" + arguments.operands.front() + "\"");
 }
 
+// --print --favourite and --favourites, which need the favourites file alone.
+int AnswerFromFavourites(const Arguments& arguments, std::ostream& out, std::ostream& err)
+{
+    const FavouritesFile file(FavouritesFile::DefaultPath());
+    const std::string style =
+        arguments.Has("--style") ? arguments.options.at("--style") : std::string();
+    if (arguments.Has("--favourite")) {
+        const uint32_t seed =
+            arguments.Has("--seed")
+                ? static_cast<uint32_t>(ParseInteger("--seed", arguments.options.at("--seed"), 0,
+                                                     std::numeric_limits<uint32_t>::max()))
+                : EntropySeed();
+        return PrintFavourite(file, style, seed, out, err);
+    }
+    const std::optional<long long> count =
+        arguments.Has("--count")
+            ? std::optional(ParseInteger("--count", arguments.options.at("--count"), 1,
+                                         std::numeric_limits<int32_t>::max()))
+            : std::nullopt;
+    return ListFavourites(file, style, count, arguments.Has("--verbose"), out, err);
+}
+
 int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
 {
+    if (arguments.Has("--favourite") || arguments.Has("--favourites"))
+        return AnswerFromFavourites(arguments, out, err);
     const bool list = arguments.Has("--list-styles");
+    const bool keep = arguments.Has("--keep");
     const auto number = [&](const char* name, long long minimum, long long maximum) {
         return ParseInteger(name, arguments.options.at(name), minimum, maximum);
     };
@@ -216,6 +291,8 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
                 << "\"; the styles are: " << StyleList(engine) << '\n';
             return 2;
         }
+    } else if (keep && platform::EqualsIgnoringAsciiCase(name, kRandomStyle)) {
+        throw UsageError("--keep needs the name of the insult's style, not \"random\"");
     } else if (platform::EqualsIgnoringAsciiCase(name, kRandomStyle)) {
         key = PickStyle(engine, level, seed);
         if (!key) {
@@ -232,6 +309,10 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err)
         }
         key = matches.front();
     }
+    // Whatever the level: the insult is the user's already.
+    if (keep)
+        return KeepFavourite(FavouritesFile(FavouritesFile::DefaultPath()),
+                             arguments.options.at("--keep"), *key, err);
     if (StyleTabs::Withholds(level, *key)) {
         err << "razzlewick: " << TerminalTextFrom1252(*key, Separators::Escape)
             << " is withheld at offensiveness level 0: add --level 1, or raise the level in "
@@ -264,7 +345,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             CheckCombination(arguments);
             if (arguments.Has("--version")) {
                 out << "razzlewick " << RAZZLEWICK_VERSION << '\n';
-            } else if (!arguments.Has("--print") && !arguments.Has("--list-styles")) {
+            } else if (!arguments.Has("--print") && !arguments.Has("--list-styles") &&
+                       !arguments.Has("--favourites") && !arguments.Has("--keep")) {
                 return openWindow(arguments);
             } else {
                 status = Answer(arguments, out, err);

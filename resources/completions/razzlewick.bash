@@ -68,13 +68,17 @@ _razzlewick()
             _razzlewick_files "$cur" .qss
             return
             ;;
+        --keep)
+            COMPREPLY=()
+            return
+            ;;
         -n | --count | -S | --seed | -display | -style | -geometry | -qwindowgeometry | \
             -qwindowtitle | -qwindowicon | -platformtheme | -name | -session)
             COMPREPLY=()
             return
             ;;
     esac
-    _razzlewick_offer $'--print\n--style\n--count\n--seed\n--level\n--no-caps\n--list-styles\n--verbose\n--version\n--help' "$cur"
+    _razzlewick_offer $'--print\n--style\n--count\n--seed\n--level\n--no-caps\n--list-styles\n--verbose\n--version\n--help'$'\n--favourite\n--favourites\n--keep' "$cur"
 } && complete -F _razzlewick razzlewick
 
 _razzlewick_data()

@@ -14,5 +14,8 @@ complete -c razzlewick -s l -l level -x -a '0 1' -d 'Offensiveness level for thi
 complete -c razzlewick -l no-caps -d 'Leave the first letter as the style writes it'
 complete -c razzlewick -l list-styles -d 'Print the name of every style'
 complete -c razzlewick -l verbose -d 'With --list-styles, add counts and withheld styles'
+complete -c razzlewick -l favourite -d 'With --print, print one of your favourites'
+complete -c razzlewick -l favourites -d 'List your favourites, newest first'
+complete -c razzlewick -l keep -x -d 'Keep this insult as a favourite'
 complete -c razzlewick -l version -d 'Print the version'
 complete -c razzlewick -s h -l help -d 'Show the help'
