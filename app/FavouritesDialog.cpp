@@ -131,10 +131,9 @@ void FavouritesDialog::ShowStatus()
             "No favourites yet: keep an insult with File > Keep this insult "
             "(Ctrl+K) in the main window.");
     } else if (static_cast<std::size_t>(model_->rowCount()) == model_->Total()) {
-        text = (model_->rowCount() == 1 ? QStringLiteral("1 favourite in %2")
-                                        : QStringLiteral("%1 favourites in %2"))
-                   .arg(model_->rowCount())
-                   .arg(path);
+        text = model_->rowCount() == 1
+                   ? QStringLiteral("1 favourite in %1").arg(path)
+                   : QStringLiteral("%1 favourites in %2").arg(model_->rowCount()).arg(path);
     } else {
         text = QStringLiteral("%1 of %2 favourites in %3")
                    .arg(model_->rowCount())
