@@ -13,43 +13,40 @@ namespace razzlewick {
 
 namespace {
 
-// The favourites of the style asked for, in the file's order; nullopt (with the message
-// given) when there are none to answer with.
-std::optional<std::vector<Favourite>> FavouritesToShow(const FavouritesFile& file,
-                                                       const std::string& typedStyle,
-                                                       std::ostream& err)
+// Says what is wrong with the file, if anything; false when there is nothing to answer with:
+// the file could not be read, or holds no favourites.
+bool ReportFile(const FavouritesContents& contents, std::size_t total, std::ostream& err)
 {
-    FavouritesContents contents = file.Read();
-    const std::string path = TerminalText(file.Path(), Separators::Escape);
     if (contents.state == FavouritesContents::State::Unreadable) {
         err << "razzlewick: " << TerminalText(contents.problem, Separators::Escape) << '\n';
-        return std::nullopt;
+        return false;
     }
     if (!contents.problem.empty()) {
         err << "razzlewick: warning: " << TerminalText(contents.problem, Separators::Escape)
             << '\n';
     }
-    if (contents.favourites.empty()) {
-        err << "razzlewick: no favourites kept yet in " << path
+    if (total == 0) {
+        err << "razzlewick: no favourites kept yet in "
+            << TerminalText(contents.path, Separators::Escape)
             << "; keep one with Ctrl+K in the window, or with razzlewick --keep\n";
-        return std::nullopt;
+        return false;
     }
-    if (typedStyle.empty()) {
-        return std::move(contents.favourites);
-    }
-    const Utf8ToWindows1252Result style = Utf8ToWindows1252(typedStyle);
-    std::vector<Favourite> matching;
-    for (Favourite& favourite : contents.favourites) {
-        if (style.ok && platform::EqualsIgnoringAsciiCase(favourite.style, style.text)) {
-            matching.push_back(std::move(favourite));
-        }
-    }
-    if (matching.empty()) {
-        err << "razzlewick: no favourites of the style \""
-            << TerminalText(typedStyle, Separators::Escape) << "\" in " << path << '\n';
-        return std::nullopt;
-    }
-    return matching;
+    return true;
+}
+
+void ReportNoneOfStyle(const std::string& path, const std::string& typedStyle, std::ostream& err)
+{
+    err << "razzlewick: no favourites of the style \""
+        << TerminalText(typedStyle, Separators::Escape) << "\" in "
+        << TerminalText(path, Separators::Escape) << '\n';
+}
+
+// The typed style as the file's styles are compared with it; none when it has no
+// Windows-1252 form, and so matches no style.
+std::optional<std::string> TypedStyle(const std::string& typedStyle)
+{
+    Utf8ToWindows1252Result style = Utf8ToWindows1252(typedStyle);
+    return style.ok ? std::optional(std::move(style.text)) : std::nullopt;
 }
 
 }  // namespace
@@ -57,16 +54,23 @@ std::optional<std::vector<Favourite>> FavouritesToShow(const FavouritesFile& fil
 int PrintFavourite(const FavouritesFile& file, const std::string& typedStyle, uint32_t seed,
                    std::ostream& out, std::ostream& err)
 {
-    const auto favourites = FavouritesToShow(file, typedStyle, err);
-    if (!favourites) {
+    const std::optional<std::string> style = TypedStyle(typedStyle);
+    const FavouritePick pick =
+        file.Pick(style.value_or(std::string(1, '\0')), [seed](std::size_t count) {
+            // Two draws of the program's random source, for a choice among more than 32768.
+            const uint32_t first = NextRandomState(seed);
+            const uint32_t second = NextRandomState(first);
+            const uint32_t drawn = (((first >> 16) & 0x7FFF) << 15) | ((second >> 16) & 0x7FFF);
+            return drawn % count;
+        });
+    if (!ReportFile(pick.contents, pick.total, err)) {
         return 1;
     }
-    // Two draws of the program's random source, for a choice among more than 32768.
-    const uint32_t first = NextRandomState(seed);
-    const uint32_t second = NextRandomState(first);
-    const uint32_t drawn = (((first >> 16) & 0x7FFF) << 15) | ((second >> 16) & 0x7FFF);
-    const Favourite& chosen = (*favourites)[drawn % favourites->size()];
-    out << TerminalTextFrom1252(chosen.text, Separators::Escape) << '\n';
+    if (pick.contents.favourites.empty()) {
+        ReportNoneOfStyle(file.Path(), typedStyle, err);
+        return 1;
+    }
+    out << TerminalTextFrom1252(pick.contents.favourites.front().text, Separators::Escape) << '\n';
     return 0;
 }
 
@@ -74,11 +78,23 @@ int ListFavourites(const FavouritesFile& file, const std::string& typedStyle,
                    std::optional<long long> count, bool verbose, std::ostream& out,
                    std::ostream& err)
 {
-    auto favourites = FavouritesToShow(file, typedStyle, err);
-    if (!favourites) {
+    FavouritesContents contents = file.Read();
+    if (!ReportFile(contents, contents.favourites.size(), err)) {
         return 1;
     }
-    std::vector<Favourite> newest = NewestFirst(std::move(*favourites));
+    std::vector<Favourite> favourites;
+    const std::optional<std::string> style = TypedStyle(typedStyle);
+    for (Favourite& favourite : contents.favourites) {
+        if (typedStyle.empty() ||
+            (style && platform::EqualsIgnoringAsciiCase(favourite.style, *style))) {
+            favourites.push_back(std::move(favourite));
+        }
+    }
+    if (favourites.empty()) {
+        ReportNoneOfStyle(file.Path(), typedStyle, err);
+        return 1;
+    }
+    std::vector<Favourite> newest = NewestFirst(std::move(favourites));
     if (count && static_cast<unsigned long long>(*count) < newest.size()) {
         newest.resize(static_cast<size_t>(*count));
     }

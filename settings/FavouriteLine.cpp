@@ -2,6 +2,7 @@
 
 #include "data/Windows1252.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace razzlewick {
@@ -80,13 +81,21 @@ struct FieldEnd final {
 FieldEnd UnescapedField(std::string_view line, size_t from, std::optional<char> stop)
 {
     FieldEnd field;
+    const char stopAt = stop.value_or('\\');
     size_t i = from;
     for (; i < line.size(); ++i) {
-        const char c = line[i];
-        if (stop && c == *stop) {
+        // Whole runs of plain text at once: most fields hold no escape at all.
+        size_t special = i;
+        while (special < line.size() && line[special] != '\\' && line[special] != stopAt) {
+            ++special;
+        }
+        field.utf8.append(line.substr(i, special - i));
+        i = special;
+        if (i == line.size() || (stop && line[i] == *stop)) {
             break;
         }
-        if (c != '\\' || i + 1 == line.size()) {
+        const char c = line[i];
+        if (i + 1 == line.size()) {
             field.utf8 += c;
             continue;
         }
@@ -117,6 +126,16 @@ FieldEnd UnescapedField(std::string_view line, size_t from, std::optional<char> 
     return field;
 }
 
+// Plain ASCII, as most insults are, is the same in both encodings.
+Utf8ToWindows1252Result FromUtf8(std::string utf8)
+{
+    if (std::all_of(utf8.begin(), utf8.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return {.text = std::move(utf8), .ok = true, .errorOffset = 0};
+    }
+    return Utf8ToWindows1252(utf8);
+}
+
 ParsedFavouriteLine Damaged(std::string problem)
 {
     return {.kind = FavouriteLineKind::Damaged, .favourite = {}, .problem = std::move(problem)};
@@ -137,6 +156,27 @@ bool IsFavouriteDate(std::string_view date)
     const int month = (date[5] - '0') * 10 + (date[6] - '0');
     const int day = (date[8] - '0') * 10 + (date[9] - '0');
     return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
+std::optional<std::string_view> PlainFavouriteStyle(std::string_view line)
+{
+    line = TrimmedBlanks(line);
+    const bool plain = std::all_of(line.begin(), line.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x80 && c != '\\';
+    });
+    if (!plain || line.empty() || line.front() == '#' || !IsFavouriteDate(line.substr(0, 10))) {
+        return std::nullopt;
+    }
+    const size_t open = line.find_first_not_of(kBlanks, 10);
+    if (open == 10 || open == std::string_view::npos || line[open] != '[') {
+        return std::nullopt;
+    }
+    const size_t close = line.find(']', open + 1);
+    if (close == std::string_view::npos || close == open + 1 || close + 2 >= line.size() ||
+        kBlanks.find(line[close + 1]) == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return line.substr(open + 1, close - open - 1);
 }
 
 std::string FormatFavouriteLine(const Favourite& favourite)
@@ -170,9 +210,9 @@ ParsedFavouriteLine ParseFavouriteLine(std::string_view line)
         return Damaged("no space after the style");
     }
     const std::string_view textPart = TrimmedBlanks(rest);
-    const FieldEnd text = UnescapedField(textPart, 0, std::nullopt);
-    Utf8ToWindows1252Result styleBytes = Utf8ToWindows1252(style.utf8);
-    Utf8ToWindows1252Result textBytes = Utf8ToWindows1252(text.utf8);
+    FieldEnd text = UnescapedField(textPart, 0, std::nullopt);
+    Utf8ToWindows1252Result styleBytes = FromUtf8(std::move(style.utf8));
+    Utf8ToWindows1252Result textBytes = FromUtf8(std::move(text.utf8));
     if (!styleBytes.ok || !textBytes.ok) {
         return Damaged("not UTF-8, or a character Razzlewick's insults cannot hold");
     }

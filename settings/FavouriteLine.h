@@ -2,6 +2,7 @@
 
 #include "settings/Favourite.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,11 @@ struct ParsedFavouriteLine final {
 
 // Reads one line (its line end, LF or CR LF, already cut off).
 ParsedFavouriteLine ParseFavouriteLine(std::string_view line);
+
+// The style of a well-formed line in plain ASCII without an escape, as most are, found
+// without decoding the line; none for any other line, which ParseFavouriteLine reads. For
+// going through a large file quickly: the style is the same in both encodings then.
+std::optional<std::string_view> PlainFavouriteStyle(std::string_view line);
 
 // Whether `date` has the form the file gives dates, "YYYY-MM-DD" with a real month and day.
 bool IsFavouriteDate(std::string_view date);

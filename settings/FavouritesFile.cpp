@@ -1,5 +1,6 @@
 #include "settings/FavouritesFile.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/FdIo.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderLock.h"
@@ -36,10 +37,11 @@ struct FavouritesLine final {
     ParsedFavouriteLine parsed;
 };
 
-// Every line of `text`; a damaged one is kept for writing back, its problem for reporting.
-std::vector<FavouritesLine> SplitFavouritesText(std::string_view text)
+// Hands every line of `text` to `use`, as the file holds it (its line end included) and its
+// content alone (without the line end, or a byte order mark before the first).
+template <typename Use>
+void ForEachLineOf(std::string_view text, Use&& use)
 {
-    std::vector<FavouritesLine> lines;
     size_t start = 0;
     while (start < text.size()) {
         const size_t newline = text.find('\n', start);
@@ -54,10 +56,74 @@ std::vector<FavouritesLine> SplitFavouritesText(std::string_view text)
         if (start == 0 && content.starts_with(kByteOrderMark)) {
             content.remove_prefix(kByteOrderMark.size());
         }
-        lines.push_back({text.substr(start, end - start), ParseFavouriteLine(content)});
+        use(text.substr(start, end - start), content);
         start = end;
     }
-    return lines;
+}
+
+// Every line of `text` read; a damaged one too, to be kept for writing back and its problem
+// reported.
+template <typename Use>
+void ForEachFavouritesLine(std::string_view text, Use&& use)
+{
+    ForEachLineOf(text, [&use](std::string_view bytes, std::string_view content) {
+        use(FavouritesLine{bytes, ParseFavouriteLine(content)});
+    });
+}
+
+std::string MiB(std::size_t bytes)
+{
+    return std::to_string(bytes >> 20) + " MiB";
+}
+
+// The file's text, as much of it as is read; the state (and why nothing could be read) in
+// `result`.
+std::string ReadFavouritesText(const std::string& path, FavouritesContents& result)
+{
+    using State = FavouritesContents::State;
+    result.state = State::Read;
+    result.path = path;
+    platform::RegularFileContents contents;
+    switch (platform::ReadRegularFile(path, contents, FavouritesFile::kLargestFile)) {
+        case platform::RegularFileRead::Read:
+            break;
+        case platform::RegularFileRead::Missing:
+            result.state = State::Missing;
+            return {};
+        case platform::RegularFileRead::Failed:
+            result.state = State::Unreadable;
+            result.problem = path + " cannot be read";
+            return {};
+        case platform::RegularFileRead::TooLarge:
+            // As far as it makes sense: the whole lines of its start.
+            result.state = State::TooLarge;
+            contents.text = platform::ReadRegularFileStart(path, FavouritesFile::kLargestFile);
+            contents.text.erase(contents.text.rfind('\n') + 1);
+            break;
+    }
+    return std::move(contents.text);
+}
+
+void NoteDamagedLine(FavouritesContents& result, std::size_t lineNumber, const std::string& problem)
+{
+    if (++result.damagedLines == 1) {
+        result.problem = result.path + " line " + std::to_string(lineNumber) + ": " + problem +
+                         "; the line is skipped";
+    }
+}
+
+// The problem in one sentence, once every line is read.
+void FinishProblem(FavouritesContents& result)
+{
+    if (result.damagedLines > 1) {
+        result.problem += ", and " + std::to_string(result.damagedLines - 1) +
+                          (result.damagedLines == 2 ? " more line" : " more lines");
+    }
+    if (result.state == FavouritesContents::State::TooLarge) {
+        result.problem = result.path + " is larger than " + MiB(FavouritesFile::kLargestFile) +
+                         ": only its start is read, and Razzlewick does not change it" +
+                         (result.problem.empty() ? "" : "; " + result.problem);
+    }
 }
 
 std::string TrimmedText(const std::string& text)
@@ -67,11 +133,6 @@ std::string TrimmedText(const std::string& text)
         return {};
     }
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-std::string MiB(std::size_t bytes)
-{
-    return std::to_string(bytes >> 20) + " MiB";
 }
 
 // Reads the file under the folder's lock, lets `edit` change its text (answering how many
@@ -140,59 +201,66 @@ std::string FavouritesFile::DefaultPath()
 
 FavouritesContents FavouritesFile::Read() const
 {
-    using State = FavouritesContents::State;
     FavouritesContents result;
-    result.state = State::Read;
-    result.path = path_;
-    platform::RegularFileContents contents;
-    switch (platform::ReadRegularFile(path_, contents, kLargestFile)) {
-        case platform::RegularFileRead::Read:
-            break;
-        case platform::RegularFileRead::Missing:
-            result.state = State::Missing;
-            return result;
-        case platform::RegularFileRead::Failed:
-            result.state = State::Unreadable;
-            result.problem = path_ + " cannot be read";
-            return result;
-        case platform::RegularFileRead::TooLarge:
-            // As far as it makes sense: the whole lines of its start.
-            result.state = State::TooLarge;
-            contents.text = platform::ReadRegularFileStart(path_, kLargestFile);
-            contents.text.erase(contents.text.rfind('\n') + 1);
-            break;
-    }
+    const std::string text = ReadFavouritesText(path_, result);
     std::size_t lineNumber = 0;
-    for (FavouritesLine& line : SplitFavouritesText(contents.text)) {
+    ForEachFavouritesLine(text, [&](FavouritesLine&& line) {
         ++lineNumber;
         if (line.parsed.kind == FavouriteLineKind::Favourite) {
             result.favourites.push_back(std::move(line.parsed.favourite));
-        } else if (line.parsed.kind == FavouriteLineKind::Damaged && ++result.damagedLines == 1) {
-            result.problem = path_ + " line " + std::to_string(lineNumber) + ": " +
-                             line.parsed.problem + "; the line is skipped";
+        } else if (line.parsed.kind == FavouriteLineKind::Damaged) {
+            NoteDamagedLine(result, lineNumber, line.parsed.problem);
         }
-    }
-    if (result.damagedLines > 1) {
-        result.problem += ", and " + std::to_string(result.damagedLines - 1) +
-                          (result.damagedLines == 2 ? " more line" : " more lines");
-    }
-    if (result.state == State::TooLarge) {
-        result.problem = path_ + " is larger than " + MiB(kLargestFile) +
-                         ": only its start is read, and Razzlewick does not change it" +
-                         (result.problem.empty() ? "" : "; " + result.problem);
-    }
+    });
+    FinishProblem(result);
     return result;
+}
+
+FavouritePick FavouritesFile::Pick(std::string_view style,
+                                   const std::function<std::size_t(std::size_t)>& choose) const
+{
+    FavouritePick pick;
+    FavouritesContents& result = pick.contents;
+    const std::string text = ReadFavouritesText(path_, result);
+    std::vector<std::string_view> matching;
+    std::size_t lineNumber = 0;
+    ForEachLineOf(text, [&](std::string_view, std::string_view content) {
+        ++lineNumber;
+        if (const std::optional<std::string_view> plain = PlainFavouriteStyle(content)) {
+            ++pick.total;
+            if (style.empty() || platform::EqualsIgnoringAsciiCase(*plain, style)) {
+                matching.push_back(content);
+            }
+            return;
+        }
+        const ParsedFavouriteLine parsed = ParseFavouriteLine(content);
+        if (parsed.kind == FavouriteLineKind::Damaged) {
+            NoteDamagedLine(result, lineNumber, parsed.problem);
+        } else if (parsed.kind == FavouriteLineKind::Favourite) {
+            ++pick.total;
+            if (style.empty() || platform::EqualsIgnoringAsciiCase(parsed.favourite.style, style)) {
+                matching.push_back(content);
+            }
+        }
+    });
+    FinishProblem(result);
+    pick.matching = matching.size();
+    if (!matching.empty()) {
+        const std::size_t chosen = choose(matching.size()) % matching.size();
+        result.favourites.push_back(ParseFavouriteLine(matching[chosen]).favourite);
+    }
+    return pick;
 }
 
 FavouritesChange FavouritesFile::Add(std::span<const Favourite> favourites) const
 {
     return ChangeFile(path_, [favourites](std::string& text) {
         std::unordered_set<std::string> kept;
-        for (const FavouritesLine& line : SplitFavouritesText(text)) {
+        ForEachFavouritesLine(text, [&kept](FavouritesLine&& line) {
             if (line.parsed.kind == FavouriteLineKind::Favourite) {
-                kept.insert(line.parsed.favourite.text);
+                kept.insert(std::move(line.parsed.favourite.text));
             }
-        }
+        });
         std::string added;
         std::size_t count = 0;
         for (const Favourite& favourite : favourites) {
@@ -222,14 +290,14 @@ FavouritesChange FavouritesFile::Remove(std::span<const std::string> texts) cons
         std::string kept;
         kept.reserve(text.size());
         std::size_t count = 0;
-        for (const FavouritesLine& line : SplitFavouritesText(text)) {
+        ForEachFavouritesLine(text, [&](FavouritesLine&& line) {
             if (line.parsed.kind == FavouriteLineKind::Favourite &&
                 removed.contains(line.parsed.favourite.text)) {
                 ++count;
             } else {
                 kept += line.bytes;
             }
-        }
+        });
         text = std::move(kept);
         return count;
     });

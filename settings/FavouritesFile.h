@@ -3,8 +3,10 @@
 #include "settings/Favourite.h"
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace razzlewick {
@@ -20,6 +22,13 @@ struct FavouritesContents final {
     // One sentence for a person, naming the file and the first line that could not be read
     // (or why nothing could); empty when everything was read.
     std::string problem;
+};
+
+// One favourite chosen among those of a style.
+struct FavouritePick final {
+    FavouritesContents contents;  // favourites holds the chosen one alone
+    std::size_t total = 0;        // how many favourites the file holds
+    std::size_t matching = 0;     // how many of them there were to choose from
 };
 
 // What a change of the file did.
@@ -50,6 +59,12 @@ public:
     const std::string& Path() const { return path_; }
 
     FavouritesContents Read() const;
+    // The favourites of the style `style` (its key, the case of A to Z aside; every style
+    // when empty) and the one of them `choose` picks (given their number, it answers a
+    // position). Every line is checked as Read checks it, but only the chosen one is
+    // decoded, so that a large file answers at once.
+    FavouritePick Pick(std::string_view style,
+                       const std::function<std::size_t(std::size_t)>& choose) const;
 
     // Appends the favourites whose text is not kept yet (each text once), creating the
     // folder and the file as needed.
