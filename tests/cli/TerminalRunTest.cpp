@@ -399,8 +399,12 @@ TEST_F(TerminalRun, FavouritesKeptListedAndPrinted)
     const ProcessRun damaged = Razzlewick({"--favourites"});
     EXPECT_EQ(damaged.status, 0);
     EXPECT_EQ(damaged.out, "Caf\xc3\xa9 owner!\nThou art a\\tfool\nlast\n");
-    EXPECT_EQ(damaged.err, "razzlewick: warning: " + file +
-                               " line 5: no date (YYYY-MM-DD) at its start; the line is skipped\n");
+    const std::string warning = "razzlewick: warning: " + file +
+                                " line 5: no date (YYYY-MM-DD) at its start; the line is skipped\n";
+    EXPECT_EQ(damaged.err, warning);
+    const ProcessRun picked = Razzlewick({"--print", "--favourite", "-s", "arabian"});
+    EXPECT_EQ(picked.status, 0);
+    EXPECT_EQ(picked.out + picked.err, "last\n" + warning);
 }
 
 struct CommandLine {
