@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Favourites through the real program under a real X server: Again please, Ctrl+K and close;
-# meanwhile 200 scripts keep with --keep while the window keeps more. Every insult must be in
-# the file once. Then a second start opens File > Favourites from the keyboard, and Copy puts
-# exactly the newest insult on the clipboard.
+# Under a real X server: Again please and Ctrl+K while 200 scripts --keep, then close; every
+# insult is in the file once. Started again, File > Favourites and Copy give the newest.
 # Usage: FavouritesEndToEnd.sh PROGRAM
 set -uo pipefail
 program=$1
@@ -22,9 +20,7 @@ printf '[settings]\nautocopy=1\nnum=1\ntab=1\n' >"$XDG_CONFIG_HOME/razzlewick/Ra
 favourites="$XDG_DATA_HOME/razzlewick/favourites.txt"
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 
-# find_window TITLE: the first visible window of that title within 20 s. Searched again
-# after a failure: a search ends with an X error when a window goes while it looks (the
-# clipboard keeper's, once another program copies).
+# find_window TITLE: within 20 s; searched again when a window going away ends a search.
 find_window() {
   local found
   for _ in $(seq 40); do
