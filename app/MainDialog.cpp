@@ -6,6 +6,8 @@
 #include "app/CompactTabStyle.h"
 #include "app/CopyWhenActive.h"
 #include "app/DataFilesDialog.h"
+#include "app/FavouritesDialog.h"
+#include "app/InsultsToKeep.h"
 #include "app/TextBoxScroll.h"
 #include "cli/EntropySeed.h"
 #include "cli/StyleListing.h"
@@ -14,9 +16,12 @@
 #include "generate/InsultComposer.h"
 #include "generate/RandomSource.h"
 #include "options/OptionsDialog.h"
+#include "platform/LocalDate.h"
+#include "platform/qt/MessageBox.h"
 #include "platform/qt/WaitCursor.h"
 #include "resources/templates/DialogTemplate.h"
 #include "resources/templates/ResourceIds.h"
+#include "settings/FavouritesFile.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
 #include "ui/ArrowButton.h"
@@ -145,6 +150,10 @@ void MainDialog::ConnectCommands()
     onMenu(ID_HELP_WEB_PAGE, &MainDialog::OnVisitWebSite);
     onMenu(ID_HELP_DOCUMENTATION, &MainDialog::OnReadDocumentation);
     onMenu(ID_HELP_DATA_FILES, &MainDialog::OnDataFiles);
+    onMenu(ID_FILE_KEEP, &MainDialog::OnKeep);
+    onMenu(ID_FILE_FAVOURITES, &MainDialog::OnFavourites);
+    textBox_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(textBox_, &QWidget::customContextMenuRequested, this, &MainDialog::ShowTextBoxMenu);
 }
 
 void MainDialog::BeforeFirstShow()
@@ -468,6 +477,54 @@ void MainDialog::OnDataFiles()
 {
     DataFilesDialog dialog(engine_, options_.level, this, [this] { ReloadDataFiles(); });
     dialog.exec();
+}
+
+void MainDialog::OnKeep()
+{
+    const auto position = static_cast<std::size_t>(styleTabs_->currentIndex());
+    // The disabled message is no insult; nor is anything when no style could be loaded.
+    if (StyleTabs::WithholdsPosition(options_.level, position) || position >= tabKeys_.size() ||
+        engine_.FindStyle(tabKeys_[position]) == nullptr)
+        return;
+    const std::string date = platform::LocalDate();
+    std::vector<Favourite> favourites;
+    for (std::string& text : InsultsToKeep(*textBox_))
+        favourites.push_back({date, tabKeys_[position], std::move(text)});
+    if (favourites.empty())
+        return;
+    const FavouritesChange change = FavouritesFile(FavouritesFile::DefaultPath()).Add(favourites);
+    if (!change.Succeeded()) {
+        platform::ShowMessageBox(
+            this,
+            QStringLiteral("Nothing was kept: %1.").arg(FileSystemTextToDisplay(change.error)),
+            platform::MessageIcon::Exclamation);
+        return;
+    }
+    QString said = QStringLiteral("Kept already");
+    if (change.changed == 1)
+        said = QStringLiteral("Kept");
+    else if (change.changed > 1)
+        said = QStringLiteral("Kept %1").arg(change.changed);
+    confirmation_->Show(*textBox_, said);
+}
+
+void MainDialog::OnFavourites()
+{
+    FavouritesDialog dialog(FavouritesFile::DefaultPath(), this);
+    dialog.exec();
+}
+
+void MainDialog::ShowTextBoxMenu(const QPoint& position)
+{
+    // A right click keeps the line clicked, unless text is selected.
+    if (!textBox_->textCursor().hasSelection())
+        textBox_->setTextCursor(textBox_->cursorForPosition(position));
+    QMenu* menu = textBox_->createStandardContextMenu(position);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setObjectName(QStringLiteral("textBoxMenu"));
+    menu->addSeparator();
+    menu->addAction(FindMenuAction(this, ID_FILE_KEEP));
+    menu->popup(textBox_->viewport()->mapToGlobal(position));
 }
 
 void MainDialog::AddWindowMenu()

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QContextMenuEvent;
+class QPoint;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -116,6 +117,11 @@ private:
     void OnVisitWebSite();
     void OnReadDocumentation();
     void OnDataFiles();
+    // Keeps the insult at the text box's cursor (or those selected) among the favourites.
+    void OnKeep();
+    void OnFavourites();
+    // The text box's own menu, with Keep this insult added.
+    void ShowTextBoxMenu(const QPoint& position);
 
     // Controls, owned by the dialog through Qt parenting.
     DrawnButton* exitButton_;
@@ -132,7 +138,7 @@ private:
     QGroupBox* frame_;
     ToolTipControl* toolTipControl_;
     CopyWhenActive* autoCopier_;     // AutoCopy, held back until the window has focus
-    ConfirmationTip* confirmation_;  // "Copied", by the Copy button
+    ConfirmationTip* confirmation_;  // "Copied" by the Copy button, "Kept" by the text box
     // The About item that window managers give no room in their window menu.
     QMenu* windowMenu_ = nullptr;
 

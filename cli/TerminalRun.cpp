@@ -2,6 +2,7 @@
 
 #include "cli/ComposeBatch.h"
 #include "cli/EntropySeed.h"
+#include "cli/FavouritesOnTerminal.h"
 #include "cli/FittingInsults.h"
 #include "cli/StyleChoice.h"
 #include "cli/StyleListing.h"
@@ -9,8 +10,10 @@
 #include "cli/WordWrap.h"
 #include "data/InsultGenerator.h"
 #include "data/SearchReport.h"
+#include "platform/AsciiCase.h"
 #include "platform/ProgramFolder.h"
 #include "resources/version/Version.h"
+#include "settings/FavouritesFile.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
 #include "settings/UserOptions.h"
@@ -22,12 +25,17 @@ namespace razzlewick {
 
 namespace {
 
+constexpr std::string_view kRandomStyle = "random";
+
 constexpr std::string_view kUsage =
     R"(Usage: razzlewick [-platform NAME] [-display NAME] [other toolkit options]
        razzlewick --print [-s NAME] [-n N] [-S N] [-l 0|1] [--no-caps]
                           [--short | --max-length N] [--width N | --no-wrap]
                           [--verbose]
        razzlewick --list-styles [--verbose] [-l 0|1]
+       razzlewick --print --favourite [-s NAME] [-S N]
+       razzlewick --favourites [-s NAME] [-n N] [--verbose]
+       razzlewick --keep TEXT [-s NAME]
        razzlewick --version | --help
 )";
 
@@ -63,6 +71,13 @@ of insults and prints it, one insult a line, with no window and no display.
                      chosen for you; with --list-styles: add the name, the
                      number of combinations and "withheld" where the level
                      withholds the style, separated by tabs
+  --favourite        with --print: print one of your favourites at random
+                     instead, of the style given with --style
+  --favourites       list your favourites, newest first: with --count the
+                     newest N, with --style those of one style, with
+                     --verbose the date, style and insult, tab-separated
+  --keep TEXT        keep TEXT as a favourite of the style given with --style
+                     (default: the tab selected when the window last closed)
   --version          print the version
   -h, --help         show this help
 
@@ -79,15 +94,19 @@ started in a folder of someone else's files is not led by them.
 The count, capitalisation, offensiveness level and last tab come from
 $XDG_CONFIG_HOME/razzlewick/Razzlewick.ini (~/.config/razzlewick/...); nothing
 is written there.
+Favourites are kept in $XDG_DATA_HOME/razzlewick/favourites.txt
+(~/.local/share/razzlewick/...), one a line as DATE [STYLE] INSULT, for
+example "2026-12-08 [Shakespearean] Thou art a fool!"; edit it freely.
 
 Control characters in what is printed, whether they come from a data file, a
 file name or the command line, are shown as escapes (\e, \x9b, \u202e).
 
 Exit status: 0 printed; 1 no window could open, no data, a data file that
-could not be read, a style the offensiveness level withholds, or no insult
+could not be read, a style the offensiveness level withholds, no insult
 short enough (--short, --max-length) in 2000 draws, which standard error
-says after the insults that did fit; 2 a bad command line or a style no
-data file holds, or a name that could be more than one.
+says after the insults that did fit, no favourites to print, or a
+favourites file that could not be read or changed; 2 a bad command line,
+a style no data file holds, or a name that could be more than one.
 )";
 
 const std::vector<OptionDefinition> kOptions = {
@@ -95,7 +114,8 @@ const std::vector<OptionDefinition> kOptions = {
     {"--style", "-s", true}, {"--count", "-n", true},      {"--seed", "-S", true},
     {"--level", "-l", true}, {"--no-caps", "", false},     {"--verbose", "", false},
     {"--short", "", false},  {"--max-length", "", true},   {"--width", "", true},
-    {"--no-wrap", "", false}};
+    {"--no-wrap", "", false},
+    {"--favourite", "", false}, {"--favourites", "", false}, {"--keep", "", true}};
 
 constexpr long long kShortLength = 80;
 constexpr long long kNarrowest = 20;
@@ -131,9 +151,42 @@ int16_t SettingsCount(const ProfileSnapshot& settings, std::ostream& err)
     return SettingsKeys::kDefaultInsultCount;
 }
 
+// The favourites' options and what goes with each; false when the command line asks for none.
+bool CheckFavouritesCombination(const Arguments& arguments)
+{
+    const bool favourite = arguments.Has("--favourite");
+    const bool list = arguments.Has("--favourites");
+    const bool keep = arguments.Has("--keep");
+    if (!favourite && !list && !keep)
+        return false;
+    if (favourite && !arguments.Has("--print"))
+        throw UsageError("--favourite goes with --print");
+    if (favourite + list + keep > 1)
+        throw UsageError("--print --favourite, --favourites and --keep go alone");
+    for (const OptionDefinition& option : kOptions) {
+        const std::string& name = option.longName;
+        const bool allowed = name == "--favourite" || name == "--favourites" || name == "--keep" ||
+                             name == "--style" || (favourite && name == "--print") ||
+                             (favourite && name == "--seed") ||
+                             (list && (name == "--count" || name == "--verbose"));
+        if (!allowed && arguments.Has(name))
+            throw UsageError(name + " does not go with " +
+                             (favourite ? "--favourite" : (list ? "--favourites" : "--keep")));
+    }
+    for (const OptionDefinition& option : kWindowOptions) {
+        if (arguments.Has(option.longName))
+            throw UsageError(option.longName + " is an option of the window, not of the terminal");
+    }
+    if (!arguments.operands.empty())
+        throw UsageError("unexpected argument \"" + arguments.operands.front() + "\"");
+    return true;
+}
+
 // Which answer the command line asks for, checked before any data is read.
 void CheckCombination(const Arguments& arguments)
 {
+    if (CheckFavouritesCombination(arguments))
+        return;
     const bool print = arguments.Has("--print");
     const bool list = arguments.Has("--list-styles");
     const bool answer = print || list || arguments.Has("--version");
@@ -191,9 +244,34 @@ int PrintInsults(InsultGenerator& engine, const std::string& key, const BatchReq
     return 1;
 }
 
+// --print --favourite and --favourites, which need the favourites file alone.
+int AnswerFromFavourites(const Arguments& arguments, std::ostream& out, std::ostream& err)
+{
+    const FavouritesFile file(FavouritesFile::DefaultPath());
+    const std::string style =
+        arguments.Has("--style") ? arguments.options.at("--style") : std::string();
+    if (arguments.Has("--favourite")) {
+        const uint32_t seed =
+            arguments.Has("--seed")
+                ? static_cast<uint32_t>(ParseInteger("--seed", arguments.options.at("--seed"), 0,
+                                                     std::numeric_limits<uint32_t>::max()))
+                : EntropySeed();
+        return PrintFavourite(file, style, seed, out, err);
+    }
+    const std::optional<long long> count =
+        arguments.Has("--count")
+            ? std::optional(ParseInteger("--count", arguments.options.at("--count"), 1,
+                                         std::numeric_limits<int32_t>::max()))
+            : std::nullopt;
+    return ListFavourites(file, style, count, arguments.Has("--verbose"), out, err);
+}
+
 int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err, int outColumns)
 {
+    if (arguments.Has("--favourite") || arguments.Has("--favourites"))
+        return AnswerFromFavourites(arguments, out, err);
     const bool list = arguments.Has("--list-styles");
+    const bool keep = arguments.Has("--keep");
     const auto number = [&](const char* name, long long minimum, long long maximum) {
         return ParseInteger(name, arguments.options.at(name), minimum, maximum);
     };
@@ -245,6 +323,16 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err, int
 
     const std::string name =
         arguments.Has("--style") ? arguments.options.at("--style") : std::string();
+    if (keep) {
+        if (platform::EqualsIgnoringAsciiCase(name, kRandomStyle))
+            throw UsageError("--keep needs the name of the insult's style, not \"random\"");
+        // Whatever the level: the insult is the user's already.
+        const StyleChoice style = ChooseStyle(engine, name, 1, seed, settings, false, err);
+        if (style.failure != 0)
+            return style.failure;
+        return KeepFavourite(FavouritesFile(FavouritesFile::DefaultPath()),
+                             arguments.options.at("--keep"), style.key, err);
+    }
     const StyleChoice chosen = ChooseStyle(engine, name, level, seed, settings, verbose, err);
     if (chosen.failure != 0)
         return chosen.failure;
@@ -272,7 +360,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             CheckCombination(arguments);
             if (arguments.Has("--version")) {
                 out << "razzlewick " << RAZZLEWICK_VERSION << '\n';
-            } else if (!arguments.Has("--print") && !arguments.Has("--list-styles")) {
+            } else if (!arguments.Has("--print") && !arguments.Has("--list-styles") &&
+                       !arguments.Has("--favourites") && !arguments.Has("--keep")) {
                 return openWindow(arguments);
             } else {
                 status = Answer(arguments, out, err, outColumns);

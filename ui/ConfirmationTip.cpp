@@ -64,7 +64,14 @@ ConfirmationTip::~ConfirmationTip() = default;
 
 void ConfirmationTip::Show(const QWidget& control, const QString& text)
 {
+    const bool renamed = text != text_;
     text_ = text;
+    // One tip says several words ("Copied", "Kept"): screen readers keep a name they have
+    // read until they are told it changed.
+    if (renamed) {
+        QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&nameChanged);
+    }
     const QSize size =
         fontMetrics().size(Qt::TextSingleLine, text_) + QSize(2 * kPadding, 2 * kPadding);
     const QPoint centre = control.mapToGlobal(control.rect().center());

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTreeView>
 
 #include <cmath>
 #include <cstdint>
@@ -159,6 +161,20 @@ QWidget* MakeComboBox(const ControlTemplate& control, QWidget* parent)
     return combo;
 }
 
+// A list of rows in columns, whole rows selected, as many as the user picks. Rows are all one
+// height, so a list of a hundred thousand scrolls and opens without measuring each.
+QWidget* MakeListView(QWidget* parent)
+{
+    auto* view = new QTreeView(parent);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    return view;
+}
+
 QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
 {
     switch (control.kind) {
@@ -181,6 +197,8 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
             return new SpinArrows(parent);
         case ControlKind::TabStrip:
             return new TabControl(parent);
+        case ControlKind::ListView:
+            return MakeListView(parent);
     }
     return new QWidget(parent);
 }
@@ -219,6 +237,8 @@ int BuildMenuBar(QWidget& dialog, int menuId, int clientWidth)
             QAction* action = menu->addAction(Text(item.text));
             action->setObjectName(ActionName(item.text));
             action->setProperty(kControlIdProperty, item.commandId);
+            if (!item.shortcut.empty())
+                action->setShortcut(QKeySequence(Text(item.shortcut)));
         }
     }
     const int height = bar->sizeHint().height();

@@ -67,6 +67,7 @@ int main(int argc, char** argv)
         AddOptionsShots(shots);
         AddDarkShots(shots);
         AddDataFilesShots(shots);
+        AddFavouritesShots(shots);
         AddOwnStylesShots(shots);
     }
 

@@ -57,6 +57,9 @@ void AddDarkShots(ShotList& shots);
 // The same windows again, for a run on a screen of twice the density (QT_SCALE_FACTOR=2).
 void AddScaledShots(ShotList& shots);
 void AddDataFilesShots(ShotList& shots);
+// The Favourites window over a file of six lines, one of them damaged.
+QPixmap FavouritesShot();
+void AddFavouritesShots(ShotList& shots);
 void AddOwnStylesShots(ShotList& shots);
 
 }  // namespace razzlewick

@@ -48,6 +48,8 @@ void AddDarkShots(ShotList& shots)
               [] { return InDarkPalette([] { return AboutShot(0); }); });
     shots.Add(QStringLiteral("main-twelve-styles-dark.png"),
               [] { return InDarkPalette([] { return OwnStylesShot(8, 11, 0); }); });
+    shots.Add(QStringLiteral("favourites-dark.png"),
+              [] { return InDarkPalette([] { return FavouritesShot(); }); });
 }
 
 void AddScaledShots(ShotList& shots)
@@ -59,6 +61,7 @@ void AddScaledShots(ShotList& shots)
               [] { return InDarkPalette([] { return MainWindowShot(1, 0, 3); }); });
     shots.Add(QStringLiteral("main-twelve-styles-200.png"), [] { return OwnStylesShot(8, 11, 0); });
     shots.Add(QStringLiteral("main-six-styles-200.png"), [] { return OwnStylesShot(2, 5, 0); });
+    shots.Add(QStringLiteral("favourites-200.png"), [] { return FavouritesShot(); });
 }
 
 }  // namespace razzlewick

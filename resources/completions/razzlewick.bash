@@ -68,6 +68,10 @@ _razzlewick()
             _razzlewick_files "$cur" .qss
             return
             ;;
+        --keep)
+            COMPREPLY=()
+            return
+            ;;
         -n | --count | -S | --seed | -display | -style | -geometry | -qwindowgeometry | \
             -qwindowtitle | -qwindowicon | -platformtheme | -name | -session | \
             --max-length | --width)
@@ -78,6 +82,8 @@ _razzlewick()
     local options=$'--print\n--style\n--count\n--seed\n--level\n--no-caps\n--list-styles\n--verbose\n--version\n--help'
     # Insults that fit the terminal.
     options+=$'\n--short\n--max-length\n--width\n--no-wrap'
+    # Favourites.
+    options+=$'\n--favourite\n--favourites\n--keep'
     _razzlewick_offer "$options" "$cur"
 } && complete -F _razzlewick razzlewick
 

@@ -20,6 +20,7 @@ enum class ControlKind {
     ComboDropDownList,
     UpDown,
     TabStrip,
+    ListView,  // rows of columns, several selectable; the dialog gives it its model
 };
 
 // Style flags of a control, one bit each, as the layout tables name them: enumerators that
@@ -88,6 +89,7 @@ struct DialogTemplate final {
 struct MenuItemTemplate final {
     std::string text;  // empty for a separator
     int commandId = 0;
+    std::string shortcut;  // "Ctrl+K"; empty for none
     bool separator = false;
 };
 

@@ -157,6 +157,41 @@ DialogTemplate DataFilesTemplate() {
     };
 }
 
+// The kept insults: a filter, the list, the file's state, and what can be done with them.
+DialogTemplate FavouritesTemplate() {
+    return {
+        .id = IDD_FAVOURITES,
+        .caption = "Razzlewick favourites",
+        .width = 340,
+        .height = 204,
+        .fontPointSize = 8,
+        .style = DS::SystemMenu | DS::MinimizeBox | DS::MaximizeBox | DS::ThickFrame,
+        .controls = {
+            {.id = IDC_FAVOURITES_FILTER_LABEL, .kind = K::StaticText, .text = "&Filter:",
+             .x = 5, .y = 6, .width = 30, .height = 9, .name = "filterLabel"},
+            {.id = IDC_FAVOURITES_FILTER, .kind = K::Edit, .x = 36, .y = 4, .width = 150,
+             .height = 12, .style = CS::Border | CS::TabStop, .name = "filterBox"},
+            {.id = IDC_FAVOURITES_LIST, .kind = K::ListView, .x = 5, .y = 20, .width = 330,
+             .height = 148, .style = CS::Border | CS::TabStop, .name = "favouritesList"},
+            {.id = IDC_FAVOURITES_STATUS, .kind = K::StaticText, .x = 5, .y = 171,
+             .width = 330, .height = 9, .name = "favouritesStatus"},
+            {.id = IDC_COPY_FAVOURITES, .kind = K::PushButton, .text = "&Copy", .x = 5, .y = 185,
+             .width = 50, .height = 14, .style = CS::TabStop, .name = "copyFavouritesButton"},
+            {.id = IDC_REMOVE_FAVOURITES, .kind = K::PushButton, .text = "&Remove", .x = 61,
+             .y = 185, .width = 50, .height = 14, .style = CS::TabStop,
+             .name = "removeFavouritesButton"},
+            {.id = IDC_UNDO_REMOVE, .kind = K::PushButton, .text = "&Undo", .x = 117, .y = 185,
+             .width = 50, .height = 14, .style = CS::TabStop, .name = "undoRemoveButton"},
+            {.id = IDC_OPEN_FAVOURITES_FOLDER, .kind = K::PushButton,
+             .text = "&Open the file's folder", .x = 173, .y = 185, .width = 90, .height = 14,
+             .style = CS::TabStop, .name = "openFavouritesFolderButton"},
+            {.id = IDCANCEL, .kind = K::PushButton, .text = "Close", .x = 285, .y = 185,
+             .width = 50, .height = 14, .style = CS::DefaultButton | CS::TabStop,
+             .name = "closeButton"},
+        },
+    };
+}
+
 DialogTemplate AboutTextPageTemplate() {
     return {
         .id = IDD_ABOUT_TEXT_PAGE,
@@ -229,8 +264,9 @@ DialogTemplate AboutMakerPageTemplate() {
 const std::vector<DialogTemplate>& AllDialogTemplates()
 {
     static const std::vector<DialogTemplate> templates = {
-        MainTemplate(),          OptionsTemplate(), StartupProblemsTemplate(), DataFilesTemplate(),
-        AboutTextPageTemplate(), AboutTemplate(),   AboutMakerPageTemplate(),
+        MainTemplate(),      OptionsTemplate(),        StartupProblemsTemplate(),
+        DataFilesTemplate(), FavouritesTemplate(),     AboutTextPageTemplate(),
+        AboutTemplate(),     AboutMakerPageTemplate(),
     };
     return templates;
 }

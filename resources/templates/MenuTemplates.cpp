@@ -13,7 +13,13 @@ const std::vector<MenuTemplate>& AllMenuTemplates()
         {.id = IDR_MAIN_MENU,
          .popups =
              {
-                 {.text = "&File", .items = {{.text = "E&xit", .commandId = ID_FILE_EXIT}}},
+                 {.text = "&File",
+                  .items = {{.text = "&Keep this insult",
+                             .commandId = ID_FILE_KEEP,
+                             .shortcut = "Ctrl+K"},
+                            {.text = "F&avourites...", .commandId = ID_FILE_FAVOURITES},
+                            {.separator = true},
+                            {.text = "E&xit", .commandId = ID_FILE_EXIT}}},
                  {.text = "&Options",
                   .items = {{.text = "&Preferences", .commandId = ID_OPTIONS_PREFERENCES}}},
                  {.text = "&Help",

@@ -9,6 +9,7 @@ inline constexpr int IDD_MAIN = 102;
 inline constexpr int IDD_OPTIONS = 103;
 inline constexpr int IDD_STARTUP_PROBLEMS = 153;
 inline constexpr int IDD_DATA_FILES = 160;
+inline constexpr int IDD_FAVOURITES = 161;
 inline constexpr int IDD_ABOUT_TEXT_PAGE = 2202;
 inline constexpr int IDD_ABOUT = 2203;
 inline constexpr int IDD_ABOUT_MAKER_PAGE = 2205;
@@ -61,6 +62,16 @@ inline constexpr int IDC_COPY_REPORT = 1051;
 inline constexpr int IDC_OPEN_STYLES_FOLDER = 1052;
 inline constexpr int IDC_RELOAD_DATA = 1053;
 
+// Favourites (161)
+inline constexpr int IDC_FAVOURITES_FILTER_LABEL = 1060;
+inline constexpr int IDC_FAVOURITES_FILTER = 1061;
+inline constexpr int IDC_FAVOURITES_LIST = 1062;
+inline constexpr int IDC_FAVOURITES_STATUS = 1063;
+inline constexpr int IDC_COPY_FAVOURITES = 1064;
+inline constexpr int IDC_REMOVE_FAVOURITES = 1065;
+inline constexpr int IDC_UNDO_REMOVE = 1066;
+inline constexpr int IDC_OPEN_FAVOURITES_FOLDER = 1067;
+
 // About box (2203) and its pages (2202, 2205)
 inline constexpr int IDC_ABOUT_TABS = 2206;
 inline constexpr int IDC_MAKER_LOGO = 2207;
@@ -81,6 +92,8 @@ inline constexpr int ID_HELP_DOCUMENTATION = 32774;
 inline constexpr int ID_FILE_EXIT = 32775;
 inline constexpr int ID_HELP_ABOUT = 32784;
 inline constexpr int ID_HELP_DATA_FILES = 32785;
+inline constexpr int ID_FILE_KEEP = 32786;
+inline constexpr int ID_FILE_FAVOURITES = 32787;
 
 // The About item of the window menu
 inline constexpr int IDM_ABOUTBOX = 16;

@@ -429,6 +429,42 @@ TEST_F(TerminalRun, ManyBrokenFilesAreCountedPastTwenty)
         << none.err;
 }
 
+// A script keeps, lists and prints favourites; a tab stays within its field, the style is
+// the data's own spelling, and a damaged line costs that line and one warning.
+TEST_F(TerminalRun, FavouritesKeptListedAndPrinted)
+{
+    ASSERT_EQ(Razzlewick({"--keep", "Thou art a\tfool", "--style", "shakespearean"}).status, 0);
+    ASSERT_EQ(Razzlewick({"--keep", " Thou art a\tfool ", "--style", "Arabian"}).status, 0);
+    const ProcessRun kept = Razzlewick({"--keep", "Caf\xc3\xa9 owner!", "--style", "Modern"});
+    ASSERT_EQ(kept.status, 0) << kept.err;
+    EXPECT_EQ(kept.out + kept.err, "");
+    EXPECT_EQ(Razzlewick({"--keep", "x", "--style", "Nonesuch"}).status, 2);
+
+    const ProcessRun verbose = Razzlewick({"--favourites", "--verbose"});
+    EXPECT_EQ(verbose.status, 0) << verbose.err;
+    const std::string date = verbose.out.substr(0, 10);
+    EXPECT_EQ(verbose.out, date + "\tModern\tCaf\xc3\xa9 owner!\n" + date +
+                               "\tShakespearean\tThou art a\\tfool\n");
+    EXPECT_EQ(Razzlewick({"--favourites", "-n", "1"}).out, "Caf\xc3\xa9 owner!\n");
+    EXPECT_EQ(Razzlewick({"--print", "--favourite", "-s", "SHAKESPEAREAN"}).out,
+              "Thou art a\\tfool\n");
+    const ProcessRun none = Razzlewick({"--print", "--favourite", "-s", "Arabian"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(std::count(none.err.begin(), none.err.end(), '\n'), 1) << none.err;
+
+    const std::string file = data.UserFolder() + "favourites.txt";
+    std::ofstream(file, std::ios::app) << "garbage in the middle\n2026-01-02 [Arabian] last\n";
+    const ProcessRun damaged = Razzlewick({"--favourites"});
+    EXPECT_EQ(damaged.status, 0);
+    EXPECT_EQ(damaged.out, "Caf\xc3\xa9 owner!\nThou art a\\tfool\nlast\n");
+    const std::string warning = "razzlewick: warning: " + file +
+                                " line 5: no date (YYYY-MM-DD) at its start; the line is skipped\n";
+    EXPECT_EQ(damaged.err, warning);
+    const ProcessRun picked = Razzlewick({"--print", "--favourite", "-s", "arabian"});
+    EXPECT_EQ(picked.status, 0);
+    EXPECT_EQ(picked.out + picked.err, "last\n" + warning);
+}
+
 struct CommandLine {
     const char* name;
     std::vector<std::string> args;
@@ -519,7 +555,32 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLine{"NoDisplay", {}, 1, "", kNoDisplay},
         CommandLine{"NoDisplayWithAToolkitOption", {"-reverse"}, 1, "", kNoDisplay},
         CommandLine{
-            "CountOfFive", {"--print", "--style", "Arabian", "--count", "5"}, 0, "May ", ""}),
+            "CountOfFive", {"--print", "--style", "Arabian", "--count", "5"}, 0, "May ", ""},
+        CommandLine{"FavouriteWithoutPrint",
+                    {"--favourite"},
+                    2,
+                    "",
+                    "razzlewick: --favourite goes with --print\n"},
+        CommandLine{"FavouriteWithCount",
+                    {"--print", "--favourite", "-n", "2"},
+                    2,
+                    "",
+                    "razzlewick: --count does not go with --favourite\n"},
+        CommandLine{"KeepAndList",
+                    {"--keep", "x", "--favourites"},
+                    2,
+                    "",
+                    "razzlewick: --print --favourite, --favourites and --keep go alone\n"},
+        CommandLine{"KeepOfARandomStyle",
+                    {"--keep", "x", "-s", "random"},
+                    2,
+                    "",
+                    "razzlewick: --keep needs the name of the insult's style"},
+        CommandLine{"NoFavouritesYet",
+                    {"--print", "--favourite"},
+                    1,
+                    "",
+                    "razzlewick: no favourites kept yet in "}),
     [](const testing::TestParamInfo<CommandLine>& info) { return std::string(info.param.name); });
 
 // A display that is named but not there: the toolkit's fatal error becomes one line and exit

@@ -165,6 +165,31 @@ def main():
                 problems.append(f"the '{name}' button does not press")
         keys("Razzlewick options", "Escape")
 
+    # Keep by its shortcut, then the Favourites window from the File menu by keyboard alone.
+    # The tip that said "Copied" now says "Kept": a listener to name changes keeps the names
+    # this side holds up to date, as a screen reader's are.
+    def ignore(event):
+        pass
+    pyatspi.Registry.registerEventListener(ignore, "object:property-change:accessible-name")
+    shown = events_during("object:state-changed:showing",
+                          lambda: keys("Razzlewick", "ctrl+k"), 3.5)
+    pyatspi.Registry.deregisterEventListener(ignore, "object:property-change:accessible-name")
+    if [event[2] for event in shown if event[:2] == ("notification", "Kept")] != [1, 0]:
+        problems.append(f"Ctrl+K did not show 'Kept' for less than 3 seconds: {shown}")
+    favourites = open_window(app, "Razzlewick favourites", "alt+f", "a")
+    if favourites is None:
+        problems.append("Alt+F, A opened no Favourites window on the bus")
+    else:
+        check_window(favourites, problems)
+        for role, name in (("text", "Filter favourites"), ("push button", "Copy"),
+                           ("push button", "Remove"), ("push button", "Open the file's folder")):
+            if not named(favourites, role, name):
+                problems.append(f"the Favourites window has no {role} named '{name}'")
+        if not [node for node, _ in nodes(favourites) if node.name == "Favourites"
+                and node.getRoleName() in ("tree table", "table", "tree", "list")]:
+            problems.append("the Favourites window has no list named 'Favourites'")
+        keys("Razzlewick favourites", "Escape")
+
     about = open_window(app, "About Razzlewick v3.2", "alt+b")
     if about is None:
         problems.append("Alt+B opened no About box on the bus")
