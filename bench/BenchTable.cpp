@@ -255,7 +255,8 @@ std::vector<Row> Rows()
                  return std::nullopt;
              return Figure(Milliseconds(*run)) + " ms";
          }},
-        {"the same file: `razzlewick --print --favourite`, whole process, mean of 20", "under 20 ms",
+        {"the same file: `razzlewick --print --favourite`, whole process, mean of 20",
+         "under 20 ms",
          [](const Results& r) -> std::optional<std::string> {
              const json* run = r.Find("BM_PrintFavourite");
              if (run == nullptr)

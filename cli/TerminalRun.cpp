@@ -25,7 +25,7 @@ namespace razzlewick {
 
 namespace {
 
-constexpr std::string_view kRandomStyle = "random";
+constexpr std::string_view kRandomStyleWord = "random";
 
 constexpr std::string_view kUsage =
     R"(Usage: razzlewick [-platform NAME] [-display NAME] [other toolkit options]
@@ -110,12 +110,12 @@ a style no data file holds, or a name that could be more than one.
 )";
 
 const std::vector<OptionDefinition> kOptions = {
-    {"--print", "", false},  {"--list-styles", "", false}, {"--version", "", false},
-    {"--style", "-s", true}, {"--count", "-n", true},      {"--seed", "-S", true},
-    {"--level", "-l", true}, {"--no-caps", "", false},     {"--verbose", "", false},
-    {"--short", "", false},  {"--max-length", "", true},   {"--width", "", true},
-    {"--no-wrap", "", false},
-    {"--favourite", "", false}, {"--favourites", "", false}, {"--keep", "", true}};
+    {"--print", "", false},   {"--list-styles", "", false}, {"--version", "", false},
+    {"--style", "-s", true},  {"--count", "-n", true},      {"--seed", "-S", true},
+    {"--level", "-l", true},  {"--no-caps", "", false},     {"--verbose", "", false},
+    {"--short", "", false},   {"--max-length", "", true},   {"--width", "", true},
+    {"--no-wrap", "", false}, {"--favourite", "", false},   {"--favourites", "", false},
+    {"--keep", "", true}};
 
 constexpr long long kShortLength = 80;
 constexpr long long kNarrowest = 20;
@@ -324,7 +324,7 @@ int Answer(const Arguments& arguments, std::ostream& out, std::ostream& err, int
     const std::string name =
         arguments.Has("--style") ? arguments.options.at("--style") : std::string();
     if (keep) {
-        if (platform::EqualsIgnoringAsciiCase(name, kRandomStyle))
+        if (platform::EqualsIgnoringAsciiCase(name, kRandomStyleWord))
             throw UsageError("--keep needs the name of the insult's style, not \"random\"");
         // Whatever the level: the insult is the user's already.
         const StyleChoice style = ChooseStyle(engine, name, 1, seed, settings, false, err);
