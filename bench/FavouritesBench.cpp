@@ -34,7 +34,7 @@ const QTemporaryDir& DataHome()
         constexpr const char* kStyles[] = {"Arabian", "Shakespearean", "Modern", "Mediterranean"};
         for (int i = 0; i < kFavourites; ++i) {
             file << "2026-" << (10 + i % 3) << '-' << (10 + i % 19) << " [" << kStyles[i % 4]
-                 << "] May the fleas of a thousand camels infest your armpits, number " << i
+                 << "] May a conjurer, lately of the hollow mountain, make you immortal, number " << i
                  << "!\n";
         }
         if (!file)

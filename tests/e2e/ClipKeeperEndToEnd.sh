@@ -61,7 +61,7 @@ wait_gone "$first" "the first keeper did not end when a second took over"
 [[ "$(as TEXT | od -An -tx1 | tr -d ' \n')" == "4772fcdf65" ]] || fail "TEXT of Latin-1 text is not Latin-1"
 
 # A large text arrives whole; one larger than the display's request size is refused.
-line=$(printf 'May the fleas of a thousand camels nest in your armpits, na\xc3\xafve one.')
+line=$(printf 'May a djinn of the salt lake lend you the strength of ten men, na\xc3\xafve one.')
 yes "$line" | head -c 3000000 >"$work/large.txt"
 start_keeper "$work/large.txt"
 as UTF8_STRING | cmp -s - "$work/large.txt" || fail "the large text did not arrive whole"
