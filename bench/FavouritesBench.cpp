@@ -34,8 +34,8 @@ const QTemporaryDir& DataHome()
         constexpr const char* kStyles[] = {"Arabian", "Shakespearean", "Modern", "Mediterranean"};
         for (int i = 0; i < kFavourites; ++i) {
             file << "2026-" << (10 + i % 3) << '-' << (10 + i % 19) << " [" << kStyles[i % 4]
-                 << "] May a conjurer, lately of the hollow mountain, make you immortal, number " << i
-                 << "!\n";
+                 << "] May a conjurer, lately of the hollow mountain, make you immortal, number "
+                 << i << "!\n";
         }
         if (!file)
             std::abort();
