@@ -15,7 +15,7 @@ namespace {
 
 bool StartsWithScheme(std::string_view target, std::string_view scheme)
 {
-    return target.size() > scheme.size() && target.substr(0, scheme.size()) == scheme;
+    return target.size() > scheme.size() && target.starts_with(scheme);
 }
 
 bool IsFolder(const std::string& path)
@@ -26,11 +26,7 @@ bool IsFolder(const std::string& path)
 
 bool IsWebPage(std::string_view target)
 {
-    for (const std::string_view ending : {".html", ".htm"}) {
-        if (target.size() > ending.size() && target.substr(target.size() - ending.size()) == ending)
-            return true;
-    }
-    return false;
+    return target.ends_with(".html") || target.ends_with(".htm");
 }
 
 // What a user installs so that the target opens.

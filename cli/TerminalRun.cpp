@@ -173,20 +173,13 @@ bool CheckFavouritesCombination(const Arguments& arguments)
             throw UsageError(name + " does not go with " +
                              (favourite ? "--favourite" : (list ? "--favourites" : "--keep")));
     }
-    for (const OptionDefinition& option : kWindowOptions) {
-        if (arguments.Has(option.longName))
-            throw UsageError(option.longName + " is an option of the window, not of the terminal");
-    }
-    if (!arguments.operands.empty())
-        throw UsageError("unexpected argument \"" + arguments.operands.front() + "\"");
     return true;
 }
 
-// Which answer the command line asks for, checked before any data is read.
-void CheckCombination(const Arguments& arguments)
+// The options of --print, --list-styles and --version with each other; false when the command
+// line asks for none of them, and the window opens.
+bool CheckAnswerCombination(const Arguments& arguments)
 {
-    if (CheckFavouritesCombination(arguments))
-        return;
     const bool print = arguments.Has("--print");
     const bool list = arguments.Has("--list-styles");
     const bool answer = print || list || arguments.Has("--version");
@@ -205,6 +198,13 @@ void CheckCombination(const Arguments& arguments)
         throw UsageError("--short and --max-length go alone: --short is --max-length 80");
     if (arguments.Has("--width") && arguments.Has("--no-wrap"))
         throw UsageError("--width and --no-wrap go alone");
+    return answer;
+}
+
+// Which answer the command line asks for, checked before any data is read.
+void CheckCombination(const Arguments& arguments)
+{
+    const bool answer = CheckFavouritesCombination(arguments) || CheckAnswerCombination(arguments);
     for (const OptionDefinition& option : kWindowOptions) {
         if (answer && arguments.Has(option.longName))
             throw UsageError(option.longName + " is an option of the window, not of the terminal");

@@ -1,5 +1,6 @@
 #include "platform/XdgOpen.h"
 
+#include "platform/AsciiHex.h"
 #include "platform/LaunchCodes.h"
 #include "platform/SpawnProcess.h"
 
@@ -30,27 +31,13 @@ bool HasUrlScheme(const std::string& target)
     return false;
 }
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 std::string PercentDecoded(const std::string& text)
 {
     std::string decoded;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 2 < text.size()) {
-            const int high = HexValue(text[i + 1]);
-            const int low = HexValue(text[i + 2]);
+            const int high = HexDigitValue(text[i + 1]);
+            const int low = HexDigitValue(text[i + 2]);
             if (high >= 0 && low >= 0) {
                 decoded.push_back(static_cast<char>(high * 16 + low));
                 i += 2;

@@ -1,6 +1,7 @@
 #include "settings/FavouriteLine.h"
 
 #include "data/Windows1252.h"
+#include "platform/AsciiHex.h"
 
 #include <algorithm>
 #include <optional>
@@ -8,6 +9,8 @@
 namespace razzlewick {
 
 namespace {
+
+using platform::HexDigitValue;
 
 constexpr std::string_view kBlanks = " \t";
 
@@ -58,20 +61,6 @@ std::string EscapedField(std::string_view windows1252, bool closesWithBracket)
     return out;
 }
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 struct FieldEnd final {
     std::string utf8;  // the field with its escapes undone
     size_t end = 0;    // where reading stopped: the closing bracket, or the end of the line
@@ -106,10 +95,10 @@ FieldEnd UnescapedField(std::string_view line, size_t from, std::optional<char> 
         } else if (next == 't' || next == 'n' || next == 'r') {
             field.utf8 += next == 't' ? '\t' : (next == 'n' ? '\n' : '\r');
             ++i;
-        } else if (next == 'x' && i + 3 < line.size() && HexDigit(line[i + 2]) >= 0 &&
-                   HexDigit(line[i + 3]) >= 0) {
+        } else if (next == 'x' && i + 3 < line.size() && HexDigitValue(line[i + 2]) >= 0 &&
+                   HexDigitValue(line[i + 3]) >= 0) {
             const auto value =
-                static_cast<char32_t>(HexDigit(line[i + 2]) * 16 + HexDigit(line[i + 3]));
+                static_cast<char32_t>(HexDigitValue(line[i + 2]) * 16 + HexDigitValue(line[i + 3]));
             if (value < 0x80) {
                 field.utf8 += static_cast<char>(value);
             } else {

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace razzlewick::platform {
+
+// The value of one hexadecimal digit, either case, or -1 for any other character. Escapes in
+// file URLs and in the favourites file are read this way whatever the locale says.
+constexpr int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+}  // namespace razzlewick::platform
