@@ -1,11 +1,9 @@
 #include "app/FavouritesDialog.h"
 
-#include "about/CHyperLink.h"
-#include "about/ShellOpen.h"
+#include "about/DesktopOpen.h"
 #include "app/FavouritesModel.h"
 #include "clipboard/SetClipboardText.h"
 #include "platform/FileSystem.h"
-#include "platform/LaunchCodes.h"
 #include "platform/qt/MessageBox.h"
 #include "resources/templates/ResourceIds.h"
 #include "ui/ConfirmationTip.h"
@@ -22,6 +20,8 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 namespace razzlewick {
@@ -223,14 +223,18 @@ void FavouritesDialog::OnOpenFolder()
         return;
     }
     if (!platform::MakeFolders(folder)) {
+        const int error = errno;
         platform::ShowMessageBox(
             this,
-            QStringLiteral("Cannot create the folder %1.").arg(FileSystemTextToDisplay(folder)),
+            QStringLiteral("Cannot create the folder %1:\n%2")
+                .arg(FileSystemTextToDisplay(folder), QString::fromLocal8Bit(std::strerror(error))),
             platform::MessageIcon::Exclamation);
         return;
     }
-    if (const int code = ShellOpenResult(folder, false); !platform::LaunchSucceeded(code))
-        CHyperLink::ShowOpenError(code);
+    if (const DesktopOpenResult opened = OpenOnDesktop(folder); !opened.opened) {
+        platform::ShowMessageBox(this, FileSystemTextToDisplay(opened.message),
+                                 platform::MessageIcon::Exclamation);
+    }
 }
 
 }  // namespace razzlewick
