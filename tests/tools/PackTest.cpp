@@ -452,6 +452,9 @@ INSTANTIATE_TEST_SUITE_P(
                 R"([{"number": 0, "words": ["oaf"]}, {"number": 2, "words": ["lout"]}])",
                 "style \"S\": no list 1, so %1 comes out as \"????\"; and as only %0 to %1 are "
                 "filled (2 lists), %2 stays as typed (list 2 never used)\n"},
+        Finding{"OneListNumberedOne", "You %0 %1", R"([{"number": 1, "words": ["lout"]}])",
+                "style \"S\": no list 0, so %0 comes out as \"????\"; and as only %0 is filled "
+                "(1 list), %1 stays as typed (list 1 never used)\n"},
         Finding{"RepeatedNumber", "You %0 %1",
                 R"([{"number": 0, "words": ["oaf"]}, {"number": 1, "words": ["lout"]},
                     {"number": 1, "words": ["clod"]}])",

@@ -136,8 +136,10 @@ std::string FilledRange(size_t count)
 {
     if (count == 0)
         return "the style has no lists";
+    if (count == 1)
+        return "only %0 is filled (1 list)";
     return "only %0 to %" + std::to_string(count - 1) + " are filled (" + std::to_string(count) +
-           (count == 1 ? " list)" : " lists)");
+           " lists)";
 }
 
 // What the composer makes of one placeholder of a template with `count` lists, or "" when
