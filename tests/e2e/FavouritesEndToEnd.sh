@@ -20,10 +20,11 @@ printf '[settings]\nautocopy=1\nnum=1\ntab=1\n' >"$XDG_CONFIG_HOME/razzlewick/Ra
 favourites="$XDG_DATA_HOME/razzlewick/favourites.txt"
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 
-# find_window TITLE: within 20 s; searched again when a window going away ends a search.
+# find_window TITLE [TRIES]: within TRIES half seconds (20 s); searched again when a window
+# going away ends a search.
 find_window() {
   local found
-  for _ in $(seq 40); do
+  for _ in $(seq "${2:-40}"); do
     found=$(timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
     [[ -n "$found" ]] && { echo "$found"; return 0; }
     sleep 0.5
@@ -77,11 +78,16 @@ done
 printf 'clipboard before' | xclip -i -selection clipboard >/dev/null 2>&1
 start_window
 wait_for_clipboard "$(printf 'clipboard before' | od -An -c | tr -s ' ')" >/dev/null
-# Typed, not sent to the window: the menu that opens takes the second key.
-xdotool key alt+f
-sleep 0.5
-xdotool key a
-list=$(find_window '^Razzlewick favourites$') || fail "File > Favourites... opened no window"
+# Typed, not sent to the window: the menu that opens takes the second key, so on a busy
+# machine the menu may not be open yet when it comes; then it is tried again, slower.
+for pause in 0.5 2 5; do
+  xdotool key alt+f
+  sleep "$pause"
+  xdotool key a
+  list=$(find_window '^Razzlewick favourites$' 10) && break
+  xdotool key Escape
+done
+[[ -n "$list" ]] || fail "File > Favourites... opened no window"
 xdotool windowactivate --sync "$list" 2>/dev/null || xdotool windowfocus --sync "$list"
 before=$(clipboard | od -An -c | tr -s ' ')
 xdotool key alt+c
