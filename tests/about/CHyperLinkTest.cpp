@@ -248,8 +248,9 @@ TEST(OpenLink, FallsBackToTheRegisteredBrowserWithTheUrlIntact)
                     "[Desktop Entry]\nName=Web\nExec=browser --new-tab \"%u\" --ignored\n");
     const std::string hostile = "http://x.example/?q=a b;rm -rf $(pwd) `id` 'x' \"y\"";
     EXPECT_GT(CHyperLink::OpenLink(hostile, 5), 32);
-    // The browser runs in the background; wait for its record.
-    for (int i = 0; i < 200 && fakes.Calls("browser").empty(); ++i) {
+    // The browser runs in the background; wait for its record (up to 10 s: a loaded machine
+    // can take seconds to start a script).
+    for (int i = 0; i < 1000 && fakes.Calls("browser").empty(); ++i) {
         QTest::qWait(10);
     }
     EXPECT_EQ(fakes.Calls("browser"), (std::vector<Arguments>{{"--new-tab", hostile}}));
