@@ -1,7 +1,7 @@
 #include "app/DataFilesDialog.h"
 
-#include "about/DesktopOpen.h"
 #include "app/AuthorPicture.h"
+#include "app/OpenFolder.h"
 #include "cli/StyleTabs.h"
 #include "data/DataFolders.h"
 #include "data/InsultGenerator.h"
@@ -20,8 +20,6 @@
 #include <QPlainTextEdit>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <utility>
 
 namespace razzlewick {
@@ -115,19 +113,7 @@ void DataFilesDialog::OnOpenStylesFolder()
                                  platform::MessageIcon::Exclamation);
         return;
     }
-    if (!platform::MakeFolders(folder)) {
-        const int error = errno;
-        platform::ShowMessageBox(
-            this,
-            QStringLiteral("Cannot create the folder %1:\n%2")
-                .arg(FileSystemTextToDisplay(folder), QString::fromLocal8Bit(std::strerror(error))),
-            platform::MessageIcon::Exclamation);
-        return;
-    }
-    if (const DesktopOpenResult opened = OpenOnDesktop(folder); !opened.opened) {
-        platform::ShowMessageBox(this, FileSystemTextToDisplay(opened.message),
-                                 platform::MessageIcon::Exclamation);
-    }
+    MakeAndOpenFolder(this, folder);
 }
 
 }  // namespace razzlewick

@@ -1,9 +1,8 @@
 #include "app/FavouritesDialog.h"
 
-#include "about/DesktopOpen.h"
 #include "app/FavouritesModel.h"
+#include "app/OpenFolder.h"
 #include "clipboard/SetClipboardText.h"
-#include "platform/FileSystem.h"
 #include "platform/qt/MessageBox.h"
 #include "resources/templates/ResourceIds.h"
 #include "ui/ConfirmationTip.h"
@@ -20,8 +19,6 @@
 #include <QTreeView>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <utility>
 
 namespace razzlewick {
@@ -222,19 +219,7 @@ void FavouritesDialog::OnOpenFolder()
                                  platform::MessageIcon::Exclamation);
         return;
     }
-    if (!platform::MakeFolders(folder)) {
-        const int error = errno;
-        platform::ShowMessageBox(
-            this,
-            QStringLiteral("Cannot create the folder %1:\n%2")
-                .arg(FileSystemTextToDisplay(folder), QString::fromLocal8Bit(std::strerror(error))),
-            platform::MessageIcon::Exclamation);
-        return;
-    }
-    if (const DesktopOpenResult opened = OpenOnDesktop(folder); !opened.opened) {
-        platform::ShowMessageBox(this, FileSystemTextToDisplay(opened.message),
-                                 platform::MessageIcon::Exclamation);
-    }
+    MakeAndOpenFolder(this, folder);
 }
 
 }  // namespace razzlewick

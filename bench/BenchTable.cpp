@@ -141,16 +141,20 @@ std::optional<std::string> StartupFigure(const Results& results, const std::stri
            " times";
 }
 
-// The times of the benchmarks whose names begin with `prefix` and end with `suffix`.
-std::vector<double> TimesOf(const Results& results, const std::string& prefix,
-                            const std::string& suffix, const char* which, double scale)
+// The range of the times, in µs, of the benchmarks whose names begin with `prefix` and end
+// with `suffix`, followed by `unit`.
+std::optional<std::string> MicrosecondRange(const Results& results, const std::string& prefix,
+                                            const std::string& suffix, const char* which,
+                                            const std::string& unit)
 {
     std::vector<double> times;
     for (const json* run : results.Starting(prefix)) {
         if (run->value("name", "").ends_with(suffix))
-            times.push_back(Milliseconds(*run, which) * scale);
+            times.push_back(Milliseconds(*run, which) * 1e3);
     }
-    return times;
+    if (times.empty())
+        return std::nullopt;
+    return Range(times) + unit;
 }
 
 std::vector<Row> Rows()
@@ -204,19 +208,14 @@ std::vector<Row> Rows()
                     " MiB for `fortune` (" + Figure(Counter(*run, "memory_to_fortune")) + " times)";
          }},
         {"composing a batch of 500 insults from the shipped data, the four styles", "under 1 ms",
-         [](const Results& r) -> std::optional<std::string> {
-             const auto times = TimesOf(r, "BM_ComposeBatchOf500/", "Allowed", "real_time", 1e3);
-             if (times.empty())
-                 return std::nullopt;
-             return Range(times) + " µs";
+         [](const Results& r) {
+             return MicrosecondRange(r, "BM_ComposeBatchOf500/", "Allowed", "real_time", " µs");
          }},
         {"the same as the window and `--print` compose it, drawing again while a word is recent",
          "under 1 ms",
-         [](const Results& r) -> std::optional<std::string> {
-             const auto times = TimesOf(r, "BM_ComposeBatchOf500/", "AvoidRecent", "cpu_time", 1e3);
-             if (times.empty())
-                 return std::nullopt;
-             return Range(times) + " µs of CPU";
+         [](const Results& r) {
+             return MicrosecondRange(r, "BM_ComposeBatchOf500/", "AvoidRecent", "cpu_time",
+                                     " µs of CPU");
          }},
         {"counting the combinations of the four shipped styles, as every start does; of a list "
          "of a million words without placeholders",
