@@ -42,8 +42,8 @@ constexpr uint32_t kSeed = 20240607;
 // punchline, which the reader notices coming back first, so it needs more.
 constexpr size_t kMinimumListSize = 50;
 constexpr size_t kMinimumPunchlineListSize = 70;
-// The shapes are a style's openings, not words a reader remembers: a handful that read
-// naturally beats fifty that differ by one determiner.
+// The shapes are a style's openings, not words a reader remembers: a few dozen plain ones
+// read better than fifty that differ by an ordinal.
 constexpr size_t kMinimumShapeListSize = 10;
 
 // Words whose first letter misleads about the sound an article must match.
