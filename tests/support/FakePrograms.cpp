@@ -61,7 +61,9 @@ std::vector<std::vector<std::string>> FakePrograms::Calls(const std::string& nam
     std::vector<std::vector<std::string>> calls;
     std::ifstream log(folder_ + "/" + name + ".log");
     std::string line;
-    while (std::getline(log, line)) {
+    // A fake writes its arguments one at a time and the newline last, so a test that polls
+    // while it runs can meet half a record: only a line with its newline is a call.
+    while (std::getline(log, line) && !log.eof()) {
         std::vector<std::string> arguments;
         std::istringstream fields(line);
         std::string field;
