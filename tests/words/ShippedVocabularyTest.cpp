@@ -390,10 +390,7 @@ TEST_P(ShippedStyle, ListsAreLongEnoughAndVaryTheirOpenings)
     }
     for (const auto& [number, list] : style.WordLists()) {
         SCOPED_TRACE("list " + std::to_string(number));
-        const bool shapes =
-            std::any_of(list.Words().begin(), list.Words().end(),
-                        [](const auto& word) { return !PlaceholdersOf(word).empty(); });
-        const size_t minimum = shapes                        ? kMinimumShapeListSize
+        const size_t minimum = HoldsShapes(list)             ? kMinimumShapeListSize
                                : punchlines.contains(number) ? kMinimumPunchlineListSize
                                                              : kMinimumListSize;
         EXPECT_GE(list.size(), minimum);

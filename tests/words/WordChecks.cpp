@@ -202,13 +202,6 @@ std::vector<SentenceForm::Piece> CutAtPlaceholders(std::string_view text)
     return pieces;
 }
 
-bool HoldsShapes(const WordList& list)
-{
-    const std::vector<std::string>& words = list.Words();
-    return std::any_of(words.begin(), words.end(),
-                       [](const std::string& word) { return !PlaceholdersOf(word).empty(); });
-}
-
 std::string Place(int32_t list, const std::string& shape)
 {
     if (list >= 0)
@@ -330,6 +323,13 @@ std::vector<int32_t> PlaceholdersOf(std::string_view text)
             lists.push_back(piece.list);
     }
     return lists;
+}
+
+bool HoldsShapes(const WordList& list)
+{
+    const std::vector<std::string>& words = list.Words();
+    return std::any_of(words.begin(), words.end(),
+                       [](const std::string& word) { return !PlaceholdersOf(word).empty(); });
 }
 
 std::vector<SentenceForm> SentenceForms(const InsultStyle& style)

@@ -29,6 +29,9 @@ std::vector<SentenceForm> SentenceForms(const razzlewick::InsultStyle& style);
 // The placeholders of a text, in order.
 std::vector<int32_t> PlaceholdersOf(std::string_view text);
 
+// Whether a list holds shapes: words that bring in further lists.
+bool HoldsShapes(const razzlewick::WordList& list);
+
 // The lists that call the person something: those a shape puts straight after a vocative
 // ", you", ", thou" or ", O", and the lists that follow them with only a blank between
 // ("thou %1 %2 %3").
