@@ -29,7 +29,7 @@ status=$?
 app_pid=$!
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Razzlewick$' 2>/dev/null | head -n 1)
-[[ -n "$window" ]] || fail "no main window appeared; program output: $(cat "$work/app.log")"
+[[ -n "$window" ]] || fail "no main window appeared; program output: $(cat "$work/app.log"); $(xvfb_state)"
 # The window library runs inside the program the user started, which names the window class
 # ("razzlewick", "Razzlewick"), so the desktop file's launcher finds the window.
 xdotool search --classname '^razzlewick$' 2>/dev/null | grep -qx "$window" \

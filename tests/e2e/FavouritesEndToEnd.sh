@@ -36,7 +36,7 @@ start_window() {
   (cd "$work" && exec "$program") >"$work/app.log" 2>&1 &
   app_pid=$!
   window=$(find_window '^Razzlewick$') \
-    || fail "no main window appeared; program output: $(cat "$work/app.log")"
+    || fail "no main window appeared; program output: $(cat "$work/app.log"); $(xvfb_state)"
   xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 }
 

@@ -30,7 +30,7 @@ EOF
 (cd "$work" && exec "$program") >"$work/app.log" 2>&1 &
 app_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Razzlewick$' 2>/dev/null | head -n 1)
-[[ -n "$window" ]] || fail "no main window appeared; program output: $(cat "$work/app.log")"
+[[ -n "$window" ]] || fail "no main window appeared; program output: $(cat "$work/app.log"); $(xvfb_state)"
 
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }

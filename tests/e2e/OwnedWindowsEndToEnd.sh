@@ -121,7 +121,7 @@ printf '[settings]\r\n' >"$XDG_CONFIG_HOME/razzlewick/Razzlewick.ini"
 (cd "$work" && exec "$program") >"$work/app.log" 2>&1 &
 app_pid=$!
 main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Razzlewick$' 2>/dev/null | head -n 1)
-[[ -n "$main" ]] || fail "no main window appeared: $(cat "$work/app.log")"
+[[ -n "$main" ]] || fail "no main window appeared: $(cat "$work/app.log"); $(xvfb_state)"
 class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
 [[ -n "$wanted" && "$class" == "$wanted" ]] \
   || fail "the window's class '$class' is not the desktop file's StartupWMClass '$wanted'"
