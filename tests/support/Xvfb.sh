@@ -5,9 +5,9 @@
 start_xvfb() {
   local work=$1
   # Xvfb picks a free display itself and writes its number to the given descriptor.
-  # -noreset: by default the server resets when its last client leaves, and closes a
-  # connection that arrives meanwhile, so a program started just as another ended (the
-  # second start of a test) could not connect.
+  # -noreset: by default the server resets when its last client leaves and closes a
+  # connection that arrives meanwhile, so a program starting just as a test's poll for its
+  # window disconnected could not connect.
   exec 3>"$work/display"
   Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
