@@ -396,7 +396,7 @@ TEST_P(ShippedStyle, ListsAreLongEnoughAndVaryTheirOpenings)
     for (const auto& [number, list] : style.WordLists()) {
         SCOPED_TRACE("list " + std::to_string(number));
         const size_t ends = punchlines.contains(number) ? punchlines.at(number) : 0;
-        const size_t minimum = HoldsShapes(list)         ? kMinimumShapeListSize
+        const size_t minimum = HoldsShapes(list)          ? kMinimumShapeListSize
                                : 4 * ends >= forms.size() ? kFiftyPressesPunchlineListSize
                                : ends > 0                 ? kMinimumPunchlineListSize
                                                           : kMinimumListSize;
