@@ -3,6 +3,7 @@
 
 #include "data/InsultGenerator.h"
 #include "data/LoadMessages.h"
+#include "data/RecentDraws.h"
 #include "data/Windows1252.h"
 #include "generate/FormatCombinations.h"
 #include "generate/InsultComposer.h"
@@ -42,10 +43,10 @@ constexpr uint32_t kSeed = 20240607;
 // punchline, which the reader notices coming back first, so it needs more.
 constexpr size_t kMinimumListSize = 50;
 constexpr size_t kMinimumPunchlineListSize = 70;
-// The window holds a word of a list of 100 or more back for fifty presses, but a shorter list
-// only for half its length: a punchline that ends a quarter of the shapes or more needs 100, or
-// fifty presses can tell one joke twice.
-constexpr size_t kFiftyPressesPunchlineListSize = 100;
+// Composing holds a word back for the style's next kRecentInsults insults, but never more than
+// half a list: a punchline that ends a quarter of the shapes or more needs twice that many
+// words, or fifty presses can tell one joke twice.
+constexpr size_t kFiftyPressesPunchlineListSize = 2 * RecentDraws::kRecentInsults;
 // The shapes are a style's openings, not words a reader remembers: a few dozen plain ones
 // read better than fifty that differ by an ordinal.
 constexpr size_t kMinimumShapeListSize = 10;
@@ -395,7 +396,8 @@ TEST_P(ShippedStyle, ListsAreLongEnoughAndVaryTheirOpenings)
     }
     for (const auto& [number, list] : style.WordLists()) {
         SCOPED_TRACE("list " + std::to_string(number));
-        const size_t ends = punchlines.contains(number) ? punchlines.at(number) : 0;
+        const auto found = punchlines.find(number);
+        const size_t ends = found == punchlines.end() ? 0 : found->second;
         const size_t minimum = HoldsShapes(list)          ? kMinimumShapeListSize
                                : 4 * ends >= forms.size() ? kFiftyPressesPunchlineListSize
                                : ends > 0                 ? kMinimumPunchlineListSize
